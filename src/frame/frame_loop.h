@@ -1,0 +1,41 @@
+// The per-frame work every screen shares: the start of its update
+// (CommonUpdate) and the end of its frame (FinishFrame).
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "platform/platform.h"
+
+class TEkran;
+
+// Ticks the frame timer and pumps the platform's events.
+void UpdateDelta();
+// Timer, mouse, sound, Alt+Enter, suspend loop, close request.
+void CommonUpdate(TEkran* screen);
+// Side frames, cursor, present, developer screenshot key, clear.
+void FinishFrame();
+// Saves the settings and the profile list.
+void SaveAll();
+
+// Ends the program now: runs the exit hooks (screenshot, frame statistics,
+// recording) and shuts the platform down.
+[[noreturn]] void EndProgram(int status);
+void AddExitHook(std::function<void()> hook);
+
+// Hooks that later parts of the game fill in; empty until then.
+struct FrameHooks {
+    std::function<void()> soundUpdate;     // globalSnd.update
+    std::function<void()> soundPause;      // globalSnd.Pause
+    std::function<void()> soundResume;     // globalSnd.UnPause
+    std::function<void()> saveProfiles;    // profile manager's saveProfiles
+    std::function<void()> afterFrame;      // tools: the virtual player, replays, frame limit
+};
+FrameHooks& GetFrameHooks();
+
+// Frames presented since start-up.
+long FrameCount();
+
+extern Image frameLeft;
+extern Image frameRight;
+extern Image pointImage;

@@ -1,0 +1,20 @@
+// Localised text files: one text per line, picked by line number (from 1).
+// "#LANG#" in a path stands for the language code.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+struct TTxtFile {
+    std::vector<std::string> txt;
+    int lines() const { return static_cast<int>(txt.size()); }
+};
+
+extern const char* const TXT_BEYOND;  // "(BEYOND TEXT ARRAY LENGTH!)"
+
+std::string ReplaceLang(const std::string& path);  // "#LANG#" -> lang
+std::shared_ptr<TTxtFile> LoadTxtFile(const std::string& path);
+std::string TxtLine(const TTxtFile* file, int n);
+inline std::string TxtLine(const std::shared_ptr<TTxtFile>& file, int n) { return TxtLine(file.get(), n); }
+std::string TxtRef(const std::string& reference);  // "[path|line]"

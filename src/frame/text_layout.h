@@ -1,0 +1,31 @@
+// Breaking texts into lines for a width, and drawing word-wrapped boxes.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/platform.h"
+
+class TFormatedText {
+public:
+    std::vector<std::string> texts;
+    Font font;
+    int lines = 0;
+    int OneHeight = 0;
+    int Width = 0;
+    int Height = 0;
+    int pomY = 0;
+
+    virtual ~TFormatedText() = default;
+    virtual void Draw(float x, float y, int centred);
+    virtual void DrawOutLined(float x, float y, float r, float g, float b);
+    virtual int CountHeight();
+};
+
+std::shared_ptr<TFormatedText> CreateFormatedText(const std::string& text, const Font& font, int width,
+                                                  int spacing);
+float DrawTextBox(const std::string& text, int x, int y, float width, const std::string& align, float extra,
+                  const Font& font, int spacing);
+float TextBoxHeight(const std::string& text, int x, int y, float width, const std::string& align, float extra,
+                    const Font& font, int spacing);
