@@ -48,6 +48,8 @@ public:
 
     bool save(const std::string& path) const;  // atomic write; false when it failed
     void Load(const std::string& path);
+    // Reads a whole file text as Load does after opening the file (tests, tools).
+    void LoadFromText(const std::string& text);
     bool checkGroups();
     bool checkTxt();
     std::shared_ptr<TRCMGroup> readAll(const std::string& text, const std::string& name);
@@ -60,6 +62,8 @@ public:
     float getFloat(const std::string& path, int index = 0, int show = 0) const;
     TRCMGroup* getGroup(const std::vector<std::string>& pieces) const;
     int valueCount(const std::string& path) const;  // number of values of an entry, 0 when missing
+    // getFloat truncated toward zero and clamped to the int range.
+    int getInt(const std::string& path, int index = 0) const;
     void printAll() const;
     static void errorMsg(const std::string& message);
 };
@@ -68,3 +72,13 @@ std::shared_ptr<TRCMFile> LoadRCM(const std::string& path);
 std::shared_ptr<TRCMFile> NewRCM();
 // Splits an RCM path at every "::".
 std::vector<std::string> SplitRcmPath(const std::string& path);
+// Names of groups and keys: equal regardless of (ASCII) letter case.
+bool RcmSameName(const std::string& a, const std::string& b);
+// The reading of a number value: leading blanks skipped, then a decimal
+// number; text that is not a number gives 0.
+float RcmToNumber(const std::string& text);
+// The stored text of a number: nine significant digits, always with a decimal
+// point ("100.000000", "0.500000000", "-2.50000000").
+std::string RcmNumberText(float value);
+// Float to int as the game reads numbers: toward zero, clamped to the int range.
+int RcmTruncate(float value);

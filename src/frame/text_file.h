@@ -15,6 +15,10 @@ extern const char* const TXT_BEYOND;  // "(BEYOND TEXT ARRAY LENGTH!)"
 
 std::string ReplaceLang(const std::string& path);  // "#LANG#" -> lang
 std::shared_ptr<TTxtFile> LoadTxtFile(const std::string& path);
+// Cuts a whole file text into lines as LoadTxtFile does: every line feed ends
+// a line, a non-empty rest after the last one is one more line, carriage
+// returns stay in their lines.
+std::shared_ptr<TTxtFile> TxtFileFromText(const std::string& text);
 std::string TxtLine(const TTxtFile* file, int n);
 inline std::string TxtLine(const std::shared_ptr<TTxtFile>& file, int n) { return TxtLine(file.get(), n); }
 std::string TxtRef(const std::string& reference);  // "[path|line]"

@@ -1,0 +1,80 @@
+// Localised text files: one text per line, picked by line number.
+#include "frame/text_file.h"
+
+#include "frame/globals.h"
+#include "platform/platform.h"
+
+const char* const TXT_BEYOND = "(BEYOND TEXT ARRAY LENGTH!)";
+
+std::string ReplaceLang(const std::string& path) {
+    static const std::string placeholder = "#LANG#";
+    std::string out;
+    size_t start = 0;
+    for (size_t pos = path.find(placeholder); pos != std::string::npos; pos = path.find(placeholder, start)) {
+        out.append(path, start, pos - start);
+        out += lang;
+        start = pos + placeholder.size();
+    }
+    out.append(path, start, std::string::npos);
+    return out;
+}
+
+std::shared_ptr<TTxtFile> TxtFileFromText(const std::string& text) {
+    auto file = std::make_shared<TTxtFile>();
+    size_t start = 0;
+    for (size_t pos = text.find('\n'); pos != std::string::npos; pos = text.find('\n', start)) {
+        file->txt.push_back(text.substr(start, pos - start));
+        start = pos + 1;
+    }
+    if (start < text.size()) {
+        file->txt.push_back(text.substr(start));
+    }
+    return file;
+}
+
+std::shared_ptr<TTxtFile> LoadTxtFile(const std::string& path) {
+    std::string real = ReplaceLang(path);
+    // A missing file reads as an empty text.
+    return TxtFileFromText(FsFileType(real) == 1 ? FsLoadText(real) : std::string());
+}
+
+std::string TxtLine(const TTxtFile* file, int n) {
+    if (!file || n < 1 || n > file->lines()) {
+        return TXT_BEYOND;
+    }
+    return file->txt[static_cast<size_t>(n - 1)];
+}
+
+// The line number of a reference: blanks, optional sign, digits; else 0.
+static int ReadLineNumber(const std::string& text) {
+    size_t i = 0;
+    while (i < text.size() && static_cast<unsigned char>(text[i]) <= 32) {
+        ++i;
+    }
+    bool negative = i < text.size() && text[i] == '-';
+    if (i < text.size() && (text[i] == '-' || text[i] == '+')) {
+        ++i;
+    }
+    long long value = 0;
+    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
+        value = value * 10 + (text[i] - '0');
+        if (value > 1000000000) {
+            return 0;  // no file has that many lines
+        }
+    }
+    return static_cast<int>(negative ? -value : value);
+}
+
+std::string TxtRef(const std::string& reference) {
+    if (reference.size() < 2) {
+        return TXT_BEYOND;
+    }
+    std::string inner = reference.substr(1, reference.size() - 2);
+    size_t bar = inner.find('|');
+    if (bar == std::string::npos) {
+        return TXT_BEYOND;
+    }
+    size_t end = inner.find('|', bar + 1);
+    std::string number = inner.substr(bar + 1, end == std::string::npos ? std::string::npos : end - bar - 1);
+    return TxtLine(LoadTxtFile(inner.substr(0, bar)), ReadLineNumber(number));
+}
