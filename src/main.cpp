@@ -1,4 +1,4 @@
 // The brambleton executable: everything lives in the game library.
-#include "frame/app.h"
+#include "app/app.h"
 
 int main(int argc, char** argv) { return RunGame(argc, argv); }

@@ -29,9 +29,13 @@ struct FrameHooks {
     std::function<void()> soundPause;      // globalSnd.Pause
     std::function<void()> soundResume;     // globalSnd.UnPause
     std::function<void()> saveProfiles;    // profile manager's saveProfiles
-    std::function<void()> afterFrame;      // tools: the virtual player, replays, frame limit
+    std::function<void(float)> setMusicVol; // globalSnd.setMusicVol
 };
 FrameHooks& GetFrameHooks();
+
+// Called after every presented frame, in the order added (the virtual
+// player, replays, the frame limit).
+void AddAfterFrameHook(std::function<void()> hook);
 
 // Frames presented since start-up.
 long FrameCount();
@@ -39,3 +43,9 @@ long FrameCount();
 extern Image frameLeft;
 extern Image frameRight;
 extern Image pointImage;
+
+// One frame of a screen's main loop: clear, update, draw, present. Screens
+// use it so that frame statistics see every frame the same way.
+void ScreenFrame(TEkran& screen);
+// Receives the update and draw times (ms) of each ScreenFrame.
+void SetFrameTimeObserver(std::function<void(double updateMs, double drawMs)> observer);

@@ -1,0 +1,95 @@
+#include "app/app.h"
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "app/game_parts.h"
+#include "frame/control.h"
+#include "frame/frame_loop.h"
+#include "frame/globals.h"
+#include "frame/start_game.h"
+#include "frame/user_dir.h"
+#include "platform/platform.h"
+#include "tools/command_line.h"
+#include "tools/frame_stats.h"
+#include "tools/input_recording.h"
+
+namespace {
+PlatformConfig MakePlatformConfig(const CommandLine& cl) {
+    PlatformConfig cfg;
+    cfg.headless = cl.headless;
+    cfg.fixedStep = cl.fixedStep;
+    cfg.audio = !cl.headless;
+    if (cl.rendererGiven)
+        cfg.renderer = cl.renderer;
+    else
+        cfg.renderer = cl.headless ? RendererKind::Software : RendererKind::Gpu;
+    return cfg;
+}
+
+std::string TrimBlanks(const std::string& s) {
+    size_t b = 0, e = s.size();
+    while (b < e && static_cast<unsigned char>(s[b]) <= 32) ++b;
+    while (e > b && static_cast<unsigned char>(s[e - 1]) <= 32) --e;
+    return s.substr(b, e - b);
+}
+
+void InstallRunTools(const CommandLine& cl) {
+    if (!cl.screenshot.empty()) {
+        GfxKeepLastFrame(true);
+        const std::string path = cl.screenshot;
+        AddExitHook([path] {
+            const Pixmap last = GfxLastFrame();
+            if (last.w == 0 || !GfxSavePng(last, path, 5))
+                std::printf("Could not write the screenshot %s\n", path.c_str());
+        });
+    }
+    if (!cl.frameStats.empty()) StartFrameStats(cl.frameStats);
+    if (!cl.record.empty()) StartRecording(cl.record);
+    if (!cl.replay.empty() && !StartReplay(cl.replay)) EndProgram(1);
+    if (cl.frames > 0) {
+        const long limit = cl.frames;
+        AddAfterFrameHook([limit] {
+            if (FrameCount() >= limit) EndProgram(0);
+        });
+    }
+}
+}  // namespace
+
+int RunGame(int argc, char** argv) {
+    CommandLine cl;
+    std::string error;
+    if (!ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc), cl, error)) {
+        std::fprintf(stderr, "brambleton: %s\n\n%s", error.c_str(), CommandLineHelp().c_str());
+        return 2;
+    }
+    if (cl.help) {
+        std::printf("%s", CommandLineHelp().c_str());
+        return 0;
+    }
+    if (!PlatformInit(MakePlatformConfig(cl))) {
+        std::fprintf(stderr,
+                     "brambleton: no display to open a window on. Start it on a desktop, under an X "
+                     "server (for example xvfb-run), or with --headless.\n");
+        return 1;
+    }
+
+    ReadMarkerFiles();
+    appTitle = TrimBlanks(FsLoadString(gameDir + "txt/" + lang + "/name.txt"));
+    SysSetAppTitle(appTitle.empty() ? gameName : appTitle);
+    if (!cl.userDir.empty()) SetUserDirOverride(cl.userDir);
+
+    RegisterGameParts(cl);
+    InstallRunTools(cl);
+
+    StartOptions start;
+    start.seedGiven = cl.seedGiven;
+    start.seed = cl.seed;
+    start.displayMode = cl.displayMode;
+    StartGame(start);
+
+    if (!cl.gui.empty()) return RunGuiPreviewMode(cl.gui);
+    if (!cl.level.empty()) where = PrepareLevelRun(cl);
+    Control::mainloop();
+}

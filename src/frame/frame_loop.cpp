@@ -1,0 +1,132 @@
+#include "frame/frame_loop.h"
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+#include "frame/globals.h"
+#include "frame/mouse.h"
+#include "frame/screen.h"
+#include "frame/suspend.h"
+#include "frame/timing.h"
+#include "menus/options.h"
+
+Image frameLeft;
+Image frameRight;
+Image pointImage;
+
+namespace {
+long framesPresented = 0;
+
+std::vector<std::function<void()>>& ExitHooks() {
+    static std::vector<std::function<void()>> hooks;
+    return hooks;
+}
+
+std::vector<std::function<void()>>& AfterFrameHooks() {
+    static std::vector<std::function<void()>> hooks;
+    return hooks;
+}
+
+bool AltDown() { return InKeyDown(KEY_LALT) || InKeyDown(KEY_RALT); }
+
+// Right Alt + F with the developer marker: the play area as "screenshot.png".
+void CheckScreenshotKey() {
+    if (!cheats || !InKeyDown(KEY_RALT) || !InKeyHit('F')) return;
+    GfxSavePng(GfxGrabPixmap(sideOffset, 0, 1024, 768), "screenshot.png", 5);
+}
+}  // namespace
+
+FrameHooks& GetFrameHooks() {
+    static FrameHooks hooks;
+    return hooks;
+}
+
+long FrameCount() { return framesPresented; }
+
+void AddAfterFrameHook(std::function<void()> hook) { AfterFrameHooks().push_back(std::move(hook)); }
+
+void AddExitHook(std::function<void()> hook) { ExitHooks().push_back(std::move(hook)); }
+
+void EndProgram(int status) {
+    // Hooks may end the program themselves (a frame limit reached while
+    // saving); run each one once.
+    auto hooks = std::move(ExitHooks());
+    ExitHooks().clear();
+    for (auto& hook : hooks) hook();
+    std::fflush(stdout);
+    PlatformShutdown();
+    std::exit(status);
+}
+
+void UpdateDelta() {
+    deltaTime.Update();
+    frameDelta = deltaTime.CurrDelta();
+    SysPoll();
+}
+
+void CommonUpdate(TEkran* screen) {
+    UpdateDelta();
+    mouse.update();
+    auto& hooks = GetFrameHooks();
+    if (hooks.soundUpdate) hooks.soundUpdate();
+    // Alt+Enter: read the Enter hit even without Alt, so that a stale press
+    // does not switch the display when Alt goes down later.
+    const int enterHits = InKeyHit(KEY_ENTER);
+    if (AltDown() && enterHits > 0) options.SwitchScreen();
+    if (SysAppSuspended() && !(screen && screen->keepsRunningWhenSuspended())) SuspendLoop();
+    const int f4Hits = InKeyHit(KEY_F1 + 3);
+    if (SysAppTerminate() || (InKeyDown(KEY_LALT) && f4Hits > 0)) EndProgram(0);
+}
+
+void FinishFrame() {
+    GfxSetColor(255, 255, 255);
+    GfxSetRotation(0);
+    GfxSetScale(1, 1);
+    GfxSetAlpha(1);
+    GfxSetBlend(GFX_BLEND_ALPHA);
+    GfxSetOrigin(0, 0);
+    GfxDrawImage(frameLeft, static_cast<float>(sideOffset - 171), 0);
+    GfxDrawImage(frameRight, static_cast<float>(sideOffset + 1024), 0);
+    GfxSetOrigin(static_cast<float>(sideOffset), 0);
+    mouse.draw();
+    // Grabbed before presenting: the back buffer is undefined afterwards.
+    CheckScreenshotKey();
+    GfxFlip(-1);
+    ++framesPresented;
+    GfxCls();
+    for (auto& hook : AfterFrameHooks()) hook();
+}
+
+void SaveAll() {
+    options.SaveSettings();
+    auto& hooks = GetFrameHooks();
+    if (hooks.saveProfiles) hooks.saveProfiles();
+}
+
+namespace {
+std::function<void(double, double)>& FrameTimeObserver() {
+    static std::function<void(double, double)> observer;
+    return observer;
+}
+}  // namespace
+
+void SetFrameTimeObserver(std::function<void(double, double)> observer) {
+    FrameTimeObserver() = std::move(observer);
+}
+
+void ScreenFrame(TEkran& screen) {
+    using Clock = std::chrono::steady_clock;
+    GfxCls();
+    const auto start = Clock::now();
+    screen.update();
+    const auto updated = Clock::now();
+    screen.draw();
+    FinishFrame();
+    const auto drawn = Clock::now();
+    if (auto& observer = FrameTimeObserver()) {
+        const auto ms = [](auto d) { return std::chrono::duration<double, std::milli>(d).count(); };
+        observer(ms(updated - start), ms(drawn - updated));
+    }
+}

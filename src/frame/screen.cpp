@@ -1,0 +1,58 @@
+#include "frame/screen.h"
+
+#include "frame/frame_loop.h"
+#include "frame/globals.h"
+#include "gui/gui.h"
+
+Image stripesImage;
+
+float Approach(float value, float target, float speed) {
+    if (value < target) {
+        value += speed * frameDelta;
+        if (value > target) value = target;
+    } else if (value > target) {
+        value -= speed * frameDelta;
+        if (value < target) value = target;
+    }
+    return value;
+}
+
+void ApproachInPlace(float& value, float target, float speed) { value = Approach(value, target, speed); }
+
+void TEkran::_drawFade() {
+    GfxSetColor(0, 0, 0);
+    GfxSetBlend(GFX_BLEND_ALPHA);
+    GfxSetAlpha(fade);
+    GfxSetScale(1, 1);
+    GfxSetRotation(0);
+    GfxDrawRect(0, 0, 1024, 768);
+    GfxSetColor(255, 255, 255);
+}
+
+void TEkran::_drawStripes() {
+    ApproachInPlace(stripeA, dStripeA, 0.05f);
+    GfxSetColor(255, 255, 255);
+    GfxSetBlend(GFX_BLEND_ALPHA);
+    GfxSetAlpha(stripeA);
+    GfxSetScale(1, 1);
+    GfxSetRotation(0);
+    GfxDrawImage(stripesImage, 0, 0);
+}
+
+void TEkran::_drawGui() {
+    if (gui) gui->draw();
+}
+
+void TEkran::_updateAlpha() { ApproachInPlace(alpha, dAlpha, aSpeed); }
+
+void TEkran::_updateFade() { ApproachInPlace(fade, dFade, fSpeed); }
+
+void TEkran::_updateGui() {
+    if (!gui) return;
+    gui->setGuiAlpha(alpha);
+    gui->update();
+}
+
+void TEkran::_prepareDelta() {
+    for (int i = 0; i < 101; ++i) UpdateDelta();
+}

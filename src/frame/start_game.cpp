@@ -1,0 +1,34 @@
+#include "frame/start_game.h"
+
+#include "frame/frame_loop.h"
+#include "frame/globals.h"
+#include "frame/loading_steps.h"
+#include "frame/mouse.h"
+#include "frame/screen.h"
+#include "frame/timing.h"
+#include "frame/user_dir.h"
+#include "menus/options.h"
+#include "platform/platform.h"
+
+void StartGame(const StartOptions& opts) {
+    SetupUserDir();
+    RandSeed(opts.seedGiven ? opts.seed : SysMillisecs());
+    InSetCursorVisible(false);
+
+    options.LoadSettings();
+    options.forcedFullscreen = opts.displayMode;
+    options.initScreen();
+
+    frameLeft = GfxLoadImage(gameDir + "gfx/FrameLeft.png", GFX_IMAGE_DEFAULT);
+    frameRight = GfxLoadImage(gameDir + "gfx/FrameRight.png", GFX_IMAGE_DEFAULT);
+    SysSetWindowIcon();
+    GfxCls();
+
+    pointImage = GfxLoadImage(gameDir + "gfx/point.png", GFX_IMAGE_DEFAULT);
+    GfxMidHandle(pointImage);
+
+    RunLoadingSteps();
+    // The first frame after loading gets a normal frame delta.
+    TEkran()._prepareDelta();
+    InSetCursorVisible(mouse.isCustom == 0);
+}

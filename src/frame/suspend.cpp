@@ -1,0 +1,36 @@
+#include "frame/suspend.h"
+
+#include "frame/frame_loop.h"
+#include "frame/globals.h"
+#include "frame/text_file.h"
+#include "frame/timing.h"
+#include "gui/font_cache.h"
+
+std::string suspendText;
+Font suspendFont;
+
+void LoadSuspendResources() {
+    suspendText = TxtLine(LoadTxtFile(gameDir + "txt/#LANG#/game.txt"), 1);
+    suspendFont = GetFont(gameDir + "gfx/fonts/font1.ttf", 72);
+}
+
+void SuspendLoop() {
+    auto& hooks = GetFrameHooks();
+    if (hooks.soundPause) hooks.soundPause();
+    do {
+        GfxCls();
+        UpdateDelta();
+        GfxSetColor(255, 255, 255);
+        GfxSetAlpha(1);
+        GfxSetBlend(GFX_BLEND_ALPHA);
+        GfxSetScale(1, 1);
+        GfxSetRotation(0);
+        GfxSetImageFont(suspendFont);
+        const int x = 512 - GfxTextWidth(suspendText) / 2;
+        const int y = 384 - GfxTextHeight(suspendText) / 2;
+        GfxDrawText(suspendText, static_cast<float>(x), static_cast<float>(y));
+        GfxFlip(-1);
+        if (SysAppTerminate()) EndProgram(0);
+    } while (SysAppSuspended());
+    if (hooks.soundResume) hooks.soundResume();
+}

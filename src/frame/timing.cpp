@@ -1,0 +1,50 @@
+#include "frame/timing.h"
+
+#include <algorithm>
+
+#include "frame/globals.h"
+#include "platform/platform.h"
+
+namespace {
+std::vector<TDeltaTime*>& Timers() {
+    static std::vector<TDeltaTime*> timers;
+    return timers;
+}
+}  // namespace
+
+TDeltaTime deltaTime;
+
+TDeltaTime::TDeltaTime() { Timers().push_back(this); }
+
+TDeltaTime::~TDeltaTime() { Destroy(); }
+
+void TDeltaTime::Destroy() {
+    auto& timers = Timers();
+    timers.erase(std::remove(timers.begin(), timers.end(), this), timers.end());
+}
+
+TDeltaTime* TDeltaTime::Create(float fps) {
+    auto* timer = new TDeltaTime();
+    timer->SetFPS(fps);
+    return timer;
+}
+
+void TDeltaTime::SetFPS(float fps) {
+    dFps = fps;
+    dDelta = 1000.0f / fps;
+}
+
+void TDeltaTime::Update() {
+    CurrTime = SysMillisecs();
+    ElapsedTime = CurrTime - OldTime;
+    OldTime = CurrTime;
+    if (CheckTime < CurrTime) {
+        CheckTime = CurrTime + 1000;
+        CurrFps = FPSCounter;
+        FPSCounter = 0;
+    } else {
+        FPSCounter += 1;
+    }
+}
+
+const std::vector<TDeltaTime*>& TDeltaTime::AllTimers() { return Timers(); }

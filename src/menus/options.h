@@ -1,0 +1,40 @@
+// The player's machine settings: full screen or window, wide or 4:3
+// picture, custom cursor, sound and music volume; read and written in the
+// settings file, and the display opened accordingly. The dialog itself
+// builds on this class.
+#pragma once
+
+#include <string>
+
+#include "frame/screen.h"
+
+class TOptions : public TEkran {
+public:
+    TEkran* ekran = nullptr;  // the screen that opened the dialog
+    int SCREEN_WIDTH = 0;
+    int SCREEN_HEIGHT = 0;
+    int fullscreen = 1;
+    int ratio = 1;
+    float soundVol = 5;
+    float musicVol = 5;
+
+    // A display mode forced for this run by the command line (-1: none,
+    // 0 window, 1 full screen); it is used but never written to the file.
+    int forcedFullscreen = -1;
+
+    virtual void LoadSettings();
+    virtual bool SaveSettings();
+    virtual void initScreen();
+    virtual void OpenScreen();
+    virtual void SwitchScreen();
+    virtual float CountSoundVol() const { return soundVol / 10.0f; }
+    virtual float CountMusicVol() const { return musicVol / 10.0f; }
+    virtual void SetVolumes();
+    virtual void goFullscreen();
+    virtual void goWindowed();
+
+    std::string SettingsPath() const;
+    int EffectiveFullscreen() const { return forcedFullscreen >= 0 ? forcedFullscreen : fullscreen; }
+};
+
+extern TOptions options;

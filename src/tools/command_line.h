@@ -1,0 +1,32 @@
+// The command line of the brambleton program.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "platform/platform.h"
+
+struct CommandLine {
+    int displayMode = -1;  // -1 from the settings, 0 --windowed, 1 --fullscreen
+    bool headless = false;
+    RendererKind renderer = RendererKind::Gpu;
+    bool rendererGiven = false;
+    bool fixedStep = false;
+    bool seedGiven = false;
+    int seed = 0;
+    long frames = 0;  // 0: no limit
+    std::string screenshot;
+    std::string record;
+    std::string replay;
+    std::string userDir;
+    std::string gui;        // a GUI script to preview
+    std::string level;      // quest level number or level file
+    bool autoplay = false;
+    std::string frameStats;
+    bool unlockPowerups = false;
+    bool help = false;
+};
+
+// Fills `out`; on a bad argument returns false with the reason in `error`.
+bool ParseCommandLine(const std::vector<std::string>& args, CommandLine& out, std::string& error);
+std::string CommandLineHelp();

@@ -1,0 +1,107 @@
+// The settings file: first start, round trip, truncated volumes, atomic save.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+#include "frame/globals.h"
+#include "frame/mouse.h"
+#include "frame/rcm.h"
+#include "frame/user_dir.h"
+#include "menus/options.h"
+#include "support/headless_platform.h"
+
+namespace fs = std::filesystem;
+
+class SettingsTest : public HeadlessPlatformTest {
+protected:
+    fs::path dir;
+    void SetUp() override {
+        HeadlessPlatformTest::SetUp();
+        char pattern[] = "/tmp/brambleton-settings-XXXXXX";
+        dir = mkdtemp(pattern);
+        SetUserDirOverride(dir.string());
+        SetupUserDir();
+        options = TOptions();
+        mouse.isCustom = 0;
+    }
+    void TearDown() override {
+        SetUserDirOverride("");
+        fs::remove_all(dir);
+        HeadlessPlatformTest::TearDown();
+    }
+    std::string SettingsText() { return FsLoadString(userDir + "/Data/settings.txt"); }
+};
+
+TEST_F(SettingsTest, SetupCreatesTheDataAndProfileFolders) {
+    EXPECT_EQ(FsFileType(userDir + "/Data"), 2);
+    EXPECT_EQ(FsFileType(userDir + "/Profiles"), 2);
+    // Addressed as "data", created as "Data": one folder.
+    EXPECT_EQ(FsFileType(userDir + "/data"), 2);
+}
+
+TEST_F(SettingsTest, FirstStartWritesTheDefaults) {
+    options.LoadSettings();
+    EXPECT_EQ(SettingsText(),
+              "settings {\n\tfullscreen = 1\n\tcustomMouse = 0\n\tratio = 1\n\tsoundVolume = 5\n\tmusicVolume = 5\n}\n\n");
+    EXPECT_EQ(options.fullscreen, 1);
+    EXPECT_EQ(options.ratio, 1);
+    EXPECT_FLOAT_EQ(options.soundVol, 5);
+    EXPECT_FLOAT_EQ(options.musicVol, 5);
+    EXPECT_EQ(mouse.isCustom, 0);
+}
+
+TEST_F(SettingsTest, AVolumeOfSevenPointNineIsReadAsItIsAndWrittenAsSeven) {
+    ASSERT_TRUE(FsSaveText("settings {\n\tfullscreen = 0\n\tcustomMouse = 1\n\tratio = 0\n\tsoundVolume = 7.9\n"
+                           "\tmusicVolume = 2\n}\n",
+                           userDir + "/data/settings.txt"));
+    options.LoadSettings();
+    EXPECT_FLOAT_EQ(options.soundVol, 7.9f);
+    EXPECT_NEAR(options.CountSoundVol(), 0.79f, 1e-6);
+    EXPECT_NEAR(options.CountMusicVol(), 0.2f, 1e-6);
+    EXPECT_EQ(options.fullscreen, 0);
+    EXPECT_EQ(options.ratio, 0);
+    EXPECT_EQ(mouse.isCustom, 1);
+    ASSERT_TRUE(options.SaveSettings());
+    auto file = LoadRCM(userDir + "/data/settings.txt");
+    EXPECT_FLOAT_EQ(file->getFloat("settings::soundVolume"), 7);
+    EXPECT_FLOAT_EQ(file->getFloat("settings::customMouse"), 1);
+    mouse.isCustom = 0;
+}
+
+TEST_F(SettingsTest, AGarbledFileGivesDefaultsOfZeroWithoutCrashing) {
+    ASSERT_TRUE(FsSaveText("settings {{{ fullscreen = yes\n", userDir + "/data/settings.txt"));
+    options.LoadSettings();
+    EXPECT_EQ(options.fullscreen, 0);
+    EXPECT_FLOAT_EQ(options.soundVol, 0);
+}
+
+TEST_F(SettingsTest, AFailedSaveIsReportedAndKeepsTheOldFile) {
+    options.LoadSettings();
+    const std::string before = SettingsText();
+    // The data folder becomes a file: nothing can be written below it.
+    fs::remove_all(dir / "Data");
+    ASSERT_TRUE(FsSaveText("not a folder", userDir + "/Data"));
+    options.soundVol = 9;
+    EXPECT_FALSE(options.SaveSettings());
+    EXPECT_EQ(FsLoadString(userDir + "/Data"), "not a folder");
+    (void)before;
+}
+
+TEST_F(SettingsTest, SwitchingTheDisplaySavesTheSetting) {
+    options.LoadSettings();
+    options.ratio = 0;
+    options.fullscreen = 0;
+    options.initScreen();
+    EXPECT_EQ(sideOffset, 0);
+    EXPECT_EQ(GfxVirtualWidth(), 1024);
+    options.SwitchScreen();
+    EXPECT_EQ(options.fullscreen, 1);
+    auto file = LoadRCM(userDir + "/data/settings.txt");
+    EXPECT_FLOAT_EQ(file->getFloat("settings::fullscreen"), 1);
+    options.ratio = 1;
+    options.OpenScreen();
+    EXPECT_EQ(sideOffset, 171);
+    EXPECT_EQ(GfxVirtualWidth(), 1366);
+    sideOffset = 0;
+}

@@ -1,0 +1,65 @@
+#!/usr/bin/env bash
+# Sets up a Debian 12 machine for Brambleton, builds the game with its
+# generated assets, and then either starts it or runs every test.
+#   tools/setup.sh play [game options]   install, build, start the game
+#   tools/setup.sh test                  install, build, run every test
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+PACKAGES=(
+  cmake ninja-build g++ pkg-config
+  clang-14 libclang-rt-14-dev
+  libsdl2-dev libfreetype-dev libpng-dev libjpeg-dev zlib1g-dev libvorbis-dev liblua5.1-0-dev
+  libcairo2-dev
+  libgtest-dev libbenchmark-dev
+  fonts-dejavu-core fonts-liberation fonts-ebgaramond-extra
+  xvfb xauth
+)
+
+install_missing() {
+  local missing=()
+  for p in "${PACKAGES[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing+=("$p")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  local sudo=""
+  [ "$(id -u)" -ne 0 ] && sudo="sudo"
+  echo "Installing: ${missing[*]}"
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+build_game() {
+  cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBRAMBLETON_WERROR=ON
+  cmake --build build -j"$(nproc)"
+}
+
+# The same tests under AddressSanitizer and UndefinedBehaviorSanitizer with
+# clang, plus the fuzzers of every file reader.
+build_sanitized() {
+  cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug \
+    -DCMAKE_C_COMPILER=clang-14 -DCMAKE_CXX_COMPILER=clang++-14 \
+    -DBRAMBLETON_SANITIZE=ON -DBRAMBLETON_FUZZ=ON -DBRAMBLETON_ASSETS=OFF -DBRAMBLETON_WERROR=ON
+  cmake --build build-asan -j"$(nproc)"
+}
+
+mode="${1:-play}"
+[ $# -gt 0 ] && shift
+install_missing
+case "$mode" in
+  play)
+    build_game
+    exec ./build/brambleton "$@"
+    ;;
+  test)
+    build_game
+    build_sanitized
+    export ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1
+    ctest --test-dir build-asan -L 'unit|fuzz' --output-on-failure -j"$(nproc)"
+    ctest --test-dir build --output-on-failure -j"$(nproc)"
+    ;;
+  *)
+    echo "usage: tools/setup.sh play [game options] | tools/setup.sh test" >&2
+    exit 2
+    ;;
+esac
