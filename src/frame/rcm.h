@@ -47,6 +47,7 @@ public:
     virtual ~TRCMFile() = default;
 
     bool save(const std::string& path) const;  // atomic write; false when it failed
+    std::string saveText() const;              // the text save writes
     void Load(const std::string& path);
     // Reads a whole file text as Load does after opening the file (tests, tools).
     void LoadFromText(const std::string& text);

@@ -182,10 +182,13 @@ std::string TRCMGroup::save(const std::string& indent) const {
     return out;
 }
 
-bool TRCMFile::save(const std::string& path) const {
+std::string TRCMFile::saveText() const {
+    // Entries lying directly in the root are not written.
     std::string out;
     for (const auto& group : _grupa->_listaGrup) {
         AppendGroup(out, *group, "");
     }
-    return FsSaveText(out, path);
+    return out;
 }
+
+bool TRCMFile::save(const std::string& path) const { return FsSaveText(saveText(), path); }
