@@ -3,14 +3,9 @@
 #include "gui/gui_util.h"
 
 namespace {
-// Both caches live for the whole run: atlases and fonts are shared by every screen.
+// Atlases live for the whole run, shared by every screen.
 std::vector<std::unique_ptr<TImgTexture>>& AtlasCache() {
     static std::vector<std::unique_ptr<TImgTexture>> cache;
-    return cache;
-}
-
-std::vector<TMyFont>& FontCache() {
-    static std::vector<TMyFont> cache;
     return cache;
 }
 
@@ -111,16 +106,4 @@ std::shared_ptr<TImg> LoadGfxValue(const std::string& value, const std::string& 
     CentreHandle(*img);
     GfxSetHandle(image, img->hx, img->hy);
     return img;
-}
-
-Font GetFont(const std::string& path, int size) {
-    for (const auto& f : FontCache()) {
-        if (f.size == size && EqualNoCase(f.url, path)) return f.font;
-    }
-    TMyFont entry;
-    entry.url = path;
-    entry.size = size;
-    entry.font = GfxLoadFont(path, size, GFX_FONT_SMOOTH);
-    FontCache().push_back(entry);
-    return entry.font;
 }

@@ -1,11 +1,12 @@
 // Images of GUI objects: single image files and named pieces of image atlases,
-// with the atlas cache and the font cache shared by every screen.
+// with the atlas cache shared by every screen.
 #pragma once
 
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "gui/font_cache.h"
 #include "platform/platform.h"
 
 class TImgTexture;
@@ -51,15 +52,3 @@ TImgTexture* GetAtlas(const std::string& path);
 // piece of an atlas. File names are taken from the script folder `baseDir`.
 // None when the file or the piece is missing. The handle is the centre.
 std::shared_ptr<TImg> LoadGfxValue(const std::string& value, const std::string& baseDir);
-
-// One cached font.
-class TMyFont {
-public:
-    std::string url;
-    int size = 0;
-    Font font;
-};
-
-// The font of that path (without case) and size from the font cache, loaded
-// anti-aliased and cached on first use. Null when the file is missing.
-Font GetFont(const std::string& path, int size);
