@@ -1,0 +1,31 @@
+// The effects' ways out to the rest of the game: sounds, the match-3 game's
+// resource panels and state, and the profile's bonus items. The game wiring
+// fills these in; an empty hook does nothing (a sound is silent, a flyer
+// without a panel ends where it started, nothing is credited), so effects run
+// unchanged in tests and tools.
+#pragma once
+
+#include <functional>
+#include <string>
+
+struct TEffectHooks {
+    // globalSnd.playMySound(name) and globalSnd.playMySound1(name).
+    std::function<void(const std::string&)> playSound;
+    std::function<void(const std::string&)> playSound1;
+    // The current match-3 game's resource panel `res` (0..3): its target
+    // point (GetPointX, GetPointY); false when there is no such panel.
+    std::function<bool(int res, float& x, float& y)> resourcePanelPoint;
+    // That panel's Add(amount).
+    std::function<void(int res, int amount)> resourcePanelAdd;
+    // actProfile.HaveItem(item).
+    std::function<bool(int item)> haveItem;
+    // A flying object came back to power-up slot `slot`: the current match-3
+    // game returns to its normal state (state 0).
+    std::function<void(int slot)> powerUpReturned;
+};
+
+// The hooks in use; the game wiring (and tests) fill them in.
+TEffectHooks& EffectHooks();
+
+void EffectSound(const std::string& name);
+void EffectSound1(const std::string& name);
