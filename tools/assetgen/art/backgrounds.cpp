@@ -1,0 +1,7 @@
+#include "families.h"
+
+namespace art {
+
+void DrawBackgrounds(Sink&) {}
+
+}  // namespace art

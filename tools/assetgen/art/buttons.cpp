@@ -1,0 +1,7 @@
+#include "families.h"
+
+namespace art {
+
+void DrawButtons(Sink&) {}
+
+}  // namespace art

@@ -1,0 +1,7 @@
+#include "families.h"
+
+namespace art {
+
+void DrawEffects(Sink&) {}
+
+}  // namespace art

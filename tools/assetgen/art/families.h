@@ -1,0 +1,26 @@
+// The picture families of the generator; each writes its files through the sink.
+#pragma once
+
+#include "sink.h"
+
+namespace art {
+
+void DrawBoard(Sink& sink);         // board.cpp: tiles, highlight, chest, chains, frame pieces, glow
+void DrawChips(Sink& sink);         // chips.cpp: resource, plain, bomb and scroll chips
+void DrawMatch3Screen(Sink& sink);  // match3_screen.cpp: time bar, power-ups, tools, resources, bomb
+void DrawBackgrounds(Sink& sink);   // backgrounds.cpp: the ten match-3 landscapes
+void DrawEffects(Sink& sink);       // effects.cpp: particles and captions
+void DrawFrame(Sink& sink);         // frame.cpp: side pictures, cursor, point, stripes, loading screen, logo
+void DrawPanels(Sink& sink);        // panels.cpp: level summary, lose and continue panels
+void DrawButtons(Sink& sink);       // buttons.cpp: the GUI button atlas
+
+// A small board with holes drawn as the game draws it, into the build folder
+// (board_preview.cpp), to check that the frame closes around any shape.
+void WriteBoardPreview(const Sink& sink);
+
+// Writes every generated picture on one grid with its name (contact_sheet.cpp).
+void WriteContactSheet(const Sink& sink, const std::string& path);
+// Writes the list of generated files as a Markdown table (contact_sheet.cpp).
+void WriteFileList(const Sink& sink, const std::string& path);
+
+}  // namespace art

@@ -1,0 +1,63 @@
+// assetgen_art --game <game folder> --build <build folder>
+// Draws every picture of the game into the game folder, copies the fonts, and
+// writes a contact sheet and the file list into the build folder.
+#include "families.h"
+#include "fonts.h"
+#include "sink.h"
+
+#include <atomic>
+#include <chrono>
+#include <cstring>
+#include <iostream>
+#include <thread>
+#include <vector>
+
+namespace {
+
+struct Family {
+    const char* name;
+    void (*draw)(art::Sink&);
+};
+
+const Family kFamilies[] = {
+    // Longest first, so the two workers finish together.
+    {"backgrounds", art::DrawBackgrounds}, {"frame", art::DrawFrame},   {"chips", art::DrawChips},
+    {"match3_screen", art::DrawMatch3Screen}, {"panels", art::DrawPanels}, {"effects", art::DrawEffects},
+    {"board", art::DrawBoard},             {"buttons", art::DrawButtons},
+};
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    std::string game, build;
+    for (int i = 1; i + 1 < argc; ++i) {
+        if (!std::strcmp(argv[i], "--game")) game = argv[++i];
+        else if (!std::strcmp(argv[i], "--build")) build = argv[++i];
+    }
+    if (game.empty() || build.empty()) {
+        std::cerr << "usage: assetgen_art --game <game folder> --build <build folder>\n";
+        return 2;
+    }
+    const auto start = std::chrono::steady_clock::now();
+    art::Sink sink(game, build);
+    art::InstallFonts(sink);
+
+    std::atomic<size_t> next{0};
+    auto worker = [&] {
+        for (size_t i; (i = next++) < std::size(kFamilies);) kFamilies[i].draw(sink);
+    };
+    const unsigned n = std::max(1u, std::min(2u, std::thread::hardware_concurrency()));
+    std::vector<std::thread> threads;
+    for (unsigned t = 1; t < n; ++t) threads.emplace_back(worker);
+    worker();
+    for (std::thread& t : threads) t.join();
+
+    art::WriteBoardPreview(sink);
+    art::WriteContactSheet(sink, build + "/contact-sheet.png");
+    art::WriteFileList(sink, build + "/art-files.md");
+    const double secs = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    std::cout << "assetgen_art: " << sink.Written() << " written, " << sink.Unchanged() << " unchanged, "
+              << sink.Failed() << " failed in " << secs << " s\n";
+    return sink.Failed() == 0 ? 0 : 1;
+}

@@ -1,0 +1,7 @@
+#include "families.h"
+
+namespace art {
+
+void DrawMatch3Screen(Sink&) {}
+
+}  // namespace art

@@ -1,0 +1,7 @@
+#include "families.h"
+
+namespace art {
+
+void DrawPanels(Sink&) {}
+
+}  // namespace art
