@@ -1,0 +1,382 @@
+// Start-up of the layer, the window or off-screen buffer, the back buffer of
+// virtual size, presenting with frame pacing, and reading pixels back.
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "platform/frame_pacing.h"
+#include "platform/platform_internal.h"
+
+namespace {
+bool gInitialised = false;
+bool gVideoReady = false;
+FramePacer gPacer;
+
+bool EnvSet(const char* name) {
+    const char* v = std::getenv(name);
+    return v != nullptr && *v != '\0';
+}
+
+void SetHints(const std::string& appName) {
+    SDL_SetHint(SDL_HINT_APP_NAME, appName.c_str());
+    SDL_SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, appName.c_str());
+    SDL_SetHint("SDL_VIDEO_X11_WMCLASS", appName.c_str());
+    setenv("SDL_VIDEO_X11_WMCLASS", appName.c_str(), 0);
+    // The back buffer is scaled smoothly into windows of any size.
+    SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "linear");
+}
+
+void PickTextureFormat(GfxState& g) {
+    g.textureFormat = SDL_PIXELFORMAT_ARGB8888;
+    SDL_RendererInfo info;
+    if (SDL_GetRendererInfo(g.renderer, &info) == 0) {
+        g.vsyncGranted = (info.flags & SDL_RENDERER_PRESENTVSYNC) != 0;
+        for (Uint32 i = 0; i < info.num_texture_formats; ++i) {
+            const Uint32 f = info.texture_formats[i];
+            if (SDL_BITSPERPIXEL(f) == 32 && SDL_ISPIXELFORMAT_ALPHA(f)) {
+                g.textureFormat = f;
+                break;
+            }
+        }
+    }
+}
+
+// (Re)creates the back buffer at the virtual size.
+bool EnsureTarget(GfxState& g) {
+    int tw = 0, th = 0;
+    if (g.target != nullptr && SDL_QueryTexture(g.target, nullptr, nullptr, &tw, &th) == 0 &&
+        tw == g.virtualW && th == g.virtualH) {
+        return true;
+    }
+    if (g.target != nullptr) {
+        SDL_SetRenderTarget(g.renderer, nullptr);
+        SDL_DestroyTexture(g.target);
+        g.target = nullptr;
+    }
+    g.target = SDL_CreateTexture(g.renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_TARGET, g.virtualW,
+                                 g.virtualH);
+    if (g.target == nullptr) {
+        std::printf("Cannot create the back buffer: %s\n", SDL_GetError());
+        return false;
+    }
+    SDL_SetTextureBlendMode(g.target, SDL_BLENDMODE_NONE);
+    if (g.window != nullptr) {
+        SDL_RenderSetLogicalSize(g.renderer, g.virtualW, g.virtualH);
+    }
+    SDL_SetRenderTarget(g.renderer, g.target);
+    SDL_SetRenderDrawColor(g.renderer, 0, 0, 0, 255);
+    SDL_RenderClear(g.renderer);
+    GfxApplyClip();
+    return true;
+}
+
+bool OpenHeadless(GfxState& g, int w, int h) {
+    if (g.renderer == nullptr) {
+        g.headlessSurface = SDL_CreateRGBSurfaceWithFormat(0, w, h, 32, SDL_PIXELFORMAT_ARGB8888);
+        if (g.headlessSurface == nullptr) {
+            std::printf("Cannot create the off-screen buffer: %s\n", SDL_GetError());
+            return false;
+        }
+        g.renderer = SDL_CreateSoftwareRenderer(g.headlessSurface);
+        if (g.renderer == nullptr) {
+            std::printf("Cannot create the software renderer: %s\n", SDL_GetError());
+            return false;
+        }
+        ++g.generation;
+        PickTextureFormat(g);
+        g.vsyncGranted = false;
+    }
+    return EnsureTarget(g);
+}
+
+SDL_Renderer* CreateWindowRenderer(SDL_Window* window, RendererKind kind) {
+    const Uint32 target = SDL_RENDERER_TARGETTEXTURE;
+    SDL_Renderer* r = nullptr;
+    if (kind == RendererKind::Gpu) {
+        r = SDL_CreateRenderer(window, -1, SDL_RENDERER_ACCELERATED | SDL_RENDERER_PRESENTVSYNC | target);
+        if (r == nullptr) {
+            r = SDL_CreateRenderer(window, -1, SDL_RENDERER_ACCELERATED | target);
+        }
+        if (r == nullptr) {
+            std::printf("No accelerated renderer (%s); drawing in software.\n", SDL_GetError());
+        }
+    }
+    if (r == nullptr) {
+        r = SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE | target);
+    }
+    return r;
+}
+
+// A window that fits on the desktop, keeping the asked shape.
+void FitWindowSize(int& w, int& h) {
+    SDL_Rect usable;
+    if (SDL_GetDisplayUsableBounds(0, &usable) != 0 || usable.w <= 0 || usable.h <= 0) {
+        return;
+    }
+    if (w <= usable.w && h <= usable.h) {
+        return;
+    }
+    const double f = std::min(static_cast<double>(usable.w) / w, static_cast<double>(usable.h) / h);
+    w = static_cast<int>(w * f);
+    h = static_cast<int>(h * f);
+}
+
+bool OpenWindow(GfxState& g, int w, int h, bool fullScreen) {
+    const Uint32 fsFlag = fullScreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0;
+    int ww = w, wh = h;
+    FitWindowSize(ww, wh);
+    if (g.window == nullptr) {
+        g.window = SDL_CreateWindow(g.title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, ww, wh,
+                                    SDL_WINDOW_RESIZABLE | fsFlag);
+        if (g.window == nullptr) {
+            std::printf("Cannot open a window of %d x %d: %s\n", w, h, SDL_GetError());
+            return false;
+        }
+        g.renderer = CreateWindowRenderer(g.window, PlatformConfigRef().renderer);
+        if (g.renderer == nullptr) {
+            std::printf("Cannot create a renderer: %s\n", SDL_GetError());
+            SDL_DestroyWindow(g.window);
+            g.window = nullptr;
+            return false;
+        }
+        ++g.generation;
+        PickTextureFormat(g);
+        gPacer.Reset(g.renderer, g.vsyncGranted);
+        SysSetWindowIcon();
+        SDL_StartTextInput();
+    } else {
+        SDL_SetRenderTarget(g.renderer, nullptr);
+        if (SDL_SetWindowFullscreen(g.window, fsFlag) != 0) {
+            std::printf("Cannot switch the display mode: %s\n", SDL_GetError());
+            SDL_SetRenderTarget(g.renderer, g.target);
+            GfxApplyClip();
+            return false;
+        }
+        if (!fullScreen) {
+            SDL_SetWindowSize(g.window, ww, wh);
+            SDL_SetWindowPosition(g.window, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
+        }
+        SDL_RenderSetLogicalSize(g.renderer, g.virtualW, g.virtualH);
+        SDL_SetRenderTarget(g.renderer, g.target);
+        GfxApplyClip();
+    }
+    return EnsureTarget(g);
+}
+}  // namespace
+
+GfxState& GfxS() {
+    static GfxState* state = new GfxState;
+    return *state;
+}
+
+PlatformConfig& PlatformConfigRef() {
+    static PlatformConfig* config = new PlatformConfig;
+    return *config;
+}
+
+bool PlatformVideoReady() { return gVideoReady; }
+
+const PlatformConfig& PlatformGetConfig() { return PlatformConfigRef(); }
+
+bool PlatformHasWindow() { return GfxS().window != nullptr; }
+
+bool PlatformInit(const PlatformConfig& config) {
+    if (gInitialised) {
+        PlatformShutdown();
+    }
+    PlatformConfigRef() = config;
+    SetHints(config.appName);
+    if (SDL_Init(SDL_INIT_TIMER | SDL_INIT_EVENTS) != 0) {
+        std::printf("Cannot start SDL: %s\n", SDL_GetError());
+        return false;
+    }
+    if (!config.headless) {
+        const bool displayNamed = EnvSet("SDL_VIDEODRIVER") || EnvSet("DISPLAY") || EnvSet("WAYLAND_DISPLAY");
+        if (!displayNamed || SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+            std::printf("No display available (%s). Run with --headless to play without a window.\n",
+                        displayNamed ? SDL_GetError() : "neither DISPLAY nor WAYLAND_DISPLAY is set");
+            SDL_Quit();
+            return false;
+        }
+        gVideoReady = true;
+    }
+    GfxState& g = GfxS();
+    g.title = config.appName;
+    g.nullRenderer = config.renderer == RendererKind::Null;
+    gInitialised = true;
+    SysResetState();
+    InResetState();
+    SndOpenDevice(!config.headless && config.audio);
+    return true;
+}
+
+void PlatformShutdown() {
+    if (!gInitialised) {
+        return;
+    }
+    SndCloseDevice();
+    GfxShutdown();
+    SDL_Quit();
+    gVideoReady = false;
+    gInitialised = false;
+}
+
+void GfxShutdown() {
+    GfxState& g = GfxS();
+    if (g.target != nullptr) {
+        SDL_DestroyTexture(g.target);
+        g.target = nullptr;
+    }
+    if (g.renderer != nullptr) {
+        SDL_DestroyRenderer(g.renderer);  // takes every texture with it
+        g.renderer = nullptr;
+        ++g.generation;
+    }
+    if (g.window != nullptr) {
+        SDL_DestroyWindow(g.window);
+        g.window = nullptr;
+    }
+    if (g.headlessSurface != nullptr) {
+        SDL_FreeSurface(g.headlessSurface);
+        g.headlessSurface = nullptr;
+    }
+    const unsigned generation = g.generation;
+    g = GfxState();
+    g.generation = generation;
+}
+
+bool GfxOpen(int w, int h, int depth, int hz, int flags) {
+    GfxState& g = GfxS();
+    if (!gInitialised || w <= 0 || h <= 0) {
+        std::printf("Cannot open a display of %d x %d.\n", w, h);
+        return false;
+    }
+    if (!g.virtualSet) {
+        g.virtualW = w;
+        g.virtualH = h;
+    }
+    const PlatformConfig& cfg = PlatformConfigRef();
+    bool ok = true;
+    if (cfg.renderer != RendererKind::Null) {
+        ok = cfg.headless ? OpenHeadless(g, w, h) : OpenWindow(g, w, h, depth == 32);
+    }
+    g.opened = g.opened || ok;
+    return ok;
+}
+
+void GfxSetVirtualResolution(int w, int h) {
+    if (w <= 0 || h <= 0) {
+        return;
+    }
+    GfxState& g = GfxS();
+    g.virtualW = w;
+    g.virtualH = h;
+    g.virtualSet = true;
+    if (g.renderer != nullptr) {
+        if (g.window != nullptr) {
+            SDL_SetRenderTarget(g.renderer, nullptr);
+            SDL_RenderSetLogicalSize(g.renderer, w, h);
+            SDL_SetRenderTarget(g.renderer, g.target);
+        }
+        EnsureTarget(g);
+    }
+    GfxApplyClip();
+}
+
+int GfxVirtualWidth() { return GfxS().virtualW; }
+int GfxVirtualHeight() { return GfxS().virtualH; }
+
+void GfxUseWindowTarget(bool window) {
+    GfxState& g = GfxS();
+    if (g.renderer == nullptr || g.window == nullptr) {
+        return;
+    }
+    SDL_SetRenderTarget(g.renderer, window ? nullptr : g.target);
+    if (!window) {
+        GfxApplyClip();
+    }
+}
+
+void GfxCls() {
+    if (!GfxCanDraw()) {
+        return;
+    }
+    SDL_Renderer* r = GfxS().renderer;
+    SDL_SetRenderDrawColor(r, 0, 0, 0, 255);
+    SDL_RenderClear(r);
+}
+
+void GfxFlip(int sync) {
+    GfxState& g = GfxS();
+    if (g.keepLastFrame && g.opened) {
+        g.lastFrame = GfxReadBackBuffer(0, 0, g.virtualW, g.virtualH);
+    }
+    const PlatformConfig& cfg = PlatformConfigRef();
+    if (g.window != nullptr && GfxCanDraw()) {
+        SDL_SetRenderTarget(g.renderer, nullptr);
+        SDL_SetRenderDrawColor(g.renderer, 0, 0, 0, 255);
+        SDL_RenderClear(g.renderer);  // the letterbox bars
+        SDL_RenderCopy(g.renderer, g.target, nullptr, nullptr);
+        const bool pace = sync != 0 && !cfg.fixedStep;
+        if (pace) {
+            gPacer.BeforePresent();
+        }
+        SDL_RenderPresent(g.renderer);
+        if (pace) {
+            gPacer.AfterPresent();
+        }
+        SDL_SetRenderTarget(g.renderer, g.target);
+        GfxApplyClip();
+    }
+    // Headless and null runs never wait: they go as fast as they can.
+    SysOnFlip();
+}
+
+Pixmap GfxReadBackBuffer(int x, int y, int w, int h) {
+    Pixmap pix;
+    if (w <= 0 || h <= 0 || w > 16384 || h > 16384) {
+        return pix;
+    }
+    pix.w = w;
+    pix.h = h;
+    pix.rgba.assign(static_cast<size_t>(w) * h * 4, 0);
+    for (size_t i = 3; i < pix.rgba.size(); i += 4) {
+        pix.rgba[i] = 255;
+    }
+    GfxState& g = GfxS();
+    if (!GfxCanDraw()) {
+        return pix;
+    }
+    SDL_Rect want{x, y, w, h};
+    SDL_Rect whole{0, 0, g.virtualW, g.virtualH};
+    SDL_Rect part;
+    if (!SDL_IntersectRect(&want, &whole, &part)) {
+        return pix;
+    }
+    std::vector<std::uint8_t> buf(static_cast<size_t>(part.w) * part.h * 4);
+    if (SDL_RenderReadPixels(g.renderer, &part, SDL_PIXELFORMAT_RGBA32, buf.data(), part.w * 4) != 0) {
+        std::printf("Cannot read the back buffer: %s\n", SDL_GetError());
+        return pix;
+    }
+    for (int row = 0; row < part.h; ++row) {
+        std::uint8_t* dst = &pix.rgba[(static_cast<size_t>(part.y - y + row) * w + (part.x - x)) * 4];
+        std::memcpy(dst, &buf[static_cast<size_t>(row) * part.w * 4], static_cast<size_t>(part.w) * 4);
+        for (int i = 0; i < part.w; ++i) {
+            dst[i * 4 + 3] = 255;  // the back buffer is opaque
+        }
+    }
+    return pix;
+}
+
+Pixmap GfxGrabPixmap(int x, int y, int w, int h) { return GfxReadBackBuffer(x, y, w, h); }
+
+void GfxKeepLastFrame(bool keep) {
+    GfxState& g = GfxS();
+    g.keepLastFrame = keep;
+    if (!keep) {
+        g.lastFrame = Pixmap();
+    }
+}
+
+Pixmap GfxLastFrame() { return GfxS().lastFrame; }

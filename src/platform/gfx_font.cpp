@@ -1,0 +1,232 @@
+// TrueType fonts through FreeType. Glyphs are rendered once into page
+// bitmaps; each page becomes one texture that text drawing copies from.
+#include <ft2build.h>
+#include FT_FREETYPE_H
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdio>
+#include <unordered_map>
+
+#include "platform/platform_internal.h"
+#include "platform/text_encoding.h"
+
+namespace {
+struct Glyph {
+    bool loaded = false;
+    int advance = 0;
+    int left = 0, top = 0;  // bitmap offset from the pen on the baseline
+    int w = 0, h = 0;
+    int page = -1;
+    int px = 0, py = 0;     // place in the page
+};
+
+struct GlyphPage {
+    int size = 0;
+    std::vector<std::uint8_t> alpha;  // coverage, kept to rebuild the texture
+    int penX = 0, penY = 0, rowH = 0;
+    bool dirty = true;
+    SDL_Texture* tex = nullptr;
+    unsigned texGeneration = 0;
+    GfxTexMods mods;
+};
+
+FT_Library Library() {
+    static FT_Library lib = [] {
+        FT_Library l = nullptr;
+        if (FT_Init_FreeType(&l) != 0) {
+            std::printf("Cannot start FreeType.\n");
+            l = nullptr;
+        }
+        return l;
+    }();
+    return lib;
+}
+}  // namespace
+
+struct GfxFontData {
+    std::string bytes;  // FreeType reads the face from here
+    FT_Face face = nullptr;
+    bool smooth = true;
+    int ascender = 0;
+    int lineHeight = 0;
+    int pageSize = 512;
+    std::array<Glyph, 128> ascii;
+    std::unordered_map<std::uint32_t, Glyph> others;
+    std::vector<GlyphPage> pages;
+
+    ~GfxFontData() {
+        const GfxState& g = GfxS();
+        for (GlyphPage& p : pages) {
+            if (p.tex != nullptr && p.texGeneration == g.generation && g.renderer != nullptr) {
+                SDL_DestroyTexture(p.tex);
+            }
+        }
+        if (face != nullptr) {
+            FT_Done_Face(face);
+        }
+    }
+
+    const Glyph& Get(std::uint32_t cp) {
+        Glyph& slot = cp < 128 ? ascii[cp] : others[cp];
+        if (!slot.loaded) {
+            Load(cp, slot);
+        }
+        return slot;
+    }
+
+    void Load(std::uint32_t cp, Glyph& out) {
+        out.loaded = true;
+        const FT_Int32 mode = smooth ? FT_LOAD_TARGET_NORMAL : (FT_LOAD_TARGET_MONO | FT_LOAD_MONOCHROME);
+        if (FT_Load_Char(face, cp, FT_LOAD_RENDER | mode) != 0) {
+            return;
+        }
+        const FT_GlyphSlot slot = face->glyph;
+        out.advance = static_cast<int>((slot->advance.x + 32) >> 6);
+        out.left = slot->bitmap_left;
+        out.top = slot->bitmap_top;
+        const FT_Bitmap& bm = slot->bitmap;
+        const int w = static_cast<int>(bm.width);
+        const int h = static_cast<int>(bm.rows);
+        if (w <= 0 || h <= 0 || w > pageSize || h > pageSize) {
+            return;
+        }
+        GlyphPage& page = Place(w, h, out);
+        for (int y = 0; y < h; ++y) {
+            const unsigned char* row = bm.buffer + static_cast<std::ptrdiff_t>(y) * bm.pitch;
+            std::uint8_t* dst = &page.alpha[static_cast<std::size_t>(out.py + y) * page.size + out.px];
+            for (int x = 0; x < w; ++x) {
+                if (bm.pixel_mode == FT_PIXEL_MODE_MONO) {
+                    dst[x] = (row[x >> 3] & (0x80 >> (x & 7))) ? 255 : 0;
+                } else {
+                    dst[x] = row[x];
+                }
+            }
+        }
+        page.dirty = true;
+        out.w = w;
+        out.h = h;
+    }
+
+    // A free spot of w x h on the shelves of the last page, or a new page.
+    GlyphPage& Place(int w, int h, Glyph& out) {
+        if (!pages.empty()) {
+            GlyphPage& p = pages.back();
+            if (p.penX + w > p.size) {
+                p.penX = 0;
+                p.penY += p.rowH + 1;
+                p.rowH = 0;
+            }
+            if (p.penY + h <= p.size) {
+                return Take(p, static_cast<int>(pages.size()) - 1, w, h, out);
+            }
+        }
+        GlyphPage p;
+        p.size = pageSize;
+        p.alpha.assign(static_cast<std::size_t>(pageSize) * pageSize, 0);
+        pages.push_back(std::move(p));
+        return Take(pages.back(), static_cast<int>(pages.size()) - 1, w, h, out);
+    }
+
+    static GlyphPage& Take(GlyphPage& p, int index, int w, int h, Glyph& out) {
+        out.page = index;
+        out.px = p.penX;
+        out.py = p.penY;
+        p.penX += w + 1;  // a pixel apart so filtering never bleeds between glyphs
+        p.rowH = std::max(p.rowH, h);
+        return p;
+    }
+
+    SDL_Texture* PageTexture(GlyphPage& p) {
+        const GfxState& g = GfxS();
+        if (p.tex != nullptr && p.texGeneration == g.generation && !p.dirty) {
+            return p.tex;
+        }
+        if (p.tex != nullptr && p.texGeneration == g.generation) {
+            SDL_DestroyTexture(p.tex);
+        }
+        std::vector<std::uint8_t> rgba(p.alpha.size() * 4, 255);
+        for (std::size_t i = 0; i < p.alpha.size(); ++i) {
+            rgba[i * 4 + 3] = p.alpha[i];
+        }
+        p.tex = GfxMakeTexture(p.size, p.size, rgba.data(), true);
+        p.texGeneration = g.generation;
+        p.mods = GfxTexMods();
+        p.dirty = false;
+        return p.tex;
+    }
+};
+
+Font GfxLoadFont(const std::string& path, int size, int style) {
+    if (size <= 0 || size > 1000 || Library() == nullptr) {
+        return nullptr;
+    }
+    auto font = std::make_shared<GfxFontData>();
+    if (!FsReadAll(path, font->bytes)) {
+        return nullptr;  // a missing font measures and draws nothing
+    }
+    if (FT_New_Memory_Face(Library(), reinterpret_cast<const FT_Byte*>(font->bytes.data()),
+                           static_cast<FT_Long>(font->bytes.size()), 0, &font->face) != 0) {
+        font->face = nullptr;
+        std::printf("Cannot read font %s\n", path.c_str());
+        return nullptr;
+    }
+    if (FT_Set_Pixel_Sizes(font->face, 0, static_cast<FT_UInt>(size)) != 0) {
+        std::printf("Font %s has no size %d\n", path.c_str(), size);
+        return nullptr;
+    }
+    const FT_Size_Metrics& m = font->face->size->metrics;
+    font->ascender = static_cast<int>(std::lround(m.ascender / 64.0));
+    font->lineHeight = static_cast<int>(std::lround((m.ascender - m.descender) / 64.0));
+    font->smooth = (style & GFX_FONT_SMOOTH) != 0;
+    font->pageSize = size <= 48 ? 512 : 1024;
+    return font;
+}
+
+void GfxSetImageFont(const Font& font) { GfxS().font = font; }
+
+Font GfxGetImageFont() { return GfxS().font; }
+
+void GfxDrawText(const std::string& text, float x, float y) {
+    GfxFontData* font = GfxS().font.get();
+    if (font == nullptr || !GfxCanDraw() || text.empty()) {
+        return;
+    }
+    // Load every glyph first so each page is uploaded at most once.
+    for (std::size_t i = 0; i < text.size();) {
+        font->Get(Utf8Next(text, i));
+    }
+    int penX = 0;
+    for (std::size_t i = 0; i < text.size();) {
+        const Glyph& gl = font->Get(Utf8Next(text, i));
+        if (gl.page >= 0) {
+            GlyphPage& page = font->pages[static_cast<std::size_t>(gl.page)];
+            SDL_Texture* tex = font->PageTexture(page);
+            if (tex != nullptr) {
+                GfxApplyMods(tex, page.mods);
+                const SDL_Rect src{gl.px, gl.py, gl.w, gl.h};
+                GfxDrawTexture(tex, &src, x, y, static_cast<float>(gl.w), static_cast<float>(gl.h),
+                               static_cast<float>(-(penX + gl.left)), static_cast<float>(gl.top - font->ascender));
+            }
+        }
+        penX += gl.advance;
+    }
+}
+
+int GfxTextWidth(const std::string& text) {
+    GfxFontData* font = GfxS().font.get();
+    if (font == nullptr) {
+        return 0;
+    }
+    int width = 0;
+    for (std::size_t i = 0; i < text.size();) {
+        width += font->Get(Utf8Next(text, i)).advance;
+    }
+    return width;
+}
+
+int GfxTextHeight(const std::string& text) {
+    const GfxFontData* font = GfxS().font.get();
+    return font != nullptr ? font->lineHeight : 0;
+}

@@ -1,0 +1,166 @@
+// Images: loading PNG and JPEG files, flags, handles, and drawing whole
+// images or parts of them.
+#include <cstdio>
+#include <cstring>
+
+#include "platform/image_codecs.h"
+#include "platform/platform_internal.h"
+
+namespace {
+constexpr int kMaxSide = 16384;
+
+int NormaliseFlags(int flags) { return flags == GFX_IMAGE_DEFAULT ? GFX_IMAGE_MASKED | GFX_IMAGE_FILTERED : flags; }
+
+// Images without alpha use black as their transparent colour.
+void MaskBlack(std::vector<std::uint8_t>& rgba) {
+    for (size_t i = 0; i + 3 < rgba.size(); i += 4) {
+        if (rgba[i] == 0 && rgba[i + 1] == 0 && rgba[i + 2] == 0) {
+            rgba[i + 3] = 0;
+        }
+    }
+}
+
+Image MakeImage(int w, int h, std::vector<std::uint8_t>&& rgba, int flags) {
+    auto img = std::make_shared<GfxImageData>();
+    img->w = w;
+    img->h = h;
+    img->flags = flags;
+    // The null renderer never draws: sizes are all it needs.
+    if (PlatformConfigRef().renderer != RendererKind::Null) {
+        img->rgba = std::move(rgba);
+    }
+    return img;
+}
+
+// The texture of the current renderer, made on first use after a renderer change.
+SDL_Texture* TextureOf(GfxImageData& img) {
+    const GfxState& g = GfxS();
+    if (img.tex != nullptr && img.texGeneration == g.generation) {
+        return img.tex;
+    }
+    img.tex = nullptr;  // belonged to a renderer that is gone
+    if (img.rgba.empty()) {
+        return nullptr;
+    }
+    img.tex = GfxMakeTexture(img.w, img.h, img.rgba.data(), (img.flags & GFX_IMAGE_FILTERED) != 0);
+    img.texGeneration = g.generation;
+    img.mods = GfxTexMods();
+    return img.tex;
+}
+}  // namespace
+
+GfxImageData::~GfxImageData() {
+    const GfxState& g = GfxS();
+    if (tex != nullptr && texGeneration == g.generation && g.renderer != nullptr) {
+        SDL_DestroyTexture(tex);
+    }
+}
+
+SDL_Texture* GfxMakeTexture(int w, int h, const std::uint8_t* rgba, bool filtered) {
+    const GfxState& g = GfxS();
+    if (g.renderer == nullptr) {
+        return nullptr;
+    }
+    SDL_Texture* tex = SDL_CreateTexture(g.renderer, g.textureFormat, SDL_TEXTUREACCESS_STATIC, w, h);
+    if (tex == nullptr) {
+        std::printf("Cannot create a texture of %d x %d: %s\n", w, h, SDL_GetError());
+        return nullptr;
+    }
+    if (g.textureFormat == SDL_PIXELFORMAT_RGBA32) {
+        SDL_UpdateTexture(tex, nullptr, rgba, w * 4);
+    } else {
+        std::vector<std::uint8_t> converted(static_cast<size_t>(w) * h * 4);
+        SDL_ConvertPixels(w, h, SDL_PIXELFORMAT_RGBA32, rgba, w * 4, g.textureFormat, converted.data(), w * 4);
+        SDL_UpdateTexture(tex, nullptr, converted.data(), w * 4);
+    }
+    SDL_SetTextureBlendMode(tex, SDL_BLENDMODE_BLEND);
+    SDL_SetTextureScaleMode(tex, filtered ? SDL_ScaleModeLinear : SDL_ScaleModeNearest);
+    return tex;
+}
+
+Image GfxLoadImage(const std::string& path, int flags) {
+    std::string bytes;
+    if (!FsReadAll(path, bytes)) {
+        return nullptr;  // a missing picture draws nothing; the caller decides whether to say so
+    }
+    flags = NormaliseFlags(flags);
+    DecodedImage decoded;
+    std::string error;
+    bool ok = false;
+    const auto* b = reinterpret_cast<const unsigned char*>(bytes.data());
+    if (bytes.size() >= 8 && std::memcmp(b, "\x89PNG", 4) == 0) {
+        ok = DecodePng(bytes, decoded, error);
+    } else if (bytes.size() >= 3 && b[0] == 0xFF && b[1] == 0xD8) {
+        ok = DecodeJpeg(bytes, decoded, error);
+    } else {
+        error = "neither PNG nor JPEG";
+    }
+    if (!ok) {
+        std::printf("Cannot read image %s: %s\n", path.c_str(), error.c_str());
+        return nullptr;
+    }
+    if ((flags & GFX_IMAGE_MASKED) && !decoded.hasAlpha) {
+        MaskBlack(decoded.rgba);
+    }
+    return MakeImage(decoded.w, decoded.h, std::move(decoded.rgba), flags);
+}
+
+Image GfxCreateImage(int w, int h, const std::uint8_t* rgba, int flags) {
+    if (w <= 0 || h <= 0 || w > kMaxSide || h > kMaxSide || rgba == nullptr) {
+        return nullptr;
+    }
+    std::vector<std::uint8_t> pixels(rgba, rgba + static_cast<size_t>(w) * h * 4);
+    return MakeImage(w, h, std::move(pixels), NormaliseFlags(flags));
+}
+
+void GfxDrawImage(const Image& img, float x, float y, int frame) {
+    if (!img || !GfxCanDraw()) {
+        return;
+    }
+    SDL_Texture* tex = TextureOf(*img);
+    if (tex == nullptr) {
+        return;
+    }
+    GfxApplyMods(tex, img->mods);
+    GfxDrawTexture(tex, nullptr, x, y, static_cast<float>(img->w), static_cast<float>(img->h), img->hx, img->hy);
+}
+
+void GfxDrawImageRect(const Image& img, float x, float y, float w, float h, float sx, float sy, float sw,
+                      float sh, float hx, float hy, int frame) {
+    if (!img || !GfxCanDraw() || sw <= 0 || sh <= 0) {
+        return;
+    }
+    SDL_Texture* tex = TextureOf(*img);
+    if (tex == nullptr) {
+        return;
+    }
+    // Whole source pixels, kept inside the image.
+    SDL_Rect src{static_cast<int>(sx), static_cast<int>(sy), static_cast<int>(sw), static_cast<int>(sh)};
+    const SDL_Rect bounds{0, 0, img->w, img->h};
+    if (!SDL_IntersectRect(&src, &bounds, &src)) {
+        return;
+    }
+    GfxApplyMods(tex, img->mods);
+    GfxDrawTexture(tex, &src, x, y, w, h, hx, hy);
+}
+
+int GfxImageWidth(const Image& img) { return img ? img->w : 0; }
+int GfxImageHeight(const Image& img) { return img ? img->h : 0; }
+
+void GfxMidHandle(const Image& img) {
+    if (img) {
+        // Whole pixels keep odd-sized pictures sharp.
+        img->hx = static_cast<float>(img->w / 2);
+        img->hy = static_cast<float>(img->h / 2);
+    }
+}
+
+void GfxSetHandle(const Image& img, float x, float y) {
+    if (img) {
+        img->hx = x;
+        img->hy = y;
+    }
+}
+
+float GfxImageHandleX(const Image& img) { return img ? img->hx : 0.0f; }
+float GfxImageHandleY(const Image& img) { return img ? img->hy : 0.0f; }

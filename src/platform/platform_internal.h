@@ -1,0 +1,111 @@
+// Shared internals of the platform layer: the state each area keeps and the
+// hooks one area calls in another. Only src/platform includes this header.
+#pragma once
+
+#include <SDL.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "platform/platform.h"
+
+// Texture colour, alpha and blend as last given to SDL, so that draw calls only
+// talk to SDL when a value changes.
+struct GfxTexMods {
+    Uint8 r = 255, g = 255, b = 255, a = 255;
+    SDL_BlendMode blend = SDL_BLENDMODE_BLEND;
+};
+
+struct GfxImageData {
+    int w = 0;
+    int h = 0;
+    float hx = 0;
+    float hy = 0;
+    int flags = 0;
+    std::vector<std::uint8_t> rgba;  // kept so that the texture survives a renderer change
+    SDL_Texture* tex = nullptr;
+    unsigned texGeneration = 0;      // renderer generation the texture belongs to
+    GfxTexMods mods;
+    ~GfxImageData();
+};
+
+// Everything the graphics files share. Lives on the heap for the whole run so
+// that images released during static destruction still find it.
+struct GfxState {
+    SDL_Window* window = nullptr;
+    SDL_Renderer* renderer = nullptr;
+    SDL_Surface* headlessSurface = nullptr;
+    SDL_Texture* target = nullptr;   // the back buffer, virtual size
+    unsigned generation = 1;         // bumped whenever a renderer comes or goes
+    Uint32 textureFormat = SDL_PIXELFORMAT_ARGB8888;
+    bool opened = false;
+    bool nullRenderer = false;
+    bool vsyncGranted = false;
+    int virtualW = 0;
+    int virtualH = 0;
+    bool virtualSet = false;
+
+    // Drawing state as the game set it, plus the bytes handed to SDL.
+    float r = 255, g = 255, b = 255, alpha = 1;
+    int blend = GFX_BLEND_ALPHA;
+    Uint8 colR = 255, colG = 255, colB = 255, colA = 255;
+    SDL_BlendMode sdlBlend = SDL_BLENDMODE_BLEND;
+    float scaleX = 1, scaleY = 1, rotation = 0, originX = 0, originY = 0;
+    SDL_Rect viewport{0, 0, 0, 0};
+    bool viewportSet = false;
+    Font font;
+
+    bool keepLastFrame = false;
+    Pixmap lastFrame;
+    std::string title = "Brambleton";
+};
+
+GfxState& GfxS();
+
+// True when draw calls should reach a renderer.
+inline bool GfxCanDraw() {
+    const GfxState& g = GfxS();
+    return g.renderer != nullptr && g.target != nullptr;
+}
+
+// Draws `src` of `tex` into a box of dw x dh logical pixels whose point
+// (hx, hy) lands on (x, y), with the current scale, rotation and origin.
+void GfxDrawTexture(SDL_Texture* tex, const SDL_Rect* src, float x, float y, float dw, float dh, float hx,
+                    float hy);
+// Gives the texture the current tint, alpha and blend (only what changed).
+void GfxApplyMods(SDL_Texture* tex, GfxTexMods& cache);
+// A texture of the renderer's preferred format from RGBA bytes; null on failure.
+SDL_Texture* GfxMakeTexture(int w, int h, const std::uint8_t* rgba, bool filtered);
+// Re-applies the clip rectangle (SDL forgets it when the target changes).
+void GfxApplyClip();
+// Points the renderer at the window (true) or back at the back buffer (false).
+void GfxUseWindowTarget(bool window);
+void GfxShutdown();
+
+// Graphics helpers used by several files.
+Pixmap GfxReadBackBuffer(int x, int y, int w, int h);
+SDL_Surface* GfxMakeIconSurface();
+
+// Input: applies one event to the input state (SysPoll calls it).
+void InApplyEvent(const InputEvent& e);
+void InResetState();
+// Pumps SDL and queued events into the input state.
+void InPollEvents();
+
+// System: frame step of the clock, focus and close state.
+void SysOnFlip();
+void SysSetSuspended(bool suspended);
+void SysRequestClose();
+void SysResetState();
+
+// Sound device lifetime.
+void SndOpenDevice(bool wantDevice);
+void SndCloseDevice();
+
+// Files: the whole file into `out`; false when missing or unreadable.
+bool FsReadAll(const std::string& path, std::string& out);
+
+// The configuration given to PlatformInit.
+PlatformConfig& PlatformConfigRef();
+bool PlatformVideoReady();

@@ -1,0 +1,146 @@
+// Loading sounds: WAV through SDL, Ogg Vorbis through vorbisfile, both
+// converted to the mixer's 16-bit stereo at 44100 Hz.
+#include <SDL.h>
+#include <vorbis/vorbisfile.h>
+
+#include <cstdio>
+#include <cstring>
+#include <memory>
+
+#include "platform/platform_internal.h"
+#include "platform/sound_internal.h"
+
+namespace {
+constexpr std::size_t kMaxFrames = static_cast<std::size_t>(kSndOutputRate) * 60 * 30;  // half an hour
+
+bool Convert(SDL_AudioFormat format, int channels, int rate, const void* data, std::size_t bytes,
+             std::vector<std::int16_t>& out, std::string& error) {
+    if (channels <= 0 || channels > 8 || rate <= 0) {
+        error = "unsupported channel count or rate";
+        return false;
+    }
+    SDL_AudioStream* stream = SDL_NewAudioStream(format, static_cast<Uint8>(channels), rate, AUDIO_S16SYS, 2,
+                                                 kSndOutputRate);
+    if (stream == nullptr) {
+        error = SDL_GetError();
+        return false;
+    }
+    bool ok = SDL_AudioStreamPut(stream, data, static_cast<int>(bytes)) == 0 && SDL_AudioStreamFlush(stream) == 0;
+    const int available = ok ? SDL_AudioStreamAvailable(stream) : 0;
+    out.assign(static_cast<std::size_t>(available) / sizeof(std::int16_t), 0);
+    if (ok && available > 0) {
+        ok = SDL_AudioStreamGet(stream, out.data(), available) == available;
+    }
+    SDL_FreeAudioStream(stream);
+    if (!ok) {
+        error = SDL_GetError();
+    }
+    return ok;
+}
+
+struct MemoryFile {
+    const std::string* bytes;
+    std::size_t pos;
+};
+
+size_t MemRead(void* ptr, size_t size, size_t count, void* source) {
+    auto* f = static_cast<MemoryFile*>(source);
+    const std::size_t want = size * count;
+    const std::size_t left = f->bytes->size() - f->pos;
+    const std::size_t n = want < left ? want : left;
+    std::memcpy(ptr, f->bytes->data() + f->pos, n);
+    f->pos += n;
+    return size == 0 ? 0 : n / size;
+}
+
+int MemSeek(void* source, ogg_int64_t offset, int whence) {
+    auto* f = static_cast<MemoryFile*>(source);
+    const auto size = static_cast<ogg_int64_t>(f->bytes->size());
+    ogg_int64_t base = 0;
+    if (whence == SEEK_CUR) {
+        base = static_cast<ogg_int64_t>(f->pos);
+    } else if (whence == SEEK_END) {
+        base = size;
+    }
+    const ogg_int64_t target = base + offset;
+    if (target < 0 || target > size) {
+        return -1;
+    }
+    f->pos = static_cast<std::size_t>(target);
+    return 0;
+}
+
+long MemTell(void* source) { return static_cast<long>(static_cast<MemoryFile*>(source)->pos); }
+}  // namespace
+
+bool SndDecodeWav(const std::string& bytes, std::vector<std::int16_t>& out, std::string& error) {
+    SDL_RWops* rw = SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size()));
+    SDL_AudioSpec spec;
+    Uint8* buf = nullptr;
+    Uint32 len = 0;
+    if (rw == nullptr || SDL_LoadWAV_RW(rw, 1, &spec, &buf, &len) == nullptr) {
+        error = SDL_GetError();
+        return false;
+    }
+    const bool ok = Convert(spec.format, spec.channels, spec.freq, buf, len, out, error);
+    SDL_FreeWAV(buf);
+    return ok;
+}
+
+bool SndDecodeOgg(const std::string& bytes, std::vector<std::int16_t>& out, std::string& error) {
+    MemoryFile file{&bytes, 0};
+    OggVorbis_File vf;
+    const ov_callbacks callbacks{MemRead, MemSeek, nullptr, MemTell};
+    if (ov_open_callbacks(&file, &vf, nullptr, 0, callbacks) != 0) {
+        error = "not an Ogg Vorbis stream";
+        return false;
+    }
+    const vorbis_info* info = ov_info(&vf, -1);
+    const int channels = info != nullptr ? info->channels : 0;
+    const int rate = info != nullptr ? static_cast<int>(info->rate) : 0;
+    std::vector<char> pcm;
+    char buf[16384];
+    int section = 0;
+    for (;;) {
+        const long n = ov_read(&vf, buf, sizeof buf, 0, 2, 1, &section);
+        if (n == OV_HOLE) {
+            continue;  // a gap in the stream; the rest still plays
+        }
+        if (n <= 0) {
+            break;
+        }
+        pcm.insert(pcm.end(), buf, buf + n);
+        if (channels > 0 && pcm.size() / (2u * static_cast<unsigned>(channels)) > kMaxFrames) {
+            break;
+        }
+    }
+    ov_clear(&vf);
+    if (pcm.empty()) {
+        error = "no sound data";
+        return false;
+    }
+    return Convert(AUDIO_S16LSB, channels, rate, pcm.data(), pcm.size(), out, error);
+}
+
+Sound SndLoad(const std::string& path, int flags) {
+    std::string bytes;
+    if (!FsReadAll(path, bytes)) {
+        return nullptr;  // missing sounds play nothing
+    }
+    std::vector<std::int16_t> samples;
+    std::string error = "neither WAV nor Ogg Vorbis";
+    bool ok = false;
+    if (bytes.size() >= 12 && bytes.compare(0, 4, "RIFF") == 0) {
+        ok = SndDecodeWav(bytes, samples, error);
+    } else if (bytes.size() >= 4 && bytes.compare(0, 4, "OggS") == 0) {
+        ok = SndDecodeOgg(bytes, samples, error);
+    }
+    if (!ok) {
+        std::printf("Cannot read sound %s: %s\n", path.c_str(), error.c_str());
+        return nullptr;
+    }
+    auto snd = std::make_shared<SndSoundData>();
+    snd->samples = std::move(samples);
+    snd->loop = (flags & SND_LOOP) != 0;
+    return snd;
+}
