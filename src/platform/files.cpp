@@ -8,10 +8,10 @@
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
-#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 
 #include "platform/platform_internal.h"
 #include "platform/text_encoding.h"
@@ -232,15 +232,16 @@ std::vector<std::string> FsListDir(const std::string& path) {
 }
 
 std::string FsRealPath(const std::string& path) {
-    const std::string resolved = FsResolvePath(path.empty() ? "." : path);
-    char buf[PATH_MAX];
-    if (realpath(resolved.c_str(), buf) != nullptr) {
-        return buf;
+    std::error_code ec;
+    const std::filesystem::path resolved = FsResolvePath(path.empty() ? "." : path);
+    // Existing parts follow links; missing ones are tidied by their spelling.
+    const std::filesystem::path absolute = std::filesystem::absolute(resolved, ec);
+    const std::filesystem::path real = std::filesystem::weakly_canonical(absolute, ec);
+    std::string out = ec ? resolved.string() : real.string();
+    while (out.size() > 1 && out.back() == '/') {
+        out.pop_back();
     }
-    if (!resolved.empty() && resolved[0] == '/') {
-        return resolved;
-    }
-    return getcwd(buf, sizeof buf) != nullptr ? Join(buf, resolved) : resolved;
+    return out;
 }
 
 std::string FsSpecialFolder(int id) {

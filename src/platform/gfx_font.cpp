@@ -206,8 +206,10 @@ void GfxDrawText(const std::string& text, float x, float y) {
             if (tex != nullptr) {
                 GfxApplyMods(tex, page.mods);
                 const SDL_Rect src{gl.px, gl.py, gl.w, gl.h};
-                GfxDrawTexture(tex, &src, x, y, static_cast<float>(gl.w), static_cast<float>(gl.h),
-                               static_cast<float>(-(penX + gl.left)), static_cast<float>(gl.top - font->ascender));
+                // The glyph's box hangs from (x, y) like an image with a negative handle.
+                const auto hx = static_cast<float>(-(penX + gl.left));
+                const auto hy = static_cast<float>(gl.top - font->ascender);
+                GfxDrawTexture(tex, &src, x, y, static_cast<float>(gl.w), static_cast<float>(gl.h), hx, hy);
             }
         }
         penX += gl.advance;

@@ -9,7 +9,9 @@
 namespace {
 constexpr int kMaxSide = 16384;
 
-int NormaliseFlags(int flags) { return flags == GFX_IMAGE_DEFAULT ? GFX_IMAGE_MASKED | GFX_IMAGE_FILTERED : flags; }
+int NormaliseFlags(int flags) {
+    return flags == GFX_IMAGE_DEFAULT ? GFX_IMAGE_MASKED | GFX_IMAGE_FILTERED : flags;
+}
 
 // Images without alpha use black as their transparent colour.
 void MaskBlack(std::vector<std::uint8_t>& rgba) {
@@ -70,7 +72,8 @@ SDL_Texture* GfxMakeTexture(int w, int h, const std::uint8_t* rgba, bool filtere
         SDL_UpdateTexture(tex, nullptr, rgba, w * 4);
     } else {
         std::vector<std::uint8_t> converted(static_cast<size_t>(w) * h * 4);
-        SDL_ConvertPixels(w, h, SDL_PIXELFORMAT_RGBA32, rgba, w * 4, g.textureFormat, converted.data(), w * 4);
+        SDL_ConvertPixels(w, h, SDL_PIXELFORMAT_RGBA32, rgba, w * 4, g.textureFormat, converted.data(),
+                          w * 4);
         SDL_UpdateTexture(tex, nullptr, converted.data(), w * 4);
     }
     SDL_SetTextureBlendMode(tex, SDL_BLENDMODE_BLEND);
@@ -122,7 +125,8 @@ void GfxDrawImage(const Image& img, float x, float y, int frame) {
         return;
     }
     GfxApplyMods(tex, img->mods);
-    GfxDrawTexture(tex, nullptr, x, y, static_cast<float>(img->w), static_cast<float>(img->h), img->hx, img->hy);
+    GfxDrawTexture(tex, nullptr, x, y, static_cast<float>(img->w), static_cast<float>(img->h), img->hx,
+                   img->hy);
 }
 
 void GfxDrawImageRect(const Image& img, float x, float y, float w, float h, float sx, float sy, float sw,

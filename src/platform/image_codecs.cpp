@@ -146,3 +146,12 @@ bool EncodePng(const Pixmap& pix, int level, std::string& out) {
     png_destroy_write_struct(&png, &info);
     return true;
 }
+
+bool GfxSavePng(const Pixmap& pix, const std::string& path, int level) {
+    std::string bytes;
+    if (!EncodePng(pix, level, bytes)) {
+        std::printf("Cannot encode %s\n", path.c_str());
+        return false;
+    }
+    return FsSaveBytes(bytes, path);
+}

@@ -253,7 +253,9 @@ void SysPoll() {
 
 void InPushEvent(const InputEvent& e) { S().pending.push_back(e); }
 
-void InSetEventObserver(std::function<void(const InputEvent&)> observer) { S().observer = std::move(observer); }
+void InSetEventObserver(std::function<void(const InputEvent&)> observer) {
+    S().observer = std::move(observer);
+}
 
 void InIgnoreSystemInput(bool ignore) { S().ignoreSystem = ignore; }
 

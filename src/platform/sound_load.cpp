@@ -3,6 +3,8 @@
 #include <SDL.h>
 #include <vorbis/vorbisfile.h>
 
+#include <algorithm>
+#include <climits>
 #include <cstdio>
 #include <cstring>
 #include <memory>
@@ -19,23 +21,27 @@ bool Convert(SDL_AudioFormat format, int channels, int rate, const void* data, s
         error = "unsupported channel count or rate";
         return false;
     }
-    SDL_AudioStream* stream = SDL_NewAudioStream(format, static_cast<Uint8>(channels), rate, AUDIO_S16SYS, 2,
-                                                 kSndOutputRate);
-    if (stream == nullptr) {
+    // One conversion of the whole buffer: SDL's streaming converter holds
+    // back the tail of a resampled sound.
+    SDL_AudioCVT cvt;
+    const int need = SDL_BuildAudioCVT(&cvt, format, static_cast<Uint8>(channels), rate, AUDIO_S16SYS, 2,
+                                       kSndOutputRate);
+    if (need < 0 || bytes > static_cast<std::size_t>(INT_MAX / std::max(cvt.len_mult, 1))) {
+        error = need < 0 ? SDL_GetError() : "sound too long";
+        return false;
+    }
+    std::vector<Uint8> buf(bytes * static_cast<std::size_t>(std::max(cvt.len_mult, 1)));
+    std::memcpy(buf.data(), data, bytes);
+    cvt.buf = buf.data();
+    cvt.len = static_cast<int>(bytes);
+    cvt.len_cvt = cvt.len;
+    if (need == 1 && SDL_ConvertAudio(&cvt) != 0) {
         error = SDL_GetError();
         return false;
     }
-    bool ok = SDL_AudioStreamPut(stream, data, static_cast<int>(bytes)) == 0 && SDL_AudioStreamFlush(stream) == 0;
-    const int available = ok ? SDL_AudioStreamAvailable(stream) : 0;
-    out.assign(static_cast<std::size_t>(available) / sizeof(std::int16_t), 0);
-    if (ok && available > 0) {
-        ok = SDL_AudioStreamGet(stream, out.data(), available) == available;
-    }
-    SDL_FreeAudioStream(stream);
-    if (!ok) {
-        error = SDL_GetError();
-    }
-    return ok;
+    out.resize(static_cast<std::size_t>(cvt.len_cvt) / sizeof(std::int16_t));
+    std::memcpy(out.data(), buf.data(), out.size() * sizeof(std::int16_t));
+    return true;
 }
 
 struct MemoryFile {
