@@ -104,15 +104,42 @@ void Blur(cairo_surface_t* s, int radius)
 
 namespace {
 
-// Renders the shape into a scratch surface the size of cr's target, with cr's transform.
-SurfacePtr ShapeLayer(cairo_t* cr, const PathFn& path, Rgb c, double grow)
+// The shape rendered into a scratch surface that covers only its device-space
+// bounding box plus a margin for the blur; (ox, oy) is where that surface lies.
+struct Layer {
+    SurfacePtr s;
+    int ox = 0, oy = 0;
+};
+
+Layer ShapeLayer(cairo_t* cr, const PathFn& path, Rgb c, double grow, int margin)
 {
-    cairo_surface_t* target = cairo_get_target(cr);
-    SurfacePtr layer = NewSurface(cairo_image_surface_get_width(target), cairo_image_surface_get_height(target));
-    Ctx lc(layer.get());
-    cairo_matrix_t m;
-    cairo_get_matrix(cr, &m);
-    cairo_set_matrix(lc, &m);
+    cairo_new_path(cr);
+    path(cr);
+    double x0, y0, x1, y1;
+    cairo_path_extents(cr, &x0, &y0, &x1, &y1);
+    cairo_new_path(cr);
+    double xs[4] = {x0, x1, x0, x1}, ys[4] = {y0, y0, y1, y1};
+    double dx0 = 1e9, dy0 = 1e9, dx1 = -1e9, dy1 = -1e9;
+    for (int i = 0; i < 4; ++i) {
+        cairo_user_to_device(cr, &xs[i], &ys[i]);
+        dx0 = std::min(dx0, xs[i]);
+        dy0 = std::min(dy0, ys[i]);
+        dx1 = std::max(dx1, xs[i]);
+        dy1 = std::max(dy1, ys[i]);
+    }
+    const int m = margin + static_cast<int>(std::ceil(grow)) + 2;
+    Layer layer;
+    layer.ox = static_cast<int>(std::floor(dx0)) - m;
+    layer.oy = static_cast<int>(std::floor(dy0)) - m;
+    const int w = std::max(1, static_cast<int>(std::ceil(dx1)) + m - layer.ox);
+    const int h = std::max(1, static_cast<int>(std::ceil(dy1)) + m - layer.oy);
+    layer.s = NewSurface(w, h);
+    Ctx lc(layer.s.get());
+    cairo_matrix_t mat;
+    cairo_get_matrix(cr, &mat);
+    mat.x0 -= layer.ox;
+    mat.y0 -= layer.oy;
+    cairo_set_matrix(lc, &mat);
     path(lc);
     SetRgb(lc, c);
     if (grow > 0) {
@@ -126,11 +153,11 @@ SurfacePtr ShapeLayer(cairo_t* cr, const PathFn& path, Rgb c, double grow)
     return layer;
 }
 
-void PaintLayer(cairo_t* cr, cairo_surface_t* layer, double dx, double dy, double alpha)
+void PaintLayer(cairo_t* cr, const Layer& layer, double dx, double dy, double alpha)
 {
     Saved s(cr);
     cairo_identity_matrix(cr);
-    cairo_set_source_surface(cr, layer, dx, dy);
+    cairo_set_source_surface(cr, layer.s.get(), layer.ox + dx, layer.oy + dy);
     cairo_paint_with_alpha(cr, alpha);
 }
 
@@ -138,16 +165,16 @@ void PaintLayer(cairo_t* cr, cairo_surface_t* layer, double dx, double dy, doubl
 
 void DropShadow(cairo_t* cr, const PathFn& path, double dx, double dy, int blur, double alpha)
 {
-    SurfacePtr layer = ShapeLayer(cr, path, Rgb{0.08, 0.04, 0.02}, 0);
-    Blur(layer.get(), blur);
-    PaintLayer(cr, layer.get(), dx, dy, alpha);
+    Layer layer = ShapeLayer(cr, path, Rgb{0.08, 0.04, 0.02}, 0, blur * 2);
+    Blur(layer.s.get(), blur);
+    PaintLayer(cr, layer, dx, dy, alpha);
 }
 
 void Glow(cairo_t* cr, const PathFn& path, Rgb c, int blur, double alpha, double grow)
 {
-    SurfacePtr layer = ShapeLayer(cr, path, c, grow);
-    Blur(layer.get(), blur);
-    PaintLayer(cr, layer.get(), 0, 0, alpha);
+    Layer layer = ShapeLayer(cr, path, c, grow, blur * 2);
+    Blur(layer.s.get(), blur);
+    PaintLayer(cr, layer, 0, 0, alpha);
 }
 
 void InnerShade(cairo_t* cr, const PathFn& path, Rgb c, double width, int blur, double alpha)
@@ -168,7 +195,9 @@ void InnerShade(cairo_t* cr, const PathFn& path, Rgb c, double width, int blur, 
     Saved s(cr);
     path(cr);
     cairo_clip(cr);
-    PaintLayer(cr, layer.get(), 0, 0, alpha);
+    cairo_identity_matrix(cr);
+    cairo_set_source_surface(cr, layer.get(), 0, 0);
+    cairo_paint_with_alpha(cr, alpha);
 }
 
 void Bevel(cairo_t* cr, const PathFn& path, double width, double light, double dark)
