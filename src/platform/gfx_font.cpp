@@ -204,12 +204,12 @@ void GfxDrawText(const std::string& text, float x, float y) {
             GlyphPage& page = font->pages[static_cast<std::size_t>(gl.page)];
             SDL_Texture* tex = font->PageTexture(page);
             if (tex != nullptr) {
-                GfxApplyMods(tex, page.mods);
                 const SDL_Rect src{gl.px, gl.py, gl.w, gl.h};
                 // The glyph's box hangs from (x, y) like an image with a negative handle.
                 const auto hx = static_cast<float>(-(penX + gl.left));
                 const auto hy = static_cast<float>(gl.top - font->ascender);
-                GfxDrawTexture(tex, &src, x, y, static_cast<float>(gl.w), static_cast<float>(gl.h), hx, hy);
+                const GfxTexRef ref{tex, page.size, page.size, &page.mods};
+                GfxDrawTexture(ref, &src, x, y, static_cast<float>(gl.w), static_cast<float>(gl.h), hx, hy);
             }
         }
         penX += gl.advance;

@@ -124,9 +124,10 @@ void GfxDrawImage(const Image& img, float x, float y, int frame) {
     if (tex == nullptr) {
         return;
     }
-    GfxApplyMods(tex, img->mods);
-    GfxDrawTexture(tex, nullptr, x, y, static_cast<float>(img->w), static_cast<float>(img->h), img->hx,
-                   img->hy);
+    const GfxTexRef ref{tex, img->w, img->h, &img->mods};
+    const auto w = static_cast<float>(img->w);
+    const auto h = static_cast<float>(img->h);
+    GfxDrawTexture(ref, nullptr, x, y, w, h, img->hx, img->hy);
 }
 
 void GfxDrawImageRect(const Image& img, float x, float y, float w, float h, float sx, float sy, float sw,
@@ -144,8 +145,7 @@ void GfxDrawImageRect(const Image& img, float x, float y, float w, float h, floa
     if (!SDL_IntersectRect(&src, &bounds, &src)) {
         return;
     }
-    GfxApplyMods(tex, img->mods);
-    GfxDrawTexture(tex, &src, x, y, w, h, hx, hy);
+    GfxDrawTexture({tex, img->w, img->h, &img->mods}, &src, x, y, w, h, hx, hy);
 }
 
 int GfxImageWidth(const Image& img) { return img ? img->w : 0; }

@@ -102,27 +102,34 @@ void GfxApplyClip() {
     }
 }
 
-void GfxApplyMods(SDL_Texture* tex, GfxTexMods& cache) {
+namespace {
+// Gives the texture the current tint, alpha and blend: only what changed since
+// it last saw them, so drawing one picture many times costs no SDL calls.
+void ApplyMods(SDL_Texture* tex, GfxTexMods& cache) {
     const GfxState& s = GfxS();
-    if (cache.r != s.colR || cache.g != s.colG || cache.b != s.colB) {
-        SDL_SetTextureColorMod(tex, s.colR, s.colG, s.colB);
-        cache.r = s.colR;
-        cache.g = s.colG;
-        cache.b = s.colB;
+    const Uint8 r = s.colR, g = s.colG, b = s.colB, a = s.colA;
+    const SDL_BlendMode blend = s.sdlBlend;
+    if (cache.r != r || cache.g != g || cache.b != b) {
+        SDL_SetTextureColorMod(tex, r, g, b);
+        cache.r = r;
+        cache.g = g;
+        cache.b = b;
     }
-    if (cache.a != s.colA) {
-        SDL_SetTextureAlphaMod(tex, s.colA);
-        cache.a = s.colA;
+    if (cache.a != a) {
+        SDL_SetTextureAlphaMod(tex, a);
+        cache.a = a;
     }
-    if (cache.blend != s.sdlBlend) {
-        SDL_SetTextureBlendMode(tex, s.sdlBlend);
-        cache.blend = s.sdlBlend;
+    if (cache.blend != blend) {
+        SDL_SetTextureBlendMode(tex, blend);
+        cache.blend = blend;
     }
 }
+}  // namespace
 
-void GfxDrawTexture(SDL_Texture* tex, const SDL_Rect* src, float x, float y, float dw, float dh, float hx,
+void GfxDrawTexture(const GfxTexRef& t, const SDL_Rect* src, float x, float y, float dw, float dh, float hx,
                     float hy) {
     const GfxState& s = GfxS();
+    ApplyMods(t.tex, *t.mods);
     const float ax = std::fabs(s.scaleX);
     const float ay = std::fabs(s.scaleY);
     int flip = SDL_FLIP_NONE;
@@ -139,9 +146,9 @@ void GfxDrawTexture(SDL_Texture* tex, const SDL_Rect* src, float x, float y, flo
     }
     const SDL_FRect dst{x + s.originX - cx, y + s.originY - cy, dw * ax, dh * ay};
     if (flip == SDL_FLIP_NONE && s.rotation == 0.0f) {
-        SDL_RenderCopyF(s.renderer, tex, src, &dst);
+        SDL_RenderCopyF(s.renderer, t.tex, src, &dst);
         return;
     }
     const SDL_FPoint centre{cx, cy};
-    SDL_RenderCopyExF(s.renderer, tex, src, &dst, s.rotation, &centre, static_cast<SDL_RendererFlip>(flip));
+    SDL_RenderCopyExF(s.renderer, t.tex, src, &dst, s.rotation, &centre, static_cast<SDL_RendererFlip>(flip));
 }

@@ -69,12 +69,19 @@ inline bool GfxCanDraw() {
     return g.renderer != nullptr && g.target != nullptr;
 }
 
-// Draws `src` of `tex` into a box of dw x dh logical pixels whose point
-// (hx, hy) lands on (x, y), with the current scale, rotation and origin.
-void GfxDrawTexture(SDL_Texture* tex, const SDL_Rect* src, float x, float y, float dw, float dh, float hx,
+// A texture to draw from, with its size and the modulation last given to it.
+struct GfxTexRef {
+    SDL_Texture* tex;
+    int w;
+    int h;
+    GfxTexMods* mods;
+};
+
+// Draws `src` (whole texture when null) into a box of dw x dh logical pixels
+// whose point (hx, hy) lands on (x, y), with the current tint, alpha, blend,
+// scale, rotation and origin.
+void GfxDrawTexture(const GfxTexRef& t, const SDL_Rect* src, float x, float y, float dw, float dh, float hx,
                     float hy);
-// Gives the texture the current tint, alpha and blend (only what changed).
-void GfxApplyMods(SDL_Texture* tex, GfxTexMods& cache);
 // A texture of the renderer's preferred format from RGBA bytes; null on failure.
 SDL_Texture* GfxMakeTexture(int w, int h, const std::uint8_t* rgba, bool filtered);
 // Re-applies the clip rectangle (SDL forgets it when the target changes).
