@@ -9,6 +9,7 @@
 #include "frame/mouse.h"
 #include "frame/screen.h"
 #include "frame/suspend.h"
+#include "gui/gui_preview.h"
 #include "tools/command_line.h"
 
 namespace {
@@ -28,10 +29,7 @@ void RegisterGameParts(const CommandLine& cl) {
     RegisterFrameSteps();
 }
 
-int RunGuiPreviewMode(const std::string& path) {
-    std::printf("The GUI preview is not available in this build: %s\n", path.c_str());
-    EndProgram(1);
-}
+int RunGuiPreviewMode(const std::string& path) { RunGuiPreview(path); }
 
 int PrepareLevelRun(const CommandLine& cl) {
     std::printf("Level runs are not available in this build: %s\n", cl.level.c_str());

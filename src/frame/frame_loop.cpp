@@ -1,5 +1,6 @@
 #include "frame/frame_loop.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -62,7 +63,9 @@ void EndProgram(int status) {
 
 void UpdateDelta() {
     deltaTime.Update();
-    frameDelta = deltaTime.CurrDelta();
+    // After a stall (a window being dragged, a slow disk) motion continues
+    // from where it was instead of jumping a long way in one frame.
+    frameDelta = std::min(deltaTime.CurrDelta(), MAX_FRAME_DELTA);
     SysPoll();
 }
 

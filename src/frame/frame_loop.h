@@ -9,7 +9,11 @@
 
 class TEkran;
 
-// Ticks the frame timer and pumps the platform's events.
+// The largest frame delta a frame gets: a stall of 1/6 s or more moves
+// the game on by 1/6 s.
+constexpr float MAX_FRAME_DELTA = 10.0f;
+
+// Ticks the frame timer, sets the frame delta and pumps the platform's events.
 void UpdateDelta();
 // Timer, mouse, sound, Alt+Enter, suspend loop, close request.
 void CommonUpdate(TEkran* screen);
