@@ -1,0 +1,47 @@
+#include "audio/sound_data.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "menus/options.h"
+
+float SoundVolumeFactor() { return std::clamp(options.CountSoundVol(), 0.0f, 1.0f); }
+float MusicVolumeFactor() { return std::clamp(options.CountMusicVol(), 0.0f, 1.0f); }
+
+Channel StartSound(const Sound& snd, float volume) {
+    Channel ch = SndCue(snd);
+    if (ch != 0) {
+        ChnSetVolume(ch, volume);
+        ChnResume(ch);
+    }
+    return ch;
+}
+
+void TSoundData::playMe() {
+    for (Channel& slot : chn) {
+        if (slot == 0 || !ChnPlaying(slot)) {
+            slot = StartSound(snd, SoundVolumeFactor() * vol);
+            return;
+        }
+    }
+}
+
+Channel TSoundData::playMe1() {
+    std::printf("BOOM\n");
+    return StartSound(snd, SoundVolumeFactor() * vol);
+}
+
+void TSoundData::update() {
+    for (Channel& slot : chn) {
+        if (slot != 0 && !ChnPlaying(slot)) slot = 0;
+    }
+}
+
+int TSoundData::playingCount() const {
+    return static_cast<int>(std::count_if(chn.begin(), chn.end(), [](Channel c) { return c != 0 && ChnPlaying(c); }));
+}
+
+bool TMusicData::loadMe() {
+    if (!snd) snd = SndLoad(url, loop == 1 ? SND_LOOP : 0);
+    return snd != nullptr;
+}

@@ -1,0 +1,61 @@
+// Reading the sound list "data/sounds.txt" and loading what it names.
+#include <cstdio>
+
+#include "audio/global_snd.h"
+#include "frame/globals.h"
+#include "frame/rcm.h"
+
+namespace {
+
+std::string Key(const char* kind, int n, const char* field) {
+    return std::string("globalSnd::") + kind + std::to_string(n) + "::" + field;
+}
+
+}  // namespace
+
+void TGlobalSnd::setup() {
+    if (noSounds) return;
+    _setupMusic();
+    _setupSounds();
+}
+
+void TGlobalSnd::_setupMusic() {
+    musics.clear();
+    auto file = LoadRCM(gameDir + "data/sounds.txt");
+    int count = static_cast<int>(file->getFloat("globalSnd::musics"));
+    for (int n = 1; n <= count; ++n) {
+        auto m = std::make_shared<TMusicData>();
+        m->id = file->getString(Key("music", n, "id"));
+        m->loop = static_cast<int>(file->getFloat(Key("music", n, "loop")));
+        m->url = gameDir + file->getString(Key("music", n, "url"));
+        if (FsFileType(m->url) == 0) SysNotify("NO FILE: " + m->url, true);
+        musics.push_back(m);
+    }
+}
+
+void TGlobalSnd::_setupSounds() {
+    sounds.clear();
+    rainSnd = SndLoad(gameDir + "sfx/raining.ogg", SND_LOOP);
+    auto file = LoadRCM(gameDir + "data/sounds.txt");
+    int count = static_cast<int>(file->getFloat("globalSnd::sounds"));
+    for (int n = 1; n <= count; ++n) {
+        auto s = std::make_shared<TSoundData>();
+        s->id = file->getString(Key("snd", n, "id"));
+        s->url = gameDir + file->getString(Key("snd", n, "url"));
+        float vol = file->getFloat(Key("snd", n, "vol"));
+        s->vol = vol == 0 ? 1 : vol;
+        s->snd = SndLoad(s->url, 0);
+        if (!s->snd) std::printf("NO SOUND: %s  FILETYPE: %d\n", s->url.c_str(), FsFileType(s->url));
+        sounds.push_back(s);
+    }
+}
+
+// The loading screen's name for the same step.
+void TGlobalSnd::_setupExctMusic(int n) { _setupExactMusic(n); }
+
+void TGlobalSnd::_setupExactMusic(int n) {
+    if (n < 1 || n > static_cast<int>(musics.size())) return;
+    TMusicData& m = *musics[static_cast<size_t>(n - 1)];
+    if (!m.loadMe())
+        SysNotify("NIE UDALO SIE ZALADOWAC: " + m.url + " FILETYPE : " + std::to_string(FsFileType(m.url)), true);
+}
