@@ -214,3 +214,33 @@ TEST_F(GuiDraw, TextSizesAnObjectWithoutImage) {
     EXPECT_GT(t.dim.w, 20);
     EXPECT_EQ(GetFont(kFont, 24), GetFont(std::string(kFont).replace(1, 3, "USR"), 24));  // cached, any case
 }
+
+TEST_F(GuiDraw, TextTransitions) {
+    if (FsFileType(kFont) != 1) GTEST_SKIP() << "no DejaVu font";
+    const std::string font = std::string(" FONT = ") + kFont + "|32 ";
+    auto isRed = [](int r, int g, int b) { return r > 100 && g < 40 && b < 40; };
+    auto isBlue = [](int r, int g, int b) { return b > 200 && r < 40 && g < 40; };
+    // Cross-fade to a set with its own text: at the end only the new colour shows.
+    auto gui = Load("OBJECT t { TXT = HHHH POSITION = \"512 384\" TEXTRGB = \"255 0 0\" " + font +
+                    "OVER { TXT = HHHH TEXTRGB = \"0 0 255\" } }");
+    GfxSetImageFont(GetFont(kFont, 32));
+    const float w = static_cast<float>(GfxTextWidth("HHHH"));
+    Frame(*gui, 512, 384);
+    Draw(*gui);
+    EXPECT_EQ(Find(312, 284, 400, 200, isRed).count, 0);
+    EXPECT_GT(Find(312, 284, 400, 200, isBlue).count, 50);
+
+    // Step to a set without text: the opacity and the offset move.
+    gui = Load("OBJECT t { TXT = HHHH POSITION = \"512 384\" TEXTRGB = \"255 0 0\" " + font +
+               "OVER { TEXTALPHA = 0.5 ADDDIM = \"0 40\" } }");
+    Draw(*gui);
+    const Box before = Find(312, 284, 400, 300, isRed);
+    Frame(*gui, 512 + w / 4, 384);
+    Draw(*gui);
+    const Box after = Find(312, 284, 400, 300, isRed);
+    ASSERT_GT(after.count, 50);
+    EXPECT_EQ(after.y0 - before.y0, 40);
+    const Rgb p = PixelAt((after.x0 + after.x1) / 2, (after.y0 + after.y1) / 2);
+    const Box bright = Find(312, 284, 400, 300, [](int r, int g, int b) { return r > 160; });
+    EXPECT_EQ(bright.count, 0) << "half opacity: no full red left, centre " << p.r;
+}
