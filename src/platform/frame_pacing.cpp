@@ -4,11 +4,12 @@
 
 namespace {
 constexpr double kFps = 60.0;
-constexpr int kWindow = 30;          // frames judged together
-constexpr double kFastMs = 12.0;     // quicker than any 60 Hz vsync wait
-constexpr double kSteadyLoMs = 14.5; // a 60 Hz vsync interval lies in here
-constexpr double kSteadyHiMs = 19.0;
-constexpr int kBehindFrames = 4;     // further behind than this: start a new schedule
+constexpr int kWindow = 30;           // frames judged together
+constexpr double kFastMs = 12.0;      // quicker than any 60 Hz vsync wait
+constexpr double kSlowMs = 25.0;      // the game itself was slow: says nothing about vsync
+constexpr double kPeriodLoMs = 16.4;  // mean interval of a display at 60 Hz (59.94 included)
+constexpr double kPeriodHiMs = 16.95;
+constexpr int kBehindFrames = 4;      // further behind than this: start a new schedule
 }  // namespace
 
 void FramePacer::Reset(SDL_Renderer* renderer, bool vsync) {
@@ -16,6 +17,7 @@ void FramePacer::Reset(SDL_Renderer* renderer, bool vsync) {
     mode_ = vsync ? Mode::Measuring : Mode::Timer;
     lastPresent_ = 0;
     samples_ = fastSamples_ = steadySamples_ = 0;
+    steadyMs_ = 0;
     deadlineValid_ = false;
 }
 
@@ -68,20 +70,29 @@ void FramePacer::AfterPresent() {
         ++samples_;
         if (ms < kFastMs) {
             ++fastSamples_;
-        } else if (ms >= kSteadyLoMs && ms <= kSteadyHiMs) {
+        }
+        if (ms < kSlowMs) {
             ++steadySamples_;
+            steadyMs_ += ms;
         }
     }
     lastPresent_ = now;
     if (samples_ < kWindow) {
         return;
     }
-    // A few quick presents in a window mean the driver does not wait for the
-    // display (or the display runs faster than 60 Hz).
-    if (fastSamples_ * 6 >= kWindow) {
+    // Quick presents mean the driver does not wait for the display; a display
+    // at another rate than 60 Hz would give the wrong speed. Either way the
+    // timer takes over. Windows of slow game frames are judged again later.
+    const double mean = steadySamples_ > 0 ? steadyMs_ / steadySamples_ : 0;
+    if (fastSamples_ * 6 >= kWindow || (steadySamples_ * 2 >= kWindow && mean < kPeriodLoMs)) {
         SwitchToTimer();
     } else if (steadySamples_ * 2 >= kWindow) {
-        mode_ = Mode::Vsync;
+        if (mean <= kPeriodHiMs) {
+            mode_ = Mode::Vsync;
+        } else {
+            SwitchToTimer();
+        }
     }
     samples_ = fastSamples_ = steadySamples_ = 0;
+    steadyMs_ = 0;
 }

@@ -25,7 +25,8 @@ private:
     Uint64 lastPresent_ = 0;
     int samples_ = 0;
     int fastSamples_ = 0;
-    int steadySamples_ = 0;
+    int steadySamples_ = 0;  // not slowed by the game
+    double steadyMs_ = 0;
     double deadline_ = 0;  // performance-counter ticks
     bool deadlineValid_ = false;
 };

@@ -1,0 +1,106 @@
+// The windowed path with SDL's dummy video driver (set by CTest), and the
+// refusal to start without any display.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "platform/platform.h"
+
+namespace {
+// Sets or clears environment variables for one scope.
+class EnvScope {
+public:
+    void Set(const char* name, const char* value) {
+        const char* old = std::getenv(name);
+        saved_.push_back({name, old != nullptr, old != nullptr ? old : ""});
+        if (value != nullptr) {
+            setenv(name, value, 1);
+        } else {
+            unsetenv(name);
+        }
+    }
+    ~EnvScope() {
+        for (auto it = saved_.rbegin(); it != saved_.rend(); ++it) {
+            if (it->had) {
+                setenv(it->name.c_str(), it->value.c_str(), 1);
+            } else {
+                unsetenv(it->name.c_str());
+            }
+        }
+    }
+
+private:
+    struct Saved {
+        std::string name;
+        bool had;
+        std::string value;
+    };
+    std::vector<Saved> saved_;
+};
+
+Image White(int w, int h) {
+    std::vector<std::uint8_t> px(static_cast<std::size_t>(w) * h * 4, 255);
+    return GfxCreateImage(w, h, px.data(), 0);
+}
+
+int Green(int x, int y) { return GfxGrabPixmap(x, y, 1, 1).rgba[1]; }
+}  // namespace
+
+TEST(Window, StartingWithoutAnyDisplayFailsUnlessHeadless) {
+    EnvScope env;
+    env.Set("DISPLAY", nullptr);
+    env.Set("WAYLAND_DISPLAY", nullptr);
+    env.Set("SDL_VIDEODRIVER", nullptr);
+    PlatformConfig config;
+    config.audio = false;
+    EXPECT_FALSE(PlatformInit(config));
+    EXPECT_FALSE(PlatformHasWindow());
+    config.headless = true;
+    EXPECT_TRUE(PlatformInit(config));
+    EXPECT_TRUE(GfxOpen(1024, 768, 0, 60, 0));
+    EXPECT_FALSE(PlatformHasWindow());
+    SysNotify("A headless run prints this and goes on.", true);
+    EXPECT_EQ(SysRequestFile("Open", "Levels:txt", false, ""), "");
+    PlatformShutdown();
+}
+
+TEST(Window, WindowReopensInPlaceAndKeepsItsPictures) {
+    const char* driver = std::getenv("SDL_VIDEODRIVER");
+    if (driver == nullptr || std::string(driver) != "dummy") {
+        GTEST_SKIP() << "needs SDL_VIDEODRIVER=dummy";
+    }
+    PlatformConfig config;
+    config.renderer = RendererKind::Software;
+    config.fixedStep = true;
+    config.audio = true;  // the dummy audio driver gives a device
+    ASSERT_TRUE(PlatformInit(config));
+    EXPECT_EQ(PlatformGetConfig().renderer, RendererKind::Software);
+    ASSERT_TRUE(GfxOpen(1024, 768, 0, 60, 0));
+    EXPECT_TRUE(PlatformHasWindow());
+    SysSetAppTitle("Brambleton test");
+    SysSetWindowIcon();
+    InSetCursorVisible(false);
+    Image img = White(4, 4);
+    GfxSetColor(0, 255, 0);
+    GfxDrawImage(img, 10, 10);
+    EXPECT_EQ(Green(11, 11), 255);
+    GfxFlip(-1);
+    SysPoll();
+
+    // Full screen and the wide picture: same window, same textures.
+    ASSERT_TRUE(GfxOpen(1366, 768, 32, 60, 0));
+    GfxSetVirtualResolution(1366, 768);
+    EXPECT_EQ(GfxVirtualWidth(), 1366);
+    GfxCls();
+    GfxDrawImage(img, 1300, 700);
+    EXPECT_EQ(Green(1301, 701), 255);
+    GfxFlip(-1);
+    ASSERT_TRUE(GfxOpen(1024, 768, 0, 60, 0));
+    GfxDrawImage(img, 20, 20);
+    EXPECT_EQ(Green(21, 21), 255);
+    EXPECT_EQ(SysMillisecs(), 33);
+    PlatformShutdown();
+    EXPECT_FALSE(PlatformHasWindow());
+}
