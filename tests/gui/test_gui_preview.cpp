@@ -87,8 +87,11 @@ TEST_F(GuiPreview, SampleScriptLaysOutItsObjects) {
     EXPECT_FLOAT_EQ(play.dim.cy, 334);
     EXPECT_TRUE(play.GetPropertiesByAction(TProperties::OVER));
     EXPECT_TRUE(play.GetPropertiesByAction(TProperties::CLICK));
-    EXPECT_FLOAT_EQ(gui->GetObject("quit")->dim.cy, 514);  // aligned to the panel's bottom
-    EXPECT_FLOAT_EQ(gui->GetObject("star")->dim.cx, 664);  // aligned to its right edge
+    EXPECT_FLOAT_EQ(gui->GetObject("quit")->dim.cy, 494);
+    EXPECT_FLOAT_EQ(gui->GetObject("star")->dim.cx, 666);
+    const auto& title = *gui->GetObject("title");  // aligned to the top of the panel
+    EXPECT_FLOAT_EQ(title.dim.y, 184);
+    EXPECT_FLOAT_EQ(title.dim.cx, 512);
 }
 
 TEST_F(GuiPreview, ScreenDrawsBackdropAndLayoutAndReportsClicks) {
