@@ -24,7 +24,7 @@ namespace {
 constexpr float kQuality = 0.4f;
 constexpr float kPeakLimit = 0.84f;  // -1.5 dBFS before encoding
 constexpr float kPeakMax = 0.89f;    // -1 dBFS after decoding
-constexpr int kVersion = 1;          // bump to force re-encoding everything
+constexpr int kVersion = 2;          // bump to force re-encoding everything
 
 struct Result {
     std::string file;
@@ -55,12 +55,20 @@ std::string HashPcm(const audio::Pcm& pcm) {
 }
 
 // Effects sit a little louder than music; both keep clear of full scale.
+// Effects with sharp transients may be pushed up to 6 dB into a soft
+// saturation so that they are as loud as the rest.
 void Level(audio::Pcm& pcm, bool music) {
     audio::Levels lv = audio::Measure(pcm);
     if (lv.peak <= 0) return;
     float target = std::pow(10.0f, (music ? -20.0f : -17.0f) / 20.0f);
-    float gain = std::min(target / std::max(lv.activeRms, 1e-6f), kPeakLimit / lv.peak);
-    for (float& s : pcm.samples) s *= gain;
+    float want = target / std::max(lv.activeRms, 1e-6f);
+    if (music) {
+        float gain = std::min(want, kPeakLimit / lv.peak);
+        for (float& s : pcm.samples) s *= gain;
+        return;
+    }
+    float gain = std::min(want, 2 * kPeakLimit / lv.peak);
+    for (float& s : pcm.samples) s = kPeakLimit * std::tanh(s * gain / kPeakLimit);
 }
 
 std::map<std::string, Result> ReadManifest(const std::string& path) {
