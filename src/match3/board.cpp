@@ -175,8 +175,7 @@ TTile* TBoard::TileAtPoint(float x, float y) const {
     TTile* found = nullptr;
     if (!level) return found;
     for (auto& t : level->tile)
-        if (t->id != 0 && x >= t->drawX - 24 && x <= t->drawX + 24 && y >= t->drawY - 24 && y <= t->drawY + 24)
-            found = t.get();
+        if (t->id != 0 && std::fabs(x - t->drawX) <= 24 && std::fabs(y - t->drawY) <= 24) found = t.get();
     return found;
 }
 

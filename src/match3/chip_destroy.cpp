@@ -67,8 +67,8 @@ void TChip::_update_STATE_Destroy() {
     }
     bool flame = type >= DESTROY_FLAME_LEFT && type <= DESTROY_FLAME_DOWN;
     if (type != DESTROY_BOMBED && !flame) type = DESTROY_STANDARD;
-    float speed = (type == DESTROY_BOMBED || type == DESTROY_FLAME_UP || type == DESTROY_FLAME_DOWN) ? 0.04f
-                                                                                                       : 0.05f;
+    bool slow = type == DESTROY_BOMBED || type == DESTROY_FLAME_UP || type == DESTROY_FLAME_DOWN;
+    float speed = slow ? 0.04f : 0.05f;
     _destroyAnimation(speed, type == DESTROY_STANDARD);
     if (now >= partTime) {
         partTime = now + (type == DESTROY_STANDARD ? 30 : type == DESTROY_BOMBED ? 50 : 20);

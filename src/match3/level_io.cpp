@@ -227,7 +227,8 @@ void TLevel::_saveData(TRCMFile& f) const {
     f.setFloat("level::data::time", static_cast<float>(time), 0);
     f.setFloat("level::data::time", static_cast<float>(maxTime), 1);
     f.setFloat("level::data::tilesAtStart", static_cast<float>(tilesAtStart));
-    for (int i = 0; i < 4; i++) f.setFloat("level::data::res" + std::to_string(i), static_cast<float>(res[i]));
+    for (int i = 0; i < 4; i++)
+        f.setFloat("level::data::res" + std::to_string(i), static_cast<float>(res[i]));
 }
 
 namespace {

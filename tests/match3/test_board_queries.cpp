@@ -16,8 +16,8 @@ TEST_F(BoardQueries, CellUnderAPoint) {
               nullptr);  // a hole is never the cell under the mouse
     EXPECT_EQ(board.TileAtPoint(0, 0), nullptr);
     // On the edge shared by two cells the later cell wins.
-    EXPECT_EQ(board.TileAtPoint(static_cast<float>(l.At(1, 0)->drawX + 24), static_cast<float>(l.At(1, 0)->drawY)),
-              l.At(1, 1));
+    float edgeX = static_cast<float>(l.At(1, 0)->drawX + 24), edgeY = static_cast<float>(l.At(1, 0)->drawY);
+    EXPECT_EQ(board.TileAtPoint(edgeX, edgeY), l.At(1, 1));
 }
 
 TEST_F(BoardQueries, MoveSearchNamesTheFirstMoveFromTheTopLeft) {
