@@ -191,7 +191,8 @@ bool PlatformInit(const PlatformConfig& config) {
         std::printf("Cannot start SDL: %s\n", SDL_GetError());
         return false;
     }
-    if (!config.headless) {
+    // The null renderer never opens a window, so it needs no display.
+    if (!config.headless && config.renderer != RendererKind::Null) {
         const bool displayNamed = EnvSet("SDL_VIDEODRIVER") || EnvSet("DISPLAY") || EnvSet("WAYLAND_DISPLAY");
         if (!displayNamed || SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
             std::printf("No display available (%s). Run with --headless to play without a window.\n",
