@@ -329,6 +329,8 @@ void GfxFlip(int sync) {
         }
         SDL_SetRenderTarget(g.renderer, g.target);
         GfxApplyClip();
+    } else if (GfxCanDraw()) {
+        SDL_RenderFlush(g.renderer);  // nothing presents: finish the frame's queued drawing here
     }
     // Headless and null runs never wait: they go as fast as they can.
     SysOnFlip();
