@@ -170,8 +170,11 @@ bool FsSaveText(const std::string& text, const std::string& path) {
 
 bool FsSaveBytes(const std::string& bytes, const std::string& path) {
     const std::string target = FsResolvePath(path);
+    if (target.empty()) {
+        return false;
+    }
     std::string temp = target + ".tmpXXXXXX";
-    const int fd = target.empty() ? -1 : mkstemp(temp.data());
+    const int fd = mkstemp(temp.data());
     if (fd < 0) {
         std::printf("Cannot save %s: %s\n", path.c_str(), std::strerror(errno));
         return false;
