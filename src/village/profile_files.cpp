@@ -1,0 +1,64 @@
+#include "village/profile_files.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "frame/rcm.h"
+#include "platform/platform.h"
+
+namespace {
+// Enough for years of broken files; past it the copy fails and the original stays.
+constexpr int kMaxBadCopies = 10000;
+}
+
+void ProfileMessage(const std::string& text) {
+    std::printf("%s\n", text.c_str());
+    std::fflush(stdout);
+}
+
+std::shared_ptr<TRCMFile> ReadSavedRcm(const std::string& path, const std::string& topGroup,
+                                       SavedFileState& state) {
+    auto file = NewRCM();
+    if (FsFileType(path) != 1) {
+        state = SavedFileState::Missing;
+        return file;
+    }
+    file->Load(path);
+    const bool readable = file->_grupa && file->_grupa->getGroup(topGroup) != nullptr;
+    state = readable ? SavedFileState::Readable : SavedFileState::Unreadable;
+    if (!readable) file->_grupa = std::make_shared<TRCMGroup>();
+    return file;
+}
+
+bool KeepBadCopy(const std::string& path) {
+    if (FsFileType(path) != 1) return true;  // gone meanwhile: nothing left to protect
+    const std::string bytes = FsLoadString(path);
+    for (int n = 1; n <= kMaxBadCopies; n++) {
+        const std::string copy = path + ".bad-" + std::to_string(n);
+        if (FsFileType(copy) != 0) {
+            // The same broken file read again (the list is read twice at start-up).
+            if (FsFileType(copy) == 1 && FsLoadString(copy) == bytes) return true;
+            continue;
+        }
+        if (FsSaveBytes(bytes, copy)) {
+            ProfileMessage("The file " + path + " could not be read; it is kept as " + copy);
+            return true;
+        }
+        break;
+    }
+    ProfileMessage("The file " + path + " could not be read and no copy of it could be made; it is not "
+                   "overwritten");
+    return false;
+}
+
+void SetAsideUnreadable(std::vector<std::string>& held, const std::string& path) {
+    if (!KeepBadCopy(path)) held.push_back(path);
+}
+
+bool MayOverwrite(std::vector<std::string>& held, const std::string& path) {
+    auto it = std::find(held.begin(), held.end(), path);
+    if (it == held.end()) return true;
+    if (!KeepBadCopy(path)) return false;
+    held.erase(it);
+    return true;
+}
