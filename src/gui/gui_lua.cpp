@@ -35,9 +35,12 @@ void CountHook(lua_State* L, lua_Debug*) {
 
 // Everything below runs through lua_cpcall, so that any failing allocation,
 // metamethod or script error comes back as an error message instead of a panic.
+// Lua errors unwind with longjmp: these functions hold no C++ objects with
+// destructors; the job owns every string they use.
 struct Job {
     const std::string* source = nullptr;
     const std::string* name = nullptr;
+    std::string chunkName;  // "@" + name
     const char* method = nullptr;
     bool called = false;
 };
@@ -69,8 +72,9 @@ int MakeInstance(lua_State* L) {
     const Job* job = static_cast<const Job*>(lua_touserdata(L, 1));
     lua_pushnil(L);
     lua_setfield(L, LUA_REGISTRYINDEX, INSTANCE_KEY);  // the earlier instance goes
-    const std::string chunk = "@" + *job->name;
-    if (luaL_loadbuffer(L, job->source->data(), job->source->size(), chunk.c_str()) != 0) return lua_error(L);
+    if (luaL_loadbuffer(L, job->source->data(), job->source->size(), job->chunkName.c_str()) != 0) {
+        return lua_error(L);
+    }
     lua_call(L, 0, 1);
     if (!lua_istable(L, -1)) return luaL_error(L, "%s does not return a class table", job->name->c_str());
     lua_newtable(L);  // class, instance
@@ -132,6 +136,7 @@ bool TGuiLua::loadClass(const std::string& source, const std::string& name) {
     Job job;
     job.source = &source;
     job.name = &name;
+    job.chunkName = "@" + name;
     if (!run(MakeInstance, &job)) return false;
     hasInstance_ = true;
     callMethod("start");
