@@ -76,7 +76,8 @@ public:
 
     // Property sets and keywords (gui_keywords.cpp).
     virtual void ReadPropertiesOnly(const GuiEntries& entries, TProperties& set);
-    virtual void ReadProperties(const GuiEntries& entries, TProperties& standard, std::vector<PropsPtr>& states);
+    virtual void ReadProperties(const GuiEntries& entries, TProperties& standard,
+                                std::vector<PropsPtr>& states);
     virtual void CheckStandardData(TProperties& set) const;
     virtual int GetObjectAlign(const std::string& value) const;
     virtual std::shared_ptr<TImg> GetObjectGFX(const std::string& value) const;

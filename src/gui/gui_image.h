@@ -14,9 +14,9 @@ class TImgTexture;
 // One drawable picture: a single image, or a source rectangle of an atlas.
 class TImg {
 public:
-    TImgTexture* tex = nullptr;  // the atlas (owned by the cache), or none
-    Image image;                 // a single image, or none
-    std::string name;            // piece name, upper case
+    TImgTexture* tex = nullptr;        // the atlas (owned by the cache), or none
+    Image image;                       // a single image, or none
+    std::string name;                  // piece name, upper case
     float x = 0, y = 0, w = 0, h = 0;  // source rectangle; for a single image its size
     float hx = 0, hy = 0;              // handle
 

@@ -11,7 +11,9 @@ struct Numbers {
     explicit Numbers(const std::string& value) : parts(SplitNumbers(value)) {}
     size_t count() const { return parts.size(); }
     float at(size_t i) const { return i < parts.size() ? ParseDecimal(parts[i]) : 0.0f; }
-    float integer(size_t i) const { return i < parts.size() ? static_cast<float>(ParseInteger(parts[i])) : 0.0f; }
+    float integer(size_t i) const {
+        return i < parts.size() ? static_cast<float>(ParseInteger(parts[i])) : 0.0f;
+    }
 };
 
 int StateOfName(const std::string& name) {
@@ -33,7 +35,9 @@ int TGui::GetObjectAlign(const std::string& value) const {
     return TProperties::ALIGN_NONE;
 }
 
-std::shared_ptr<TImg> TGui::GetObjectGFX(const std::string& value) const { return LoadGfxValue(value, remPath); }
+std::shared_ptr<TImg> TGui::GetObjectGFX(const std::string& value) const {
+    return LoadGfxValue(value, remPath);
+}
 
 TDim TGui::GetObjectDim(const std::string& value) const {
     const Numbers n(value);

@@ -46,9 +46,10 @@ struct Job {
 };
 
 int OpenSandbox(lua_State* L) {
-    const std::pair<lua_CFunction, const char*> libs[] = {
-        {luaopen_base, ""}, {luaopen_string, LUA_STRLIBNAME}, {luaopen_table, LUA_TABLIBNAME},
-        {luaopen_math, LUA_MATHLIBNAME}};
+    const std::pair<lua_CFunction, const char*> libs[] = {{luaopen_base, ""},
+                                                          {luaopen_string, LUA_STRLIBNAME},
+                                                          {luaopen_table, LUA_TABLIBNAME},
+                                                          {luaopen_math, LUA_MATHLIBNAME}};
     for (const auto& [open, name] : libs) {
         lua_pushcfunction(L, open);
         lua_pushstring(L, name);

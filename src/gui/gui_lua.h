@@ -14,7 +14,7 @@ using lua_CFunction = int (*)(lua_State*);
 class TGuiLua {
 public:
     static constexpr long MAX_INSTRUCTIONS = 10'000'000;  // per call into the script
-    static constexpr size_t MAX_MEMORY = 32u << 20;        // bytes per state
+    static constexpr size_t MAX_MEMORY = 32u << 20;       // bytes per state
 
     TGuiLua();
     TGuiLua(const TGuiLua&) = delete;

@@ -14,16 +14,16 @@ using PropsPtr = std::shared_ptr<TProperties>;
 class TGuiObject {
 public:
     PropsPtr standardProps;
-    PropsPtr actProps;  // the set the object is in (transition source)
-    PropsPtr docProps;  // the set it moves to, or none
+    PropsPtr actProps;                 // the set the object is in (transition source)
+    PropsPtr docProps;                 // the set it moves to, or none
     std::vector<PropsPtr> properties;  // state sets in script order
-    TDim dim;           // hit rectangle and drawing centre
+    TDim dim;                          // hit rectangle and drawing centre
     float per = 0, dPer = 0, stepPer = 0;
     float stepDelta = 1;
     float scaleX = 1, scaleY = 1;
-    std::string id;     // upper case
+    std::string id;  // upper case
     int visible = 1, active = 1;
-    float alpha = 1;    // opacity factor of the screen
+    float alpha = 1;                   // opacity factor of the screen
     std::vector<TGuiObject*> objects;  // the objects pinned to this one
     TGuiObject* pinTo = nullptr;
     int over = 0, clicked = 0, holded = 0;

@@ -8,7 +8,9 @@
 namespace {
 float Lerp(float a, float b, float t) { return a + (b - a) * t; }
 
-TScale Lerp(const TScale& a, const TScale& b, float t) { return TScale{Lerp(a.sx, b.sx, t), Lerp(a.sy, b.sy, t)}; }
+TScale Lerp(const TScale& a, const TScale& b, float t) {
+    return TScale{Lerp(a.sx, b.sx, t), Lerp(a.sy, b.sy, t)};
+}
 
 TRGB Lerp(const TRGB& a, const TRGB& b, float t) {
     auto trunc = [](float v) { return static_cast<float>(static_cast<int>(v)); };
@@ -165,7 +167,8 @@ void TGuiObject::_drawMyText(const std::string& text, float x, float y) {
     GfxDrawText(text, x - static_cast<float>(w / 2), y - static_cast<float>(h / 2));
 }
 
-void TGuiObject::_drawTextShadow(const TShadow& s, const std::string& text, float ax, float ay, float factor) {
+void TGuiObject::_drawTextShadow(const TShadow& s, const std::string& text, float ax, float ay,
+                                 float factor) {
     GfxSetColor(0, 0, 0);
     GfxSetAlpha(factor * s.a * alpha);
     _drawMyText(text, ax + s.x, ay + s.y);

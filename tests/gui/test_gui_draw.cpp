@@ -109,7 +109,8 @@ TEST_F(GuiDraw, StepTransitionInterpolates) {
 }
 
 TEST_F(GuiDraw, CrossFadeToAnotherImage) {
-    auto gui = Load(R"(OBJECT b { GFX = red.png POSITION = "100 100" STEPDELTA = 0.5 OVER { GFX = blue.png } })");
+    auto gui =
+        Load(R"(OBJECT b { GFX = red.png POSITION = "100 100" STEPDELTA = 0.5 OVER { GFX = blue.png } })");
     Frame(*gui, 101, 101);
     Draw(*gui);
     const float t = Eased(0.5f);
@@ -130,7 +131,7 @@ TEST_F(GuiDraw, DisabledObjects) {
     Frame(*gui, 101, 101);
     Frame(*gui, 101, 101);
     Draw(*gui);
-    ExpectPixel(100, 100, 255, 0, 0);  // no disabled set: the standard set, no over
+    ExpectPixel(100, 100, 255, 0, 0);     // no disabled set: the standard set, no over
     ExpectPixel(300, 100, 128, 0, 0, 4);  // the disabled set completes with the standard image
     ExpectPixel(500, 100, 0, 0, 255);
     ExpectPixel(700, 100, 0, 0, 0);  // hidden
@@ -186,19 +187,24 @@ TEST_F(GuiDraw, TextIsCentredWithShadowAndOutline) {
                               TXT = "HHHH" TEXTRGB = "255 0 0" TEXTSHADOW = "10 10 1" FONT = )") +
                kFont + "|32 }");
     Draw(*gui);
-    const Box shadow = Find(362, 324, 300, 120, [](int r, int g, int b) { return r < 40 && g < 40 && b < 40; });
-    const Box text = Find(362, 324, 300, 120, [](int r, int g, int b) { return r > 200 && g < 60 && b < 60; });
+    const Box shadow =
+        Find(362, 324, 300, 120, [](int r, int g, int b) { return r < 40 && g < 40 && b < 40; });
+    const Box text =
+        Find(362, 324, 300, 120, [](int r, int g, int b) { return r > 200 && g < 60 && b < 60; });
     ASSERT_GT(shadow.count, 20);
     ASSERT_GT(text.count, 20);
     EXPECT_NEAR(shadow.x1 - text.x1, 10, 1);
     EXPECT_NEAR(shadow.y1 - text.y1, 10, 1);
 
     // A blue outline one pixel around the text.
-    gui = Load(std::string("OBJECT t { TXT = \"HHHH\" POSITION = \"512 384\" TEXTOUTLINE = \"0 0 255\" FONT = ") +
-               kFont + "|32 }");
+    gui = Load(
+        std::string("OBJECT t { TXT = \"HHHH\" POSITION = \"512 384\" TEXTOUTLINE = \"0 0 255\" FONT = ") +
+        kFont + "|32 }");
     Draw(*gui);
-    const Box white = Find(312, 284, 400, 200, [](int r, int g, int b) { return r > 200 && g > 200 && b > 200; });
-    const Box blue = Find(312, 284, 400, 200, [](int r, int g, int b) { return b > 200 && r < 60 && g < 60; });
+    const Box white =
+        Find(312, 284, 400, 200, [](int r, int g, int b) { return r > 200 && g > 200 && b > 200; });
+    const Box blue =
+        Find(312, 284, 400, 200, [](int r, int g, int b) { return b > 200 && r < 60 && g < 60; });
     ASSERT_GT(blue.count, 20);
     EXPECT_EQ(blue.x0, white.x0 - 1);
     EXPECT_EQ(blue.x1, white.x1 + 1);

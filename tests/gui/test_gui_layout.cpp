@@ -11,7 +11,8 @@ class GuiLayout : public testing::Test {
 protected:
     void SetUp() override {
         dir.png("atlas.png", 64, 64, 200, 100, 50);
-        dir.write("atlas.txt", "3\nbtn\n0\n0\n100\n40\npanel\n0\n0\n400\n300\nsmall\n 0 \n0\n20\n10\nbroken\n1\n");
+        dir.write("atlas.txt",
+                  "3\nbtn\n0\n0\n100\n40\npanel\n0\n0\n400\n300\nsmall\n 0 \n0\n20\n10\nbroken\n1\n");
     }
     std::shared_ptr<TGui> Load(const std::string& script) { return FromText(script, dir.path); }
     static void ExpectRect(const TGuiObject& o, float x, float y, float cx, float cy) {
@@ -90,15 +91,17 @@ TEST_F(GuiLayout, AlignedObjectReadsTargetBeforeTheTargetIsPinned) {
 
 TEST_F(GuiLayout, MissingImagesLeaveObjectsWithoutImage) {
     std::string out = guitest::Output([&] {
-        auto gui = Load("OBJECT a { GFX = nothing.png } OBJECT b { GFX = noatlas.png|x } "
-                        "OBJECT c { GFX = noatlas.png|y }");
+        auto gui = Load(
+            "OBJECT a { GFX = nothing.png } OBJECT b { GFX = noatlas.png|x } "
+            "OBJECT c { GFX = noatlas.png|y }");
         for (const auto& o : gui->objects) {
             EXPECT_FALSE(o->standardProps->img) << o->id;
             EXPECT_FLOAT_EQ(o->dim.w, 0);
         }
         gui->draw();  // nothing to draw, nothing breaks
     });
-    EXPECT_NE(out.find("NO KURWA NIE MA TAKIEGO PLIKU: " + dir.path + "nothing.png"), std::string::npos) << out;
+    EXPECT_NE(out.find("NO KURWA NIE MA TAKIEGO PLIKU: " + dir.path + "nothing.png"), std::string::npos)
+        << out;
     // The missing atlas is reported once, then cached empty.
     const std::string missing = "TEXTURE NOT FOUND: " + dir.path + "noatlas.png";
     ASSERT_NE(out.find(missing), std::string::npos) << out;

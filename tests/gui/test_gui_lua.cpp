@@ -37,7 +37,8 @@ TEST_F(GuiLua, ClassIsInstantiatedAndStarted) {
 }
 
 TEST_F(GuiLua, ErrorsArePrintedAndTheLayoutGoesOn) {
-    EXPECT_NE(Run("return {start = function(self) error('boom') end}").find("ERROR: Lua: "), std::string::npos);
+    EXPECT_NE(Run("return {start = function(self) error('boom') end}").find("ERROR: Lua: "),
+              std::string::npos);
     EXPECT_NE(Run("return {start = function(self) error('boom') end}").find("boom"), std::string::npos);
     EXPECT_NE(Run("this is not lua").find("ERROR: Lua: "), std::string::npos);
     EXPECT_NE(Run("return 42").find("does not return a class table"), std::string::npos);
@@ -60,7 +61,8 @@ TEST_F(GuiLua, NoFilesSystemOrLoaders) {
         return C)");
     EXPECT_EQ(out, "nil\tnil\tnil\tnil\tnil\tnil\tnil\tnil\tnil\tnil\tfunction\nfalse\nfalse\n");
     // Called without pcall, the same attempt is an ordinary script error.
-    EXPECT_NE(Run("return {start = function() os.execute('true') end}").find("ERROR: Lua: "), std::string::npos);
+    EXPECT_NE(Run("return {start = function() os.execute('true') end}").find("ERROR: Lua: "),
+              std::string::npos);
 }
 
 TEST_F(GuiLua, RunawayScriptsAreStopped) {
@@ -72,7 +74,8 @@ TEST_F(GuiLua, RunawayScriptsAreStopped) {
     out = Run("return {start = function() coroutine.wrap(function() while true do end end)() end}");
     EXPECT_NE(out.find("stopped after"), std::string::npos) << out;
     // Memory is bounded as well.
-    out = Run("return {start = function() local t = {} for i = 1, 1e8 do t[i] = string.rep('x', 64) .. i end end}");
+    out = Run(
+        "return {start = function() local t = {} for i = 1, 1e8 do t[i] = string.rep('x', 64) .. i end end}");
     EXPECT_NE(out.find("ERROR: Lua: "), std::string::npos) << out;
     out = Run("return {start = function() local s = string.rep('x', 1e9) end}");
     EXPECT_NE(out.find("not enough memory"), std::string::npos) << out;

@@ -18,16 +18,16 @@ void Put(Pixmap& pix, int x, int y, int r, int g, int b) {
 }
 
 // A rounded box with a border and a vertical shade.
-void Box(Pixmap& pix, int x0, int y0, int w, int h, int radius, int border, const int top[3], const int bottom[3],
-         const int edge[3]) {
+void Box(Pixmap& pix, int x0, int y0, int w, int h, int radius, int border, const int top[3],
+         const int bottom[3], const int edge[3]) {
     for (int y = 0; y < h; ++y) {
         for (int x = 0; x < w; ++x) {
             const int cx = std::clamp(x, radius, w - 1 - radius), cy = std::clamp(y, radius, h - 1 - radius);
             const double d = std::hypot(x - cx, y - cy);
             if (d > radius) continue;
             const double t = static_cast<double>(y) / h;
-            const bool onEdge = d > radius - border || x < border || y < border || x >= w - border ||
-                                y >= h - border;
+            const bool onEdge =
+                d > radius - border || x < border || y < border || x >= w - border || y >= h - border;
             if (onEdge) {
                 Put(pix, x0 + x, y0 + y, edge[0], edge[1], edge[2]);
             } else {

@@ -16,7 +16,8 @@ std::vector<std::string> Tokens(const std::string& text) {
 
 TEST(GuiTokens, BlanksQuotesAndSeparators) {
     using V = std::vector<std::string>;
-    EXPECT_EQ(Tokens("OBJECT play {\n\tGFX = a.png\n}"), (V{"OBJECT", "play", "{", "GFX", "=", "a.png", "}"}));
+    EXPECT_EQ(Tokens("OBJECT play {\n\tGFX = a.png\n}"),
+              (V{"OBJECT", "play", "{", "GFX", "=", "a.png", "}"}));
     // Quotes keep blanks and are dropped; an unquoted list splits.
     EXPECT_EQ(Tokens("POSITION = \"10 20\""), (V{"POSITION", "=", "10 20"}));
     EXPECT_EQ(Tokens("POSITION = 10 20"), (V{"POSITION", "=", "10", "20"}));
@@ -70,7 +71,8 @@ TEST(GuiStatements, NameGluedToBraceTakesNextTokenAsBrace) {
         // "TXT" is taken as the brace, then "=" as a name followed by "hi".
         EXPECT_TRUE(gui->objects.empty());
     });
-    EXPECT_EQ(out, "ERROR: Expected '=' or '{' but hi found in line 1!\nERROR: No data for object 'PLAY{'!\n");
+    EXPECT_EQ(out,
+              "ERROR: Expected '=' or '{' but hi found in line 1!\nERROR: No data for object 'PLAY{'!\n");
 }
 
 TEST(GuiStatements, UnquotedNumbersShiftIntoTheNextName) {
@@ -184,8 +186,9 @@ TEST(GuiProperties, NumberListsWithDoubleSpaces) {
 }
 
 TEST(GuiProperties, BadNumbersAreZeroAndBounded) {
-    auto gui = FromText("OBJECT a { POSITION = \"abc 1e400\" ALPHA = nan STEPDELTA = "
-                        "99999999999999999999999999 TEXTSHADOW = \"1 1 0\" }");
+    auto gui = FromText(
+        "OBJECT a { POSITION = \"abc 1e400\" ALPHA = nan STEPDELTA = "
+        "99999999999999999999999999 TEXTSHADOW = \"1 1 0\" }");
     const TGuiObject& o = *gui->objects.at(0);
     EXPECT_FLOAT_EQ(o.dim.x, 0);
     EXPECT_FLOAT_EQ(o.dim.y, 1);
@@ -248,7 +251,8 @@ TEST(GuiProperties, ClassMustBeDeclaredBeforeUse) {
 
 TEST(GuiProperties, PropclassKeywordFillsOnlyWhatIsMissing) {
     auto gui = FromText(R"(
-        PROPCLASS base { ALPHA = 0.5 RGB = "1 1 1" STEPDELTA = 0.25 TXT = fromclass ALIGN = UP ADDDIM = "9 9" }
+        PROPCLASS base { ALPHA = 0.5 RGB = "1 1 1" STEPDELTA = 0.25 TXT = fromclass
+                         ALIGN = UP ADDDIM = "9 9" }
         OBJECT a { RGB = "7 7 7" PROPCLASS = BASE }
         OBJECT b { PROPCLASS = base STEPDELTA = 2 TXT = own }
         OBJECT c { OVER { PROPCLASS = base } })");

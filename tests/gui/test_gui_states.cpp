@@ -146,7 +146,8 @@ TEST_F(GuiStates, TransitionSpeeds) {
 }
 
 TEST_F(GuiStates, PressingRestartsTheChange) {
-    auto gui = Load(R"(OBJECT b { GFX = atlas.png|btn STEPDELTA = 0.25 OVER { ALPHA = 0.5 } CLICK { ALPHA = 0.2 } })");
+    auto gui = Load(
+        R"(OBJECT b { GFX = atlas.png|btn STEPDELTA = 0.25 OVER { ALPHA = 0.5 } CLICK { ALPHA = 0.2 } })");
     auto b = gui->GetObject("b");
     Frame(*gui, 10, 10);
     Frame(*gui, 10, 10);
