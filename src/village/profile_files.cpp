@@ -8,8 +8,10 @@
 
 namespace {
 // Enough for years of broken files; past it the copy fails and the original stays.
-constexpr int kMaxBadCopies = 10000;
+int badCopyLimit = 10000;
 }
+
+void SetBadCopyLimit(int n) { badCopyLimit = n; }
 
 void ProfileMessage(const std::string& text) {
     std::printf("%s\n", text.c_str());
@@ -33,7 +35,7 @@ std::shared_ptr<TRCMFile> ReadSavedRcm(const std::string& path, const std::strin
 bool KeepBadCopy(const std::string& path) {
     if (FsFileType(path) != 1) return true;  // gone meanwhile: nothing left to protect
     const std::string bytes = FsLoadString(path);
-    for (int n = 1; n <= kMaxBadCopies; n++) {
+    for (int n = 1; n <= badCopyLimit; n++) {
         const std::string copy = path + ".bad-" + std::to_string(n);
         if (FsFileType(copy) != 0) {
             // The same broken file read again (the list is read twice at start-up).

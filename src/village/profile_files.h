@@ -20,6 +20,8 @@ std::shared_ptr<TRCMFile> ReadSavedRcm(const std::string& path, const std::strin
 // used, and prints where. True when the copy was written or the file is
 // gone (nothing left to protect).
 bool KeepBadCopy(const std::string& path);
+// The highest n KeepBadCopy tries (10000); tests lower it to see a failing copy.
+void SetBadCopyLimit(int n);
 
 // Files found unreadable whose copy could not be made yet are "held": they
 // are not overwritten until a copy succeeds.
