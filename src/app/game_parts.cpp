@@ -1,7 +1,10 @@
 #include "app/game_parts.h"
 
+#include <cctype>
 #include <cstdio>
 
+#include "audio/global_snd.h"
+#include "effects/effects.h"
 #include "frame/control.h"
 #include "frame/frame_loop.h"
 #include "frame/globals.h"
@@ -10,7 +13,14 @@
 #include "frame/screen.h"
 #include "frame/suspend.h"
 #include "gui/gui_preview.h"
+#include "match3/board_fx.h"
+#include "match3/chip.h"
+#include "match3/level.h"
+#include "match3/main_game.h"
+#include "match3/tile.h"
 #include "tools/command_line.h"
+#include "tools/virtual_player.h"
+#include "village/profile.h"
 
 namespace {
 void RegisterFrameSteps() {
@@ -22,16 +32,94 @@ void RegisterFrameSteps() {
     });
     AddLoadingStep(36, "stripes", [] { stripesImage = GfxLoadImage(gameDir + "gfx/stripes.png", GFX_IMAGE_DEFAULT); });
 }
+
+void RegisterSoundAndEffects() {
+    InstallSoundHooks();
+    AddLoadingStep(1, "sound manager", [] { globalSnd.setup(); });
+    AddLoadingStep(25, "firework images", LoadFireWorkImages);
+    AddLoadingStep(29, "bomb images", LoadBombImages);
+    AddLoadingStep(35, "caption images", LoadCaptionImages);
+    AddLoadingStep(39, "particle images", [] { TParticle::setup(); });
+    TEffectHooks& fx = EffectHooks();
+    fx.playSound = [](const std::string& name) { globalSnd.playMySound(name); };
+    fx.playSound1 = [](const std::string& name) { globalSnd.playMySound1(name); };
+    fx.haveItem = [](int item) { return actProfile && actProfile->HaveItem(item); };
+}
+
+// The match-3 game: the board, its screen and the profile's part in it.
+void RegisterMatch3() {
+    AddLoadingStep(4, "chip catalogue", [] { LoadChipCatalogue(); });
+    AddLoadingStep(8, "tile images", LoadTileImages);
+    AddLoadingStep(12, "match-3 game", [] { mainGame.setup(); });
+    RegisterScreen(SCREEN_MATCH3, [] { return mainGame.mainLoop(); });
+
+    TBoardHooks& board = BoardHooks();
+    board.playSound = [](const std::string& name) { globalSnd.playMySound(name); };
+    board.addCash = [](int amount) {
+        if (actProfile) actProfile->cash += amount;
+    };
+
+    TEffectHooks& fx = EffectHooks();
+    fx.resourcePanelPoint = [](int res, float& x, float& y) {
+        if (res < 0 || res > 3) return false;
+        x = mainGame.res[res]->GetPointX();
+        y = mainGame.res[res]->GetPointY();
+        return true;
+    };
+    fx.resourcePanelAdd = [](int res, int amount) {
+        if (res >= 0 && res <= 3) mainGame.res[res]->Add(amount);
+    };
+    fx.powerUpReturned = [](int) { mainGame.state = M3_PLAYING; };
+
+    TMainGameHooks& game = mainGame.hooks;
+    game.backgroundN = [] { return actProfile ? actProfile->backGroundN : 0; };
+    game.properChip = [](int res) { return actProfile ? actProfile->QUEST_GetProperChipByRes(res) : nullptr; };
+    game.levelStarted = [] {
+        if (actProfile) actProfile->actScreen = SCREEN_MATCH3;
+    };
+    game.reloadLevel = [] {
+        if (actProfile) actProfile->QUEST_LoadActLevel();
+    };
+    GetProfileHooks().setGameLevel = [](std::shared_ptr<TLevel> level) { mainGame.SetData(level); };
+}
+
+bool AllDigits(const std::string& s) {
+    if (s.empty()) return false;
+    for (char ch : s)
+        if (!std::isdigit(static_cast<unsigned char>(ch))) return false;
+    return true;
+}
 }  // namespace
 
 void RegisterGameParts(const CommandLine& cl) {
     (void)cl;
     RegisterFrameSteps();
+    RegisterSoundAndEffects();
+    RegisterMatch3();
 }
 
 int RunGuiPreviewMode(const std::string& path) { RunGuiPreview(path); }
 
 int PrepareLevelRun(const CommandLine& cl) {
-    std::printf("Level runs are not available in this build: %s\n", cl.level.c_str());
-    EndProgram(1);
+    const std::string path =
+        AllDigits(cl.level) ? gameDir + "data/levels/level-" + cl.level + ".txt" : cl.level;
+    if (FsFileType(path) != 1) {
+        std::printf("No level file %s\n", path.c_str());
+        EndProgram(1);
+    }
+    auto level = LoadLevel(path);
+    if (!level->IsPresent()) {
+        std::printf("The level file %s holds no playable level\n", path.c_str());
+        EndProgram(1);
+    }
+    mainGame.SetData(level);
+    // One level, then the program ends with its result.
+    RegisterScreen(SCREEN_MATCH3, [] {
+        const int result = mainGame.mainLoop();
+        std::printf("level result = %d\n", result);
+        EndProgram(0);
+        return result;
+    });
+    if (cl.autoplay) StartVirtualPlayer(mainGame);
+    return SCREEN_MATCH3;
 }

@@ -1,0 +1,114 @@
+// The match-3 screen's drawing, back to front: background, board, cell
+// animations, panels, power-up bar, time bar, GUI, flying things, the aimed
+// tool, captions and the fade.
+#include "effects/effects.h"
+#include "frame/mouse.h"
+#include "match3/fantom.h"
+#include "match3/flying.h"
+#include "match3/main_game.h"
+
+namespace {
+
+// Fraction of the clock below which the bar blinks red.
+constexpr float LOW_TIME_FRACTION = 0.15f;
+
+void ResetDrawState() {
+    GfxSetColor(255, 255, 255);
+    GfxSetAlpha(1);
+    GfxSetRotation(0);
+    GfxSetBlend(GFX_BLEND_ALPHA);
+    GfxSetScale(1, 1);
+}
+
+// The left part of a bar picture, `fraction` of its width, at full height.
+void DrawBarPart(const Image& img, float x, float y, float fraction) {
+    const float w = static_cast<float>(GfxImageWidth(img)) * fraction;
+    const float h = static_cast<float>(GfxImageHeight(img));
+    if (w >= 1) GfxDrawImageRect(img, x, y, w, h, 0, 0, w, h, 0, 0);
+}
+
+}  // namespace
+
+void TMainGame::draw() {
+    _drawBack();
+    _drawLevel();
+    DrawFantoms();
+    DrawOdpadeks();
+    DrawFlyers();
+    _drawResources();
+    _drawPowerUps();
+    _drawTime();
+    _drawGui();
+    DrawFlyingChips();
+    DrawSimpleFlyingObjects();
+    DrawBombs();
+    DrawParticles();
+    _drawActivePowerUp();
+    TFireWork::drawAll();
+    _drawCaptions();
+    if (hooks.drawTip) hooks.drawTip();
+    _drawFade();
+}
+
+void TMainGame::_drawBack() {
+    ResetDrawState();
+    GfxDrawImage(background, 0, 0);
+}
+
+void TMainGame::_drawLevel() {
+    ResetDrawState();
+    // The board: cells, frame at frameA, chips, chests and chains, then the
+    // opened chest lids (the flying chests).
+    board.draw(frameA);
+    _drawHint();
+}
+
+void TMainGame::_drawResources() {
+    for (auto& panel : res) panel->draw(1);
+}
+
+void TMainGame::_drawActivePowerUp() {
+    const Image* img = nullptr;
+    switch (state) {
+    case M3_HAMMER: img = &hammerImg; break;
+    case M3_PICKAXE: img = &pickaxeImg; break;
+    case M3_DYNAMITE: img = &bombImg; break;
+    case M3_COLOR: img = &colorImg; break;
+    default: return;
+    }
+    ResetDrawState();
+    GfxDrawImage(*img, mouse.x, mouse.y);
+}
+
+float TMainGame::TimeBarFraction() const {
+    if (state == M3_HOURGLASS) return CountHourglassPer();
+    return level() ? level()->CountTimePer() : 0.0f;
+}
+
+bool TMainGame::TimeBarBlinks() const {
+    return blinkA != 0 && TimeBarFraction() < LOW_TIME_FRACTION;
+}
+
+void TMainGame::_drawTime() {
+    ResetDrawState();
+    GfxDrawImage(timeBack, 500, 12);
+    const float fraction = TimeBarFraction();
+    DrawBarPart(state == M3_HOURGLASS ? timeBar2 : timeBar, 502, 14, fraction);
+    if (TimeBarBlinks()) {
+        GfxSetColor(255, 0, 0);
+        GfxSetAlpha(blinkA);
+        DrawBarPart(timeBar, 502, 14, fraction);
+        ResetDrawState();
+    }
+    GfxDrawImage(timeBarFrame, 484, 0);
+    if (!timeFont) return;
+    GfxSetImageFont(timeFont);
+    GfxSetColor(0, 0, 0);
+    GfxSetAlpha(0.5f);
+    GfxDrawText(txtTime, 522, 19);
+    GfxSetColor(255, 255, 255);
+    GfxSetAlpha(1);
+    GfxDrawText(txtTime, 520, 17);
+}
+
+void TMainGame::_drawCaptions() { DrawCaptions(); }

@@ -1,0 +1,231 @@
+// The match-3 screen: set-up, handing over a level, the start of a level,
+// the main loop with its keys, and the ways out of a level.
+#include <cstdio>
+
+#include "audio/global_snd.h"
+#include "effects/effects.h"
+#include "frame/control.h"
+#include "frame/frame_loop.h"
+#include "frame/globals.h"
+#include "frame/mouse.h"
+#include "frame/text_file.h"
+#include "gui/font_cache.h"
+#include "gui/gui.h"
+#include "match3/board_rules.h"
+#include "match3/fantom.h"
+#include "match3/flying.h"
+#include "match3/main_game.h"
+
+TMainGame mainGame;
+
+namespace {
+
+Image LoadGameImage(const std::string& name, bool centred = false) {
+    Image img = GfxLoadImage(gameDir + name, GFX_IMAGE_DEFAULT);
+    if (img && centred) GfxMidHandle(img);
+    return img;
+}
+
+}  // namespace
+
+TMainGame::TMainGame() {
+    for (int n = 0; n < 4; n++) res[n] = TResPanel::CreateNew(static_cast<float>(50 + 100 * n), n, 0);
+    board.onSwapStarted = [this] {
+        HideHint();
+        ResetHint();
+    };
+}
+
+TMainGame::~TMainGame() = default;
+
+void TMainGame::setup() {
+    txtTime = TxtLine(LoadTxtFile(gameDir + "txt/#LANG#/mainGame.txt"), 2);
+    hammerImg = LoadGameImage("gfx/gui/mainGame/hammer.png", true);
+    bombImg = LoadGameImage("gfx/gui/mainGame/dynamite.png", true);
+    colorImg = LoadGameImage("gfx/gui/mainGame/color.png", true);
+    pickaxeImg = LoadGameImage("gfx/gui/mainGame/pickaxe.png", true);
+    powerUpBack = LoadGameImage("gfx/gui/mainGame/power-up-back.png");
+    timeBar = LoadGameImage("gfx/gui/mainGame/timeBar.png");
+    timeBarFrame = LoadGameImage("gfx/gui/mainGame/timeBarFrame.png");
+    timeBack = LoadGameImage("gfx/gui/mainGame/timeBack.png");
+    timeBar2 = LoadGameImage("gfx/gui/mainGame/timeBar2.png");
+    LoadBoardFrameImages();
+    timeFont = GetFont(gameDir + "gfx/fonts/font1.ttf", 36);
+    gui = LoadGui(gameDir + "gfx/gui/mainGame/" + lang + "/mainGame.gui");
+    _setupRes();
+    _setupPowerUps();
+    _setupBackgroundsUrls();
+}
+
+void TMainGame::_setupRes() {
+    LoadResPanelImages();
+    for (int n = 0; n < 4; n++) res[n] = TResPanel::CreateNew(static_cast<float>(50 + 100 * n), n, 0);
+}
+
+void TMainGame::_setupBackgroundsUrls() {
+    for (int k = 0; k < 10; k++) backUrls[k] = "gfx/backgrounds/background-" + std::to_string(k + 1) + ".jpg";
+}
+
+void TMainGame::SetData(const std::shared_ptr<TLevel>& newLevel) {
+    // A new board: the selection, the swaps and the hints of the previous
+    // level name cells that are gone.
+    board.SetLevel(newLevel);
+    holded = 0;
+    hint.reset();
+    tempHint.reset();
+    if (!newLevel) return;
+    for (int n = 0; n < 4; n++) {
+        res[n]->dv = res[n]->v = newLevel->res[n];
+        res[n]->counter = &newLevel->res[n];
+    }
+    newLevel->_InitProperChips(hooks.properChip ? hooks.properChip : [](int) { return std::shared_ptr<TChip>(); });
+    int k = hooks.backgroundN ? hooks.backgroundN() : 0;
+    if (k < 0 || k > 9) k = 0;
+    background = LoadGameImage(backUrls[k]);
+    CountTiles();
+}
+
+void TMainGame::AddScore(int amount) {
+    if (level()) ::AddScore(*level(), amount);
+}
+
+void TMainGame::CountTiles() {
+    tilesCount = 0;
+    if (!level()) return;
+    for (auto& t : level()->tile)
+        if (t->id > 1) tilesCount++;
+}
+
+// ---------------------------------------------------------------------------
+// Start of a level
+// ---------------------------------------------------------------------------
+void TMainGame::_prepareCleans() {
+    ClearFireWorks();
+    ClearParticles();
+    ClearFlyingChips();
+    ClearFlyers();
+    ClearOdpadeks();
+    ClearSimpleFlyingObjects();
+    ClearCaptions();
+    // Bombs and fantoms point at cells of the board they were made for.
+    ClearBombs();
+    ClearFantoms();
+    if (hooks.clearTip) hooks.clearTip();
+}
+
+void TMainGame::_prepareSelf() {
+    dFade = 0;
+    fade = 1;
+    alpha = dAlpha = 1;
+    frameA = dFrameA = 0;
+    state = M3_PLAYING;
+    ClearFlyingChests();
+    for (auto& pair : board.pairsList) {
+        if (pair->chip1) pair->chip1->pair = nullptr;
+        if (pair->chip2) pair->chip2->pair = nullptr;
+    }
+    board.pairsList.clear();
+}
+
+void TMainGame::_prepareBegin() {
+    state = M3_APPEARING;
+    ClearFantoms();
+    for (auto& t : level()->tile) CreateFantomAppear(t.get(), RandInt(0, 1000) + 500);
+    for (int n = 0; n < 4; n++) res[n]->Show(100 * n + 500);
+    CreateCaptionGetReady(500);
+    CreateCaptionGo(1500);
+}
+
+void TMainGame::_prepareRes() {
+    for (int n = 0; n < 4; n++) res[n]->dv = level()->res[n];
+}
+
+void TMainGame::prepare() {
+    _prepareCleans();
+    _prepareSelf();
+    _prepareBegin();
+    _preparePowerUps();
+    _prepareRes();
+    globalSnd.playMySound("level-start");
+    globalSnd.playLevelMusic();
+    _prepareDelta();
+    if (hooks.levelStarted) hooks.levelStarted();
+    SaveAll();
+}
+
+// ---------------------------------------------------------------------------
+// The main loop
+// ---------------------------------------------------------------------------
+int TMainGame::mainLoop() {
+    if (!level() || !level()->IsPresent()) {
+        // Nothing to play: back to the main menu rather than a blank board.
+        std::printf("The match-3 game was entered without a level.\n");
+        return SCREEN_MAIN_MENU;
+    }
+    prepare();
+    for (;;) {
+        ScreenFrame(*this);
+        if (mouse.leftPressed) _fadeHintOnClick();
+        if (state == M3_PLAYING) {
+            const bool menu = gui && gui->clickedItem("MENU");
+            if (menu || InKeyHit(KEY_ESCAPE)) goMenu();
+        }
+        if (cheats) _checkDeveloperKeys();
+        if (fadedOut()) break;
+    }
+    _prepareCleans();
+    return wynik;
+}
+
+void TMainGame::_checkDeveloperKeys() {
+    if (InKeyHit('Q')) frameA = 0;
+    for (int slot = 0; slot < 6; slot++)
+        if (InKeyHit('1' + slot)) _devUnlockPowerUp(slot);
+    if (InKeyHit('O')) goLandScreen();
+    if (InKeyHit('W') && state != M3_WON) Win();
+    if (InKeyHit('L')) Lose();
+    if (InKeyHit('S')) Shuffle();
+    if (InKeyHit(KEY_SPACE)) CreateCaptionLevelCompleted(10);
+}
+
+// ---------------------------------------------------------------------------
+// Leaving a level
+// ---------------------------------------------------------------------------
+void TMainGame::_leaveWith(int code) {
+    dFade = fade = 1;
+    wynik = code;
+}
+
+void TMainGame::goLandScreen() { _leaveWith(SCREEN_LAND); }
+void TMainGame::goMainMenu() { _leaveWith(SCREEN_MAIN_MENU); }
+void TMainGame::goRestart() { _leaveWith(QUEST_RESTART_LEVEL); }
+
+void TMainGame::goMenu() {
+    // Until the options dialog is built, the level simply goes on.
+    const int answer = hooks.runOptions ? hooks.runOptions() : 0;
+    if (answer == SCREEN_MAIN_MENU) goMainMenu();
+    if (answer == QUEST_RESTART_LEVEL) goRestart();
+    if (answer == SCREEN_LAND) goLandScreen();
+    if (level()) level()->ResetBlask();
+}
+
+void TMainGame::Win() {
+    state = M3_WON;
+    dFrameA = 0;
+    TLevel* lv = level();
+    for (int r = lv->rows - 1; r >= 0; r--)
+        for (int c = 0; c < lv->cols; c++) CreateFantomFlyAway(lv->At(r, c), RandInt(0, 1500) + 1000);
+    globalSnd.playMyMusic("win");
+    CreateCaptionLevelCompleted(0);
+}
+
+void TMainGame::Lose() {
+    // Until the lose dialog is built, a lost level is played again.
+    const int answer = hooks.runLose ? hooks.runLose() : QUEST_RESTART_LEVEL;
+    if (answer == SCREEN_MAIN_MENU) {
+        if (hooks.reloadLevel) hooks.reloadLevel();
+        goMainMenu();
+    } else if (answer == QUEST_RESTART_LEVEL) {
+        goRestart();
+    }
+}

@@ -1,0 +1,138 @@
+#include "tools/virtual_player.h"
+
+#include <memory>
+
+#include "frame/frame_loop.h"
+#include "frame/globals.h"
+#include "match3/board_rules.h"
+#include "match3/main_game.h"
+
+std::vector<TMove> SearchPlayerMoves(const TBoard& board) {
+    std::vector<TMove> found;
+    if (!board.level) return found;
+    for (int r = 0; r < board.level->rows; r++)
+        for (int c = 0; c < board.level->cols; c++) {
+            if (TMove m = board.FindHint_Move(r, c, r + 1, c)) found.push_back(m);
+            if (TMove m = board.FindHint_Move(r, c, r, c + 1)) found.push_back(m);
+        }
+    return found;
+}
+
+int MoveWorth(const TBoard& board, const TMove& move) {
+    std::swap(move.tile1->chip, move.tile2->chip);
+    ChipList line = CheckMatch(move.tile1), more = CheckMatch(move.tile2);
+    std::swap(move.tile1->chip, move.tile2->chip);
+    line.insert(line.end(), more.begin(), more.end());
+    int worth = static_cast<int>(line.size());
+    for (auto& chip : line) {
+        // Where the chip lies once the swap is done.
+        TTile* t = chip == move.tile1->chip ? move.tile2 : chip == move.tile2->chip ? move.tile1 : chip->tile;
+        if (!t) continue;
+        worth += t->id > 1 ? 4 * (t->id - 1) : 0;
+        for (int r = t->r - 1; r >= 0; r--) {
+            const TTile* up = board.level->At(r, t->c);
+            if (up->chip && up->chip->isSpecialChip()) worth += 6;
+        }
+    }
+    return worth;
+}
+
+bool TVirtualPlayer::mayMove() const {
+    const int s = game.state;
+    return (s == M3_PLAYING || s == M3_HOURGLASS) && !game.fadedOut() && game.level() && game.board.isCalm();
+}
+
+void TVirtualPlayer::frame() {
+    if (!gesture.empty()) {
+        const InputEvent e = gesture.front();
+        gesture.pop_front();
+        InPushEvent(e);
+        return;
+    }
+    if (!mayMove()) {
+        calmFrames = 0;
+        if (buttonDown) release();
+        return;
+    }
+    if (++calmFrames < lookFrames) return;
+    calmFrames = 0;
+    const std::vector<TMove> found = SearchPlayerMoves(game.board);
+    if (found.empty()) return;  // the game reshuffles a board without moves
+    TMove best;
+    int top = -1;
+    int ties = 0;
+    for (auto& m : found) {
+        const int w = MoveWorth(game.board, m);
+        if (w > top) {
+            top = w;
+            best = m;
+            ties = 1;
+        } else if (w == top && RandInt(1, ++ties) == 1) {
+            best = m;  // an even choice among equally good moves
+        }
+    }
+    plan(best);
+}
+
+void TVirtualPlayer::plan(const TMove& move) {
+    TTile* a = move.tile1;
+    TTile* b = move.tile2;
+    // A cell left selected would swap with a neighbour pressed next: start
+    // from the cell that is not its neighbour (both cannot be).
+    const TTile* picked = game.board.picked;
+    if (picked && picked != a && TBoard::TilesAreNeighbors(picked, a)) std::swap(a, b);
+    if (moves++ % 3 == 2)
+        planClicks(a, b);
+    else
+        planDrag(a, b);
+}
+
+void TVirtualPlayer::moveTo(float x, float y) {
+    InputEvent e;
+    e.kind = InputEvent::MouseMove;
+    e.x = x + static_cast<float>(sideOffset);
+    e.y = y;
+    gesture.push_back(e);
+}
+
+void TVirtualPlayer::press() {
+    InputEvent e;
+    e.kind = InputEvent::MouseDown;
+    e.code = 1;
+    gesture.push_back(e);
+    buttonDown = true;
+}
+
+void TVirtualPlayer::release() {
+    InputEvent e;
+    e.kind = InputEvent::MouseUp;
+    e.code = 1;
+    gesture.push_back(e);
+    buttonDown = false;
+}
+
+// Press on the first chip and pull the mouse toward the second: 4, 8, then
+// 12 px, so the swap starts once the hand is past the 5 px threshold.
+void TVirtualPlayer::planDrag(const TTile* from, const TTile* to) {
+    const float x = static_cast<float>(from->drawX) + static_cast<float>(RandInt(-8, 8));
+    const float y = static_cast<float>(from->drawY) + static_cast<float>(RandInt(-8, 8));
+    const float dx = static_cast<float>(to->drawX - from->drawX) / CELL;
+    const float dy = static_cast<float>(to->drawY - from->drawY) / CELL;
+    moveTo(x, y);
+    press();
+    for (int step = 1; step <= 3; step++) moveTo(x + dx * 4.0f * step, y + dy * 4.0f * step);
+    release();
+}
+
+void TVirtualPlayer::planClicks(const TTile* first, const TTile* second) {
+    for (const TTile* t : {first, second}) {
+        moveTo(static_cast<float>(t->drawX + RandInt(-10, 10)), static_cast<float>(t->drawY + RandInt(-10, 10)));
+        press();
+        release();
+    }
+}
+
+void StartVirtualPlayer(TMainGame& game) {
+    auto player = std::make_shared<TVirtualPlayer>(game);
+    AddAfterFrameHook([player] { player->frame(); });
+}

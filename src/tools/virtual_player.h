@@ -1,0 +1,51 @@
+// The virtual player (--autoplay): plays the match-3 screen through the real
+// input path. After every frame it looks at the game (screen state, the
+// board's possible moves, cell rectangles) and acts only by queuing mouse
+// events, as a person's hand would: move, press, drag or click, release.
+#pragma once
+
+#include <deque>
+#include <vector>
+
+#include "match3/board.h"
+#include "platform/platform.h"
+
+class TMainGame;
+
+// Every swap the player could make now. The one place the player searches
+// the board; the hint search of the game may take its place.
+std::vector<TMove> SearchPlayerMoves(const TBoard& board);
+// How much a move is worth to a player who wants to win: chips of its lines
+// on cyan tiles, and chips under a scroll (digging it out).
+int MoveWorth(const TBoard& board, const TMove& move);
+
+class TVirtualPlayer {
+public:
+    explicit TVirtualPlayer(TMainGame& game) : game(game) {}
+
+    // One decision after a presented frame.
+    void frame();
+    // Frames of a calm board the player looks at before moving.
+    int lookFrames = 12;
+
+    // The queued gesture, one event per frame (tests read it).
+    const std::deque<InputEvent>& pending() const { return gesture; }
+
+private:
+    TMainGame& game;
+    std::deque<InputEvent> gesture;
+    int calmFrames = 0;
+    int moves = 0;
+    bool buttonDown = false;
+
+    bool mayMove() const;
+    void plan(const TMove& move);
+    void planDrag(const TTile* from, const TTile* to);
+    void planClicks(const TTile* first, const TTile* second);
+    void moveTo(float x, float y);
+    void press();
+    void release();
+};
+
+// Starts the player on the match-3 screen: one decision after every frame.
+void StartVirtualPlayer(TMainGame& game);
