@@ -54,7 +54,7 @@ TEST_F(ProfileDamage, UnreadableProfileFilesAreKeptAndTheProfileKeepsItsPlace) {
     const std::vector<std::string> damage = {
         "",                                                   // empty
         "profile {\n\tdata {\n\t\tname = \"ANN\"\n\t\tcash = 20\n",  // truncated
-        std::string("\x00\xff\x13garbage\x7f", 13),            // garbled, no group
+        std::string("\x00\xff\x13garbage\x7f", 11),            // garbled, no group
         "}}}{",                                                // braces that do not pair
     };
     for (const std::string& bytes : damage) {

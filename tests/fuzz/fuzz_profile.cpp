@@ -1,0 +1,64 @@
+// Arbitrary bytes as a profile list, a profile file and a saved level, then
+// the list is read, completed and saved: nothing may crash.
+//
+// Input: one length byte n; the next n bytes are "profiles.dat", the rest is
+// split at the first byte 0 into "profile.dat" and "level.txt" of the
+// profile "ANN" (folder 65-78-78-).
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "frame/globals.h"
+#include "village/profile_list.h"
+
+namespace {
+
+void Write(const std::filesystem::path& path, const std::string& bytes) {
+    std::filesystem::create_directories(path.parent_path());
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+const std::filesystem::path& Root() {
+    static const std::filesystem::path root = [] {
+        std::string tmpl = (std::filesystem::temp_directory_path() / "brambleton-fuzz-profile-XXXXXX").string();
+        if (!mkdtemp(tmpl.data())) std::abort();
+        return std::filesystem::path(tmpl);
+    }();
+    return root;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    const std::string input(reinterpret_cast<const char*>(data), size);
+    const size_t listSize = input.empty() ? 0 : std::min<size_t>(static_cast<unsigned char>(input[0]), size - 1);
+    const std::string list = input.substr(input.empty() ? 0 : 1, listSize);
+    const std::string rest = input.substr(std::min(size, 1 + listSize));
+    const size_t zero = rest.find('\0');
+    const std::string profile = rest.substr(0, zero);
+    const std::string level = zero == std::string::npos ? std::string() : rest.substr(zero + 1);
+
+    const std::filesystem::path user = Root() / "user";
+    std::filesystem::remove_all(user);
+    Write(user / "Profiles" / "profiles.dat", list);
+    Write(user / "Profiles" / "65-78-78-" / "profile.dat", profile);
+    if (!level.empty()) Write(user / "Profiles" / "65-78-78-" / "level.txt", level);
+    userDir = user.string();
+    gameDir = (Root() / "game").string() + "/";
+
+    actProfile = nullptr;
+    profileManager.profiles.clear();
+    profileManager.heldFiles.clear();
+    profileManager.txtPlayer = "PLAYER";
+    profileManager.loadBasicProfiles();
+    profileManager.loadProfiles();
+    profileManager.saveProfiles();
+    // Read back what was written.
+    actProfile = nullptr;
+    profileManager.profiles.clear();
+    profileManager.loadBasicProfiles();
+    profileManager.loadProfiles();
+    return 0;
+}
