@@ -99,6 +99,9 @@ public:
     virtual void _prepareRes();
     virtual void prepare();
     virtual int mainLoop();
+    // The main loop's work after each frame: the hint's fade on a click, the
+    // Menu button and Escape, the developer keys.
+    virtual void _afterFrame();
     virtual void CountTiles();
     virtual void goMenu();
     virtual void goLandScreen();

@@ -163,18 +163,24 @@ int TMainGame::mainLoop() {
         return SCREEN_MAIN_MENU;
     }
     prepare();
-    for (;;) {
+    do {
         ScreenFrame(*this);
-        if (mouse.leftPressed) _fadeHintOnClick();
-        if (state == M3_PLAYING) {
-            const bool menu = gui && gui->clickedItem("MENU");
-            if (menu || InKeyHit(KEY_ESCAPE)) goMenu();
-        }
-        if (cheats) _checkDeveloperKeys();
-        if (fadedOut()) break;
-    }
+        _afterFrame();
+    } while (!fadedOut());
     _prepareCleans();
     return wynik;
+}
+
+void TMainGame::_afterFrame() {
+    if (mouse.leftPressed) _fadeHintOnClick();
+    // Escape is read in every frame, so that a press during the start
+    // animation does not open the menu later.
+    const bool escape = InKeyHit(KEY_ESCAPE) > 0;
+    if (state == M3_PLAYING) {
+        const bool menu = gui && gui->clickedItem("MENU");
+        if (menu || escape) goMenu();
+    }
+    if (cheats) _checkDeveloperKeys();
 }
 
 void TMainGame::_checkDeveloperKeys() {

@@ -70,9 +70,9 @@ void TMainGame::_update_STATE_Normal(int clock) {
     } else {
         CHECK_MOVES();
     }
-    // A loss or a developer key may have ended the level in this frame.
-    const bool playing = state == M3_PLAYING || state == M3_HOURGLASS;
-    if (playing && !fadedOut() && tilesFree && scrollsFree && board.nothingHappens) Win();
+    // A loss may have ended the level in this frame already. A shuffle
+    // started just now gives way to the win.
+    if (state != M3_WON && !fadedOut() && tilesFree && scrollsFree && board.nothingHappens) Win();
 }
 
 // States 3, 5, 6, 8 and 9: the board and the clock run; hints, the picked

@@ -50,7 +50,7 @@ void TResPanel::Hide(int delay) {
 }
 
 void TResPanel::_slide(float a) {
-    per = std::min(per + 0.025f * frameDelta, 1.0f);
+    AdvanceProgress(per, 0.025f);  // 40 frames at fd = 1, not 41 by float rounding
     alpha = a < 0 ? 1 - SinDeg(90 * per) : SinDeg(90 * per);
     y = QuadPath(y1, my, y2, per);
 }
