@@ -9,7 +9,10 @@ namespace {
 // well-formed sequence stands for itself (as Latin-1).
 std::uint32_t NextCodePoint(const std::string& s, size_t& i) {
     const auto b0 = static_cast<unsigned char>(s[i]);
-    const int extra = b0 >= 0xF0 && b0 < 0xF5 ? 3 : b0 >= 0xE0 && b0 < 0xF0 ? 2 : b0 >= 0xC2 && b0 < 0xE0 ? 1 : 0;
+    const int extra = b0 >= 0xF0 && b0 < 0xF5   ? 3
+                      : b0 >= 0xE0 && b0 < 0xF0 ? 2
+                      : b0 >= 0xC2 && b0 < 0xE0 ? 1
+                                                : 0;
     if (extra == 0 || i + static_cast<size_t>(extra) >= s.size()) {
         ++i;
         return b0;
@@ -116,7 +119,8 @@ std::string ProfileNameOfId(const std::string& id) {
     std::string name;
     for (size_t k = 0; k < units.size(); k++) {
         std::uint32_t u = units[k];
-        if (u >= 0xD800 && u < 0xDC00 && k + 1 < units.size() && units[k + 1] >= 0xDC00 && units[k + 1] < 0xE000) {
+        const bool pair = k + 1 < units.size() && units[k + 1] >= 0xDC00 && units[k + 1] < 0xE000;
+        if (u >= 0xD800 && u < 0xDC00 && pair) {
             u = 0x10000 + ((u - 0xD800) << 10) + (units[k + 1] - 0xDC00);
             ++k;
         } else if (u >= 0xD800 && u < 0xE000) {

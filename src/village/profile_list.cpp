@@ -57,7 +57,8 @@ void TProfileManager::_readList(const TRCMFile& f) {
         const std::string id = f.getString(key);
         if (f.valueCount(key) == 0 || !IsValidProfileId(id)) {
             // A folder name from the file must not lead anywhere else.
-            ProfileMessage("The profile list names no usable profile at " + key + " (\"" + id + "\"); skipped");
+            ProfileMessage("The profile list names no usable profile at " + key + " (\"" + id +
+                           "\"); skipped");
             damaged = true;
             continue;
         }

@@ -4,8 +4,9 @@
 // Each profile's own data lives in its folder.
 //
 // TProfileManager is also the profile dialog of the main menu. This file
-// holds the list; the dialog's pictures, drawing, frame update and buttons
-// are declared below with it and live in their own files.
+// holds the list and the list changes of the dialog's buttons; the dialog's
+// set-up, drawing, frame update and buttons are added to this class with
+// the dialog and defined in their own files.
 #pragma once
 
 #include <memory>

@@ -117,7 +117,8 @@ int TProfile::_load(const std::string& id) {
     // folder behind; the id spells the name it was made from.
     if (name.empty() && !id.empty()) {
         name = ProfileNameOfId(id);
-        if (!name.empty()) ProfileMessage("The profile " + id + " has no name in its file; it is called " + name);
+        if (!name.empty())
+            ProfileMessage("The profile " + id + " has no name in its file; it is called " + name);
     }
     return state == SavedFileState::Readable ? 1 : 0;
 }

@@ -90,7 +90,8 @@ void TProfile::_saveBluePrints(TRCMFile& f) const {
 }
 
 void TProfile::_saveTutorial(TRCMFile& f) const {
-    SaveList(f, "profile::tutorial::i", "profile::tutorial::tip", tips, [](const TTutorialTip& t) { return t.id; });
+    SaveList(f, "profile::tutorial::i", "profile::tutorial::tip", tips,
+             [](const TTutorialTip& t) { return t.id; });
 }
 
 int TProfile::save() {

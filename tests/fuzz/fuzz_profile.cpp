@@ -22,7 +22,8 @@ void Write(const std::filesystem::path& path, const std::string& bytes) {
 
 const std::filesystem::path& Root() {
     static const std::filesystem::path root = [] {
-        std::string tmpl = (std::filesystem::temp_directory_path() / "brambleton-fuzz-profile-XXXXXX").string();
+        const auto base = std::filesystem::temp_directory_path() / "brambleton-fuzz-profile-XXXXXX";
+        std::string tmpl = base.string();
         if (!mkdtemp(tmpl.data())) std::abort();
         return std::filesystem::path(tmpl);
     }();
@@ -33,7 +34,8 @@ const std::filesystem::path& Root() {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string input(reinterpret_cast<const char*>(data), size);
-    const size_t listSize = input.empty() ? 0 : std::min<size_t>(static_cast<unsigned char>(input[0]), size - 1);
+    const size_t listSize =
+        input.empty() ? 0 : std::min<size_t>(static_cast<unsigned char>(input[0]), size - 1);
     const std::string list = input.substr(input.empty() ? 0 : 1, listSize);
     const std::string rest = input.substr(std::min(size, 1 + listSize));
     const size_t zero = rest.find('\0');

@@ -109,7 +109,8 @@ TEST_F(ProfileList, NamesLoseWhatTheFileCannotHold) {
 }
 
 TEST_F(ProfileList, AListedProfileWithoutItsFolderStaysInTheList) {
-    WriteBytes(TProfileManager::ListPath(), "profiles {\n\tactProfile = 1\n\ti = 1\n\tprofile1 = \"65-78-78-\"\n}\n");
+    WriteBytes(TProfileManager::ListPath(),
+               "profiles {\n\tactProfile = 1\n\ti = 1\n\tprofile1 = \"65-78-78-\"\n}\n");
     profileManager.loadBasicProfiles();
     profileManager.loadProfiles();
     ASSERT_EQ(profileManager.profiles.size(), 1u);
@@ -130,7 +131,8 @@ TEST_F(ProfileList, ReadingTheListAgainReplacesTheCurrentProfile) {
     EXPECT_EQ(actProfile, profileManager.profiles[0]);
 
     // A list without a current profile: the first becomes current.
-    WriteBytes(TProfileManager::ListPath(), "profiles {\n\tactProfile = 0\n\ti = 1\n\tprofile1 = \"65-78-78-\"\n}\n");
+    WriteBytes(TProfileManager::ListPath(),
+               "profiles {\n\tactProfile = 0\n\ti = 1\n\tprofile1 = \"65-78-78-\"\n}\n");
     profileManager.loadBasicProfiles();
     profileManager.loadProfiles();
     EXPECT_EQ(actProfile, profileManager.profiles[0]);

@@ -27,7 +27,9 @@ protected:
         if (!installed) InstallProfileHooks();
         installed = true;
         GetProfileHooks().setGameLevel = [this](std::shared_ptr<TLevel> l) { handed.push_back(l); };
-        GetProfileHooks().loadPuzzle = [this](const std::string& path, int n) { puzzles.emplace_back(path, n); };
+        GetProfileHooks().loadPuzzle = [this](const std::string& path, int n) {
+            puzzles.emplace_back(path, n);
+        };
         GetProfileHooks().resetResourcePanels = [this] { panelResets++; };
         actProfile = std::make_shared<TProfile>();
         actProfile->name = "ANN";

@@ -24,7 +24,10 @@ std::shared_ptr<TChip> Proto(int id, int res) {
 // gold, 15-17 rock) and 30 a plain chip.
 void InstallTestChips() {
     chipCatalogue.clear();
-    for (int id = 1; id <= 17; id++) chipCatalogue.push_back(Proto(id, id <= 3 ? 0 : id <= 8 ? 1 : id <= 14 ? 2 : 3));
+    for (int id = 1; id <= 17; id++) {
+        const int res = id <= 3 ? 0 : id <= 8 ? 1 : id <= 14 ? 2 : 3;
+        chipCatalogue.push_back(Proto(id, res));
+    }
     chipCatalogue.push_back(Proto(30, -1));
 }
 
