@@ -20,14 +20,21 @@ void Write(const std::filesystem::path& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary) << bytes;
 }
 
+// A folder of the run, removed when the fuzzer ends (never freed, so the
+// exit handler can still use it).
 const std::filesystem::path& Root() {
-    static const std::filesystem::path root = [] {
+    static const std::filesystem::path* root = [] {
         const auto base = std::filesystem::temp_directory_path() / "brambleton-fuzz-profile-XXXXXX";
         std::string tmpl = base.string();
         if (!mkdtemp(tmpl.data())) std::abort();
-        return std::filesystem::path(tmpl);
+        return new std::filesystem::path(tmpl);
     }();
-    return root;
+    static const bool cleanup = std::atexit([] {
+        std::error_code ec;
+        std::filesystem::remove_all(*root, ec);
+    }) == 0;
+    (void)cleanup;
+    return *root;
 }
 
 }  // namespace
