@@ -24,6 +24,7 @@ const Family kFamilies[] = {
     {"backgrounds", art::DrawBackgrounds}, {"frame", art::DrawFrame},   {"chips", art::DrawChips},
     {"match3_screen", art::DrawMatch3Screen}, {"panels", art::DrawPanels}, {"effects", art::DrawEffects},
     {"board", art::DrawBoard},             {"buttons", art::DrawButtons},
+    {"gui_sample", art::DrawGuiSample},
 };
 
 }  // namespace
