@@ -33,19 +33,108 @@ SurfacePtr Circle(int w, int h, double cx, double cy, double r)
     return s;
 }
 
+// A dark wooden inlay sunk into the parchment, so that light lettering reads
+// on it, with a thin gilt rim.
+void Inlay(cairo_t* cr, double x, double y, double w, double h, std::uint64_t seed)
+{
+    const PathFn shape = [=](cairo_t* c) { RoundedRect(c, x, y, w, h, 12); };
+    Glow(cr, shape, Hex(0xFFF4D8), 3, 0.6, 1.5);
+    {
+        Saved sv(cr);
+        shape(cr);
+        cairo_clip(cr);
+        WoodGrain(cr, x, y, w, h, Hex(0x5A3219), seed);
+    }
+    InnerShade(cr, shape, Hex(0x120600), 7, 4, 0.75);
+    shape(cr);
+    SetRgb(cr, Hex(0xC9A24A), 0.75);
+    cairo_set_line_width(cr, 1.6);
+    cairo_stroke(cr);
+}
+
 SurfacePtr SummaryPanel()
 {
     SurfacePtr s = NewSurface(640, 600);
     Ctx cr(s.get());
     WoodPanel(cr, 8, 8, 624, 584, 36, 26, 9100, true);
-    // Divider where the totals row sits (screen y 470 ≈ panel y 384).
-    cairo_move_to(cr, 80, 372);
-    cairo_line_to(cr, 560, 372);
+    // Inlays in the middle column, between the two pairs of resource icons:
+    // the time bonus (screen y 175-255), the village multiplier (360-440)
+    // and the "Total" label between the totals circles (480-526).
+    Inlay(cr, 234, 80, 172, 96, 9101);
+    Inlay(cr, 234, 266, 172, 96, 9102);
+    Inlay(cr, 244, 386, 152, 56, 9103);
+    // Divider above the totals row.
+    for (double x : {80.0, 420.0}) {
+        cairo_move_to(cr, x, 372);
+        cairo_line_to(cr, x + 140, 372);
+    }
     cairo_set_source_rgba(cr, 0.5, 0.3, 0.1, 0.45);
     cairo_set_line_width(cr, 2);
     cairo_stroke(cr);
-    Sparkle(cr, 320, 372, 9, 0.8);
+    Sparkle(cr, 226, 372, 7, 0.7);
+    Sparkle(cr, 414, 372, 7, 0.7);
     return s;
+}
+
+// A red cloth ribbon with swallow-tailed ends across the panel, under the
+// white "time is up" lettering.
+void Ribbon(cairo_t* cr, double x, double y, double w, double h)
+{
+    const double notch = h * 0.32, tail = 34;
+    const PathFn band = [=](cairo_t* c) {
+        cairo_move_to(c, x, y);
+        cairo_line_to(c, x + w, y);
+        cairo_line_to(c, x + w - notch, y + h / 2);
+        cairo_line_to(c, x + w, y + h);
+        cairo_line_to(c, x, y + h);
+        cairo_line_to(c, x + notch, y + h / 2);
+        cairo_close_path(c);
+    };
+    // The folds behind the ends, darker.
+    for (int side = 0; side < 2; ++side) {
+        const double ex = side == 0 ? x + tail : x + w - tail;
+        const double dir = side == 0 ? -1 : 1;
+        cairo_move_to(cr, ex, y + h);
+        cairo_line_to(cr, ex + dir * 4, y + h + 10);
+        cairo_line_to(cr, ex - dir * 18, y + h);
+        cairo_close_path(cr);
+        SetRgb(cr, Hex(0x3E0E08));
+        cairo_fill(cr);
+    }
+    DropShadow(cr, band, 2, 4, 5, 0.5);
+    {
+        Saved sv(cr);
+        band(cr);
+        cairo_clip(cr);
+        cairo_pattern_t* g = cairo_pattern_create_linear(0, y, 0, y + h);
+        AddStop(g, 0, Hex(0xA8382A));
+        AddStop(g, 0.45, Hex(0x8C2A1E));
+        AddStop(g, 1, Hex(0x5C1710));
+        cairo_set_source(cr, g);
+        cairo_paint(cr);
+        cairo_pattern_destroy(g);
+        // Soft folds of the cloth.
+        for (double fx = x + 70; fx < x + w - 40; fx += 110) {
+            cairo_pattern_t* fold = cairo_pattern_create_linear(fx - 30, 0, fx + 30, 0);
+            cairo_pattern_add_color_stop_rgba(fold, 0, 0, 0, 0, 0);
+            cairo_pattern_add_color_stop_rgba(fold, 0.5, 1, 0.9, 0.8, 0.08);
+            cairo_pattern_add_color_stop_rgba(fold, 1, 0, 0, 0, 0);
+            cairo_set_source(cr, fold);
+            cairo_paint(cr);
+            cairo_pattern_destroy(fold);
+        }
+    }
+    // Gilt stitching along both long edges.
+    const double dash[] = {6, 5};
+    cairo_set_dash(cr, dash, 2, 0);
+    for (double sy : {y + 6, y + h - 6}) {
+        cairo_move_to(cr, x + notch + 8, sy);
+        cairo_line_to(cr, x + w - notch - 8, sy);
+    }
+    SetRgb(cr, Hex(0xE2BE63), 0.8);
+    cairo_set_line_width(cr, 1.6);
+    cairo_stroke(cr);
+    cairo_set_dash(cr, nullptr, 0, 0);
 }
 
 SurfacePtr LosePanel()
@@ -53,6 +142,8 @@ SurfacePtr LosePanel()
     SurfacePtr s = NewSurface(560, 380);
     Ctx cr(s.get());
     WoodPanel(cr, 8, 8, 544, 364, 30, 24, 9200, true);
+    // The white title is drawn at screen y 270 (panel y 80) in 72 px lettering.
+    Ribbon(cr, 14, 84, 532, 96);
     // A wilted sprig in the corners: the harvest will have to wait.
     for (double x : {70.0, 490.0}) {
         Saved sv(cr);
