@@ -1,77 +1,32 @@
-// The match-3 screen's hint, shuffle and power-up steps in their simplest
-// form: the screen calls them at their places in the frame, and the hint
-// and power-up code replaces this file with the full behaviour.
-#include "effects/captions.h"
-#include "match3/flying.h"
+// The match-3 screen's hint, shuffle and power-up steps: the screen calls
+// them at their places in the frame; the work is done by the hint code
+// (hint.h) and the power-up bar (powerup_bar.h).
+#include "match3/hint.h"
 #include "match3/main_game.h"
+#include "match3/powerup_bar.h"
 
-void TMainGame::_updateHint() {}
-void TMainGame::ResetHint() { hintTime = SysMillisecs() + 5000; }
-void TMainGame::HideHint() {
-    hint.reset();
-    tempHint.reset();
-    movesChecked = 0;
-}
-// Once per calm period: a board without any move is dealt anew.
-void TMainGame::CHECK_MOVES() {
-    if (movesChecked) return;
-    movesChecked = 1;
-    if (!board.FindAnyMove()) Shuffle();
-}
-void TMainGame::_dropHintsOnMotion() { HideHint(); }
-void TMainGame::_fadeHintOnClick() {}
-void TMainGame::_drawHint() {}
+void TMainGame::_updateHint() { Hints::_updateHint(*this); }
+void TMainGame::ResetHint() { Hints::ResetHint(*this); }
+void TMainGame::HideHint() { Hints::HideHint(*this); }
+void TMainGame::CHECK_MOVES() { Hints::CHECK_MOVES(*this); }
+void TMainGame::_dropHintsOnMotion() { Hints::DropHintsOnMotion(*this); }
+void TMainGame::_fadeHintOnClick() { Hints::FadeHintOnClick(*this); }
+void TMainGame::_drawHint() { Hints::_drawHint(*this); }
+void TMainGame::Shuffle() { Hints::Shuffle(*this); }
+void TMainGame::_update_STATE_Shuffle() { Hints::_update_STATE_Shuffle(*this); }
 
-void TMainGame::Shuffle() {
-    CreateCaptionNoMoves();
-    for (auto& t : level()->tile) {
-        if (auto chip = t->chip) chip->FlyOut();
-    }
-    shuffleTime = SysMillisecs() + 2000;
-    state = M3_SHUFFLING;
-}
-
-void TMainGame::_update_STATE_Shuffle() {
-    if (SysMillisecs() <= shuffleTime) return;
-    state = M3_PLAYING;
-    for (auto& t : level()->tile) {
-        if (t->id == 0) continue;
-        auto chip = level()->GetRandomChip();
-        if (!chip) continue;
-        t->PutChip(chip);
-        chip->CreateMe();
-    }
-}
-
-void TMainGame::_setupPowerUps() {}
-void TMainGame::_preparePowerUps() {}
-void TMainGame::_updatePowerUps() { overPowerUp = -1; }
-
-void TMainGame::_drawPowerUps() {
-    GfxSetColor(255, 255, 255);
-    GfxSetRotation(0);
-    GfxSetScale(1, 1);
-    GfxSetBlend(GFX_BLEND_ALPHA);
-    GfxSetAlpha(1);
-    GfxDrawImage(powerUpBack, 29, 680);
-}
-
-void TMainGame::DropActPowerUp() { state = M3_PLAYING; }
-void TMainGame::_update_STATE_Hammer() { _update_STANDARD(); }
-void TMainGame::_update_STATE_PickAxe() { _update_STANDARD(); }
-void TMainGame::_update_STATE_Dynamite() { _update_STANDARD(); }
-void TMainGame::_update_STATE_Color() { _update_STANDARD(); }
-void TMainGame::_update_STATE_WaitSimpleObject() {
-    _update_STANDARD();
-    state = M3_PLAYING;
-}
-
-void TMainGame::_update_STATE_Hourglass() {
-    _update_STATE_Normal(0);
-    if (state == M3_HOURGLASS && CountHourglassPer() == 0) state = M3_PLAYING;
-}
-
-void TMainGame::_devUnlockPowerUp(int) {}
+void TMainGame::_setupPowerUps() { PowerUps::_setupPowerUps(*this); }
+void TMainGame::_preparePowerUps() { PowerUps::_preparePowerUps(*this); }
+void TMainGame::_updatePowerUps() { PowerUps::_updatePowerUps(*this); }
+void TMainGame::_drawPowerUps() { PowerUps::_drawPowerUps(*this); }
+void TMainGame::DropActPowerUp() { PowerUps::DropActPowerUp(*this); }
+void TMainGame::_update_STATE_Hammer() { PowerUps::_update_STATE_Hammer(*this); }
+void TMainGame::_update_STATE_PickAxe() { PowerUps::_update_STATE_PickAxe(*this); }
+void TMainGame::_update_STATE_Dynamite() { PowerUps::_update_STATE_Dynamite(*this); }
+void TMainGame::_update_STATE_Color() { PowerUps::_update_STATE_Color(*this); }
+void TMainGame::_update_STATE_WaitSimpleObject() { PowerUps::_update_STATE_WaitSimpleObject(*this); }
+void TMainGame::_update_STATE_Hourglass() { PowerUps::_update_STATE_Hourglass(*this); }
+void TMainGame::_devUnlockPowerUp(int slot) { PowerUps::DevUnlockPowerUp(*this, slot); }
 
 float TMainGame::CountHourglassPer() const {
     const int left = hourGlassTime - SysMillisecs();
