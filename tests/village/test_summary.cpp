@@ -2,6 +2,8 @@
 // flying resources and totals run over the frames.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include "gui/gui.h"
 #include "test_summary_fixture.h"
 #include "village/land_catalogue.h"
@@ -239,6 +241,42 @@ TEST_F(SummaryTest, PanelSlidesInFromBelow) {
     EXPECT_FLOAT_EQ(s.showPer, 1);
     EXPECT_FLOAT_EQ(s.CountY(), 0);
     EXPECT_FLOAT_EQ(s.stripeA, 1);
+}
+
+}  // namespace
+
+namespace {
+
+// A calling screen of one flat colour.
+class FlatScreen : public TEkran {
+public:
+    void draw() override {
+        GfxSetColor(40, 90, 200);
+        GfxSetAlpha(1);
+        GfxDrawRect(0, 0, 1024, 768);
+    }
+};
+
+TEST_F(SummaryTest, DrawsOverTheDimmedCaller) {
+    if (!s.panel || !stripesImage) GTEST_SKIP() << "generated art missing";
+    FlatScreen flat;
+    s.caller = &flat;
+    Prepare(30, 60, 10, 40, 0, 5);
+    for (int f = 0; f < 230; f++) Frame(s);
+    // Keep the frame as it was drawn: grab before the next clear.
+    GfxCls();
+    s.draw();
+    if (const char* dir = std::getenv("BRAMBLETON_SHOTS"))
+        GfxSavePng(GfxGrabPixmap(0, 0, 1024, 768), std::string(dir) + "/summary-test.png", 5);
+    const Rgb outside = PixelAt(40, 40);
+    EXPECT_LT(outside.b, 200);  // dimmed
+    EXPECT_GT(outside.b, outside.r);
+    const Rgb paper = PixelAt(240, 420);
+    EXPECT_GT(paper.r, 180);  // parchment
+    EXPECT_GT(paper.r, paper.b);
+    const Rgb inlay = PixelAt(440, 400);
+    EXPECT_LT(inlay.r, 140);  // the dark inlay under the multiplier
+    s.caller = nullptr;
 }
 
 }  // namespace

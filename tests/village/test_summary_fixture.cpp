@@ -2,6 +2,7 @@
 
 #include "effects/particles.h"
 #include "frame/frame_loop.h"
+#include "frame/globals.h"
 #include "gui/gui.h"
 #include "village/profile.h"
 
@@ -9,12 +10,17 @@ void LevelEndTest::SetUp() {
     HeadlessPlatformTest::SetUp();
     actProfile = std::make_shared<TProfile>();
     actProfile->questLevelId = 4;
+    // What the loading steps load for every dialog.
+    stripesImage = GfxLoadImage(gameDir + "gfx/stripes.png", GFX_IMAGE_DEFAULT);
+    TParticle::setup();
     // The first frame gets a normal frame delta.
     TEkran()._prepareDelta();
 }
 
 void LevelEndTest::TearDown() {
     ClearParticles();
+    stripesImage = nullptr;
+    particleImages = {};
     actProfile = nullptr;
     HeadlessPlatformTest::TearDown();
 }

@@ -10,7 +10,8 @@ namespace art {
 
 namespace {
 
-// A round plaque for a number: parchment disc in a wooden ring.
+// A round plaque for a number: a dark sunken disc in a light wooden ring, so
+// the gold digits read.
 SurfacePtr Circle(int w, int h, double cx, double cy, double r)
 {
     SurfacePtr s = NewSurface(w, h);
@@ -22,12 +23,18 @@ SurfacePtr Circle(int w, int h, double cx, double cy, double r)
         Saved sv(cr);
         ring(cr);
         cairo_clip(cr);
-        WoodGrain(cr, cx - r, cy - r, 2 * r, 2 * r, Hex(0x7A4424), 88);
+        WoodGrain(cr, cx - r, cy - r, 2 * r, 2 * r, Hex(0x9A6638), 88);
     }
     Bevel(cr, ring, 2, 0.5, 0.5);
-    Parchment(cr, disc, cx - r, cy - r, 2 * r, 2 * r, 89);
+    {
+        Saved sv(cr);
+        disc(cr);
+        cairo_clip(cr);
+        WoodGrain(cr, cx - r, cy - r, 2 * r, 2 * r, Hex(0x4E2A14), 89);
+    }
+    InnerShade(cr, disc, Hex(0x120600), r * 0.22, 3, 0.8);
     disc(cr);
-    cairo_set_source_rgba(cr, 0.2, 0.09, 0.02, 0.8);
+    SetRgb(cr, Hex(0xC9A24A), 0.8);
     cairo_set_line_width(cr, 1.5);
     cairo_stroke(cr);
     return s;
@@ -117,7 +124,7 @@ void Ribbon(cairo_t* cr, double x, double y, double w, double h)
         for (double fx = x + 70; fx < x + w - 40; fx += 110) {
             cairo_pattern_t* fold = cairo_pattern_create_linear(fx - 30, 0, fx + 30, 0);
             cairo_pattern_add_color_stop_rgba(fold, 0, 0, 0, 0, 0);
-            cairo_pattern_add_color_stop_rgba(fold, 0.5, 1, 0.9, 0.8, 0.08);
+            cairo_pattern_add_color_stop_rgba(fold, 0.5, 1, 0.9, 0.8, 0.05);
             cairo_pattern_add_color_stop_rgba(fold, 1, 0, 0, 0, 0);
             cairo_set_source(cr, fold);
             cairo_paint(cr);
