@@ -1,0 +1,157 @@
+// The power-up bar's pixels: a slot filling from the bottom, the hover and
+// the aimed pictures, planks over a locked slot, and missing pictures. With
+// BRAMBLETON_BAR_SHOT set to a path, the bar is also drawn with the game's
+// own pictures in six different states and saved there as a PNG.
+#include <cstdint>
+#include <cstdlib>
+#include <vector>
+
+#include "frame/globals.h"
+#include "match3/main_game.h"
+#include "match3/powerup.h"
+#include "support/headless_platform.h"
+
+namespace {
+
+Image Solid(int w, int h, std::uint8_t r, std::uint8_t g, std::uint8_t b, std::uint8_t a = 255) {
+    std::vector<std::uint8_t> px(static_cast<size_t>(w * h * 4));
+    for (size_t i = 0; i < px.size(); i += 4) {
+        px[i] = r;
+        px[i + 1] = g;
+        px[i + 2] = b;
+        px[i + 3] = a;
+    }
+    return GfxCreateImage(w, h, px.data(), GFX_IMAGE_DEFAULT);
+}
+
+class PowerUpDrawTest : public HeadlessPlatformTest {
+protected:
+    void SetUp() override {
+        HeadlessPlatformTest::SetUp();
+        powerUpNeeded = {8, 12, 15, 20, 25, 30};
+        for (size_t s = 0; s < POWERUP_COUNT; s++) {
+            powerUpImages.empty[s] = Solid(80, 80, 0, 0, 255);
+            powerUpImages.normal[s] = Solid(80, 80, 255, 0, 0);
+            powerUpImages.over[s] = Solid(80, 80, 0, 255, 0);
+            for (auto& plank : powerUpImages.plank[s]) {
+                plank = Solid(20, 10, 255, 255, 255);
+                GfxMidHandle(plank);
+            }
+        }
+        powerUpImages.frame = Solid(96, 100, 0, 0, 0, 0);  // a see-through frame
+    }
+    void TearDown() override {
+        powerUpImages = TPowerUpImages{};
+        powerUpNeeded = {};
+        HeadlessPlatformTest::TearDown();
+    }
+    static float X(int s) { return static_cast<float>(130 * s + 29); }
+    void Draw(TPowerUp& p, const TPowerUpView& view = {}) {
+        GfxCls();
+        p.draw(X(p.n), 680, view);
+    }
+};
+
+bool Is(const Rgb& c, int r, int g, int b) { return c.r == r && c.g == g && c.b == b; }
+
+}  // namespace
+
+TEST_F(PowerUpDrawTest, APartlyChargedSlotFillsFromTheBottomUp) {
+    TPowerUp p(1);
+    p.unlocked = 1;
+    p.collected = 3;  // a quarter of 12: the lower 20 rows are charged
+    Draw(p);
+    const int x = static_cast<int>(X(1)) + 40;
+    EXPECT_TRUE(Is(PixelAt(x, 680 + 5), 0, 0, 255));
+    EXPECT_TRUE(Is(PixelAt(x, 680 + 58), 0, 0, 255));
+    EXPECT_TRUE(Is(PixelAt(x, 680 + 62), 255, 0, 0));
+    EXPECT_TRUE(Is(PixelAt(x, 680 + 78), 255, 0, 0));
+    p.collected = 9;  // three quarters
+    Draw(p);
+    EXPECT_TRUE(Is(PixelAt(x, 680 + 18), 0, 0, 255));
+    EXPECT_TRUE(Is(PixelAt(x, 680 + 22), 255, 0, 0));
+    p.collected = 0;
+    Draw(p);
+    EXPECT_TRUE(Is(PixelAt(x, 680 + 78), 0, 0, 255));
+}
+
+TEST_F(PowerUpDrawTest, AFullSlotShowsItsHoverPictureUnderTheMouseAndTheEmptyOneWhileItsToolIsAimed) {
+    TPowerUp p(2);
+    p.unlocked = 1;
+    p.FullMe();
+    const int x = static_cast<int>(X(2)) + 40;
+    Draw(p);
+    EXPECT_TRUE(Is(PixelAt(x, 720), 255, 0, 0));
+    TPowerUpView view;
+    view.overSlot = 2;
+    Draw(p, view);
+    EXPECT_TRUE(Is(PixelAt(x, 720), 0, 255, 0));
+    view.overSlot = -1;
+    view.toolReturning = 1;
+    Draw(p, view);
+    EXPECT_TRUE(Is(PixelAt(x, 720), 0, 255, 0)) << "the tool is flying home";
+    view.toolReturning = 0;
+    view.screenState = 5;  // the pickaxe is aimed
+    Draw(p, view);
+    EXPECT_TRUE(Is(PixelAt(x, 720), 0, 0, 255));
+}
+
+TEST_F(PowerUpDrawTest, ALockedSlotWearsItsPlanksAndUnlockingThrowsThemOff) {
+    TPowerUp p(0);
+    Draw(p);
+    // Plank 0 of slot 0 hangs from (24, 716): its 20 x 10 picture's corner 5 px below.
+    EXPECT_TRUE(Is(PixelAt(34, 726), 255, 255, 255));
+    EXPECT_TRUE(Is(PixelAt(69, 750), 0, 0, 255));
+    float px = 0, py = 0;
+    ASSERT_TRUE(PlankPosition(0, 0, px, py));
+    EXPECT_EQ(px, 34.0f);
+    EXPECT_EQ(py, 726.0f);
+    EXPECT_FALSE(PlankPosition(1, 2, px, py)) << "the hourglass has two planks";
+    p.unlocked = 1;
+    p.justUnlocked = 0.5f;  // halfway off: plank 0 moved by (30, 35), at half alpha
+    Draw(p);
+    const Rgb moved = PixelAt(64, 766);
+    EXPECT_GT(moved.r, 100);
+    EXPECT_LT(moved.r, 255);
+    EXPECT_TRUE(Is(PixelAt(34, 726), 0, 0, 255)) << "gone from its nail";
+}
+
+TEST_F(PowerUpDrawTest, MissingPicturesLeaveABlackSlot) {
+    powerUpImages = TPowerUpImages{};
+    TPowerUp p(3);
+    p.unlocked = 1;
+    p.collected = 5;
+    Draw(p);
+    EXPECT_TRUE(Is(PixelAt(static_cast<int>(X(3)) + 40, 720), 0, 0, 0));
+    TPowerUp locked(4);
+    Draw(locked);
+    EXPECT_TRUE(Is(PixelAt(static_cast<int>(X(4)) + 40, 720), 0, 0, 0));
+}
+
+// The documentation's picture of the bar: locked, unlocking, empty, partly
+// charged, full and hovered slots, with the game's own pictures.
+TEST_F(PowerUpDrawTest, BarScreenshotWithTheGamesPictures) {
+    const char* out = std::getenv("BRAMBLETON_BAR_SHOT");
+    if (!out) GTEST_SKIP() << "set BRAMBLETON_BAR_SHOT to write the picture";
+    LoadPowerUpImages();
+    ASSERT_TRUE(powerUpImages.frame) << "the game's pictures are generated by the asset build";
+    Image back = GfxLoadImage(gameDir + "gfx/gui/mainGame/power-up-back.png", GFX_IMAGE_DEFAULT);
+    GfxCls();
+    GfxDrawImage(back, 29, 680);
+    TPowerUp slots[6] = {TPowerUp(0), TPowerUp(1), TPowerUp(2), TPowerUp(3), TPowerUp(4), TPowerUp(5)};
+    slots[0].unlocked = 1;
+    slots[0].FullMe();
+    slots[1].unlocked = 1;
+    slots[1].collected = 7;
+    slots[2].unlocked = 1;
+    slots[2].collected = 4;
+    slots[3].unlocked = 1;
+    slots[3].justUnlocked = 0.6f;
+    slots[4].unlocked = 1;
+    slots[4].FullMe();
+    TPowerUpView view;
+    view.overSlot = 4;
+    for (auto& s : slots) s.draw(X(s.n), 680, view);
+    const Pixmap shot = GfxGrabPixmap(0, 630, 800, 138);
+    EXPECT_TRUE(GfxSavePng(shot, out, 6));
+}
