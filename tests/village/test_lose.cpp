@@ -2,6 +2,8 @@
 // restart question and the slide of their panels.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include "frame/control.h"
 #include "gui/gui.h"
 #include "test_summary_fixture.h"
@@ -108,6 +110,72 @@ TEST_F(LoseTest, EscapeOrMenuSlideTheBoardAwayWithoutAnAnswer) {
         EXPECT_LE(frames, 24);
         EXPECT_EQ(ContinueAnswerCode(c.gdzie), SCREEN_MAIN_MENU);
     }
+}
+
+}  // namespace
+
+namespace {
+
+class Backdrop : public TEkran {
+public:
+    void draw() override {
+        GfxSetColor(70, 150, 60);
+        GfxSetAlpha(1);
+        GfxDrawRect(0, 0, 1024, 768);
+    }
+};
+
+// The white title sits on the ribbon of the lose panel, which covers the
+// dimmed caller.
+TEST_F(LoseTest, TitleReadsOnTheRibbon) {
+    if (!d.panel || !d.font) GTEST_SKIP() << "generated art missing";
+    Backdrop back;
+    d.caller = &back;
+    d.prepare();
+    for (int f = 0; f < 30; f++) Frame(d);
+    GfxCls();
+    d.draw();
+    if (const char* dir = std::getenv("BRAMBLETON_SHOTS"))
+        GfxSavePng(GfxGrabPixmap(0, 0, 1024, 768), std::string(dir) + "/lose-test.png", 5);
+    int white = 0, red = 0;
+    for (int x = 300; x < 724; x += 2) {
+        const Rgb p = PixelAt(x, 310);
+        if (p.r > 230 && p.g > 230 && p.b > 230) white++;
+        if (p.r > 80 && p.g < 70 && p.b < 60) red++;
+    }
+    EXPECT_GT(white, 10);
+    EXPECT_GT(red, 40);
+    const Rgb dimmed = PixelAt(30, 30);
+    EXPECT_LT(dimmed.g, 150);
+    EXPECT_GT(dimmed.g, dimmed.r);
+    d.caller = nullptr;
+}
+
+}  // namespace
+
+namespace {
+
+// The signboard comes up from the bottom edge and its title reads white on
+// the plank at its top.
+TEST_F(LoseTest, SignboardStandsOnTheCaller) {
+    if (!c.panel || !c.font2) GTEST_SKIP() << "generated art missing";
+    Backdrop back;
+    c.caller = &back;
+    c.prepare();
+    for (int f = 0; f < 30; f++) Frame(c);
+    GfxCls();
+    c.draw();
+    if (const char* dir = std::getenv("BRAMBLETON_SHOTS"))
+        GfxSavePng(GfxGrabPixmap(0, 0, 1024, 768), std::string(dir) + "/continue-test.png", 5);
+    int white = 0;
+    for (int x = 300; x < 724; x++) {
+        const Rgb p = PixelAt(x, 200);
+        if (p.r > 230 && p.g > 230 && p.b > 230) white++;
+    }
+    EXPECT_GT(white, 10);
+    const Rgb post = PixelAt(512 - 150, 760);  // a post reaches the bottom edge
+    EXPECT_GT(post.r, post.g);
+    c.caller = nullptr;
 }
 
 }  // namespace

@@ -150,7 +150,7 @@ SurfacePtr LosePanel()
     Ctx cr(s.get());
     WoodPanel(cr, 8, 8, 544, 364, 30, 24, 9200, true);
     // The white title is drawn at screen y 270 (panel y 80) in 72 px lettering.
-    Ribbon(cr, 14, 84, 532, 96);
+    Ribbon(cr, 14, 64, 532, 100);
     // A wilted sprig in the corners: the harvest will have to wait.
     for (double x : {70.0, 490.0}) {
         Saved sv(cr);
