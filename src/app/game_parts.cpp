@@ -113,12 +113,17 @@ int PrepareLevelRun(const CommandLine& cl) {
         EndProgram(1);
     }
     mainGame.SetData(level);
-    // One level, then the program ends with its result.
-    RegisterScreen(SCREEN_MATCH3, [] {
+    // One level, then the program ends with its result. With a frame limit
+    // the level is played again and again until the limit ends the run
+    // (long measurements of one level).
+    const bool replay = cl.frames > 0;
+    RegisterScreen(SCREEN_MATCH3, [path, replay] {
         const int result = mainGame.mainLoop();
         std::printf("level result = %d\n", result);
-        EndProgram(0);
-        return result;
+        if (!replay) EndProgram(0);
+        std::fflush(stdout);
+        mainGame.SetData(LoadLevel(path));
+        return SCREEN_MATCH3;
     });
     if (cl.autoplay) StartVirtualPlayer(mainGame);
     return SCREEN_MATCH3;

@@ -141,6 +141,7 @@ public:
 
     // Drawing (main_game_draw.cpp).
     void draw() override;
+    void _drawFade() override;
     virtual void _drawBack();
     virtual void _drawLevel();
     virtual void _drawHint();

@@ -1,5 +1,6 @@
 #include "tools/virtual_player.h"
 
+#include <algorithm>
 #include <memory>
 
 #include "frame/frame_loop.h"
@@ -18,6 +19,37 @@ std::vector<TMove> SearchPlayerMoves(const TBoard& board) {
     return found;
 }
 
+namespace {
+
+// Worth of clearing the cell t: its cyan level, a chest, a scroll above it.
+int CellWorth(const TBoard& board, const TTile* t) {
+    int worth = t->id > 1 ? 4 * (t->id - 1) : 0;
+    worth += t->chest ? 5 : 0;
+    for (int r = t->r - 1; r >= 0; r--) {
+        const TTile* up = board.level->At(r, t->c);
+        if (up->chip && up->chip->isSpecialChip()) worth += 24 / (t->r - r);
+    }
+    return worth;
+}
+
+}  // namespace
+
+TTile* FindBombWorthFiring(const TBoard& board, int atLeast) {
+    TTile* best = nullptr;
+    for (auto& t : board.level->tile) {
+        if (!t->chip || !t->chip->isPowerUp() || t->chest || t->chain) continue;
+        int worth = 0;
+        for (int dr = -1; dr <= 1; dr++)
+            for (int dc = -1; dc <= 1; dc++)
+                if (const TTile* n = board.level->At(t->r + dr, t->c + dc)) worth += CellWorth(board, n);
+        if (worth > atLeast) {
+            atLeast = worth;
+            best = t.get();
+        }
+    }
+    return best;
+}
+
 int MoveWorth(const TBoard& board, const TMove& move) {
     std::swap(move.tile1->chip, move.tile2->chip);
     ChipList line = CheckMatch(move.tile1), more = CheckMatch(move.tile2);
@@ -29,9 +61,17 @@ int MoveWorth(const TBoard& board, const TMove& move) {
         TTile* t = chip == move.tile1->chip ? move.tile2 : chip == move.tile2->chip ? move.tile1 : chip->tile;
         if (!t) continue;
         worth += t->id > 1 ? 4 * (t->id - 1) : 0;
+        worth += 3 * t->chain;
+        // A line beside a chest opens it, and the cell under it can be played.
+        static const int sides[4][2] = {{-1, 0}, {1, 0}, {0, -1}, {0, 1}};
+        for (auto& d : sides) {
+            const TTile* n = board.level->At(t->r + d[0], t->c + d[1]);
+            if (n && n->chest) worth += n->id > 1 ? 10 : 5;
+        }
+        // A scroll falls by the cells cleared under it: the nearer, the better.
         for (int r = t->r - 1; r >= 0; r--) {
             const TTile* up = board.level->At(r, t->c);
-            if (up->chip && up->chip->isSpecialChip()) worth += 6;
+            if (up->chip && up->chip->isSpecialChip()) worth += 24 / (t->r - r);
         }
     }
     return worth;
@@ -57,7 +97,6 @@ void TVirtualPlayer::frame() {
     if (++calmFrames < lookFrames) return;
     calmFrames = 0;
     const std::vector<TMove> found = SearchPlayerMoves(game.board);
-    if (found.empty()) return;  // the game reshuffles a board without moves
     TMove best;
     int top = -1;
     int ties = 0;
@@ -71,7 +110,12 @@ void TVirtualPlayer::frame() {
             best = m;  // an even choice among equally good moves
         }
     }
-    plan(best);
+    // A bomb chip that clears more than the best swap: pick it, click again.
+    if (TTile* bomb = FindBombWorthFiring(game.board, std::max(top, 0))) {
+        planClicks(bomb, bomb);
+        return;
+    }
+    if (best) plan(best);  // without any move the game reshuffles the board
 }
 
 void TVirtualPlayer::plan(const TMove& move) {

@@ -18,6 +18,8 @@ std::vector<TMove> SearchPlayerMoves(const TBoard& board);
 // How much a move is worth to a player who wants to win: chips of its lines
 // on cyan tiles, and chips under a scroll (digging it out).
 int MoveWorth(const TBoard& board, const TMove& move);
+// A bomb chip whose blast is worth more than atLeast (the best swap), or null.
+TTile* FindBombWorthFiring(const TBoard& board, int atLeast);
 
 class TVirtualPlayer {
 public:
