@@ -25,7 +25,8 @@ void TEkran::_drawFade() {
     GfxSetAlpha(fade);
     GfxSetScale(1, 1);
     GfxSetRotation(0);
-    GfxDrawRect(0, 0, 1024, 768);
+    // A clear fade shows nothing; skipping it saves a full-screen blend.
+    if (fade > 0) GfxDrawRect(0, 0, 1024, 768);
     GfxSetColor(255, 255, 255);
 }
 

@@ -27,6 +27,13 @@ Image MakeImage(int w, int h, std::vector<std::uint8_t>&& rgba, int flags) {
     img->w = w;
     img->h = h;
     img->flags = flags;
+    img->opaque = true;
+    for (size_t i = 3; i < rgba.size(); i += 4) {
+        if (rgba[i] != 255) {
+            img->opaque = false;
+            break;
+        }
+    }
     // The null renderer never draws: sizes are all it needs.
     if (PlatformConfigRef().renderer != RendererKind::Null) {
         img->rgba = std::move(rgba);
@@ -124,7 +131,7 @@ void GfxDrawImage(const Image& img, float x, float y, int frame) {
     if (tex == nullptr) {
         return;
     }
-    const GfxTexRef ref{tex, img->w, img->h, &img->mods};
+    const GfxTexRef ref{tex, img->w, img->h, &img->mods, img->opaque};
     const auto w = static_cast<float>(img->w);
     const auto h = static_cast<float>(img->h);
     GfxDrawTexture(ref, nullptr, x, y, w, h, img->hx, img->hy);
@@ -145,7 +152,7 @@ void GfxDrawImageRect(const Image& img, float x, float y, float w, float h, floa
     if (!SDL_IntersectRect(&src, &bounds, &src)) {
         return;
     }
-    GfxDrawTexture({tex, img->w, img->h, &img->mods}, &src, x, y, w, h, hx, hy);
+    GfxDrawTexture({tex, img->w, img->h, &img->mods, img->opaque}, &src, x, y, w, h, hx, hy);
 }
 
 int GfxImageWidth(const Image& img) { return img ? img->w : 0; }

@@ -105,10 +105,13 @@ void GfxApplyClip() {
 namespace {
 // Gives the texture the current tint, alpha and blend: only what changed since
 // it last saw them, so drawing one picture many times costs no SDL calls.
-void ApplyMods(SDL_Texture* tex, GfxTexMods& cache) {
+void ApplyMods(SDL_Texture* tex, GfxTexMods& cache, bool opaque) {
     const GfxState& s = GfxS();
     const Uint8 r = s.colR, g = s.colG, b = s.colB, a = s.colA;
-    const SDL_BlendMode blend = s.sdlBlend;
+    // An opaque picture at full opacity looks the same copied as blended, and
+    // copying is much cheaper in the software renderer (backgrounds).
+    const bool copy = opaque && a == 255 && s.sdlBlend == SDL_BLENDMODE_BLEND;
+    const SDL_BlendMode blend = copy ? SDL_BLENDMODE_NONE : s.sdlBlend;
     if (cache.r != r || cache.g != g || cache.b != b) {
         SDL_SetTextureColorMod(tex, r, g, b);
         cache.r = r;
@@ -129,7 +132,7 @@ void ApplyMods(SDL_Texture* tex, GfxTexMods& cache) {
 void GfxDrawTexture(const GfxTexRef& t, const SDL_Rect* src, float x, float y, float dw, float dh, float hx,
                     float hy) {
     const GfxState& s = GfxS();
-    ApplyMods(t.tex, *t.mods);
+    ApplyMods(t.tex, *t.mods, t.opaque);
     const float ax = std::fabs(s.scaleX);
     const float ay = std::fabs(s.scaleY);
     int flip = SDL_FLIP_NONE;

@@ -23,6 +23,7 @@ struct GfxImageData {
     float hx = 0;
     float hy = 0;
     int flags = 0;
+    bool opaque = false;  // every pixel fully opaque: drawn without blending when it can be
     std::vector<std::uint8_t> rgba;  // kept so that the texture survives a renderer change
     SDL_Texture* tex = nullptr;
     unsigned texGeneration = 0;      // renderer generation the texture belongs to
@@ -75,6 +76,7 @@ struct GfxTexRef {
     int w;
     int h;
     GfxTexMods* mods;
+    bool opaque = false;
 };
 
 // Draws `src` (whole texture when null) into a box of dw x dh logical pixels

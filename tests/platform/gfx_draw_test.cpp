@@ -95,6 +95,27 @@ TEST_F(GfxDraw, AlphaBlendsAndLightAdds) {
     ExpectPixel(61, 11, 255, 250, 200);
 }
 
+TEST_F(GfxDraw, OpaquePicturesLookTheSameWhetherCopiedOrBlended) {
+    // Background: red. An opaque blue square drawn at full opacity covers it
+    // exactly; at half opacity it still blends; rotated, its corners stay red.
+    GfxSetColor(255, 0, 0);
+    GfxDrawRect(0, 0, 200, 200);
+    GfxSetColor(255, 255, 255);
+    Image opaque = Solid(20, 20, 0, 0, 255);
+    GfxDrawImage(opaque, 10, 10);
+    ExpectPixel(15, 15, 0, 0, 255);
+    GfxSetAlpha(0.5f);
+    GfxDrawImage(opaque, 50, 10);
+    ExpectPixel(55, 15, 128, 0, 127, 3);
+    GfxSetAlpha(1);
+    GfxMidHandle(opaque);
+    GfxSetRotation(45);
+    GfxDrawImage(opaque, 120, 120);
+    GfxSetRotation(0);
+    ExpectPixel(120, 120, 0, 0, 255);
+    ExpectPixel(111, 111, 255, 0, 0);  // a corner of the unrotated box: outside the turned square
+}
+
 TEST_F(GfxDraw, ColourTintsImages) {
     Image white = Solid(4, 4, 255, 255, 255);
     GfxSetColor(255, 128, 0);
