@@ -17,6 +17,7 @@
 #include "match3/chip.h"
 #include "match3/level.h"
 #include "match3/main_game.h"
+#include "match3/powerup_bar.h"
 #include "match3/tile.h"
 #include "tools/command_line.h"
 #include "tools/virtual_player.h"
@@ -51,6 +52,7 @@ void RegisterMatch3() {
     AddLoadingStep(4, "chip catalogue", [] { LoadChipCatalogue(); });
     AddLoadingStep(8, "tile images", LoadTileImages);
     AddLoadingStep(12, "match-3 game", [] { mainGame.setup(); });
+    AddLoadingStep(15, "power-up table", [] { LoadPowerUpData(); });
     RegisterScreen(SCREEN_MATCH3, [] { return mainGame.mainLoop(); });
 
     TBoardHooks& board = BoardHooks();
@@ -69,7 +71,15 @@ void RegisterMatch3() {
     fx.resourcePanelAdd = [](int res, int amount) {
         if (res >= 0 && res <= 3) mainGame.res[res]->Add(amount);
     };
-    fx.powerUpReturned = [](int) { mainGame.state = M3_PLAYING; };
+    fx.powerUpReturned = [](int) {
+        if (mainGame.state == M3_TOOL_RETURNING) mainGame.state = M3_PLAYING;
+    };
+    // The bar shows the current profile's slots and charges them.
+    PowerUps::Hooks().slot = [](int slot) -> std::shared_ptr<TPowerUp> {
+        if (!actProfile || slot < 0 || slot >= POWERUP_SLOTS) return nullptr;
+        return actProfile->powerUp[static_cast<size_t>(slot)];
+    };
+    PowerUps::InstallBoardHooks();
 
     TMainGameHooks& game = mainGame.hooks;
     game.backgroundN = [] { return actProfile ? actProfile->backGroundN : 0; };
@@ -113,6 +123,7 @@ int PrepareLevelRun(const CommandLine& cl) {
         EndProgram(1);
     }
     mainGame.SetData(level);
+    if (cl.unlockPowerups) PowerUps::UnlockAllNow();
     // One level, then the program ends with its result. With a frame limit
     // the level is played again and again until the limit ends the run
     // (long measurements of one level).

@@ -56,7 +56,8 @@ std::shared_ptr<TPowerUp> GetPowerUp(int slot) {
 }
 
 void ResetOwnSlots() {
-    for (int s = 0; s < POWERUP_COUNT; s++) OwnSlots()[static_cast<size_t>(s)] = std::make_shared<TPowerUp>(s);
+    auto& slots = OwnSlots();
+    for (int s = 0; s < POWERUP_COUNT; s++) slots[static_cast<size_t>(s)] = std::make_shared<TPowerUp>(s);
 }
 
 int isCollectingForPowerUps() {

@@ -66,7 +66,8 @@ void LoadPowerUpImages() {
         powerUpImages.empty[i] = Load(base + ".png", false);
         powerUpImages.normal[i] = Load(base + "-normal.png", false);
         powerUpImages.over[i] = Load(base + "-over.png", false);
-        powerUpImages.researchIcon[i] = Load("gfx/gui/research/powerUpIcon" + std::to_string(s) + ".png", true);
+        const std::string icon = "gfx/gui/research/powerUpIcon" + std::to_string(s) + ".png";
+        powerUpImages.researchIcon[i] = Load(icon, true);
         for (int k = 0; k < 3; k++) {
             // A plank without a place (slot 1's third) is not used even when its picture exists.
             Image& plank = powerUpImages.plank[i][static_cast<size_t>(k)];

@@ -9,9 +9,11 @@
 
 namespace {
 
-// Spent last: the bar cannot be used while the hourglass runs.
-const int kSpendOrder[POWERUP_COUNT] = {POWERUP_BOMB,    POWERUP_COLOR,  POWERUP_DYNAMITE,
-                                        POWERUP_PICKAXE, POWERUP_HAMMER, POWERUP_HOURGLASS};
+// In charging order, so that the slot refilling first is the one spent
+// first and the others stay full meanwhile; the hourglass last, since the
+// bar cannot be used while it runs.
+const int kSpendOrder[POWERUP_COUNT] = {POWERUP_HAMMER, POWERUP_PICKAXE, POWERUP_DYNAMITE,
+                                        POWERUP_BOMB,   POWERUP_COLOR,   POWERUP_HOURGLASS};
 
 bool HasMovableChip(const TTile& t) { return t.chip && !t.chip->isSpecialChip(); }
 
@@ -36,6 +38,7 @@ int CellWorth(const TBoard& board, const TTile& cell) {
     if (!board.level || cell.id == 0) return 0;
     int worth = cell.id > 1 ? 4 * (cell.id - 1) : 0;
     worth += 3 * cell.chain;
+    worth += cell.chest ? 5 : 0;
     static const int sides[4][2] = {{-1, 0}, {1, 0}, {0, -1}, {0, 1}};
     for (auto& d : sides) {
         const TTile* n = board.level->At(cell.r + d[0], cell.c + d[1]);

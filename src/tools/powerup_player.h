@@ -2,9 +2,9 @@
 // saves its charges until the bar is full (further charges would be lost)
 // or the clock runs low, then spends every full power-up that helps: the
 // hammer, pickaxe and dynamite where they hit the most cyan tiles, chains,
-// chests and cells under scroll chips, the colour tool on the scroll chips
-// or else on the most frequent kind, the bomb at once and the hourglass
-// last (the bar rests while it runs). It acts only by queuing clicks.
+// chests and cells under scroll chips, the bomb, the colour tool on the
+// scroll chips or else on the most frequent kind, and the hourglass last
+// (the bar rests while it runs). It acts only by queuing clicks.
 #pragma once
 
 #include <deque>
@@ -17,8 +17,8 @@ class TMainGame;
 class TTile;
 
 // What one cell is worth to a player who wants to win when its chip is
-// destroyed there: cyan levels, a chain, chests beside it, scroll chips
-// above it (the nearer, the more).
+// destroyed there: cyan levels, a chain, its chest and the chests beside
+// it, scroll chips above it (the nearer, the more).
 int CellWorth(const TBoard& board, const TTile& cell);
 
 // A power-up to use now: the slot and, for an aimed tool, the cell.

@@ -6,6 +6,7 @@
 #include "frame/frame_loop.h"
 #include "frame/globals.h"
 #include "match3/board_rules.h"
+#include "match3/hint.h"
 #include "match3/main_game.h"
 
 std::vector<TMove> SearchPlayerMoves(const TBoard& board) {
@@ -13,26 +14,12 @@ std::vector<TMove> SearchPlayerMoves(const TBoard& board) {
     if (!board.level) return found;
     for (int r = 0; r < board.level->rows; r++)
         for (int c = 0; c < board.level->cols; c++) {
-            if (TMove m = board.FindHint_Move(r, c, r + 1, c)) found.push_back(m);
-            if (TMove m = board.FindHint_Move(r, c, r, c + 1)) found.push_back(m);
+            for (auto& h : {Hints::FindHint_Move(board, r, c, r + 1, c),
+                            Hints::FindHint_Move(board, r, c, r, c + 1)})
+                if (h) found.push_back(TMove{h->tile1, h->tile2});
         }
     return found;
 }
-
-namespace {
-
-// Worth of clearing the cell t: its cyan level, a chest, a scroll above it.
-int CellWorth(const TBoard& board, const TTile* t) {
-    int worth = t->id > 1 ? 4 * (t->id - 1) : 0;
-    worth += t->chest ? 5 : 0;
-    for (int r = t->r - 1; r >= 0; r--) {
-        const TTile* up = board.level->At(r, t->c);
-        if (up->chip && up->chip->isSpecialChip()) worth += 24 / (t->r - r);
-    }
-    return worth;
-}
-
-}  // namespace
 
 TTile* FindBombWorthFiring(const TBoard& board, int atLeast) {
     TTile* best = nullptr;
@@ -41,7 +28,7 @@ TTile* FindBombWorthFiring(const TBoard& board, int atLeast) {
         int worth = 0;
         for (int dr = -1; dr <= 1; dr++)
             for (int dc = -1; dc <= 1; dc++)
-                if (const TTile* n = board.level->At(t->r + dr, t->c + dc)) worth += CellWorth(board, n);
+                if (const TTile* n = board.level->At(t->r + dr, t->c + dc)) worth += CellWorth(board, *n);
         if (worth > atLeast) {
             atLeast = worth;
             best = t.get();
@@ -83,6 +70,7 @@ bool TVirtualPlayer::mayMove() const {
 }
 
 void TVirtualPlayer::frame() {
+    powerUps.watch(game);
     if (!gesture.empty()) {
         const InputEvent e = gesture.front();
         gesture.pop_front();
@@ -96,6 +84,7 @@ void TVirtualPlayer::frame() {
     }
     if (++calmFrames < lookFrames) return;
     calmFrames = 0;
+    if (powerUps.plan(game, gesture)) return;
     const std::vector<TMove> found = SearchPlayerMoves(game.board);
     TMove best;
     int top = -1;
@@ -178,5 +167,6 @@ void TVirtualPlayer::planClicks(const TTile* first, const TTile* second) {
 
 void StartVirtualPlayer(TMainGame& game) {
     auto player = std::make_shared<TVirtualPlayer>(game);
+    player->powerUps.listen();
     AddAfterFrameHook([player] { player->frame(); });
 }

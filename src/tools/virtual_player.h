@@ -9,11 +9,11 @@
 
 #include "match3/board.h"
 #include "platform/platform.h"
+#include "tools/powerup_player.h"
 
 class TMainGame;
 
-// Every swap the player could make now. The one place the player searches
-// the board; the hint search of the game may take its place.
+// Every swap the player could make now, found with the game's own hint test.
 std::vector<TMove> SearchPlayerMoves(const TBoard& board);
 // How much a move is worth to a player who wants to win: chips of its lines
 // on cyan tiles, and chips under a scroll (digging it out).
@@ -29,6 +29,9 @@ public:
     void frame();
     // Frames of a calm board the player looks at before moving.
     int lookFrames = 12;
+
+    // Its use of the power-up bar.
+    TPowerUpPlayer powerUps;
 
     // The queued gesture, one event per frame (tests read it).
     const std::deque<InputEvent>& pending() const { return gesture; }

@@ -152,7 +152,7 @@ TEST_F(PowerUpTest, DynamiteBurnsItsRowAndColumnFiftyMillisecondsPerCellAndColle
     Button(false);
     ASSERT_EQ(game.state, M3_PLAYING);
     const int base = T(3, 4)->chip->destrTime;
-    EXPECT_EQ(T(3, 4)->chip->destroyType, DESTROY_FLAME_DOWN) << "struck four times, the last flame goes down";
+    EXPECT_EQ(T(3, 4)->chip->destroyType, DESTROY_FLAME_DOWN) << "struck four times, lastly downward";
     for (int c = 0; c < 8; c++) {
         if (c == 4) continue;
         ASSERT_TRUE(T(3, c)->chip);
