@@ -95,6 +95,12 @@ void DropHintsOnMotion(TMainGame& game) {
     if (game.hint) game.hint->HideMyShakes();
     if (game.tempHint) game.tempHint->HideMyShakes();
     HideHint(game);
+    // Chips of a hint that faded out after a click, or was dropped when a
+    // swap started, still rock; on a moving board they would point at a
+    // move that may be gone.
+    if (TLevel* level = game.level())
+        for (auto& t : level->tile)
+            if (t->chip && t->chip->startShake) t->ShakeStop();
 }
 
 // ---------------------------------------------------------------------------

@@ -137,6 +137,7 @@ TEST_F(HintTest, ACalmBoardShowsTheHintAtOnceAndAgainFiveSecondsAfterAClickFaded
     EXPECT_GE(frames, 18);
     EXPECT_LE(frames, 21);
     EXPECT_TRUE(T(0, 2)->chip->startShake) << "a faded hint leaves its chips rocking";
+    EXPECT_TRUE(T(1, 2)->chip->startShake);
 
     frames = 0;
     while (!game.hint && frames < 400) {
@@ -147,6 +148,23 @@ TEST_F(HintTest, ACalmBoardShowsTheHintAtOnceAndAgainFiveSecondsAfterAClickFaded
     EXPECT_GE(frames, 299);
     EXPECT_LE(frames, 302);
     EXPECT_EQ(CountSound("hint"), 2);
+}
+
+TEST_F(HintTest, MotionStopsTheChipsOfAHintThatFadedOutBefore) {
+    StartPlaying(BoardWithGoal());
+    Frame(5);
+    ASSERT_TRUE(game.hint);
+    MoveMouse(950, 100);
+    Button(true);
+    Frame();
+    Button(false);
+    Frame(25);
+    ASSERT_FALSE(game.hint);
+    ASSERT_TRUE(T(0, 2)->chip->startShake);
+    T(4, 0)->chip->CreateMe();
+    Frame();
+    EXPECT_FALSE(T(0, 2)->chip->startShake);
+    EXPECT_FALSE(T(1, 2)->chip->startShake);
 }
 
 TEST_F(HintTest, MotionDropsTheHintAndTheNextOneWaitsFiveSecondsOfCalm) {
