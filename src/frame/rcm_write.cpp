@@ -126,6 +126,15 @@ void AppendGroup(std::string& out, const TRCMGroup& group, const std::string& in
     }
 }
 
+// The format has no escapes: a double quote, a brace, "=" or a line feed in a
+// string would make the written file unreadable as a whole (its braces no
+// longer balance), so those characters are left out of what is written.
+void AppendWritableString(std::string& out, const std::string& value) {
+    for (char c : value) {
+        if (c != '"' && c != '{' && c != '}' && c != '=' && c != '\n') out += c;
+    }
+}
+
 }  // namespace
 
 float RcmToNumber(const std::string& text) {
@@ -169,7 +178,7 @@ std::string TRCMEntry::toTxt() const {
             out += NumberValueText(_value[i]);
         } else {
             out += '"';
-            out += _value[i];
+            AppendWritableString(out, _value[i]);
             out += '"';
         }
     }

@@ -191,3 +191,18 @@ TEST(RcmWrite, EntryArrays) {
     e.createArray(-1);
     EXPECT_TRUE(e._value.empty());
 }
+
+TEST(RcmWrite, StructuralCharactersInStringsAreLeftOutSoTheFileStaysReadable) {
+    TRCMFile file;
+    file.setString("level::background", "\"gfx/{odd}=name\"");
+    file.setString("level::name", "two\nlines");
+    file.setFloat("level::time", 420);
+    const std::string text = file.saveText();
+    EXPECT_NE(text.find("background = \"gfx/oddname\""), std::string::npos) << text;
+    // In memory the value is unchanged; on disk the whole file still reads.
+    EXPECT_EQ(file.getString("level::background"), "\"gfx/{odd}=name\"");
+    TRCMFile back = Read(text);
+    EXPECT_EQ(back.getString("level::background"), "gfx/oddname");
+    EXPECT_EQ(back.getString("level::name"), "twolines");
+    EXPECT_FLOAT_EQ(back.getFloat("level::time"), 420);
+}
