@@ -49,6 +49,8 @@ install_missing
 case "$mode" in
   play)
     build_game
+    # Until the main menu is part of the game, a plain start plays quest level 1.
+    [ $# -eq 0 ] && set -- --level 1
     exec ./build/brambleton "$@"
     ;;
   test)
