@@ -21,7 +21,12 @@
 #include "match3/tile.h"
 #include "tools/command_line.h"
 #include "tools/virtual_player.h"
+#include "village/continue_quest.h"
+#include "village/lose_level.h"
 #include "village/profile.h"
+#include "village/profile_hooks.h"
+#include "village/summary.h"
+#include "village/summary_dialogs.h"
 
 namespace {
 void RegisterFrameSteps() {
@@ -93,6 +98,18 @@ void RegisterMatch3() {
     GetProfileHooks().setGameLevel = [](std::shared_ptr<TLevel> level) { mainGame.SetData(level); };
 }
 
+// The profiles and the level-end dialogs: the summary credits the current
+// profile, the lose dialog offers another try.
+void RegisterProgression() {
+    InstallProfileHooks();
+    AddLoadingStep(30, "lose level", [] { loseLevel.setup(); });
+    AddLoadingStep(32, "level summary", [] { levelSummary.setup(); });
+    AddLoadingStep(37, "continue quest", [] { continueQuest.setup(); });
+    TMainGameHooks& game = mainGame.hooks;
+    game.runSummary = [] { return SummaryAnswerCode(levelSummary.mainloop(&mainGame, mainGame.board.level)); };
+    game.runLose = [] { return LoseAnswerCode(loseLevel.mainloop(&mainGame)); };
+}
+
 bool AllDigits(const std::string& s) {
     if (s.empty()) return false;
     for (char ch : s)
@@ -106,6 +123,7 @@ void RegisterGameParts(const CommandLine& cl) {
     RegisterFrameSteps();
     RegisterSoundAndEffects();
     RegisterMatch3();
+    RegisterProgression();
 }
 
 int RunGuiPreviewMode(const std::string& path) { RunGuiPreview(path); }
@@ -122,18 +140,30 @@ int PrepareLevelRun(const CommandLine& cl) {
         std::printf("The level file %s holds no playable level\n", path.c_str());
         EndProgram(1);
     }
-    mainGame.SetData(level);
+    // A quest level by its number is played as the current profile's level:
+    // its proper chips, its log line, its credit. A level file leaves the
+    // profile's quest alone.
+    const bool quest = actProfile && AllDigits(cl.level) && cl.level.size() < 9 &&
+                       std::to_string(std::stoi(cl.level)) == cl.level;
+    if (quest) actProfile->questLevelId = std::stoi(cl.level);
+    auto handOver = [path, quest](std::shared_ptr<TLevel> loaded) {
+        if (quest && actProfile->QUEST_LoadActLevel()) return;
+        mainGame.SetData(loaded ? loaded : LoadLevel(path));
+    };
+    handOver(quest ? nullptr : level);
     if (cl.unlockPowerups) PowerUps::UnlockAllNow();
     // One level, then the program ends with its result. With a frame limit
     // the level is played again and again until the limit ends the run
     // (long measurements of one level).
     const bool replay = cl.frames > 0;
-    RegisterScreen(SCREEN_MATCH3, [path, replay] {
+    RegisterScreen(SCREEN_MATCH3, [handOver, replay] {
         const int result = mainGame.mainLoop();
         std::printf("level result = %d\n", result);
+        // What the summary credited stays with the profile.
+        if (actProfile) SaveAll();
         if (!replay) EndProgram(0);
         std::fflush(stdout);
-        mainGame.SetData(LoadLevel(path));
+        handOver(nullptr);
         return SCREEN_MATCH3;
     });
     if (cl.autoplay) StartVirtualPlayer(mainGame);

@@ -71,6 +71,13 @@ bool TVirtualPlayer::mayMove() const {
 
 void TVirtualPlayer::frame() {
     powerUps.watch(game);
+    // A level-end dialog over the board: answer it and leave the board be.
+    if (dialogs.frame()) {
+        gesture.clear();
+        calmFrames = 0;
+        buttonDown = false;
+        return;
+    }
     if (!gesture.empty()) {
         const InputEvent e = gesture.front();
         gesture.pop_front();

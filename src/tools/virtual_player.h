@@ -10,6 +10,7 @@
 #include "match3/board.h"
 #include "platform/platform.h"
 #include "tools/powerup_player.h"
+#include "tools/virtual_player_dialogs.h"
 
 class TMainGame;
 
@@ -32,6 +33,8 @@ public:
 
     // Its use of the power-up bar.
     TPowerUpPlayer powerUps;
+    // Its answers to the level summary and the lose dialog.
+    TDialogHand dialogs;
 
     // The queued gesture, one event per frame (tests read it).
     const std::deque<InputEvent>& pending() const { return gesture; }
