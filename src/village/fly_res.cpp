@@ -164,7 +164,7 @@ void TFlyResEf::draw() {
     }
     if (ca != 0) {
         // The head of the trail, in the colour of its particles.
-        ResetDrawState(ca * screenA);
+        ResetDrawState(0.7f * ca * screenA);
         SetColorRGB(_rgb);
         GfxSetBlend(GFX_BLEND_LIGHT);
         GfxSetScale(1.3f, 1.3f);

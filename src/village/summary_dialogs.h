@@ -10,7 +10,7 @@
 #include "gui/value_types.h"
 
 // Opacity of the black veil over the calling screen when the stripes are in.
-constexpr float DIALOG_DIM = 0.35f;
+constexpr float DIALOG_DIM = 0.45f;
 
 // The calling screen (if any), then a black veil and the stripes, both
 // following the dialog's stripeA. Leaves the drawing state plain.
