@@ -9,6 +9,8 @@
 #include "test_summary_fixture.h"
 #include "village/continue_quest.h"
 #include "village/lose_level.h"
+#include "tools/virtual_player_dialogs.h"
+#include "village/summary.h"
 #include "village/summary_dialogs.h"
 
 namespace {
@@ -176,6 +178,53 @@ TEST_F(LoseTest, SignboardStandsOnTheCaller) {
     const Rgb post = PixelAt(512 - 150, 760);  // a post reaches the bottom edge
     EXPECT_GT(post.r, post.g);
     c.caller = nullptr;
+}
+
+}  // namespace
+
+namespace {
+
+// The virtual player's hand: "replay" on the lose dialog once its panel is
+// in; on the summary "continue", but only after the totals have counted up.
+TEST_F(LoseTest, VirtualPlayersHandAnswersTheDialogs) {
+    TDialogHand hand;
+    hand.lookFrames = 5;
+    EXPECT_FALSE(hand.frame());  // no dialog up: the board is the player's
+
+    d.prepare();
+    d.running = true;
+    int frames = 0;
+    while (!d.fadedOut() && frames < 200) {
+        Frame(d);
+        d._checkButtons();
+        EXPECT_TRUE(hand.frame());
+        if (d.showPer < 1) {
+            EXPECT_EQ(d.gdzie, "");
+        }
+        frames++;
+    }
+    d.running = false;
+    EXPECT_EQ(d.gdzie, "RESTART");
+
+    TLevelSummary& s = levelSummary;
+    s.setup();
+    s.caller = nullptr;
+    s.level = WonLevel(10, 60, 3, 4, 5, 6);
+    s.prepare();
+    s.running = true;
+    frames = 0;
+    while (!s.fadedOut() && frames < 900) {
+        Frame(s);
+        s._checkButtons();
+        hand.frame();
+        if (!s.animationDone()) {
+            EXPECT_EQ(s.gdzie, "");
+        }
+        frames++;
+    }
+    s.running = false;
+    EXPECT_EQ(s.gdzie, "NEXT");
+    EXPECT_FALSE(hand.frame());
 }
 
 }  // namespace
