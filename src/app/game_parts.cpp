@@ -106,7 +106,9 @@ void RegisterProgression() {
     AddLoadingStep(32, "level summary", [] { levelSummary.setup(); });
     AddLoadingStep(37, "continue quest", [] { continueQuest.setup(); });
     TMainGameHooks& game = mainGame.hooks;
-    game.runSummary = [] { return SummaryAnswerCode(levelSummary.mainloop(&mainGame, mainGame.board.level)); };
+    game.runSummary = [] {
+        return SummaryAnswerCode(levelSummary.mainloop(&mainGame, mainGame.board.level));
+    };
     game.runLose = [] { return LoseAnswerCode(loseLevel.mainloop(&mainGame)); };
 }
 

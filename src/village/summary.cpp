@@ -153,7 +153,8 @@ void TLevelSummary::_updateTotal() {
     if (now < countingTIme) return;
     countingTIme = now + 10;
     for (int i = 0; i < 4; i++)
-        if (resTotal[i] < resTotalInfo[i]) resTotal[i] = std::min(resTotal[i] + RandInt(0, 5), resTotalInfo[i]);
+        if (resTotal[i] < resTotalInfo[i])
+            resTotal[i] = std::min(resTotal[i] + RandInt(0, 5), resTotalInfo[i]);
 }
 
 void TLevelSummary::update() {

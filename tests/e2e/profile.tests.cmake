@@ -13,5 +13,6 @@ foreach(level 1 2 3)
   set(previous e2e_profile_level_${level})
 endforeach()
 add_test(NAME e2e_profile_holds_the_three_wins
-  COMMAND ${CMAKE_COMMAND} -DDIR=${PROFILE_DIR} "-DLEVELS=1|2|3" -P ${CMAKE_CURRENT_SOURCE_DIR}/e2e/profile_check.cmake)
+  COMMAND ${CMAKE_COMMAND} -DDIR=${PROFILE_DIR} "-DLEVELS=1|2|3"
+    -P ${CMAKE_CURRENT_SOURCE_DIR}/e2e/profile_check.cmake)
 set_tests_properties(e2e_profile_holds_the_three_wins PROPERTIES DEPENDS ${previous} LABELS e2e)

@@ -25,7 +25,8 @@ void LevelEndTest::TearDown() {
     HeadlessPlatformTest::TearDown();
 }
 
-std::shared_ptr<TLevel> LevelEndTest::WonLevel(int time, int maxTime, int wood, int food, int gold, int rock) {
+std::shared_ptr<TLevel> LevelEndTest::WonLevel(int time, int maxTime, int wood, int food, int gold,
+                                              int rock) {
     level = std::make_shared<TLevel>();
     level->time = time;
     level->maxTime = maxTime;
