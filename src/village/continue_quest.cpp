@@ -92,11 +92,17 @@ void TContinueQuest::goMenu() {
 }
 
 void TContinueQuest::_checkButtons() {
+    // Read every frame, so that a press during the slide-out is not left
+    // over for the menu.
+    const bool escape = InKeyHit(KEY_ESCAPE) > 0;
     // Once the player has chosen, the board only leaves.
     if (dFade == 1 || dShowPer == 0) return;
-    if (gui && gui->clickedItem("NEW")) goNew();
-    else if (gui && gui->clickedItem("RESUME")) goResume();
-    else if ((gui && gui->clickedItem("MENU")) || InKeyHit(KEY_ESCAPE) > 0) goMenu();
+    if (gui && gui->clickedItem("NEW"))
+        goNew();
+    else if (gui && gui->clickedItem("RESUME"))
+        goResume();
+    else if ((gui && gui->clickedItem("MENU")) || escape)
+        goMenu();
 }
 
 bool TContinueQuest::finished() const { return fadedOut() || (showPer == 0 && dShowPer == 0); }
