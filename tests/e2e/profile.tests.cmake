@@ -16,3 +16,10 @@ add_test(NAME e2e_profile_holds_the_three_wins
   COMMAND ${CMAKE_COMMAND} -DDIR=${PROFILE_DIR} "-DLEVELS=1|2|3"
     -P ${CMAKE_CURRENT_SOURCE_DIR}/e2e/profile_check.cmake)
 set_tests_properties(e2e_profile_holds_the_three_wins PROPERTIES DEPENDS ${previous} LABELS e2e)
+
+# A clock of 3 seconds runs out: the lose dialog comes up over the board and
+# the virtual player asks for another try.
+brambleton_e2e(profile_lost_level_offers_a_replay
+  ARGS --level ${CMAKE_CURRENT_SOURCE_DIR}/e2e/data/lose-level.txt --autoplay --headless --renderer null
+       --fixed-step --seed 7 --user-dir ${E2E_DIR}/profile-lose
+  EXPECT_OUTPUT "lose dialog: RESTART.*level result = 105")
