@@ -43,18 +43,35 @@ build_sanitized() {
   cmake --build build-asan -j"$(nproc)"
 }
 
+# The play command itself, as a player types it, for a few headless frames in a
+# temporary user folder: it must start the game and draw a frame.
+check_play_command() {
+  local dir
+  dir=$(mktemp -d)
+  bash tools/setup.sh play --headless --frames 120 --user-dir "$dir/user" --screenshot "$dir/play.png" \
+    >"$dir/play.log" 2>&1 || { cat "$dir/play.log"; echo "The play command failed." >&2; exit 1; }
+  [ -s "$dir/play.png" ] || { cat "$dir/play.log"; echo "The play command drew no frame." >&2; exit 1; }
+  echo "The play command starts the game and draws frames."
+  rm -rf "$dir"
+}
+
 mode="${1:-play}"
 [ $# -gt 0 ] && shift
 install_missing
 case "$mode" in
   play)
     build_game
-    # Until the main menu is part of the game, a plain start plays quest level 1.
-    [ $# -eq 0 ] && set -- --level 1
+    # Until the main menu is part of the game, a start without a level, a GUI
+    # preview or a screen plays quest level 1.
+    case " $* " in
+      *" --level "* | *" --gui "* | *" --help "*) ;;
+      *) set -- --level 1 "$@" ;;
+    esac
     exec ./build/brambleton "$@"
     ;;
   test)
     build_game
+    check_play_command
     build_sanitized
     export ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1
     ctest --test-dir build-asan -L 'unit|fuzz' --output-on-failure -j"$(nproc)"
