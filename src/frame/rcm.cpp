@@ -67,23 +67,42 @@ void TRCMEntry::createArray(int n) { _value.assign(n > 0 ? static_cast<size_t>(n
 // ---------------------------------------------------------------------------
 // TRCMGroup
 // ---------------------------------------------------------------------------
-TRCMGroup* TRCMGroup::getGroup(const std::string& name) const {
-    for (const auto& g : _listaGrup) {
-        if (RcmSameName(g->_id, name)) {
-            return g.get();
+static std::string LowerName(const std::string& name) {
+    std::string lower = name;
+    for (char& c : lower) {
+        c = LowerAscii(c);
+    }
+    return lower;
+}
+
+template <typename List>
+typename List::value_type::element_type* TRCMGroup::_find(const List& list, NameIndex& index,
+                                                           const std::string& name) {
+    // Elements are appended (reader, setters); a shorter list or a stale hit
+    // means someone edited it otherwise, and the index starts again.
+    for (int pass = 0; pass < 2; ++pass) {
+        if (index.covered > list.size()) {
+            index = NameIndex();
         }
+        for (; index.covered < list.size(); ++index.covered) {
+            // emplace keeps the first position: the first match in list order wins.
+            index.first.emplace(LowerName(list[index.covered]->_id), index.covered);
+        }
+        const auto hit = index.first.find(LowerName(name));
+        if (hit == index.first.end()) {
+            return nullptr;
+        }
+        if (RcmSameName(list[hit->second]->_id, name)) {
+            return list[hit->second].get();
+        }
+        index = NameIndex();
     }
     return nullptr;
 }
 
-TRCMEntry* TRCMGroup::getEntry(const std::string& key) const {
-    for (const auto& e : _listaWpisow) {
-        if (RcmSameName(e->_id, key)) {
-            return e.get();
-        }
-    }
-    return nullptr;
-}
+TRCMGroup* TRCMGroup::getGroup(const std::string& name) const { return _find(_listaGrup, _groupIndex, name); }
+
+TRCMEntry* TRCMGroup::getEntry(const std::string& key) const { return _find(_listaWpisow, _entryIndex, key); }
 
 TRCMEntry* TRCMGroup::_addEntry(const std::string& key, int type) {
     auto entry = std::make_shared<TRCMEntry>();

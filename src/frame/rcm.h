@@ -6,6 +6,7 @@
 
 #include <memory>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 struct TRCMEntry {
@@ -34,6 +35,20 @@ struct TRCMGroup {
     void setStringEntry(const std::string& key, const std::string& value, int index);
     void setFloatEntry(const std::string& key, float value, int index);
     TRCMEntry* _addEntry(const std::string& key, int type);
+
+private:
+    // Lower-case name -> position of its first match, so that a look-up costs
+    // the same in a group of ten entries as in one of a hundred thousand.
+    // Built lazily as the lists grow; the lists are only appended to (reader,
+    // setters), and a list that shrank or a stale hit rebuilds it.
+    struct NameIndex {
+        std::unordered_map<std::string, size_t> first;
+        size_t covered = 0;  // list elements indexed so far
+    };
+    mutable NameIndex _groupIndex, _entryIndex;
+    template <typename List>
+    static typename List::value_type::element_type* _find(const List& list, NameIndex& index,
+                                                          const std::string& name);
 };
 
 class TRCMFile {

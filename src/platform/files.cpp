@@ -18,6 +18,8 @@
 
 namespace {
 std::string gSpecialOverride;
+// Infix of the temporary file an atomic save writes beside its target.
+const char* const kSaveTempMarker = ".tmp";
 
 bool SameIgnoringCase(const std::string& a, const char* b) {
     const std::size_t n = std::strlen(b);
@@ -173,7 +175,7 @@ bool FsSaveBytes(const std::string& bytes, const std::string& path) {
     if (target.empty()) {
         return false;
     }
-    std::string temp = target + ".tmpXXXXXX";
+    std::string temp = target + kSaveTempMarker + "XXXXXX";
     const int fd = mkstemp(temp.data());
     if (fd < 0) {
         std::printf("Cannot save %s: %s\n", path.c_str(), std::strerror(errno));
@@ -200,6 +202,35 @@ bool FsSaveBytes(const std::string& bytes, const std::string& path) {
     std::printf("Cannot save %s: %s\n", path.c_str(), std::strerror(ok ? errno : err));
     unlink(temp.c_str());
     return false;
+}
+
+bool FsIsSaveTemporary(const std::string& name) {
+    // mkstemp replaces the six X of the pattern by letters and digits.
+    const size_t marker = name.rfind(kSaveTempMarker);
+    if (marker == std::string::npos || marker == 0) {
+        return false;
+    }
+    const size_t tail = marker + std::strlen(kSaveTempMarker);
+    if (name.size() != tail + 6) {
+        return false;
+    }
+    for (size_t i = tail; i < name.size(); ++i) {
+        if (!std::isalnum(static_cast<unsigned char>(name[i]))) {
+            return false;
+        }
+    }
+    return true;
+}
+
+int FsRemoveSaveTemporaries(const std::string& folder) {
+    int removed = 0;
+    for (const std::string& name : FsListDir(folder)) {
+        const std::string path = folder + "/" + name;
+        if (FsIsSaveTemporary(name) && FsFileType(path) == 1 && FsDeleteFile(path)) {
+            ++removed;
+        }
+    }
+    return removed;
 }
 
 bool FsCreateDir(const std::string& path) {

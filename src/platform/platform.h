@@ -194,6 +194,12 @@ std::string FsLoadText(const std::string& path);    // byte-order mark aware
 bool FsSaveText(const std::string& text, const std::string& path);
 std::string FsLoadString(const std::string& path);  // raw bytes
 bool FsSaveBytes(const std::string& bytes, const std::string& path);  // atomic: temp file, flush, rename
+// True for the name of the temporary file FsSaveBytes writes beside its
+// target ("name.tmp" + six letters or digits).
+bool FsIsSaveTemporary(const std::string& name);
+// Deletes such temporaries left in the folder by an interrupted save (a run
+// killed mid-save); returns how many. Only while no save is under way.
+int FsRemoveSaveTemporaries(const std::string& folder);
 bool FsCreateDir(const std::string& path);          // one level
 bool FsDeleteFile(const std::string& path);
 bool FsRenameFile(const std::string& from, const std::string& to);

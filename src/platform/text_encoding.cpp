@@ -145,6 +145,16 @@ std::string TextToFileBytes(const std::string& text) {
         for (std::uint32_t cp : cps) {
             out += static_cast<char>(cp);
         }
+        // One byte each must read back as the same text: "Ã©" would come
+        // back as "é" (the bytes form UTF-8), "ÿþ" as a UTF-16 mark. Such text
+        // is written as UTF-8 behind the mark that selects it.
+        if (TextFromFileBytes(out) == text) {
+            return out;
+        }
+        out = "\xEF\xBB\xBF";
+        for (std::uint32_t cp : cps) {
+            Utf8Append(out, cp);
+        }
         return out;
     }
     out.reserve(2 + cps.size() * 2);

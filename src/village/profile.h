@@ -58,6 +58,18 @@ public:
 
     // The id of the folder this profile was read from ("" for a new one).
     std::string loadedId;
+    // The id of the folder its last save wrote "profile.dat" to ("" before).
+    std::string savedId;
+    // Ids of items, blueprints (puzzle ids), unlocked items and tips that the
+    // catalogues do not know: kept as read and written back unchanged.
+    struct UnknownIds {
+        std::vector<int> items, bluePrints, unlockedItems, tips;
+    } unknownIds;
+    // Set when the level summary credits a win, until the quest moves on
+    // (next level, restart, new quest): a save meanwhile writes the next step
+    // of the quest, so the won board is never continued and paid again.
+    bool levelWon = false;
+    std::shared_ptr<TLevel> nextQuestLevel;  // the level after the won one, null at the end
     // Files of this profile found unreadable whose copy could not be made
     // yet: they are not overwritten until the copy succeeds.
     std::vector<std::string> heldFiles;
@@ -96,6 +108,16 @@ public:
     virtual int QUEST_LoadActLevel();  // 1 when a level was loaded
     virtual int QUEST_RestartLevel();  // -> screen code
     virtual int QUEST_NextLevel();     // -> screen code 6, or 9 at the end of the quest
+    // The level in play is won and credited (the level summary); the quest
+    // moves on with QUEST_NextLevel or QUEST_RestartLevel.
+    virtual int QUEST_LevelWon();
+    // What a save writes as the quest's place: the profile's own fields, or
+    // after a won level the step QUEST_NextLevel will take.
+    struct QuestStep {
+        int levelId = 0, backGroundN = 0, actScreen = 0;
+        std::shared_ptr<TLevel> level;
+    };
+    QuestStep _stepToSave() const;
 
     // Writing (profile_save.cpp): one key group each.
     virtual void _saveData(TRCMFile& f) const;
@@ -126,6 +148,9 @@ public:
     virtual int Load();
 
     std::string GetMyId() const;
+    // The id the profile list records: the folder of its last good save, else
+    // the folder it was read from; "" when neither holds it yet.
+    std::string ListId() const;
     // The first log line of that level; a new zero line is appended when none.
     std::shared_ptr<TProfileLevel> GetProfileLevelData(int levelId);
     // The profile's folder: ProfilesDir() + "/" + GetMyId().
@@ -133,6 +158,10 @@ public:
     // Six new locked, empty power-up slots numbered 0..5.
     void ResetPowerUps();
 };
+
+// The most profiles the list holds: the dialog shows five rows and offers
+// "NEW" below five.
+constexpr int MAX_PROFILES = 5;
 
 // The current profile; null until the profile list is loaded.
 extern std::shared_ptr<TProfile> actProfile;

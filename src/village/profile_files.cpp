@@ -32,25 +32,52 @@ std::shared_ptr<TRCMFile> ReadSavedRcm(const std::string& path, const std::strin
     return file;
 }
 
-bool KeepBadCopy(const std::string& path) {
+bool KeepCopyAside(const std::string& path, const std::string& tag, const std::string& why) {
     if (FsFileType(path) != 1) return true;  // gone meanwhile: nothing left to protect
     const std::string bytes = FsLoadString(path);
     for (int n = 1; n <= badCopyLimit; n++) {
-        const std::string copy = path + ".bad-" + std::to_string(n);
+        const std::string copy = path + "." + tag + "-" + std::to_string(n);
         if (FsFileType(copy) != 0) {
-            // The same broken file read again (the list is read twice at start-up).
+            // The same file kept already (the list is read twice at start-up).
             if (FsFileType(copy) == 1 && FsLoadString(copy) == bytes) return true;
             continue;
         }
         if (FsSaveBytes(bytes, copy)) {
-            ProfileMessage("The file " + path + " could not be read; it is kept as " + copy);
+            ProfileMessage("The file " + path + " " + why + "; it is kept as " + copy);
             return true;
         }
         break;
     }
-    ProfileMessage("The file " + path + " could not be read and no copy of it could be made; it is not "
+    ProfileMessage("The file " + path + " " + why + " and no copy of it could be made; it is not "
                    "overwritten");
     return false;
+}
+
+bool KeepBadCopy(const std::string& path) { return KeepCopyAside(path, "bad", "could not be read"); }
+
+std::string BackupPath(const std::string& path) { return path + ".bak"; }
+
+bool BackUpBeforeSave(const std::string& path, const std::string& topGroup) {
+    if (FsFileType(path) != 1) return true;
+    SavedFileState state = SavedFileState::Missing;
+    ReadSavedRcm(path, topGroup, state);
+    // A damaged file never replaces the last good backup.
+    if (state != SavedFileState::Readable) return true;
+    if (FsSaveBytes(FsLoadString(path), BackupPath(path))) return true;
+    ProfileMessage("No backup of " + path + " could be written");
+    return false;
+}
+
+std::shared_ptr<TRCMFile> ReadWithBackup(const std::string& path, const std::string& topGroup,
+                                         SavedFileState& state) {
+    auto file = ReadSavedRcm(path, topGroup, state);
+    if (state == SavedFileState::Readable) return file;
+    SavedFileState backupState = SavedFileState::Missing;
+    auto backup = ReadSavedRcm(BackupPath(path), topGroup, backupState);
+    if (backupState != SavedFileState::Readable) return file;
+    ProfileMessage("The file " + path + (state == SavedFileState::Missing ? " is missing" : " is damaged") +
+                   "; its last good copy " + BackupPath(path) + " is used");
+    return backup;
 }
 
 void SetAsideUnreadable(std::vector<std::string>& held, const std::string& path) {

@@ -1,58 +1,10 @@
 // Profile ids: the folder name of a profile, made from its name.
 #include <cstdint>
 
+#include "platform/text_encoding.h"
 #include "village/profile.h"
 
 namespace {
-
-// The code point starting at s[i]; advances i. A byte that does not start a
-// well-formed sequence stands for itself (as Latin-1).
-std::uint32_t NextCodePoint(const std::string& s, size_t& i) {
-    const auto b0 = static_cast<unsigned char>(s[i]);
-    const int extra = b0 >= 0xF0 && b0 < 0xF5   ? 3
-                      : b0 >= 0xE0 && b0 < 0xF0 ? 2
-                      : b0 >= 0xC2 && b0 < 0xE0 ? 1
-                                                : 0;
-    if (extra == 0 || i + static_cast<size_t>(extra) >= s.size()) {
-        ++i;
-        return b0;
-    }
-    std::uint32_t cp = b0 & (0x3F >> extra);
-    for (int k = 1; k <= extra; k++) {
-        const auto b = static_cast<unsigned char>(s[i + static_cast<size_t>(k)]);
-        if ((b & 0xC0) != 0x80) {
-            ++i;
-            return b0;
-        }
-        cp = (cp << 6) | (b & 0x3F);
-    }
-    // Overlong forms and surrogates are not well formed.
-    static constexpr std::uint32_t kMin[] = {0, 0x80, 0x800, 0x10000};
-    if (cp < kMin[extra] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) {
-        ++i;
-        return b0;
-    }
-    i += static_cast<size_t>(extra) + 1;
-    return cp;
-}
-
-void AppendUtf8(std::string& out, std::uint32_t cp) {
-    if (cp < 0x80) {
-        out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        out += static_cast<char>(0xC0 | (cp >> 6));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-        out += static_cast<char>(0xE0 | (cp >> 12));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (cp >> 18));
-        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
-}
 
 // Upper case for ASCII and the Latin-1 letters that stay in Latin-1.
 std::uint32_t Upper(std::uint32_t cp) {
@@ -68,7 +20,7 @@ void AppendUnit(std::string& id, std::uint32_t unit) { id += std::to_string(unit
 std::string ProfileIdOf(const std::string& name) {
     std::string id;
     for (size_t i = 0; i < name.size();) {
-        const std::uint32_t cp = Upper(NextCodePoint(name, i));
+        const std::uint32_t cp = Upper(Utf8Next(name, i));
         if (cp >= 0x10000) {
             AppendUnit(id, 0xD800 + ((cp - 0x10000) >> 10));
             AppendUnit(id, 0xDC00 + ((cp - 0x10000) & 0x3FF));
@@ -126,7 +78,7 @@ std::string ProfileNameOfId(const std::string& id) {
         } else if (u >= 0xD800 && u < 0xE000) {
             u = 0xFFFD;  // a lone surrogate
         }
-        AppendUtf8(name, u);
+        Utf8Append(name, u);
     }
     return name;
 }

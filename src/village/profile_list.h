@@ -43,7 +43,8 @@ public:
     virtual bool saveProfiles();
     // A new profile named txtPlayer, appended.
     virtual std::shared_ptr<TProfile> CreateStartProfile();
-    // A new profile with that name, appended and current.
+    // A new profile with that name, appended and current; null (nothing
+    // added) when the name holds no character a profile file can keep.
     virtual std::shared_ptr<TProfile> CreateNewProfile(const std::string& name);
 
     // The list changes of the dialog's buttons. Deleting removes the current
@@ -60,8 +61,12 @@ public:
     static std::string CleanProfileName(const std::string& name);
 
 private:
-    void _readList(const TRCMFile& f);
+    // False when the file has no count of profiles (it is then rebuilt).
+    bool _readList(const TRCMFile& f);
+    // Reads every profile folder (name order, up to MAX_PROFILES).
     void _recoverFromFolders();
+    // Deletes what saves killed halfway left in the profile folders.
+    void _removeSaveTemporaries();
 };
 
 extern TProfileManager profileManager;

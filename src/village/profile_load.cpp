@@ -22,19 +22,22 @@ int ListCount(const TRCMFile& f, const std::string& countPath) {
     return std::clamp(n, 0, have);
 }
 
-// Reads a list of catalogue references; ids the catalogue lacks are skipped
-// (and reported when `missing` is given).
+// Reads a list of catalogue references. Ids the catalogue lacks go to
+// `unknown` (reported when `missing` is given), to be written back as read.
 template <typename Ref, typename Find>
 std::vector<Ref> LoadRefs(const TRCMFile& f, const std::string& group, const std::string& key, Find find,
-                          const char* missing = nullptr) {
+                          std::vector<int>& unknown, const char* missing = nullptr) {
     std::vector<Ref> list;
+    unknown.clear();
     const int count = ListCount(f, group + "::i");
     for (int n = 1; n <= count; n++) {
         const std::string path = group + "::" + key + std::to_string(n);
-        if (auto found = find(f.getInt(path))) {
+        const int id = f.getInt(path);
+        if (auto found = find(id)) {
             list.push_back(found);
-        } else if (missing) {
-            ProfileMessage(missing + f.getString(path));
+        } else {
+            unknown.push_back(id);
+            if (missing) ProfileMessage(missing + f.getString(path));
         }
     }
     return list;
@@ -69,20 +72,23 @@ void TProfile::_loadLevelDatas(const TRCMFile& f) {
 
 void TProfile::_loadBuildings(const TRCMFile& f) {
     ProfileMessage("items: " + std::to_string(f.getInt("profile::items::i")));
-    items = LoadRefs<std::shared_ptr<TLandItem>>(f, "profile::items", "item", FindLandItem);
+    items = LoadRefs<std::shared_ptr<TLandItem>>(f, "profile::items", "item", FindLandItem,
+                                                 unknownIds.items);
 }
 
 void TProfile::_loadUnlockedItems(const TRCMFile& f) {
     unlockedItems = LoadRefs<std::shared_ptr<TLandItem>>(f, "profile::unlockedItems", "item", FindLandItem,
-                                                         "NO item on profile list: ");
+                                                         unknownIds.unlockedItems, "NO item on profile list: ");
 }
 
 void TProfile::_loadBluePrints(const TRCMFile& f) {
-    bluePrints = LoadRefs<std::shared_ptr<TLandItem>>(f, "profile::blueprints", "blue", FindLandItemByPuzzle);
+    bluePrints = LoadRefs<std::shared_ptr<TLandItem>>(f, "profile::blueprints", "blue", FindLandItemByPuzzle,
+                                                      unknownIds.bluePrints);
 }
 
 void TProfile::_loadTutorial(const TRCMFile& f) {
-    tips = LoadRefs<std::shared_ptr<TTutorialTip>>(f, "profile::tutorial", "tip", FindTutorialTip);
+    tips = LoadRefs<std::shared_ptr<TTutorialTip>>(f, "profile::tutorial", "tip", FindTutorialTip,
+                                                   unknownIds.tips);
 }
 
 void TProfile::_loadPowerUps(const TRCMFile& f) {
@@ -101,8 +107,10 @@ int TProfile::_load(const std::string& id) {
     loadedId = id;
     const std::string path = ProfilesDir() + "/" + id + "/profile.dat";
     SavedFileState state = SavedFileState::Missing;
-    myFile = ReadSavedRcm(path, "profile", state);
+    myFile = ReadWithBackup(path, "profile", state);
     if (state == SavedFileState::Unreadable) SetAsideUnreadable(heldFiles, path);
+    const bool readable = myFile->getGroup({"profile", ""}) != nullptr;
+    if (readable) savedId = id;
 
     const TRCMFile& f = *myFile;
     _loadData(f);
@@ -120,7 +128,7 @@ int TProfile::_load(const std::string& id) {
         if (!name.empty())
             ProfileMessage("The profile " + id + " has no name in its file; it is called " + name);
     }
-    return state == SavedFileState::Readable ? 1 : 0;
+    return readable ? 1 : 0;
 }
 
 void TProfile::_loadLevel() {

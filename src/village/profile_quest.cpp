@@ -10,6 +10,12 @@
 #include "village/profile_lookups.h"
 
 namespace {
+std::string QuestLevelPath(int levelId) {
+    return gameDir + "data/levels/level-" + std::to_string(levelId) + ".txt";
+}
+
+int NextBackground(int n) { return n + 1 > 6 ? 0 : n + 1; }
+
 void HandLevelToGame(const std::shared_ptr<TLevel>& level) {
     auto& hook = GetProfileHooks().setGameLevel;
     if (level && hook) hook(level);
@@ -17,6 +23,7 @@ void HandLevelToGame(const std::shared_ptr<TLevel>& level) {
 }  // namespace
 
 int TProfile::QUEST_End() {
+    levelWon = false;
     actScreen = 0;
     return 0;
 }
@@ -55,8 +62,9 @@ int TProfile::QUEST_LoadActPuzzle() {
 }
 
 int TProfile::QUEST_LoadActLevel() {
-    const std::string path = gameDir + "data/levels/level-" + std::to_string(questLevelId) + ".txt";
-    questLevel = LoadLevel(path);
+    levelWon = false;
+    nextQuestLevel = nullptr;
+    questLevel = LoadLevel(QuestLevelPath(questLevelId));
     if (!questLevel || !questLevel->IsPresent()) {
         questLevel = nullptr;
         return 0;
@@ -97,6 +105,7 @@ int TProfile::QUEST_StartNew() {
     bluePrints.clear();
     items.clear();
     unlockedItems.clear();
+    unknownIds = {};
     QUEST_LoadActLevel();
     ResetPowerUps();
     for (int& r : res) r = 0;
@@ -106,10 +115,23 @@ int TProfile::QUEST_StartNew() {
 
 int TProfile::QUEST_NextLevel() {
     questLevelId += 1;
-    backGroundN += 1;
-    if (backGroundN > 6) backGroundN = 0;
+    backGroundN = NextBackground(backGroundN);
     QUEST_LoadActLevel();
     return questLevel ? SCREEN_LAND : SCREEN_OUTRO;
+}
+
+int TProfile::QUEST_LevelWon() {
+    levelWon = true;
+    nextQuestLevel = LoadLevel(QuestLevelPath(questLevelId + 1));
+    if (nextQuestLevel && !nextQuestLevel->IsPresent()) nextQuestLevel = nullptr;
+    return 0;
+}
+
+TProfile::QuestStep TProfile::_stepToSave() const {
+    if (!levelWon) return {questLevelId, backGroundN, actScreen, questLevel};
+    // Where QUEST_NextLevel leads: the village before the next level, or, at
+    // the end of the quest, no quest in progress.
+    return {questLevelId + 1, NextBackground(backGroundN), nextQuestLevel ? SCREEN_LAND : 0, nextQuestLevel};
 }
 
 int TProfile::QUEST_RestartLevel() {

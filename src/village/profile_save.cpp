@@ -1,4 +1,6 @@
 // Writing a profile folder: "profile.dat" and "level.txt".
+#include <algorithm>
+
 #include "frame/rcm.h"
 #include "match3/level.h"
 #include "match3/powerup.h"
@@ -11,13 +13,21 @@
 namespace {
 
 // Writes a list as "<group>::i" = count and "<group>::<key>N" = value(N),
-// N from 1; empty references are left out.
+// N from 1; empty references are left out. The ids the catalogues did not
+// know follow, unless a known element now carries the same id.
 template <typename List, typename Value>
 void SaveList(TRCMFile& f, const std::string& countPath, const std::string& entryPath, const List& list,
-              Value value) {
-    int n = 0;
+              const std::vector<int>& unknown, Value value) {
+    std::vector<int> ids;
     for (const auto& x : list)
-        if (x) f.setFloat(entryPath + std::to_string(++n), static_cast<float>(value(*x)));
+        if (x) ids.push_back(value(*x));
+    const size_t known = ids.size();
+    for (int id : unknown)
+        if (std::find(ids.begin(), ids.begin() + static_cast<std::ptrdiff_t>(known), id) ==
+            ids.begin() + static_cast<std::ptrdiff_t>(known))
+            ids.push_back(id);
+    int n = 0;
+    for (int id : ids) f.setFloat(entryPath + std::to_string(++n), static_cast<float>(id));
     f.setFloat(countPath, static_cast<float>(n));
 }
 
@@ -27,9 +37,10 @@ bool TProfile::_mayOverwrite(const std::string& path) { return MayOverwrite(held
 
 void TProfile::_saveData(TRCMFile& f) const {
     f.setString("profile::data::name", name);
+    const QuestStep step = _stepToSave();
     const std::pair<const char*, int> numbers[] = {
-        {"level", questLevelId},  {"stage", stage},        {"cash", cash},
-        {"actScreen", actScreen}, {"highestLevel", highestLevel}, {"backgroundN", backGroundN},
+        {"level", step.levelId},  {"stage", stage},        {"cash", cash},
+        {"actScreen", step.actScreen}, {"highestLevel", highestLevel}, {"backgroundN", step.backGroundN},
         {"actPuzzleLevel", actPuzzleLevel}, {"res0", res[0]}, {"res1", res[1]},
         {"res2", res[2]},         {"res3", res[3]},
     };
@@ -49,13 +60,14 @@ void TProfile::_saveLevelDatas(TRCMFile& f) const {
 }
 
 bool TProfile::_saveLevel() {
-    if (!questLevel) {
+    const std::shared_ptr<TLevel> level = _stepToSave().level;
+    if (!level) {
         ProfileMessage("NO QUEST LEVEL");
         return true;
     }
     const std::string path = Folder() + "/level.txt";
     if (!_mayOverwrite(path)) return false;
-    if (!questLevel->Save(path)) {
+    if (!level->Save(path)) {
         ProfileMessage("The level could not be saved to " + path);
         return false;
     }
@@ -74,48 +86,64 @@ void TProfile::_savePowerUps(TRCMFile& f) const {
 }
 
 void TProfile::_saveBuildings(TRCMFile& f) const {
-    SaveList(f, "profile::items::i", "profile::items::item", items, [](const TLandItem& i) { return i.id; });
+    SaveList(f, "profile::items::i", "profile::items::item", items, unknownIds.items, [](const TLandItem& i) { return i.id; });
 }
 
 void TProfile::_saveUnlockedItems(TRCMFile& f) const {
     SaveList(f, "profile::unlockedItems::i", "profile::unlockedItems::item", unlockedItems,
-             [](const TLandItem& i) { return i.id; });
+             unknownIds.unlockedItems, [](const TLandItem& i) { return i.id; });
 }
 
 void TProfile::_saveBluePrints(TRCMFile& f) const {
     // The count's group is spelled in lower case, the entries in mixed case:
     // both land in one group because names match regardless of case.
-    SaveList(f, "profile::blueprints::i", "profile::bluePrints::blue", bluePrints,
+    SaveList(f, "profile::blueprints::i", "profile::bluePrints::blue", bluePrints, unknownIds.bluePrints,
              [](const TLandItem& i) { return i.puzzleId; });
 }
 
 void TProfile::_saveTutorial(TRCMFile& f) const {
-    SaveList(f, "profile::tutorial::i", "profile::tutorial::tip", tips,
+    SaveList(f, "profile::tutorial::i", "profile::tutorial::tip", tips, unknownIds.tips,
              [](const TTutorialTip& t) { return t.id; });
 }
 
 int TProfile::save() {
     ProfileMessage("SAVING PROFILE");
+    const std::string id = GetMyId();
+    if (id.empty()) {
+        // The empty id is the Profiles folder itself.
+        ProfileMessage("A profile without a name is not saved");
+        return 0;
+    }
     auto f = NewRCM();
     const std::string folder = Folder();
     if (FsFileType(ProfilesDir()) == 0) FsCreateDir(ProfilesDir());
-    if (FsFileType(folder) == 0 && !FsCreateDir(folder))
+    if (FsFileType(folder) == 0 && !FsCreateDir(folder)) {
         ProfileMessage("The profile folder " + folder + " could not be created");
+        return 0;
+    }
 
     _saveData(*f);
     _saveLevelDatas(*f);
-    const bool levelSaved = _saveLevel();
+    const std::string path = folder + "/profile.dat";
+    // A folder this profile was never read from nor saved to may hold another
+    // player's progress (a name used before): keep it before writing there.
+    const bool foreign = id != savedId && id != loadedId;
+    if (foreign && !KeepCopyAside(path, "old", "belonged to an earlier profile of that name")) return 0;
+    const bool levelSaved = (!foreign || KeepCopyAside(folder + "/level.txt", "old", "belonged to an "
+                                                       "earlier profile of that name")) &&
+                            _saveLevel();
     _savePowerUps(*f);
     _saveBluePrints(*f);
     _saveBuildings(*f);
     _saveUnlockedItems(*f);
     _saveTutorial(*f);
 
-    const std::string path = folder + "/profile.dat";
     if (!_mayOverwrite(path)) return 0;
+    BackUpBeforeSave(path, "profile");
     if (!f->save(path)) {
         ProfileMessage("The profile could not be saved to " + path);
         return 0;
     }
+    savedId = id;
     return levelSaved ? 1 : 0;
 }

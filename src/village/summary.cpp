@@ -119,6 +119,9 @@ void TLevelSummary::_prepareScore() {
         for (int i = 0; i < 4; i++)
             actProfile->res[i] = static_cast<int>(std::min<long long>(
                 static_cast<long long>(actProfile->res[i]) + resTotalInfo[i], 2000000000LL));
+        // The quest's own level is saved from now on as the step after it,
+        // so it is never continued and paid again.
+        if (level && level == actProfile->questLevel) actProfile->QUEST_LevelWon();
     }
     flyingRes.clear();
     const int now = SysMillisecs();
