@@ -77,10 +77,19 @@ void TBoard::_updateChipsFall() {
             TTile* t = level->At(r, c);
             if (auto chip = t->chip) chip->update();  // the local reference survives a KILL
             if (t->CheckFall(0)) FallChip(t);
-            if (RandInt(0, 1)) {
-                if (t->CheckFallLeft()) FallChipLeft(t);
-            } else {
-                if (t->CheckFallRight()) FallChipRight(t);
+            // A random side first, then the other: a chip that could slide and
+            // waited a frame might see its target filled from the far side and
+            // then rest there without ever having looked for a line.
+            const bool leftFirst = RandInt(0, 1) == 1;
+            for (bool left : {leftFirst, !leftFirst}) {
+                if (left && t->CheckFallLeft()) {
+                    FallChipLeft(t);
+                    break;
+                }
+                if (!left && t->CheckFallRight()) {
+                    FallChipRight(t);
+                    break;
+                }
             }
         }
     }
@@ -183,6 +192,19 @@ TTile* TBoard::GetTileByVector(const TTile* t, int dr, int dc) const {
     return (t && level) ? level->At(t->r + dr, t->c + dc) : nullptr;
 }
 
+int TBoard::RemoveRestingLines() {
+    if (!level) return 0;
+    int removed = 0;
+    for (auto& t : level->tile) {
+        if (!t->chip || t->chip->state != CHIP_RESTING || t->chip->pair) continue;
+        ChipList line = CheckMatch(t.get());
+        if (line.empty()) continue;
+        MatchChips(*level, line);
+        removed++;
+    }
+    return removed;
+}
+
 TMove TBoard::FindHint_Move(int r1, int c1, int r2, int c2) const {
     if (!level) return {};
     TTile* a = level->At(r1, c1);
@@ -190,6 +212,9 @@ TMove TBoard::FindHint_Move(int r1, int c1, int r2, int c2) const {
     if (!a || !b || a->chest || a->chain || b->chest || b->chain) return {};
     // A scroll chip cannot be swapped, so a move with one is no move.
     if (!a->chip || !b->chip || a->chip->isSpecialChip() || b->chip->isSpecialChip()) return {};
+    // Two equal chips change nothing: a line found there was lying already,
+    // and the real swap would bounce.
+    if (a->chip->id == b->chip->id) return {};
     std::swap(a->chip, b->chip);
     size_t n1 = CheckMatch(a).size(), n2 = CheckMatch(b).size();
     std::swap(a->chip, b->chip);

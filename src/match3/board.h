@@ -71,7 +71,11 @@ public:
     TTile* GetTileByVector(const TTile* t, int dr, int dc) const;
     static int TilesAreNeighbors(const TTile* a, const TTile* b);
     bool CanSwap(const TTile* a, const TTile* b) const;  // SwapTiles would start
-    // The swap (r1, c1) <-> (r2, c2) tested without moving anything.
+    // Removes every line lying among resting chips (a calm board holds none);
+    // the number of lines removed.
+    int RemoveRestingLines();
+    // The swap (r1, c1) <-> (r2, c2) tested without moving anything: it must
+    // form a new line (two equal chips never do).
     TMove FindHint_Move(int r1, int c1, int r2, int c2) const;
     // The first valid move from the top-left (up, down, left, right per cell).
     TMove FindAnyMove() const;

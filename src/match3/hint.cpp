@@ -2,6 +2,8 @@
 // shuffle of a board without moves.
 #include "match3/hint.h"
 
+#include <algorithm>
+
 #include "effects/captions.h"
 #include "frame/screen.h"
 #include "match3/board_fx.h"
@@ -130,13 +132,22 @@ void Shuffle(TMainGame& game) {
         if (auto chip = t->chip) chip->FlyOut();
     }
     HideHint(game);
-    game.shuffleTime = SysMillisecs() + SHUFFLE_PAUSE_MS;
+    // The hourglass waits through the pause and goes on afterwards.
+    const int now = SysMillisecs();
+    game.hourglassLeftAtShuffle = game.state == M3_HOURGLASS ? std::max(0, game.hourGlassTime - now) : 0;
+    game.shuffleTime = now + SHUFFLE_PAUSE_MS;
     game.state = M3_SHUFFLING;
 }
 
 void _update_STATE_Shuffle(TMainGame& game) {
-    if (SysMillisecs() <= game.shuffleTime) return;
+    const int now = SysMillisecs();
+    if (now <= game.shuffleTime) return;
     game.state = M3_PLAYING;
+    if (game.hourglassLeftAtShuffle > 0) {
+        game.hourGlassTime = now + game.hourglassLeftAtShuffle;
+        game.hourglassLeftAtShuffle = 0;
+        game.state = M3_HOURGLASS;
+    }
     TLevel* level = game.level();
     if (!level) return;
     // Not checked for lines or moves: lines go as the chips come to rest,

@@ -13,9 +13,10 @@
 
 class TRCMFile;
 
-// Limits of a board the screen can show; larger sizes refuse the level.
-constexpr int LEVEL_MAX_ROWS = 16;
-constexpr int LEVEL_MAX_COLS = 20;
+// True when a board of rows x cols, with its frame, fits on the match-3
+// screen without running under the resource counters, the time bar or the
+// power-up bar (at most 20 columns; 10 rows, or 11 for 1 or 2 columns).
+bool LevelBoardFits(int rows, int cols);
 
 class TLevel {
 public:
@@ -84,11 +85,16 @@ public:
     int CountScrollChips() const;
     // True when the level has a board (a missing, empty or refused file has none).
     bool IsPresent() const { return rows > 0 && cols > 0; }
+    // Tiles no chip can ever reach from a creator, row by row: once emptied
+    // they stay empty until a shuffle.
+    std::vector<std::pair<int, int>> UnfedCells() const;
 
 private:
     std::shared_ptr<TRCMFile> _saveAll() const;
     void _makeEmptyBoard();
     void _checkPlayable();
+    // Prints the designs that cannot be won by play (the level still loads).
+    void _reportDesignFaults() const;
     void _refuse(const std::string& why);
 };
 

@@ -1,6 +1,7 @@
 // Reading and writing a level file. Bad data never stops the game: each
 // problem is printed and the reader goes on with a default; a level that
 // cannot be played is refused (0 x 0) with a message.
+#include <algorithm>
 #include <cstdio>
 #include <set>
 
@@ -59,6 +60,7 @@ void TLevel::_LoadFrom(const TRCMFile& f) {
     _loadCreators(f);
     Init();
     if (IsPresent()) _checkPlayable();
+    if (IsPresent()) _reportDesignFaults();
 }
 
 void TLevel::_refuse(const std::string& why) {
@@ -85,6 +87,10 @@ void TLevel::_makeEmptyBoard() {
 }
 
 void TLevel::_checkPlayable() {
+    if (std::none_of(tile.begin(), tile.end(), [](const std::shared_ptr<TTile>& t) { return t->id != 0; })) {
+        _refuse("the board has no tile (every tile id is 0)");
+        return;
+    }
     if (!availableChips.empty()) return;
     // Repair: new chips are drawn from the ordinary kinds lying on the board.
     std::set<int> seen;
@@ -130,11 +136,11 @@ void TLevel::_loadData(const TRCMFile& f) {
     tilesAtStart = Get(f, "level::data::tilesAtStart");
     for (int i = 0; i < 4; i++) res[i] = Get(f, "level::data::res" + std::to_string(i));
     bool anySize = rows != 0 || cols != 0 || (f._grupa && !f._grupa->_listaGrup.empty());
-    if (rows < 1 || cols < 1 || rows > LEVEL_MAX_ROWS || cols > LEVEL_MAX_COLS) {
+    if (!LevelBoardFits(rows, cols)) {
         if (anySize)
-            _refuse("board size " + std::to_string(rows) + " x " + std::to_string(cols) + " is outside 1..." +
-                    std::to_string(LEVEL_MAX_ROWS) + " rows and 1..." + std::to_string(LEVEL_MAX_COLS) +
-                    " columns");
+            _refuse("board size " + std::to_string(rows) + " x " + std::to_string(cols) +
+                    " does not fit between the resource counters, the time bar and the power-up bar"
+                    " (at most 20 columns and 10 rows, 11 rows for 1 or 2 columns)");
         rows = cols = 0;
     }
     _makeEmptyBoard();

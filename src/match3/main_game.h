@@ -77,6 +77,7 @@ public:
     int tilesFree = 0;
     int scrollsFree = 0;
     int shuffleTime = 0;
+    int hourglassLeftAtShuffle = 0;  // ms of hourglass left when a shuffle began
     std::shared_ptr<THint> tempHint;
     int movesChecked = 0;  // the calm board was searched for a move (until something moves)
 

@@ -73,6 +73,7 @@ void TMainGame::SetData(const std::shared_ptr<TLevel>& newLevel) {
     holded = 0;
     hint.reset();
     tempHint.reset();
+    hourglassLeftAtShuffle = 0;
     if (!newLevel) return;
     for (int n = 0; n < 4; n++) {
         res[n]->dv = res[n]->v = newLevel->res[n];

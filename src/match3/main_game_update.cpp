@@ -64,15 +64,23 @@ void TMainGame::_update_STATE_Normal(int clock) {
     if (hooks.checkTips) hooks.checkTips();
     if (clock == 1) _updateTime();
     _updatePowerUps();
+    // Two chips in a swap rest in their cells but are on the move: the move
+    // search cannot see them, so the board is not calm yet.
+    if (!board.isCalm()) board.nothingHappens = 0;
+    // A line still lying on a calm board goes first (its chips start moving).
+    if (board.nothingHappens && board.RemoveRestingLines() > 0) board.nothingHappens = 0;
     if (board.nothingHappens == 0) {
         _dropHintsOnMotion();
         ResetHint();
-    } else {
-        CHECK_MOVES();
+        return;
     }
-    // A loss may have ended the level in this frame already. A shuffle
-    // started just now gives way to the win.
-    if (state != M3_WON && !fadedOut() && tilesFree && scrollsFree && board.nothingHappens) Win();
+    // A won board is never searched for moves nor thrown off. A loss may have
+    // ended the level in this frame already.
+    if (tilesFree && scrollsFree) {
+        if (state != M3_WON && !fadedOut()) Win();
+        return;
+    }
+    CHECK_MOVES();
 }
 
 // States 3, 5, 6, 8 and 9: the board and the clock run; hints, the picked

@@ -64,6 +64,43 @@ int MoveWorth(const TBoard& board, const TMove& move) {
     return worth;
 }
 
+namespace {
+
+// What the player sees of the board: every cell's tile, chip, chain and chest.
+std::vector<int> BoardPicture(const TBoard& board) {
+    std::vector<int> picture;
+    for (auto& t : board.level->tile) {
+        picture.push_back(t->id);
+        picture.push_back(t->chip ? t->chip->id : 0);
+        picture.push_back(t->chain * 2 + (t->chest != 0 ? 1 : 0));
+    }
+    return picture;
+}
+
+bool SameMove(const TMove& a, const TMove& b) {
+    return (a.tile1 == b.tile1 && a.tile2 == b.tile2) || (a.tile1 == b.tile2 && a.tile2 == b.tile1);
+}
+
+}  // namespace
+
+std::vector<TMove> TVirtualPlayer::untriedMoves() {
+    if (BoardPicture(game.board) != boardAtLastMove) triedOnThisBoard.clear();
+    std::vector<TMove> found = SearchPlayerMoves(game.board);
+    auto tried = [this](const TMove& m) {
+        return std::any_of(triedOnThisBoard.begin(), triedOnThisBoard.end(),
+                           [&m](const TMove& t) { return SameMove(m, t); });
+    };
+    std::vector<TMove> fresh;
+    for (auto& m : found)
+        if (!tried(m)) fresh.push_back(m);
+    // Every move bounced on this very board: start over rather than stand still.
+    if (fresh.empty() && !found.empty()) {
+        triedOnThisBoard.clear();
+        return found;
+    }
+    return fresh;
+}
+
 bool TVirtualPlayer::mayMove() const {
     const int s = game.state;
     return (s == M3_PLAYING || s == M3_HOURGLASS) && !game.fadedOut() && game.level() && game.board.isCalm();
@@ -92,7 +129,7 @@ void TVirtualPlayer::frame() {
     if (++calmFrames < lookFrames) return;
     calmFrames = 0;
     if (powerUps.plan(game, gesture)) return;
-    const std::vector<TMove> found = SearchPlayerMoves(game.board);
+    const std::vector<TMove> found = untriedMoves();
     TMove best;
     int top = -1;
     int ties = 0;
@@ -111,7 +148,10 @@ void TVirtualPlayer::frame() {
         planClicks(bomb, bomb);
         return;
     }
-    if (best) plan(best);  // without any move the game reshuffles the board
+    if (!best) return;  // without any move the game reshuffles the board
+    boardAtLastMove = BoardPicture(game.board);
+    triedOnThisBoard.push_back(best);
+    plan(best);
 }
 
 void TVirtualPlayer::plan(const TMove& move) {

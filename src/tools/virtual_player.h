@@ -45,6 +45,13 @@ private:
     int calmFrames = 0;
     int moves = 0;
     bool buttonDown = false;
+    // The board as it was at the last move, and the moves made on it since:
+    // a move that bounced left the board as it was and is not tried again.
+    std::vector<int> boardAtLastMove;
+    std::vector<TMove> triedOnThisBoard;
+
+    // The moves not yet tried on the board as it is now.
+    std::vector<TMove> untriedMoves();
 
     bool mayMove() const;
     void plan(const TMove& move);

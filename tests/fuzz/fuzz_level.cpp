@@ -59,6 +59,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             if (TMove m = board.FindAnyMove()) board.SwapTiles(m.tile1, m.tile2);
         }
         board.update();
+        if (board.isCalm()) board.RemoveRestingLines();
     }
     board.SetLevel(nullptr);
     ClearFlyingChips();

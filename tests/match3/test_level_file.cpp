@@ -244,3 +244,47 @@ TEST_F(LevelFile, ColumnFreeUpLooksForABlockBeforeAChip) {
     EXPECT_EQ(l.NoTile(-1, 0), 1);
     EXPECT_EQ(l.NoTile(0, 0), 0);
 }
+
+TEST_F(LevelFile, BoardsMustFitBetweenTheCountersTheTimeBarAndThePowerUpBar) {
+    EXPECT_TRUE(LevelBoardFits(1, 1));
+    EXPECT_TRUE(LevelBoardFits(10, 20));
+    EXPECT_FALSE(LevelBoardFits(10, 21)) << "wider than the play area";
+    EXPECT_TRUE(LevelBoardFits(11, 2));
+    EXPECT_FALSE(LevelBoardFits(11, 3)) << "the frame runs under the resource counters";
+    EXPECT_FALSE(LevelBoardFits(12, 1)) << "into the power-up bar";
+    EXPECT_FALSE(LevelBoardFits(0, 4));
+
+    LevelSpec s;
+    s.tiles.assign(11, "11111111");
+    std::string out = Captured([&] { Load(s); });
+    EXPECT_FALSE(board.level->IsPresent());
+    EXPECT_NE(out.find("board size 11 x 8 does not fit"), std::string::npos) << out;
+
+    s.tiles.assign(10, "11111111");
+    s.creators = {{0, 0}, {0, 1}, {0, 2}, {0, 3}, {0, 4}, {0, 5}, {0, 6}, {0, 7}};
+    out = Captured([&] { Load(s); });
+    EXPECT_TRUE(board.level->IsPresent());
+    EXPECT_EQ(out, "");
+}
+
+TEST_F(LevelFile, DesignsThatCannotBeWonAreReportedAndStillLoad) {
+    // Column 2 has no creator and is open at the top; the cell under the
+    // hole in column 1 is fed from the side.
+    LevelSpec s;
+    s.tiles = {"1.1", "111", "111"};
+    s.chips = {"A.B", "CSD", "EFA"};
+    s.chains = {"000", "010", "000"};
+    s.creators = {{0, 0}};
+    std::string out = Captured([&] { Load(s); });
+    EXPECT_TRUE(board.level->IsPresent());
+    EXPECT_NE(out.find("scroll chip at row 1, column 1 is chained"), std::string::npos) << out;
+    EXPECT_NE(out.find("no creator feeds column 2 at rows 0, 1, 2;"), std::string::npos) << out;
+    EXPECT_EQ(out.find("column 1"), out.find("column 1 is chained")) << "column 1 is fed diagonally";
+    EXPECT_EQ(board.level->UnfedCells(), (std::vector<std::pair<int, int>>{{0, 2}, {1, 2}, {2, 2}}));
+
+    s.tiles = {"...", "...", "..."};
+    s.chains.clear();
+    out = Captured([&] { Load(s); });
+    EXPECT_FALSE(board.level->IsPresent());
+    EXPECT_NE(out.find("no tile"), std::string::npos) << out;
+}

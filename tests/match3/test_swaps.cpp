@@ -83,6 +83,30 @@ TEST_F(Swaps, FiveInALineMakesTheBombChip) {
     EXPECT_EQ(ChipId(1, 2), 101);
 }
 
+TEST_F(Swaps, FourInALineMakesNoBombChip) {
+    LevelSpec s;
+    s.tiles = {"1111", "1111"};
+    s.chips = {"CDAD", "AABA"};
+    Load(s);
+    ASSERT_TRUE(board.SwapTiles(T(0, 2), T(1, 2)));
+    ASSERT_TRUE(RunUntilCalm());
+    EXPECT_EQ(board.level->score, 40);  // all four destroyed
+    EXPECT_EQ(CountSound("show-dynamite"), 0);
+    EXPECT_EQ(ChipRows(), (std::vector<std::string>{"....", "CDBD"}));
+}
+
+TEST_F(Swaps, TOfFiveMakesTheBombChip) {
+    LevelSpec s;
+    s.tiles = {"1111", "1111", "1111", "1111"};
+    s.chips = {"CACD", "DADC", "ABAD", "CACD"};
+    Load(s);
+    ASSERT_TRUE(board.SwapTiles(T(2, 1), T(3, 1)));
+    ASSERT_TRUE(RunUntilCalm());
+    EXPECT_EQ(board.level->score, 40);
+    EXPECT_EQ(ChipId(2, 1), 101);  // the swapped chip at the T's joint
+    EXPECT_EQ(ChipRows(), (std::vector<std::string>{"...D", "C.CC", "DXDD", "CBCD"}));
+}
+
 TEST_F(Swaps, TwoLinesThroughBothChipsScoreTogether) {
     LevelSpec s;
     s.tiles = {"111", "111"};
