@@ -50,7 +50,7 @@ void InstallRunTools(const CommandLine& cl) {
     if (!cl.replay.empty() && !StartReplay(cl.replay)) EndProgram(1);
     if (cl.frames > 0) {
         const long limit = cl.frames;
-        AddAfterFrameHook([limit] {
+        AddAfterAnyFrameHook([limit] {
             if (FrameCount() >= limit) EndProgram(0);
         });
     }

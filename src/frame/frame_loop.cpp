@@ -25,9 +25,20 @@ std::vector<std::function<void()>>& ExitHooks() {
     return hooks;
 }
 
-std::vector<std::function<void()>>& AfterFrameHooks() {
-    static std::vector<std::function<void()>> hooks;
+struct AfterFrameHook {
+    std::function<void()> hook;
+    bool alsoWhilePaused = false;
+};
+
+std::vector<AfterFrameHook>& AfterFrameHooks() {
+    static std::vector<AfterFrameHook> hooks;
     return hooks;
+}
+
+void RunAfterFrameHooks(bool paused) {
+    for (auto& h : AfterFrameHooks()) {
+        if (!paused || h.alsoWhilePaused) h.hook();
+    }
 }
 
 bool AltDown() { return InKeyDown(KEY_LALT) || InKeyDown(KEY_RALT); }
@@ -46,7 +57,17 @@ FrameHooks& GetFrameHooks() {
 
 long FrameCount() { return framesPresented; }
 
-void AddAfterFrameHook(std::function<void()> hook) { AfterFrameHooks().push_back(std::move(hook)); }
+void AddAfterFrameHook(std::function<void()> hook) { AfterFrameHooks().push_back({std::move(hook), false}); }
+
+void AddAfterAnyFrameHook(std::function<void()> hook) {
+    AfterFrameHooks().push_back({std::move(hook), true});
+}
+
+void PresentPausedFrame() {
+    GfxFlip(-1);
+    ++framesPresented;
+    RunAfterFrameHooks(true);
+}
 
 void AddExitHook(std::function<void()> hook) { ExitHooks().push_back(std::move(hook)); }
 
@@ -99,7 +120,7 @@ void FinishFrame() {
     GfxFlip(-1);
     ++framesPresented;
     GfxCls();
-    for (auto& hook : AfterFrameHooks()) hook();
+    RunAfterFrameHooks(false);
 }
 
 void SaveAll() {

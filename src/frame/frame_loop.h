@@ -37,11 +37,18 @@ struct FrameHooks {
 };
 FrameHooks& GetFrameHooks();
 
-// Called after every presented frame, in the order added (the virtual
-// player, replays, the frame limit).
+// Called after every presented frame of a screen, in the order added (the
+// virtual player, replays, the frame limit).
 void AddAfterFrameHook(std::function<void()> hook);
+// Called after every presented frame, the paused screen's frames included:
+// a replay must be able to bring the focus back and a frame limit must end
+// a paused run.
+void AddAfterAnyFrameHook(std::function<void()> hook);
+// Presents a frame of the paused screen: it counts as a frame, and only the
+// hooks added with AddAfterAnyFrameHook run after it.
+void PresentPausedFrame();
 
-// Frames presented since start-up.
+// Frames presented since start-up, the paused screen's frames included.
 long FrameCount();
 
 extern Image frameLeft;

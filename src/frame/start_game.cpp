@@ -12,7 +12,8 @@
 
 void StartGame(const StartOptions& opts) {
     SetupUserDir();
-    RandSeed(opts.seedGiven ? opts.seed : SysMillisecs());
+    // Without --seed every session deals different boards.
+    RandSeed(opts.seedGiven ? opts.seed : RandFreshSeed());
     InSetCursorVisible(false);
 
     options.LoadSettings();

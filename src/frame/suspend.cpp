@@ -29,7 +29,9 @@ void SuspendLoop() {
         const int x = 512 - GfxTextWidth(suspendText) / 2;
         const int y = 384 - GfxTextHeight(suspendText) / 2;
         GfxDrawText(suspendText, static_cast<float>(x), static_cast<float>(y));
-        GfxFlip(-1);
+        // Counted as a frame, so that a replay brings the focus back at the
+        // frame it came back in the recording, and --frames ends a paused run.
+        PresentPausedFrame();
         if (SysAppTerminate()) EndProgram(0);
     } while (SysAppSuspended());
     if (hooks.soundResume) hooks.soundResume();

@@ -47,4 +47,10 @@ void TDeltaTime::Update() {
     }
 }
 
+void TDeltaTime::RestartFpsCount() {
+    CheckTime = CurrTime + 1000;
+    CurrFps = 0;
+    FPSCounter = 0;
+}
+
 const std::vector<TDeltaTime*>& TDeltaTime::AllTimers() { return Timers(); }

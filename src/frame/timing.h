@@ -12,7 +12,7 @@ public:
     int CurrFps = 0;
     int FPSCounter = 0;
     int CurrTime = 0;
-    int CheckTime = 0;
+    int CheckTime = -1;  // below any clock value: the first tick starts the first second
 
     TDeltaTime();
     TDeltaTime(const TDeltaTime&) = delete;
@@ -25,6 +25,9 @@ public:
     virtual int FPS() const { return CurrFps; }
     virtual float CurrDelta() const { return static_cast<float>(ElapsedTime) / dDelta; }
     virtual void SetFPS(float fps);
+    // Starts a new second of counting with nothing counted; FPS reads 0 until
+    // it is over. Ticks that flush a pause are no frames.
+    void RestartFpsCount();
 
     static const std::vector<TDeltaTime*>& AllTimers();
 };

@@ -1,4 +1,5 @@
 // The settings file and the display.
+#include <algorithm>
 #include <cstdio>
 
 #include "frame/frame_loop.h"
@@ -15,11 +16,14 @@ void TOptions::LoadSettings() {
     const std::string path = SettingsPath();
     if (FsFileType(path) == 0) SaveSettings();
     auto file = LoadRCM(path);
-    fullscreen = static_cast<int>(file->getFloat("settings::fullscreen"));
-    mouse.isCustom = static_cast<int>(file->getFloat("settings::customMouse"));
-    ratio = static_cast<int>(file->getFloat("settings::ratio"));
-    soundVol = file->getFloat("settings::soundVolume");
-    musicVol = file->getFloat("settings::musicVolume");
+    // Whole numbers are truncated and clamped to the int range; a hand-edited
+    // 1e20 must not overflow the conversion.
+    fullscreen = file->getInt("settings::fullscreen");
+    mouse.isCustom = file->getInt("settings::customMouse");
+    ratio = file->getInt("settings::ratio");
+    // Volumes keep their fraction (7.9 stays 7.9) but stay on the slider.
+    soundVol = std::clamp(file->getFloat("settings::soundVolume"), 0.0f, 10.0f);
+    musicVol = std::clamp(file->getFloat("settings::musicVolume"), 0.0f, 10.0f);
     SetVolumes();
 }
 
@@ -28,8 +32,8 @@ bool TOptions::SaveSettings() {
     file->setFloat("settings::fullscreen", static_cast<float>(fullscreen));
     file->setFloat("settings::customMouse", static_cast<float>(mouse.isCustom));
     file->setFloat("settings::ratio", static_cast<float>(ratio));
-    file->setFloat("settings::soundVolume", static_cast<float>(static_cast<int>(soundVol)));
-    file->setFloat("settings::musicVolume", static_cast<float>(static_cast<int>(musicVol)));
+    file->setFloat("settings::soundVolume", static_cast<float>(RcmTruncate(soundVol)));
+    file->setFloat("settings::musicVolume", static_cast<float>(RcmTruncate(musicVol)));
     const bool saved = file->save(SettingsPath());
     if (!saved) std::printf("Could not save the settings to %s\n", SettingsPath().c_str());
     return saved;

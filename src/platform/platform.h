@@ -214,6 +214,9 @@ void FsSetSpecialFolderOverride(const std::string& path);
 // System
 // ---------------------------------------------------------------------------
 int SysMillisecs();
+// With the fixed-step clock: moves the clock on by ms at once, as a stall
+// would (tests); without it the call does nothing.
+void SysAdvanceFixedClock(int ms);
 void SysPoll();
 bool SysAppSuspended();
 bool SysAppTerminate();  // a close request, reported once
@@ -229,3 +232,5 @@ std::string SysRequestFile(const std::string& title, const std::string& filter, 
 int RandInt(int lo, int hi);          // both ends included
 float RandFloat(float lo, float hi);  // lo <= r < hi
 void RandSeed(int n);
+// A seed drawn from the system's entropy and the clock, different every run.
+int RandFreshSeed();

@@ -1,5 +1,6 @@
 // One generator for the whole game. The mapping to ranges is our own, so a
 // seed gives the same numbers with any standard library.
+#include <chrono>
 #include <random>
 
 #include "platform/platform.h"
@@ -13,6 +14,16 @@ std::mt19937& Generator() {
 }  // namespace
 
 void RandSeed(int n) { Generator().seed(static_cast<std::mt19937::result_type>(n)); }
+
+int RandFreshSeed() {
+    // The clock is mixed in for systems whose random_device is deterministic.
+    const auto now = static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
+    std::seed_seq seq{std::random_device{}(), std::random_device{}(), static_cast<unsigned>(now),
+                      static_cast<unsigned>(now >> 32)};
+    std::uint32_t seed = 0;
+    seq.generate(&seed, &seed + 1);
+    return static_cast<int>(seed & 0x7fffffffU);  // a seed --seed can repeat
+}
 
 int RandInt(int lo, int hi) {
     if (lo > hi) {

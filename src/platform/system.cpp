@@ -17,6 +17,7 @@ namespace {
 bool gSuspended = false;
 bool gCloseRequested = false;
 std::int64_t gFlips = 0;
+std::int64_t gFixedClockExtraMs = 0;  // stalls simulated by tests
 Uint64 gStart = 0;
 
 bool OnPath(const char* program) {
@@ -114,6 +115,7 @@ void SysResetState() {
     gSuspended = false;
     gCloseRequested = false;
     gFlips = 0;
+    gFixedClockExtraMs = 0;
     gStart = SDL_GetPerformanceCounter();
 }
 
@@ -121,13 +123,20 @@ void SysOnFlip() { ++gFlips; }
 
 int SysMillisecs() {
     if (PlatformConfigRef().fixedStep) {
-        return static_cast<int>(gFlips * 1000 / 60);  // whole frames: 60 flips are exactly 1000 ms
+        // Whole frames: 60 flips are exactly 1000 ms.
+        return static_cast<int>(gFlips * 1000 / 60 + gFixedClockExtraMs);
     }
     if (gStart == 0) {
         gStart = SDL_GetPerformanceCounter();
     }
     const double ticks = static_cast<double>(SDL_GetPerformanceCounter() - gStart);
     return static_cast<int>(ticks * 1000.0 / static_cast<double>(SDL_GetPerformanceFrequency()));
+}
+
+void SysAdvanceFixedClock(int ms) {
+    if (PlatformConfigRef().fixedStep) {
+        gFixedClockExtraMs += ms;
+    }
 }
 
 void SysSetSuspended(bool suspended) { gSuspended = suspended; }

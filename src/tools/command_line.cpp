@@ -106,8 +106,10 @@ bool ParseCommandLine(const std::vector<std::string>& args, CommandLine& out, st
             return false;
         }
     }
-    if (!out.record.empty() && !out.replay.empty()) {
-        error = "--record and --replay cannot be used together";
+    // Recording a replay writes its events again, stamped with the frames
+    // they took effect in; it must not overwrite the file being replayed.
+    if (!out.record.empty() && out.record == out.replay) {
+        error = "--record and --replay name the same file";
         return false;
     }
     return true;

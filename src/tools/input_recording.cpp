@@ -1,5 +1,6 @@
 #include "tools/input_recording.h"
 
+#include <cmath>
 #include <cstdio>
 #include <memory>
 #include <sstream>
@@ -8,6 +9,10 @@
 
 namespace {
 constexpr const char* kHeader = "brambleton-input 1";
+
+// Positions far beyond any screen are damage: the game turns the mouse
+// position into whole pixels, and 3e38 has no int.
+bool OnAnyScreen(float v) { return std::isfinite(v) && std::fabs(v) < 1e6f; }
 }  // namespace
 
 std::string FormatRecording(const std::vector<RecordedEvent>& events) {
@@ -36,7 +41,8 @@ bool ParseRecording(const std::string& text, std::vector<RecordedEvent>& events,
         RecordedEvent r;
         int kind = -1;
         if (!(fields >> r.frame >> kind >> r.event.x >> r.event.y >> r.event.code) || kind < 0 ||
-            kind > static_cast<int>(InputEvent::Close) || r.frame < 0) {
+            kind > static_cast<int>(InputEvent::Close) || r.frame < 0 || !OnAnyScreen(r.event.x) ||
+            !OnAnyScreen(r.event.y)) {
             std::printf("Skipping bad line %d of the input recording\n", lineNo);
             continue;
         }
@@ -78,6 +84,6 @@ bool StartReplay(const std::string& path) {
         }
     };
     feed();
-    AddAfterFrameHook(feed);
+    AddAfterAnyFrameHook(feed);
     return true;
 }

@@ -50,3 +50,43 @@ if(XVFB_RUN)
     WRAPPER "${XVFB_RUN}|-a|-s|-screen 0 1280x800x24"
     SCREENSHOT ${E2E_DIR}/xvfb.png EXPECT_SIZE 1366x768)
 endif()
+
+# A run whose window loses the focus and gets it back: the pause lasts the
+# recorded frames, the game goes on afterwards (the click after the pause
+# acts), and a replay of that run's own recording gives the same picture.
+brambleton_e2e(focus_pause_record
+  ARGS --headless --fixed-step --seed 5 --frames 90 --user-dir ${E2E_DIR}/focus1
+       --replay ${CMAKE_CURRENT_SOURCE_DIR}/e2e/data/focus-pause.rec --record ${E2E_DIR}/focus.rec
+       --screenshot ${E2E_DIR}/focus1.png --gui ${SAMPLE_GUI}
+  EXPECT_OUTPUT "clicked: " SCREENSHOT ${E2E_DIR}/focus1.png)
+brambleton_e2e(focus_pause_replay
+  ARGS --headless --fixed-step --seed 5 --frames 90 --user-dir ${E2E_DIR}/focus2
+       --replay ${E2E_DIR}/focus.rec --screenshot ${E2E_DIR}/focus2.png --gui ${SAMPLE_GUI}
+  EXPECT_OUTPUT "clicked: " SCREENSHOT ${E2E_DIR}/focus2.png)
+add_test(NAME e2e_focus_pause_replays_identically
+  COMMAND ${CMAKE_COMMAND} -E compare_files ${E2E_DIR}/focus1.png ${E2E_DIR}/focus2.png)
+# A frame limit ends a run that is paused for good.
+brambleton_e2e(frame_limit_ends_a_paused_run
+  ARGS --headless --fixed-step --seed 5 --frames 60 --user-dir ${E2E_DIR}/focus3
+       --replay ${CMAKE_CURRENT_SOURCE_DIR}/e2e/data/focus-lost.rec --gui ${SAMPLE_GUI})
+set_tests_properties(e2e_focus_pause_record e2e_focus_pause_replay e2e_frame_limit_ends_a_paused_run
+  PROPERTIES TIMEOUT 60)
+set_tests_properties(e2e_focus_pause_record PROPERTIES FIXTURES_SETUP focus_recording)
+set_tests_properties(e2e_focus_pause_replay PROPERTIES FIXTURES_REQUIRED focus_recording
+  FIXTURES_SETUP focus_replay)
+set_tests_properties(e2e_focus_pause_replays_identically PROPERTIES FIXTURES_REQUIRED
+  "focus_recording;focus_replay" LABELS e2e)
+
+# Without --seed every run deals another board.
+foreach(run 1 2)
+  brambleton_e2e(unseeded_board_${run}
+    ARGS --level 1 --headless --fixed-step --frames 150 --user-dir ${E2E_DIR}/unseeded${run}
+         --screenshot ${E2E_DIR}/unseeded${run}.png
+    SCREENSHOT ${E2E_DIR}/unseeded${run}.png)
+  set_tests_properties(e2e_unseeded_board_${run} PROPERTIES FIXTURES_SETUP unseeded_${run})
+endforeach()
+# compare_files fails on different files: that is the outcome wanted.
+add_test(NAME e2e_unseeded_runs_deal_different_boards
+  COMMAND ${CMAKE_COMMAND} -E compare_files ${E2E_DIR}/unseeded1.png ${E2E_DIR}/unseeded2.png)
+set_tests_properties(e2e_unseeded_runs_deal_different_boards PROPERTIES WILL_FAIL TRUE LABELS e2e
+  FIXTURES_REQUIRED "unseeded_1;unseeded_2")

@@ -105,3 +105,22 @@ TEST_F(SettingsTest, SwitchingTheDisplaySavesTheSetting) {
     EXPECT_EQ(GfxVirtualWidth(), 1366);
     sideOffset = 0;
 }
+
+TEST_F(SettingsTest, NumbersBeyondAnyRangeAreClampedNotOverflowed) {
+    ASSERT_TRUE(FsSaveText("settings {\n\tfullscreen = 1e20\n\tcustomMouse = -1e20\n\tratio = 3e9\n"
+                           "\tsoundVolume = 1e20\n\tmusicVolume = -4.5\n}\n",
+                           userDir + "/data/settings.txt"));
+    options.LoadSettings();
+    // Anything but 0 means "on"; a huge number must not wrap to a negative one.
+    EXPECT_GT(options.fullscreen, 0);
+    EXPECT_GT(options.ratio, 0);
+    EXPECT_LT(mouse.isCustom, 0);
+    // The volumes stay on the slider's 0..10.
+    EXPECT_FLOAT_EQ(options.CountSoundVol(), 1.0f);
+    EXPECT_FLOAT_EQ(options.CountMusicVol(), 0.0f);
+    ASSERT_TRUE(options.SaveSettings());
+    auto file = LoadRCM(userDir + "/data/settings.txt");
+    EXPECT_FLOAT_EQ(file->getFloat("settings::soundVolume"), 10);
+    EXPECT_FLOAT_EQ(file->getFloat("settings::musicVolume"), 0);
+    mouse.isCustom = 0;
+}

@@ -117,3 +117,10 @@ TEST_F(TextFiles, TxtRefResolvesPathAndLine) {
     Write("txt/en/gui.txt", "Changed\n");
     EXPECT_EQ(TxtRef("[" + dir_ + "/txt/#LANG#/gui.txt|1]"), "Changed");
 }
+
+TEST(ShippedTexts, ACodeReferenceStartsAtTheWorkingDirectory) {
+    // The forms docs/data-files.md shows, against the game's own files.
+    EXPECT_NE(TxtRef("[game/txt/#LANG#/lose.txt|2]"), TXT_BEYOND);
+    EXPECT_EQ(TxtRef("[game/txt/#LANG#/lose.txt|2]"), TxtLine(LoadTxtFile("game/txt/en/lose.txt"), 2));
+    EXPECT_EQ(TxtRef("[txt/#LANG#/lose.txt|2]"), TXT_BEYOND);
+}

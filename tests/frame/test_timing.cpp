@@ -1,26 +1,37 @@
 // Frame timer, frame delta, the approach rule and screen fades.
 #include <gtest/gtest.h>
 
+#include "frame/frame_loop.h"
 #include "frame/globals.h"
 #include "frame/screen.h"
 #include "frame/timing.h"
+#include "support/headless_platform.h"
 
 namespace {
-// Drives a timer with a hand-made clock instead of SysMillisecs.
-struct ManualTimer : TDeltaTime {
-    int now = 0;
-    void Tick(int ms) {
-        now += ms;
-        CurrTime = now;
-        ElapsedTime = CurrTime - OldTime;
-        OldTime = CurrTime;
-        if (CheckTime < CurrTime) {
-            CheckTime = CurrTime + 1000;
-            CurrFps = FPSCounter;
-            FPSCounter = 0;
-        } else {
-            FPSCounter += 1;
-        }
+// The real timer on the headless platform's fixed-step clock: every flip is
+// 1000/60 ms, SysAdvanceFixedClock adds single milliseconds or a stall.
+class FrameTimer : public HeadlessPlatformTest {
+protected:
+    void SetUp() override {
+        HeadlessPlatformTest::SetUp();
+        // The global timer has run in earlier tests: give it the state of a
+        // new one.
+        const TDeltaTime fresh;
+        deltaTime.OldTime = fresh.OldTime;
+        deltaTime.ElapsedTime = fresh.ElapsedTime;
+        deltaTime.CurrTime = fresh.CurrTime;
+        deltaTime.CheckTime = fresh.CheckTime;
+        deltaTime.CurrFps = fresh.CurrFps;
+        deltaTime.FPSCounter = fresh.FPSCounter;
+        deltaTime.SetFPS(60);
+    }
+    void TearDown() override {
+        frameDelta = 1;
+        HeadlessPlatformTest::TearDown();
+    }
+    static void NextFrame() {
+        GfxFlip(0);
+        UpdateDelta();
     }
 };
 
@@ -56,25 +67,67 @@ TEST(DeltaTime, EveryTimerIsListedUntilDestroyed) {
     EXPECT_EQ(TDeltaTime::AllTimers().size(), before);
 }
 
-TEST(DeltaTime, DeltaIsOneAtSixtyAndTwoAtThirtyFramesPerSecond) {
-    ManualTimer timer;
-    timer.SetFPS(60);
-    timer.Tick(1000);
-    timer.ElapsedTime = 1000 / 60;  // 16 ms
-    EXPECT_NEAR(timer.CurrDelta(), 0.96f, 0.01f);
-    timer.ElapsedTime = 50;
-    EXPECT_FLOAT_EQ(timer.CurrDelta(), 3.0f);
+TEST_F(FrameTimer, DeltaIsTheFrameLengthInSixtiethsOfASecond) {
+    UpdateDelta();
+    NextFrame();  // 0 -> 16 ms
+    EXPECT_NEAR(frameDelta, 0.96f, 0.001f);
+    NextFrame();  // 16 -> 33 ms
+    EXPECT_NEAR(frameDelta, 1.02f, 0.001f);
+    SysAdvanceFixedClock(33);  // a frame at 30 per second
+    UpdateDelta();
+    EXPECT_NEAR(frameDelta, 1.98f, 0.001f);
+    SysAdvanceFixedClock(50);
+    UpdateDelta();
+    EXPECT_FLOAT_EQ(frameDelta, 3.0f);
 }
 
-TEST(DeltaTime, FpsIsZeroInTheFirstSecondThenCountsThePreviousSecond) {
-    ManualTimer timer;
-    timer.Tick(10);  // restarts the count: CheckTime = 1010
-    EXPECT_EQ(timer.FPS(), 0);
-    for (int i = 0; i < 99; ++i) timer.Tick(10);  // up to 1000 ms: 99 frames counted
-    EXPECT_EQ(timer.FPS(), 0);
-    timer.Tick(10);  // 1010: not past CheckTime yet
-    timer.Tick(10);  // 1020: the count restarts, this frame is not counted
-    EXPECT_EQ(timer.FPS(), 100);
+TEST_F(FrameTimer, AStallMovesTheGameOnByAtMostTenFrames) {
+    UpdateDelta();
+    SysAdvanceFixedClock(160);
+    UpdateDelta();
+    EXPECT_FLOAT_EQ(frameDelta, 9.6f);  // under the cap: kept
+    SysAdvanceFixedClock(3000);
+    UpdateDelta();
+    EXPECT_FLOAT_EQ(deltaTime.CurrDelta(), 180.0f);
+    EXPECT_FLOAT_EQ(frameDelta, MAX_FRAME_DELTA);
+    EXPECT_FLOAT_EQ(MAX_FRAME_DELTA, 10.0f);
+    NextFrame();  // and the next frame is an ordinary one again
+    EXPECT_LT(frameDelta, 1.1f);
+}
+
+TEST_F(FrameTimer, FpsCountsTheTicksOfTheSecondBeforeTheOneThatRestartsTheCount) {
+    TDeltaTime timer;
+    timer.Update();  // 0 ms: the first tick starts the first second, up to 1000 ms
+    for (int ms = 1; ms <= 1000; ++ms) {
+        SysAdvanceFixedClock(1);
+        timer.Update();
+        ASSERT_EQ(timer.FPS(), 0) << "still the first second at " << ms << " ms";
+    }
+    SysAdvanceFixedClock(1);
+    timer.Update();  // 1001 ms: past the second; this tick is not counted
+    EXPECT_EQ(timer.FPS(), 1000);
+    for (int ms = 1002; ms <= 2001; ++ms) {
+        SysAdvanceFixedClock(1);
+        timer.Update();
+    }
+    EXPECT_EQ(timer.FPS(), 1000) << "2001 ms still belongs to the second from 1001 ms";
+    SysAdvanceFixedClock(1);
+    timer.Update();
+    EXPECT_EQ(timer.FPS(), 1000);
+}
+
+TEST_F(FrameTimer, FpsReadsZeroInTheFirstSecondAfterStartUpThenSixty) {
+    // The end of start-up: the flush of the loading pause, all at 0 ms on
+    // the fixed-step clock.
+    TEkran()._prepareDelta();
+    for (int frame = 1; frame <= 60; ++frame) {
+        NextFrame();
+        ASSERT_EQ(deltaTime.FPS(), 0) << "frame " << frame;
+    }
+    NextFrame();  // 1016 ms
+    EXPECT_EQ(deltaTime.FPS(), 60);
+    for (int frame = 0; frame < 120; ++frame) NextFrame();
+    EXPECT_EQ(deltaTime.FPS(), 60);
 }
 
 TEST(Approach, MovesTowardTheTargetAndStopsThere) {

@@ -1,7 +1,10 @@
 // Layout of GUI objects: positions, pins, the four alignments, sizes taken
 // from atlas pieces.
+#include <algorithm>
+
 #include "gui/gui_util.h"
 #include "gui_test_util.h"
+#include "support/headless_platform.h"
 
 using guitest::FromText;
 
@@ -106,6 +109,62 @@ TEST_F(GuiLayout, MissingImagesLeaveObjectsWithoutImage) {
     const std::string missing = "TEXTURE NOT FOUND: " + dir.path + "noatlas.png";
     ASSERT_NE(out.find(missing), std::string::npos) << out;
     EXPECT_EQ(out.find(missing, out.find(missing) + 1), std::string::npos) << out;
+}
+
+TEST_F(GuiLayout, AnObjectPinnedToItselfStaysUnpinnedWhereItSaysItIs) {
+    auto gui = Load(R"(
+        OBJECT selfish { GFX = atlas.png|small POSITION = "30 40" ADDDIM = "5 5" PINTO = SELFISH }
+        OBJECT after { GFX = atlas.png|small POSITION = "1 1" PINTO = selfish })");
+    const TGuiObject& selfish = *gui->GetObject("selfish");
+    EXPECT_EQ(selfish.pinTo, nullptr);
+    ExpectRect(selfish, 35, 45, 35, 45);  // unpinned: centred on its corner
+    // Others may still pin to it, and it lists only them.
+    ASSERT_EQ(selfish.objects.size(), 1u);
+    EXPECT_EQ(selfish.objects[0], gui->GetObject("after").get());
+    ExpectRect(*gui->GetObject("after"), 36, 46, 46, 51);
+}
+
+namespace {
+const char* const kLayoutFont = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
+class GuiTextMeasure : public HeadlessPlatformTest {
+protected:
+    guitest::ScratchDir dir;
+};
+}  // namespace
+
+TEST_F(GuiTextMeasure, MeasuringATextKeepsTheCurrentFontForTheNextDrawing) {
+    if (FsFileType(kLayoutFont) != 1) GTEST_SKIP() << "no DejaVu font";
+    const Font small = GfxLoadFont(kLayoutFont, 12, 4);
+    ASSERT_TRUE(small);
+    GfxSetImageFont(small);
+    // Laying the object out measures its text in its own, large font.
+    auto gui = guitest::FromText(std::string("OBJECT t { TXT = \"HHHH\" POSITION = \"500 500\" FONT = ") +
+                                     kLayoutFont + "|96 }",
+                                 dir.path);
+    ASSERT_GT(gui->GetObject("t")->dim.h, 80);
+
+    GfxCls();
+    GfxSetColor(255, 255, 255);
+    GfxSetAlpha(1);
+    GfxSetBlend(GFX_BLEND_ALPHA);
+    GfxSetScale(1, 1);
+    GfxSetRotation(0);
+    GfxDrawText("HHHH", 10, 10);
+    const Pixmap pix = GfxGrabPixmap(0, 0, 400, 200);
+    int top = 200, bottom = -1, right = -1;
+    for (int y = 0; y < pix.h; ++y) {
+        for (int x = 0; x < pix.w; ++x) {
+            if (pix.rgba[(static_cast<size_t>(y) * pix.w + x) * 4] < 128) continue;
+            top = std::min(top, y);
+            bottom = std::max(bottom, y);
+            right = std::max(right, x);
+        }
+    }
+    ASSERT_GE(bottom, 0) << "nothing drawn";
+    // Drawn in the 12 px font: capitals under 12 px tall, four of them
+    // well under 100 px wide (the 96 px font gives some 280 px).
+    EXPECT_LT(bottom - top, 12);
+    EXPECT_LT(right, 100);
 }
 
 TEST(GuiAtlas, DescriptionFormat) {
