@@ -1,12 +1,15 @@
 # Whole runs of the match-3 game: the virtual player wins every level file
-# shipped in game/data/levels, and the start of level 1 as a picture.
+# shipped in game/data/levels on five seeds, and the start of level 1 as a picture.
 # (brambleton_e2e and E2E_DIR come from frame.tests.cmake, included first.)
 file(GLOB M3_LEVEL_FILES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/game/data/levels/level-*.txt)
 foreach(level_file ${M3_LEVEL_FILES})
   get_filename_component(level_name ${level_file} NAME_WE)
-  brambleton_e2e(autoplay_wins_${level_name}
-    ARGS --level ${level_file} --autoplay --headless --renderer null --fixed-step --seed 7 --user-dir ${E2E_DIR}/m3_${level_name}
-    EXPECT_OUTPUT "level result = 102")
+  foreach(seed 1 2 3 4 5)
+    brambleton_e2e(autoplay_wins_${level_name}_seed_${seed}
+      ARGS --level ${level_file} --autoplay --headless --renderer null --fixed-step --seed ${seed}
+           --user-dir ${E2E_DIR}/m3_${level_name}_${seed}
+      EXPECT_OUTPUT "level result = 102")
+  endforeach()
 endforeach()
 
 # The quest level by number, and a missing one.
