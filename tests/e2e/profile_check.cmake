@@ -69,3 +69,30 @@ foreach(r 0 1 2 3)
   endif()
 endforeach()
 message("profile ${files}: ${n} levels, stock ${sum}")
+
+# NEXT_LEVEL (optional): the last run won its level, so the profile must
+# stand in the village (6) before that level, and "level.txt" beside it must
+# be that level, not the won board.
+if(DEFINED NEXT_LEVEL)
+  string(REGEX MATCH "[\n\t ]level[ \t]*=[ \t]*([^\n]*)" line "${text}")
+  int_of("${CMAKE_MATCH_1}" saved_level)
+  string(REGEX MATCH "[\n\t ]actScreen[ \t]*=[ \t]*([^\n]*)" line "${text}")
+  int_of("${CMAKE_MATCH_1}" saved_screen)
+  if(NOT "${saved_level}" STREQUAL "${NEXT_LEVEL}" OR NOT "${saved_screen}" STREQUAL "6")
+    message(FATAL_ERROR "a won level saved as level '${saved_level}' on screen '${saved_screen}', "
+                        "expected level ${NEXT_LEVEL} in the village (6)")
+  endif()
+  get_filename_component(folder "${files}" DIRECTORY)
+  file(READ "${folder}/level.txt" saved_board)
+  file(READ "${CMAKE_CURRENT_LIST_DIR}/../../game/data/levels/level-${NEXT_LEVEL}.txt" next_source)
+  # The saved board's tiles are those of the next level as it starts.
+  foreach(which saved_board next_source)
+    string(REGEX MATCH "tile[ \t]*{[^}]*}" block "${${which}}")
+    string(REGEX REPLACE "[ \t\r\n]" "" block_${which} "${block}")
+  endforeach()
+  if(NOT block_saved_board OR NOT "${block_saved_board}" STREQUAL "${block_next_source}")
+    message(FATAL_ERROR "level.txt holds the tiles ${block_saved_board}, level ${NEXT_LEVEL} starts with "
+                        "${block_next_source}")
+  endif()
+  message("won level saved as level ${saved_level} in the village")
+endif()
