@@ -2,8 +2,9 @@
 // the list is read, completed and saved: nothing may crash.
 //
 // Input: one length byte n; the next n bytes are "profiles.dat", the rest is
-// split at the first byte 0 into "profile.dat" and "level.txt" of the
-// profile "ANN" (folder 65-78-78-).
+// split at the first two bytes 0 into "profile.dat", "level.txt" and the
+// backup "profile.dat.bak" of the profile "ANN" (folder 65-78-78-). A
+// missing list makes the folders be read; a damaged profile its backup.
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
@@ -47,11 +48,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string rest = input.substr(std::min(size, 1 + listSize));
     const size_t zero = rest.find('\0');
     const std::string profile = rest.substr(0, zero);
-    const std::string level = zero == std::string::npos ? std::string() : rest.substr(zero + 1);
+    const std::string after = zero == std::string::npos ? std::string() : rest.substr(zero + 1);
+    const size_t zero2 = after.find('\0');
+    const std::string level = after.substr(0, zero2);
+    const std::string backup = zero2 == std::string::npos ? std::string() : after.substr(zero2 + 1);
 
     const std::filesystem::path user = Root() / "user";
     std::filesystem::remove_all(user);
-    Write(user / "Profiles" / "profiles.dat", list);
+    if (!list.empty()) Write(user / "Profiles" / "profiles.dat", list);
+    if (!backup.empty()) Write(user / "Profiles" / "65-78-78-" / "profile.dat.bak", backup);
     Write(user / "Profiles" / "65-78-78-" / "profile.dat", profile);
     if (!level.empty()) Write(user / "Profiles" / "65-78-78-" / "level.txt", level);
     userDir = user.string();
