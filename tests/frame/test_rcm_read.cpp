@@ -294,3 +294,23 @@ TEST(RcmRead, PathsSplitAtEveryDoubleColon) {
     EXPECT_EQ(SplitRcmPath(""), (std::vector<std::string>{""}));
     EXPECT_EQ(SplitRcmPath("a:::b::"), (std::vector<std::string>{"a", ":b", ""}));
 }
+
+// Look-ups go through an index that grows with the lists: the first match in
+// list order must still win, whatever was added or removed in between.
+TEST(RcmLookup, TheFirstMatchWinsAsTheListsChange) {
+    TRCMFile file;
+    file.LoadFromText("g {\n\tKey = 1\n\tkey = 2\n}\n\ng {\n\tkey = 3\n}\n");
+    EXPECT_EQ(file.getInt("G::KEY"), 1);
+    for (int n = 0; n < 2000; n++) file.setFloat("g::k" + std::to_string(n), static_cast<float>(n));
+    file.setFloat("g::KEY", 9);  // changes the first match, adds nothing
+    EXPECT_EQ(file.getInt("g::key"), 9);
+    EXPECT_EQ(file.getInt("g::K1999"), 1999);
+    TRCMGroup* g = file._grupa->getGroup("g");
+    ASSERT_NE(g, nullptr);
+    g->_listaWpisow.erase(g->_listaWpisow.begin());  // the list shrinks: "key" = 2 is first now
+    EXPECT_EQ(file.getInt("g::key"), 2);
+    g->_listaWpisow.front()->_id = "other";  // renamed in place
+    EXPECT_EQ(file.getInt("g::key"), 0);
+    EXPECT_EQ(file.getInt("g::OTHER"), 2);
+    EXPECT_EQ(file.valueCount("g::missing"), 0);
+}
