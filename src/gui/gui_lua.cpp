@@ -2,36 +2,10 @@
 
 #include <lua.hpp>
 
-#include <cstdlib>
-
 #include "gui/gui_util.h"
 
 namespace {
-constexpr int HOOK_STEP = 1000;
 constexpr const char* INSTANCE_KEY = "brambleton.gui.instance";
-
-void* LimitedAlloc(void* ud, void* ptr, size_t osize, size_t nsize) {
-    auto* budget = static_cast<TGuiLua::Budget*>(ud);
-    if (nsize == 0) {
-        budget->used -= osize;
-        std::free(ptr);
-        return nullptr;
-    }
-    if (nsize > osize && budget->used + (nsize - osize) > TGuiLua::MAX_MEMORY) return nullptr;
-    void* p = std::realloc(ptr, nsize);
-    if (p) budget->used = budget->used - osize + nsize;
-    return p;
-}
-
-void CountHook(lua_State* L, lua_Debug*) {
-    void* ud = nullptr;
-    lua_getallocf(L, &ud);
-    auto* budget = static_cast<TGuiLua::Budget*>(ud);
-    budget->instructions += HOOK_STEP;
-    if (budget->instructions > TGuiLua::MAX_INSTRUCTIONS) {
-        luaL_error(L, "script stopped after %d instructions", static_cast<int>(TGuiLua::MAX_INSTRUCTIONS));
-    }
-}
 
 // Everything below runs through lua_cpcall, so that any failing allocation,
 // metamethod or script error comes back as an error message instead of a panic.
@@ -45,34 +19,18 @@ struct Job {
     bool called = false;
 };
 
-int OpenSandbox(lua_State* L) {
-    const std::pair<lua_CFunction, const char*> libs[] = {{luaopen_base, ""},
-                                                          {luaopen_string, LUA_STRLIBNAME},
-                                                          {luaopen_table, LUA_TABLIBNAME},
-                                                          {luaopen_math, LUA_MATHLIBNAME}};
-    for (const auto& [open, name] : libs) {
-        lua_pushcfunction(L, open);
-        lua_pushstring(L, name);
-        lua_call(L, 1, 0);
-    }
-    // Nothing that reaches files, the system or other chunks.
-    for (const char* name : {"dofile", "loadfile", "load", "loadstring", "require", "module", "getfenv",
-                             "setfenv", "newproxy", "collectgarbage"}) {
-        lua_pushnil(L);
-        lua_setglobal(L, name);
-    }
-    lua_getglobal(L, LUA_STRLIBNAME);
-    lua_pushnil(L);
-    lua_setfield(L, -2, "dump");
-    return 0;
-}
-
 // Compiles the source, runs it, checks that it returned a table (the class)
 // and stores a new instance: setmetatable({}, {__index = class}).
 int MakeInstance(lua_State* L) {
     const Job* job = static_cast<const Job*>(lua_touserdata(L, 1));
     lua_pushnil(L);
     lua_setfield(L, LUA_REGISTRYINDEX, INSTANCE_KEY);  // the earlier instance goes
+    // The loader takes anything starting with ESC for compiled code, which it
+    // does not verify: only source text is accepted.
+    if (!job->source->empty() && (*job->source)[0] == LUA_SIGNATURE[0]) {
+        return luaL_error(L, "%s: precompiled chunks are not accepted, only Lua source",
+                          job->name->c_str());
+    }
     if (luaL_loadbuffer(L, job->source->data(), job->source->size(), job->chunkName.c_str()) != 0) {
         return lua_error(L);
     }
@@ -101,8 +59,9 @@ int CallMethod(lua_State* L) {
 }
 }  // namespace
 
-TGuiLua::TGuiLua() {
-    L_ = lua_newstate(LimitedAlloc, &budget_);
+TGuiLua::TGuiLua(const Limits& limits) {
+    budget_.limits = limits;
+    L_ = NewSandboxState(budget_);
     if (!L_) {
         PrintError("Lua: cannot create a state!");
         return;
@@ -110,9 +69,7 @@ TGuiLua::TGuiLua() {
     if (!run(OpenSandbox, nullptr)) {
         lua_close(L_);
         L_ = nullptr;
-        return;
     }
-    lua_sethook(L_, CountHook, LUA_MASKCOUNT, HOOK_STEP);
 }
 
 TGuiLua::~TGuiLua() {
@@ -120,20 +77,27 @@ TGuiLua::~TGuiLua() {
 }
 
 bool TGuiLua::run(lua_CFunction fn, void* job) {
-    budget_.instructions = 0;
+    StartBudget(L_);
     const int status = lua_cpcall(L_, fn, job);
-    if (status != 0) {
-        const char* msg = lua_tostring(L_, -1);
-        PrintError(std::string("Lua: ") + (msg ? msg : "unknown error"));
-        lua_pop(L_, 1);
-        return false;
+    if (status == 0) return true;
+    const char* msg = lua_tostring(L_, -1);
+    std::string text = msg ? msg : "unknown error";
+    // Errors raised by library functions carry no position: name the script.
+    if (!name_.empty() && text.compare(0, name_.size(), name_) != 0) text = name_ + ": " + text;
+    PrintError("Lua: " + text);
+    lua_pop(L_, 1);
+    if (budget_.stopped) {
+        hasInstance_ = false;
+        lua_pushnil(L_);
+        lua_setfield(L_, LUA_REGISTRYINDEX, INSTANCE_KEY);
     }
-    return true;
+    return false;
 }
 
 bool TGuiLua::loadClass(const std::string& source, const std::string& name) {
     if (!L_) return false;
     hasInstance_ = false;
+    name_ = name;
     Job job;
     job.source = &source;
     job.name = &name;

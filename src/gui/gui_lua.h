@@ -2,45 +2,44 @@
 // one instance of the script's class. The chunk returns a table (the class);
 // the instance is a new table whose metatable has __index = class, and its
 // "start" method runs once. Scripts see only base (without file loading),
-// string, table and math; runaway scripts and memory hogs are stopped.
+// string, table, math and coroutine; only source text is compiled; runaway
+// scripts, pathological patterns and memory hogs are stopped (lua_sandbox.h).
 #pragma once
 
 #include <cstddef>
 #include <string>
 
-struct lua_State;
+#include "gui/lua_sandbox.h"
+
 using lua_CFunction = int (*)(lua_State*);
 
 class TGuiLua {
 public:
-    static constexpr long MAX_INSTRUCTIONS = 10'000'000;  // per call into the script
-    static constexpr size_t MAX_MEMORY = 32u << 20;       // bytes per state
+    using Limits = LuaLimits;
 
-    TGuiLua();
+    explicit TGuiLua(const Limits& limits = Limits());
     TGuiLua(const TGuiLua&) = delete;
     TGuiLua& operator=(const TGuiLua&) = delete;
     ~TGuiLua();
 
     // Compiles the source as a class, makes an instance (replacing an earlier
-    // one) and calls its "start". False, with a printed message, on any error.
+    // one) and calls its "start". False, with a printed message, on any error
+    // before the instance exists.
     bool loadClass(const std::string& source, const std::string& name);
     // Calls instance:method() when the instance has it. False on error or
-    // when there is no such method.
+    // when there is no such method. A call stopped for running away drops
+    // the instance: it is not called again.
     bool callMethod(const char* method);
     bool hasInstance() const { return hasInstance_; }
     lua_State* state() const { return L_; }
 
-    // Book-keeping the allocator and the count hook reach through the state.
-    struct Budget {
-        size_t used = 0;
-        long instructions = 0;
-    };
-
 private:
-    // Runs fn(job) protected with a fresh instruction budget; prints any error.
+    // Runs fn(job) protected with a fresh budget; prints any error as one
+    // message naming the script.
     bool run(lua_CFunction fn, void* job);
 
-    Budget budget_;
+    LuaBudget budget_;
     lua_State* L_ = nullptr;
+    std::string name_;
     bool hasInstance_ = false;
 };

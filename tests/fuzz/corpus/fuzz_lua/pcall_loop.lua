@@ -1,0 +1,1 @@
+return {start = function() while true do pcall(function() while true do end end) end end}
