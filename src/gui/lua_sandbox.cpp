@@ -98,7 +98,7 @@ int GuardedResume(lua_State* L) {
 int GuardedInsert(lua_State* L) {
     if (lua_gettop(L) == 3 && lua_istable(L, 1) && lua_isnumber(L, 2)) {
         const long size = static_cast<long>(lua_objlen(L, 1));
-        const long pos = static_cast<long>(lua_tointeger(L, 2));
+        const long pos = static_cast<int>(lua_tointeger(L, 2));  // as the library reads it
         if (pos < 1) SpendSteps(L, size + 1 - pos);
     }
     lua_pushvalue(L, lua_upvalueindex(1));
