@@ -28,8 +28,7 @@ int MakeInstance(lua_State* L) {
     // The loader takes anything starting with ESC for compiled code, which it
     // does not verify: only source text is accepted.
     if (!job->source->empty() && (*job->source)[0] == LUA_SIGNATURE[0]) {
-        return luaL_error(L, "%s: precompiled chunks are not accepted, only Lua source",
-                          job->name->c_str());
+        return luaL_error(L, "%s: precompiled chunks are not accepted, only Lua source", job->name->c_str());
     }
     if (luaL_loadbuffer(L, job->source->data(), job->source->size(), job->chunkName.c_str()) != 0) {
         return lua_error(L);

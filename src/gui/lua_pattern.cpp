@@ -28,17 +28,38 @@ bool Spend(MatchState& ms, long steps = 1) {
 bool ClassMatches(int c, int cl) {
     bool res;
     switch (std::tolower(cl)) {
-    case 'a': res = std::isalpha(c); break;
-    case 'c': res = std::iscntrl(c); break;
-    case 'd': res = std::isdigit(c); break;
-    case 'l': res = std::islower(c); break;
-    case 'p': res = std::ispunct(c); break;
-    case 's': res = std::isspace(c); break;
-    case 'u': res = std::isupper(c); break;
-    case 'w': res = std::isalnum(c); break;
-    case 'x': res = std::isxdigit(c); break;
-    case 'z': res = (c == 0); break;
-    default: return cl == c;
+        case 'a':
+            res = std::isalpha(c);
+            break;
+        case 'c':
+            res = std::iscntrl(c);
+            break;
+        case 'd':
+            res = std::isdigit(c);
+            break;
+        case 'l':
+            res = std::islower(c);
+            break;
+        case 'p':
+            res = std::ispunct(c);
+            break;
+        case 's':
+            res = std::isspace(c);
+            break;
+        case 'u':
+            res = std::isupper(c);
+            break;
+        case 'w':
+            res = std::isalnum(c);
+            break;
+        case 'x':
+            res = std::isxdigit(c);
+            break;
+        case 'z':
+            res = (c == 0);
+            break;
+        default:
+            return cl == c;
     }
     return std::isupper(cl) ? !res : res;
 }
@@ -86,10 +107,14 @@ bool SingleMatch(const MatchState& ms, const char* s, const char* p, const char*
     if (s >= ms.srcEnd) return false;
     const int c = Byte(*s);
     switch (*p) {
-    case '.': return true;
-    case ESC: return ClassMatches(c, Byte(*(p + 1)));
-    case '[': return SetMatches(c, p, ep - 1);
-    default: return Byte(*p) == c;
+        case '.':
+            return true;
+        case ESC:
+            return ClassMatches(c, Byte(*(p + 1)));
+        case '[':
+            return SetMatches(c, p, ep - 1);
+        default:
+            return Byte(*p) == c;
     }
 }
 
@@ -182,36 +207,36 @@ const char* MatchItems(MatchState& ms, const char* s, const char* p) {
         if (!Spend(ms)) return nullptr;
         if (p == ms.patEnd) return s;
         switch (*p) {
-        case '(':
-            if (p + 1 < ms.patEnd && *(p + 1) == ')') return StartCapture(ms, s, p + 2, CAP_POSITION);
-            return StartCapture(ms, s, p + 1, CAP_UNFINISHED);
-        case ')':
-            return EndCapture(ms, s, p + 1);
-        case '$':
-            if (p + 1 == ms.patEnd) return s == ms.srcEnd ? s : nullptr;
-            break;
-        case ESC:
-            if (p + 1 >= ms.patEnd) break;  // ClassEnd reports it
-            if (*(p + 1) == 'b') {
-                s = MatchBalance(ms, s, p + 2);
-                if (!s) return nullptr;
-                p += 4;
-                continue;
-            }
-            if (*(p + 1) == 'f') {
-                s = MatchFrontier(ms, s, p + 2, &p);
-                if (!s) return nullptr;
-                continue;
-            }
-            if (std::isdigit(Byte(*(p + 1)))) {
-                s = MatchBackReference(ms, s, Byte(*(p + 1)));
-                if (!s) return nullptr;
-                p += 2;
-                continue;
-            }
-            break;
-        default:
-            break;
+            case '(':
+                if (p + 1 < ms.patEnd && *(p + 1) == ')') return StartCapture(ms, s, p + 2, CAP_POSITION);
+                return StartCapture(ms, s, p + 1, CAP_UNFINISHED);
+            case ')':
+                return EndCapture(ms, s, p + 1);
+            case '$':
+                if (p + 1 == ms.patEnd) return s == ms.srcEnd ? s : nullptr;
+                break;
+            case ESC:
+                if (p + 1 >= ms.patEnd) break;  // ClassEnd reports it
+                if (*(p + 1) == 'b') {
+                    s = MatchBalance(ms, s, p + 2);
+                    if (!s) return nullptr;
+                    p += 4;
+                    continue;
+                }
+                if (*(p + 1) == 'f') {
+                    s = MatchFrontier(ms, s, p + 2, &p);
+                    if (!s) return nullptr;
+                    continue;
+                }
+                if (std::isdigit(Byte(*(p + 1)))) {
+                    s = MatchBackReference(ms, s, Byte(*(p + 1)));
+                    if (!s) return nullptr;
+                    p += 2;
+                    continue;
+                }
+                break;
+            default:
+                break;
         }
         const char* ep = ClassEnd(ms, p);
         if (!ep) return nullptr;

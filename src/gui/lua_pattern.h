@@ -11,9 +11,9 @@
 namespace luapattern {
 
 constexpr int MAX_CAPTURES = 32;
-constexpr int MAX_DEPTH = 200;        // nested pattern items, as later Lua versions allow
-constexpr long CAP_UNFINISHED = -1;   // "(" seen, ")" not yet
-constexpr long CAP_POSITION = -2;     // "()"
+constexpr int MAX_DEPTH = 200;       // nested pattern items, as later Lua versions allow
+constexpr long CAP_UNFINISHED = -1;  // "(" seen, ")" not yet
+constexpr long CAP_POSITION = -2;    // "()"
 
 struct Capture {
     const char* init;
@@ -26,9 +26,9 @@ struct MatchState {
     const char* srcInit;
     const char* srcEnd;
     const char* patEnd;
-    int level;            // captures open or closed so far
-    int depth;            // current recursion depth
-    long stepsLeft;       // characters and pattern items still allowed
+    int level;       // captures open or closed so far
+    int depth;       // current recursion depth
+    long stepsLeft;  // characters and pattern items still allowed
     Fault fault;
     const char* message;  // the pattern fault, a static text
     Capture capture[MAX_CAPTURES];

@@ -155,18 +155,20 @@ void AddStringValue(lua_State* L, luaL_Buffer* b, const MatchState& ms, const ch
 
 void AddValue(lua_State* L, luaL_Buffer* b, const MatchState& ms, const char* s, const char* e) {
     switch (lua_type(L, 3)) {
-    case LUA_TNUMBER:
-    case LUA_TSTRING: AddStringValue(L, b, ms, s, e); return;
-    case LUA_TFUNCTION: {
-        lua_pushvalue(L, 3);
-        const int n = PushCaptures(L, ms, s, e);
-        lua_call(L, n, 1);
-        break;
-    }
-    default:  // a table
-        PushCapture(L, ms, 0, s, e);
-        lua_gettable(L, 3);
-        break;
+        case LUA_TNUMBER:
+        case LUA_TSTRING:
+            AddStringValue(L, b, ms, s, e);
+            return;
+        case LUA_TFUNCTION: {
+            lua_pushvalue(L, 3);
+            const int n = PushCaptures(L, ms, s, e);
+            lua_call(L, n, 1);
+            break;
+        }
+        default:  // a table
+            PushCapture(L, ms, 0, s, e);
+            lua_gettable(L, 3);
+            break;
     }
     if (!lua_toboolean(L, -1)) {  // nil or false: keep the original text
         lua_pop(L, 1);

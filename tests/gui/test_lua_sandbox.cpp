@@ -96,8 +96,7 @@ TEST_F(LuaSandbox, CaughtErrorsStillWork) {
         print(xpcall(function() error('c') end, function() error('again') end))
         print(coroutine.resume(coroutine.create(function() error('d', 0) end)))
     )"));
-    EXPECT_EQ(out,
-              "false\ta\nfalse\thandled b\ntrue\t1\t2\nfalse\terror in error handling\nfalse\td\n");
+    EXPECT_EQ(out, "false\ta\nfalse\thandled b\ntrue\t1\t2\nfalse\terror in error handling\nfalse\td\n");
 }
 
 TEST_F(LuaSandbox, BinaryChunksAreRefused) {
@@ -119,9 +118,8 @@ TEST(LuaBudget, WallClockIsASecondGuard) {
     limits.instructions = 1L << 50;
     limits.milliseconds = 50;
     TGuiLua lua(limits);
-    const std::string out = Output([&] {
-        EXPECT_TRUE(lua.loadClass("return {start = function() while true do end end}", "slow.lua"));
-    });
+    const std::string out = Output(
+        [&] { EXPECT_TRUE(lua.loadClass("return {start = function() while true do end end}", "slow.lua")); });
     EXPECT_NE(out.find("slow.lua"), std::string::npos) << out;
     EXPECT_NE(out.find("stopped after 50 ms"), std::string::npos) << out;
     // A stopped script is not called again.
