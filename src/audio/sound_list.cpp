@@ -11,6 +11,16 @@ std::string Key(const char* kind, int n, const char* field) {
     return std::string("globalSnd::") + kind + std::to_string(n) + "::" + field;
 }
 
+// A damaged count must not make millions of empty entries.
+constexpr int kMaxListed = 1000;
+
+int ListCount(const TRCMFile& file, const char* key) {
+    const int count = file.getInt(std::string("globalSnd::") + key);
+    if (count >= 0 && count <= kMaxListed) return count;
+    std::printf("Sound list: %s = %d is not a count of 0 to %d; none read\n", key, count, kMaxListed);
+    return 0;
+}
+
 }  // namespace
 
 void TGlobalSnd::setup() {
@@ -22,11 +32,11 @@ void TGlobalSnd::setup() {
 void TGlobalSnd::_setupMusic() {
     musics.clear();
     auto file = LoadRCM(gameDir + "data/sounds.txt");
-    int count = static_cast<int>(file->getFloat("globalSnd::musics"));
+    const int count = ListCount(*file, "musics");
     for (int n = 1; n <= count; ++n) {
         auto m = std::make_shared<TMusicData>();
         m->id = file->getString(Key("music", n, "id"));
-        m->loop = static_cast<int>(file->getFloat(Key("music", n, "loop")));
+        m->loop = file->getInt(Key("music", n, "loop"));
         m->url = gameDir + file->getString(Key("music", n, "url"));
         if (FsFileType(m->url) == 0) SysNotify("NO FILE: " + m->url, true);
         musics.push_back(m);
@@ -37,7 +47,7 @@ void TGlobalSnd::_setupSounds() {
     sounds.clear();
     rainSnd = SndLoad(gameDir + "sfx/raining.ogg", SND_LOOP);
     auto file = LoadRCM(gameDir + "data/sounds.txt");
-    int count = static_cast<int>(file->getFloat("globalSnd::sounds"));
+    const int count = ListCount(*file, "sounds");
     for (int n = 1; n <= count; ++n) {
         auto s = std::make_shared<TSoundData>();
         s->id = file->getString(Key("snd", n, "id"));

@@ -20,11 +20,7 @@ void TSimpleFlyingObject::update() {
 }
 
 void TSimpleFlyingObject::draw() {
-    GfxSetScale(1, 1);
-    GfxSetRotation(0);
-    GfxSetAlpha(1);
-    GfxSetBlend(GFX_BLEND_ALPHA);
-    GfxSetColor(255, 255, 255);
+    GfxResetDrawState();
     GfxDrawImage(img, x, y, 0);
 }
 

@@ -198,11 +198,7 @@ TParticleRef CreateParticle(int n, float x1, float y1, float x2, float y2, float
 
 void DrawParticles(TParticleList* list) {
     (list ? list : &particleList)->updateAndDraw(SysMillisecs());
-    GfxSetScale(1, 1);
-    GfxSetBlend(GFX_BLEND_ALPHA);
-    GfxSetColor(255, 255, 255);
-    GfxSetAlpha(1);
-    GfxSetRotation(0);
+    GfxResetDrawState();
 }
 
 void ClearParticles(TParticleList* list) { (list ? list : &particleList)->clear(); }

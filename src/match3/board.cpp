@@ -147,14 +147,10 @@ void TBoard::update() {
 // ---------------------------------------------------------------------------
 void TBoard::draw(float frameA) {
     if (!level) return;
-    GfxSetColor(255, 255, 255);
-    GfxSetAlpha(1);
-    GfxSetRotation(0);
-    GfxSetBlend(GFX_BLEND_ALPHA);
-    GfxSetScale(1, 1);
+    GfxResetDrawState();
     for (auto& t : level->tile) t->draw();
     _drawFrame(frameA);
-    float pulse = std::fabs(0.25f * SinD(90 * pickPer));
+    float pulse = std::fabs(0.25f * SinDeg(90 * pickPer));
     for (auto& t : level->tile) t->_drawChip(t.get() == picked ? pulse : 0);
     for (auto& t : level->tile) {
         t->_drawChest();

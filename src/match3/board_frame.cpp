@@ -107,10 +107,7 @@ void TBoard::_drawFrameParts(const TTile& t) {
 
 void TBoard::_drawFrame(float frameA) {
     if (!level) return;
-    GfxSetColor(255, 255, 255);
-    GfxSetBlend(GFX_BLEND_ALPHA);
-    GfxSetScale(1, 1);
-    GfxSetRotation(0);
+    GfxResetDrawState();
     GfxSetAlpha(frameA);
     for (auto& t : level->tile)
         if (t->id != 0) _drawFrameParts(*t);

@@ -55,10 +55,3 @@ TRGB M3FireColour() {
     }
 }
 
-float SinD(float deg) {
-    return std::sin(deg * 3.14159265358979f / 180.0f);
-}
-
-float CosD(float deg) {
-    return std::cos(deg * 3.14159265358979f / 180.0f);
-}

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "gui/value_types.h"
+#include "platform/angles.h"
 #include "platform/platform.h"
 
 class TChip;
@@ -45,6 +46,3 @@ void M3ChargeSlot(int slot);
 // Fire colours shared by sparks and flames: c = 200..250, then (c, c/2, c/3),
 // (c, 0, 0) or (c, c, 0).
 TRGB M3FireColour();
-// Sine and cosine of an angle in degrees.
-float SinD(float deg);
-float CosD(float deg);

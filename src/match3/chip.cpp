@@ -98,10 +98,10 @@ void TChip::_updateShake() {
     shakePart = now + 25;
     shakeRot += 5 * frameDelta;
     for (int i = 1; i <= 5; i++) {
-        float sx = drawX + 20 * CosD(shakeRot - i) + RandInt(-2, 2);
-        float sy = drawY + 20 * SinD(shakeRot - i) + RandInt(-2, 2);
-        float ex = drawX + 20 * CosD(shakeRot) + RandInt(-2, 2);
-        float ey = drawY + 20 * SinD(shakeRot) + RandInt(-2, 2);
+        float sx = drawX + 20 * CosDeg(shakeRot - i) + RandInt(-2, 2);
+        float sy = drawY + 20 * SinDeg(shakeRot - i) + RandInt(-2, 2);
+        float ex = drawX + 20 * CosDeg(shakeRot) + RandInt(-2, 2);
+        float ey = drawY + 20 * SinDeg(shakeRot) + RandInt(-2, 2);
         bool white = RandInt(1, 9) == 1;
         TRGB col = white ? NewRGB(255, 255, 255) : rgb.GetClose(15);
         float s = white ? 0.2f : 0.5f;
@@ -283,10 +283,7 @@ void TChip::drawChanging() {
 
 void TChip::drawGlow() {
     if (Approach(glowA, dGlowA, 0.05f * frameDelta)) dGlowA = (dGlowA == 0) ? 1.0f : 0.0f;
-    GfxSetRotation(0);
-    GfxSetColor(255, 255, 255);
-    GfxSetBlend(GFX_BLEND_ALPHA);
-    GfxSetScale(1, 1);
+    GfxResetDrawState();
     GfxSetAlpha(0.5f);
     GfxDrawImage(powerUpGlowImage, drawX, drawY);
     GfxSetBlend(GFX_BLEND_LIGHT);
@@ -326,7 +323,7 @@ void LoadChipCatalogue(const std::string& path) {
     std::string file = path.empty() ? gameDir + "data/chips.txt" : path;
     auto rcm = LoadRCM(file);
     std::vector<std::shared_ptr<TChip>> list;
-    int n = static_cast<int>(rcm->getFloat("chips::i"));
+    int n = rcm->getInt("chips::i");
     if (n < 0 || n > 10000) {
         std::printf("Chip catalogue %s: bad chip count %d; no chips read\n", file.c_str(), n);
         n = 0;
@@ -334,9 +331,9 @@ void LoadChipCatalogue(const std::string& path) {
     for (int k = 1; k <= n; k++) {
         std::string key = "chips::chip" + std::to_string(k) + "::";
         auto chip = std::make_shared<TChip>();
-        chip->id = static_cast<int>(rcm->getFloat(key + "id"));
-        chip->res = static_cast<int>(rcm->getFloat(key + "res"));
-        chip->resQ = static_cast<int>(rcm->getFloat(key + "resQuantity"));
+        chip->id = rcm->getInt(key + "id");
+        chip->res = rcm->getInt(key + "res");
+        chip->resQ = rcm->getInt(key + "resQuantity");
         chip->rgb = NewRGB(rcm->getFloat(key + "rgb", 0), rcm->getFloat(key + "rgb", 1),
                            rcm->getFloat(key + "rgb", 2));
         std::string gfx = rcm->getString(key + "gfx");

@@ -29,11 +29,11 @@ void TChip::_destroyAnimation(float speed, bool turn) {
     destrPer += speed * frameDelta;
     if (destrPer > 1) destrPer = 1;
     if (destrPer <= 0.4f)
-        scale = 1 + 0.25f * SinD(180 * destrPer / 0.4f);
+        scale = 1 + 0.25f * SinDeg(180 * destrPer / 0.4f);
     else
         scale = 1 - (destrPer - 0.4f) / 0.6f;
     alpha = 1;
-    if (turn) rot = 180 * SinD(90 * destrPer);
+    if (turn) rot = 180 * SinDeg(90 * destrPer);
 }
 
 void TChip::_update_STATE_Destroy() {
@@ -126,7 +126,7 @@ void TChip::_generateBombDestroy() {
     for (int i = 0; i < 4; i++) {
         bool white = RandInt(1, 4) == 1;
         float a = static_cast<float>(RandInt(0, 359));
-        float ex = drawX + 32 * CosD(a), ey = drawY + 32 * SinD(a);
+        float ex = drawX + 32 * CosDeg(a), ey = drawY + 32 * SinDeg(a);
         TRGB col = white ? NewRGB(255, 255, 255) : M3FireColour();
         M3Particle(0, drawX, drawY, ex, ey, (drawX + ex) / 2, (drawY + ey) / 2, col, 1, 0, 0.5f, 0.2f, 0, 0,
                    GFX_BLEND_LIGHT, 0, 400);
@@ -143,7 +143,7 @@ void TChip::_generateDestroyFlame(int type) {
     case DESTROY_FLAME_UP: dy = -1; break;
     default: dy = 1; break;
     }
-    float sway = 12 * SinD(360 * destrPer);
+    float sway = 12 * SinDeg(360 * destrPer);
     for (int i = 0; i < 3; i++) {
         float sx = drawX - dx * 12 + dy * sway + RandInt(-3, 3);
         float sy = drawY - dy * 12 + dx * sway + RandInt(-3, 3);
@@ -157,7 +157,7 @@ void TChip::_generateBoom() {
     for (int i = 0; i < 50; i++) {
         float a = static_cast<float>(RandInt(0, 359));
         float d = static_cast<float>(RandInt(30, 90));
-        float ex = drawX + d * CosD(a), ey = drawY + d * SinD(a);
+        float ex = drawX + d * CosDeg(a), ey = drawY + d * SinDeg(a);
         M3Particle(0, drawX, drawY, ex, ey, (drawX + ex) / 2, (drawY + ey) / 2, M3FireColour(), 1, 0, 0.6f,
                    0.1f, 0, 0, GFX_BLEND_LIGHT, 0, 500);
     }

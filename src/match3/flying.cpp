@@ -59,7 +59,7 @@ void TFlyingChip::update() {
     if (SysMillisecs() < time) return;
     p += pSpeed * frameDelta;
     if (p > 1) p = 1;
-    float f = SinD(90 * p);
+    float f = SinDeg(90 * p);
     if (f <= 0.3f) {
         scale = f / 0.3f;
         alpha = 1;
@@ -127,11 +127,8 @@ void TFlyingChest::update() {
 }
 
 void TFlyingChest::draw() {
+    GfxResetDrawState();
     GfxSetRotation(rot);
-    GfxSetScale(1, 1);
-    GfxSetAlpha(1);
-    GfxSetBlend(GFX_BLEND_ALPHA);
-    GfxSetColor(255, 255, 255);
     GfxDrawImage(tileImages.chest, x, y);
     GfxSetRotation(0);
 }

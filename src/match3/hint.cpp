@@ -20,10 +20,7 @@ constexpr int SHUFFLE_PAUSE_MS = 2000;
 // ---------------------------------------------------------------------------
 void THint::draw() {
     update();
-    GfxSetColor(255, 255, 255);
-    GfxSetScale(1, 1);
-    GfxSetRotation(0);
-    GfxSetBlend(GFX_BLEND_ALPHA);
+    GfxResetDrawState();
     GfxSetAlpha(a);
 }
 
@@ -70,11 +67,7 @@ void _updateHint(TMainGame& game) {
 
 void _drawHint(TMainGame& game) {
     if (!game.hint) return;
-    GfxSetColor(255, 255, 255);
-    GfxSetAlpha(1);
-    GfxSetRotation(0);
-    GfxSetBlend(GFX_BLEND_ALPHA);
-    GfxSetScale(1, 1);
+    GfxResetDrawState();
     game.hint->draw();
     if (game.hint->isGone()) {
         ResetHint(game);

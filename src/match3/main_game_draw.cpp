@@ -12,14 +12,6 @@ namespace {
 // Fraction of the clock below which the bar blinks red.
 constexpr float LOW_TIME_FRACTION = 0.15f;
 
-void ResetDrawState() {
-    GfxSetColor(255, 255, 255);
-    GfxSetAlpha(1);
-    GfxSetRotation(0);
-    GfxSetBlend(GFX_BLEND_ALPHA);
-    GfxSetScale(1, 1);
-}
-
 // The left part of a bar picture, `fraction` of its width, at full height.
 void DrawBarPart(const Image& img, float x, float y, float fraction) {
     const float w = static_cast<float>(GfxImageWidth(img)) * fraction;
@@ -57,12 +49,12 @@ void TMainGame::_drawFade() {
 }
 
 void TMainGame::_drawBack() {
-    ResetDrawState();
+    GfxResetDrawState();
     GfxDrawImage(background, 0, 0);
 }
 
 void TMainGame::_drawLevel() {
-    ResetDrawState();
+    GfxResetDrawState();
     // The board: cells, frame at frameA, chips, chests and chains, then the
     // opened chest lids (the flying chests).
     board.draw(frameA);
@@ -82,7 +74,7 @@ void TMainGame::_drawActivePowerUp() {
     case M3_COLOR: img = &colorImg; break;
     default: return;
     }
-    ResetDrawState();
+    GfxResetDrawState();
     GfxDrawImage(*img, mouse.x, mouse.y);
 }
 
@@ -96,7 +88,7 @@ bool TMainGame::TimeBarBlinks() const {
 }
 
 void TMainGame::_drawTime() {
-    ResetDrawState();
+    GfxResetDrawState();
     GfxDrawImage(timeBack, 500, 12);
     const float fraction = TimeBarFraction();
     DrawBarPart(state == M3_HOURGLASS ? timeBar2 : timeBar, 502, 14, fraction);
@@ -104,7 +96,7 @@ void TMainGame::_drawTime() {
         GfxSetColor(255, 0, 0);
         GfxSetAlpha(blinkA);
         DrawBarPart(timeBar, 502, 14, fraction);
-        ResetDrawState();
+        GfxResetDrawState();
     }
     GfxDrawImage(timeBarFrame, 484, 0);
     if (!timeFont) return;

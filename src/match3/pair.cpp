@@ -16,14 +16,14 @@ void TM3Pair::CountVectors() {
 }
 
 float TM3Pair::GetXVector(const TChip* chip) const {
-    float k = SinD(90 * p);
+    float k = SinDeg(90 * p);
     if (chip == chip1.get()) return vx1 * k;
     if (chip == chip2.get()) return vx2 * k;
     return 0;
 }
 
 float TM3Pair::GetYVector(const TChip* chip) const {
-    float k = SinD(90 * p);
+    float k = SinDeg(90 * p);
     if (chip == chip1.get()) return vy1 * k;
     if (chip == chip2.get()) return vy2 * k;
     return 0;

@@ -9,10 +9,6 @@
 #include "frame/mouse.h"
 #include "match3/board_fx.h"
 
-namespace {
-constexpr float kDegToRad = 3.14159265358979f / 180.0f;
-}
-
 int TPowerUp::needed() const {
     return n >= 0 && n < POWERUP_COUNT ? powerUpNeeded[static_cast<size_t>(n)] : 0;
 }
@@ -86,8 +82,8 @@ void TPowerUp::_updateShowing() {
     const float cy = static_cast<float>(POWERUP_BAR_Y + POWERUP_SIZE / 2);
     const float angles[2] = {720 * showPer, 720 * (1 - showPer)};
     for (int k = 0; k < 2; k++) {
-        const float px = cx + 40 * std::cos(angles[k] * kDegToRad);
-        const float py = cy + 40 * std::sin(angles[k] * kDegToRad);
+        const float px = cx + 40 * CosDeg(angles[k]);
+        const float py = cy + 40 * SinDeg(angles[k]);
         const float c = static_cast<float>(RandInt(200, 255));
         const TRGB colour = k == 0 ? NewRGB(0, c, c) : NewRGB(0, 0, c);
         CreateParticle(0, px, py, px, py, px, py, colour, 1, 0, 1, 0.5f, 0, 360, GFX_BLEND_LIGHT, 0, 1000);
@@ -136,10 +132,10 @@ void TPowerUp::_updateZatrzas() {
 float TPowerUp::getShakeRot() {
     if (trzas > 0.5f) {
         smT = (trzas - 0.5f) / 0.5f;
-        adx = 5 * std::sin(90 * smT * kDegToRad);
+        adx = 5 * SinDeg(90 * smT);
     } else {
         smT = 1 - trzas / 0.5f;
-        adx = -5 * std::sin(90 * smT * kDegToRad);
+        adx = -5 * SinDeg(90 * smT);
     }
     return adx;
 }

@@ -129,11 +129,7 @@ void _updatePowerUps(TMainGame& game) {
 }
 
 void _drawPowerUps(TMainGame& game) {
-    GfxSetColor(255, 255, 255);
-    GfxSetRotation(0);
-    GfxSetScale(1, 1);
-    GfxSetBlend(GFX_BLEND_ALPHA);
-    GfxSetAlpha(1);
+    GfxResetDrawState();
     GfxDrawImage(game.powerUpBack, POWERUP_BAR_X, POWERUP_BAR_Y);
     TPowerUpView view;
     view.screenState = game.state;

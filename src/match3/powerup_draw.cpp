@@ -170,7 +170,7 @@ void TPowerUp::_drawUnlocking(float x, float y) {
     }
     per = justUnlocked;
     const float gone = 1 - per;
-    const float turn = std::cos(90 * per * 3.14159265358979f / 180.0f);
+    const float turn = CosDeg(90 * per);
     for (int k = 0; k < 3; k++)
         _drawPlank(k, kPlankFlight[k][0] * gone, kPlankFlight[k][1] * gone, kPlankFlight[k][2] * turn, per);
 }

@@ -177,7 +177,7 @@ void _GenerateWaitForColorParticles(TMainGame& game) {
             chip->mySpecRot += 0.02f * frameDelta;
             if (chip->mySpecRot > 1) chip->mySpecRot = -0.01f * frameDelta;
             const float angle = 360 * chip->mySpecRot + 90 * static_cast<float>(k);
-            const float x = chip->drawX + 16 * CosD(angle), y = chip->drawY + 16 * SinD(angle);
+            const float x = chip->drawX + 16 * CosDeg(angle), y = chip->drawY + 16 * SinDeg(angle);
             CreateParticle(4, x, y, x, y, x, y, NewRGB(255, 255, 255), 1, 0, 0.5f, 1, 0, 360, GFX_BLEND_LIGHT,
                            0, 300);
         }

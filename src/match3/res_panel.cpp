@@ -93,11 +93,8 @@ void TResPanel::update() {
 
 void TResPanel::draw(float a) {
     if (state == 0) return;
-    GfxSetScale(1, 1);
-    GfxSetRotation(0);
-    GfxSetBlend(GFX_BLEND_ALPHA);
+    GfxResetDrawState();
     GfxSetAlpha(alpha * a);
-    GfxSetColor(255, 255, 255);
     GfxDrawImage(resPanelImages.res[n & 3], x, y);
     GfxDrawImage(resPanelImages.counter, x - 14, y + 50);
     if (!resPanelImages.font) return;

@@ -17,14 +17,6 @@ Image LoadCentred(const std::string& name) {
     return img;
 }
 
-void ResetDrawState() {
-    GfxSetColor(255, 255, 255);
-    GfxSetScale(1, 1);
-    GfxSetRotation(0);
-    GfxSetBlend(GFX_BLEND_ALPHA);
-    GfxSetAlpha(1);
-}
-
 }  // namespace
 
 void LoadTileImages() {
@@ -111,20 +103,20 @@ void TTile::_drawDestroying() {
         destrP = 1;
         TileDestroying = 0;
     }
-    float k = SinD(90 * (1 - destrP));
+    float k = SinDeg(90 * (1 - destrP));
     GfxSetAlpha(k);
     GfxSetScale(1 + 0.3f * k, 1 + 0.3f * k);
     GfxDrawImage(tileImages.tile[1], drawX, drawY);
     GfxSetBlend(GFX_BLEND_LIGHT);
-    GfxSetAlpha(SinD(180 * destrP));
+    GfxSetAlpha(SinDeg(180 * destrP));
     GfxDrawImage(tileImages.tile[1], drawX, drawY);
-    ResetDrawState();
+    GfxResetDrawState();
 }
 
 void TTile::_drawBlask() {
     if (blaskP == 0 || id < 1 || id > 3) return;
     GfxSetBlend(GFX_BLEND_LIGHT);
-    GfxSetAlpha(0.4f * SinD(90 * blaskP));
+    GfxSetAlpha(0.4f * SinDeg(90 * blaskP));
     GfxDrawImage(tileImages.tile[id - 1], drawX, drawY);
     GfxSetBlend(GFX_BLEND_ALPHA);
     GfxSetAlpha(1);
@@ -135,7 +127,7 @@ void TTile::_drawPickAxeOver() {
     GfxSetBlend(GFX_BLEND_LIGHT);
     GfxSetColor(255, 0, 0);
     GfxDrawImage(tileImages.over, drawX, drawY);
-    ResetDrawState();
+    GfxResetDrawState();
 }
 
 void TTile::_drawOver() {
@@ -152,7 +144,7 @@ void TTile::_drawOver() {
 
 void TTile::draw() {
     if (_fantom || id == 0) return;
-    ResetDrawState();
+    GfxResetDrawState();
     _drawBasic();
     _drawDestroying();
     _drawBlask();
@@ -165,7 +157,7 @@ void TTile::_drawChip(float pickAlpha) {
 
 void TTile::_drawChest() {
     if (_fantom || chest == 0) return;
-    ResetDrawState();
+    GfxResetDrawState();
     GfxDrawImage(tileImages.chest, drawX, drawY);
     // Developer view: the chip under the chest.
     if (cheats && chip && InKeyDown('D')) chip->draw();
@@ -173,6 +165,6 @@ void TTile::_drawChest() {
 
 void TTile::_drawChain() {
     if (_fantom || chain == 0) return;
-    ResetDrawState();
+    GfxResetDrawState();
     GfxDrawImage(tileImages.chain[chain >= 2 ? 1 : 0], drawX, drawY);
 }

@@ -1,6 +1,7 @@
 // Filled rectangles and lines in the current colour, alpha and blend.
 #include <cmath>
 
+#include "platform/angles.h"
 #include "platform/platform_internal.h"
 
 namespace {
@@ -28,7 +29,7 @@ void GfxDrawRect(float x, float y, float w, float h) {
         SDL_RenderFillRectF(g.renderer, &rect);
         return;
     }
-    const float rad = g.rotation * static_cast<float>(M_PI) / 180.0f;
+    const float rad = DegToRad(g.rotation);
     const float c = std::cos(rad);
     const float s = std::sin(rad);
     const SDL_Color colour{g.colR, g.colG, g.colB, g.colA};

@@ -85,6 +85,23 @@ float GfxGetRotation();
 void GfxSetOrigin(float x, float y);         // added to every drawing position
 void GfxGetOrigin(float& x, float& y);
 void GfxSetViewport(int x, int y, int w, int h);  // clipping rectangle, logical units
+// The plain drawing state: white, opaque, alpha blending, scale 1, no rotation
+// (origin, viewport and font stay as they are).
+void GfxResetDrawState();
+// Saves colour, alpha, blend, scale, rotation, origin and font, and puts them
+// back when it goes out of scope: a draw that changes them for itself.
+class GfxStateScope {
+public:
+    GfxStateScope();
+    ~GfxStateScope();
+    GfxStateScope(const GfxStateScope&) = delete;
+    GfxStateScope& operator=(const GfxStateScope&) = delete;
+
+private:
+    float r_, g_, b_, alpha_, sx_, sy_, rotation_, ox_, oy_;
+    int blend_;
+    Font font_;
+};
 
 Image GfxLoadImage(const std::string& path, int flags);  // PNG or JPEG; null when missing
 // An image made from RGBA pixels (tests, generated pictures); null on bad sizes.
@@ -156,6 +173,17 @@ struct InputEvent {
     float x = 0, y = 0;  // MouseMove: logical position; Wheel: y = steps
     int code = 0;        // button, virtual key, character code, or focus (1 gained, 0 lost)
 };
+// The one way to build events (virtual player, replays, tests).
+inline InputEvent MouseMoveEvent(float x, float y) { return {InputEvent::MouseMove, x, y, 0}; }
+// Button 1 left, 2 right, 3 middle.
+inline InputEvent MouseButtonEvent(bool down, int button = 1) {
+    return {down ? InputEvent::MouseDown : InputEvent::MouseUp, 0, 0, button};
+}
+inline InputEvent KeyEvent(bool down, int key) {
+    return {down ? InputEvent::KeyDown : InputEvent::KeyUp, 0, 0, key};
+}
+inline InputEvent CharEvent(int character) { return {InputEvent::Char, 0, 0, character}; }
+inline InputEvent FocusEvent(bool gained) { return {InputEvent::Focus, 0, 0, gained ? 1 : 0}; }
 // Queue an event; it takes effect at the next SysPoll, exactly like a real one.
 void InPushEvent(const InputEvent& e);
 // Observer that sees every event SysPoll applies (recording); empty to remove.

@@ -17,21 +17,6 @@ const int kSpendOrder[POWERUP_COUNT] = {POWERUP_HAMMER, POWERUP_PICKAXE, POWERUP
 
 bool HasMovableChip(const TTile& t) { return t.chip && !t.chip->isSpecialChip(); }
 
-void Push(std::deque<InputEvent>& gesture, InputEvent::Kind kind, float x = 0, float y = 0, int code = 0) {
-    InputEvent e;
-    e.kind = kind;
-    e.x = x + static_cast<float>(sideOffset);
-    e.y = y;
-    e.code = code;
-    gesture.push_back(e);
-}
-
-void ClickAt(std::deque<InputEvent>& gesture, float x, float y) {
-    Push(gesture, InputEvent::MouseMove, x, y);
-    Push(gesture, InputEvent::MouseDown, 0, 0, 1);
-    Push(gesture, InputEvent::MouseUp, 0, 0, 1);
-}
-
 }  // namespace
 
 int CellWorth(const TBoard& board, const TTile& cell) {
@@ -100,7 +85,7 @@ TPowerUpChoice BestUse(const TBoard& board, int slot) {
     return best;
 }
 
-bool TPowerUpPlayer::plan(const TMainGame& game, std::deque<InputEvent>& gesture) {
+bool TPowerUpPlayer::plan(const TMainGame& game, Gesture& gesture) {
     const TLevel* level = game.level();
     if (game.state != M3_PLAYING || !level) return false;
     bool allFull = true, anyUnlocked = false;
@@ -120,10 +105,10 @@ bool TPowerUpPlayer::plan(const TMainGame& game, std::deque<InputEvent>& gesture
         const TPowerUpChoice use = BestUse(game.board, slot);
         if (!use || use.worth <= 0) continue;
         const TDim centre = TMainGame::GetPowerUpDim(slot);
-        ClickAt(gesture, centre.x + static_cast<float>(RandInt(-20, 20)),
+        AddClickAt(gesture, centre.x + static_cast<float>(RandInt(-20, 20)),
                 centre.y + static_cast<float>(RandInt(-20, 20)));
         if (use.cell)
-            ClickAt(gesture, static_cast<float>(use.cell->drawX + RandInt(-10, 10)),
+            AddClickAt(gesture, static_cast<float>(use.cell->drawX + RandInt(-10, 10)),
                     static_cast<float>(use.cell->drawY + RandInt(-10, 10)));
         return true;
     }

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "platform/platform.h"
+#include "tools/gesture.h"
 
 class TBoard;
 class TMainGame;
@@ -36,7 +37,7 @@ class TPowerUpPlayer {
 public:
     // On a calm board in plain play: queues the clicks of a power-up use
     // and returns true, or returns false when saving is wiser.
-    bool plan(const TMainGame& game, std::deque<InputEvent>& gesture);
+    bool plan(const TMainGame& game, Gesture& gesture);
     // After every frame: prints "board shuffled" when the game starts a
     // shuffle and, once the level is won, the counts of the power-ups used
     // ("power-ups used: hammer 2, hourglass 1, ...").

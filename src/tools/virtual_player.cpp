@@ -167,27 +167,15 @@ void TVirtualPlayer::plan(const TMove& move) {
         planDrag(a, b);
 }
 
-void TVirtualPlayer::moveTo(float x, float y) {
-    InputEvent e;
-    e.kind = InputEvent::MouseMove;
-    e.x = x + static_cast<float>(sideOffset);
-    e.y = y;
-    gesture.push_back(e);
-}
+void TVirtualPlayer::moveTo(float x, float y) { AddMoveTo(gesture, x, y); }
 
 void TVirtualPlayer::press() {
-    InputEvent e;
-    e.kind = InputEvent::MouseDown;
-    e.code = 1;
-    gesture.push_back(e);
+    AddPress(gesture);
     buttonDown = true;
 }
 
 void TVirtualPlayer::release() {
-    InputEvent e;
-    e.kind = InputEvent::MouseUp;
-    e.code = 1;
-    gesture.push_back(e);
+    AddRelease(gesture);
     buttonDown = false;
 }
 

@@ -11,6 +11,7 @@
 #include "platform/platform.h"
 #include "tools/powerup_player.h"
 #include "tools/virtual_player_dialogs.h"
+#include "tools/gesture.h"
 
 class TMainGame;
 
@@ -37,11 +38,11 @@ public:
     TDialogHand dialogs;
 
     // The queued gesture, one event per frame (tests read it).
-    const std::deque<InputEvent>& pending() const { return gesture; }
+    const Gesture& pending() const { return gesture; }
 
 private:
     TMainGame& game;
-    std::deque<InputEvent> gesture;
+    Gesture gesture;
     int calmFrames = 0;
     int moves = 0;
     bool buttonDown = false;

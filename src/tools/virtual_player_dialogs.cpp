@@ -19,19 +19,7 @@ std::string TDialogHand::choice() const {
     return "";
 }
 
-void TDialogHand::click(float x, float y) {
-    InputEvent e;
-    e.kind = InputEvent::MouseMove;
-    e.x = x + static_cast<float>(sideOffset);
-    e.y = y;
-    gesture.push_back(e);
-    e = InputEvent();
-    e.kind = InputEvent::MouseDown;
-    e.code = 1;
-    gesture.push_back(e);
-    e.kind = InputEvent::MouseUp;
-    gesture.push_back(e);
-}
+void TDialogHand::click(float x, float y) { AddClickAt(gesture, x, y); }
 
 bool TDialogHand::frame() {
     TEkran* dialog = OpenDialog();

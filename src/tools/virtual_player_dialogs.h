@@ -8,6 +8,7 @@
 #include <string>
 
 #include "platform/platform.h"
+#include "tools/gesture.h"
 
 class TEkran;
 
@@ -24,7 +25,7 @@ public:
     std::string choice() const;
 
 private:
-    std::deque<InputEvent> gesture;
+    Gesture gesture;
     int waited = 0;
 
     void click(float x, float y);

@@ -62,6 +62,17 @@ TEST_F(AudioTest, BrokenOrMissingSoundListGivesEmptyLists) {
     EXPECT_EQ(MixOneFrame(), 0.0f);
 }
 
+TEST_F(AudioTest, CountsOutOfRangeReadNothingInsteadOfMillionsOfEntries) {
+    WriteSoundList("globalSnd {\n\tmusics = 1e20\n\tsounds = -5\n}\n");
+    testing::internal::CaptureStdout();
+    snd.setup();
+    const std::string printed = testing::internal::GetCapturedStdout();
+    EXPECT_TRUE(snd.sounds.empty());
+    EXPECT_TRUE(snd.musics.empty());
+    EXPECT_NE(printed.find("musics = 2147483647 is not a count"), std::string::npos) << printed;
+    EXPECT_NE(printed.find("sounds = -5 is not a count"), std::string::npos) << printed;
+}
+
 TEST_F(AudioTest, EffectPlaysAtSoundFactorTimesOwnVolume) {
     snd.setup();
     snd.playMySound("long");

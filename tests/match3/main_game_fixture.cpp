@@ -40,28 +40,13 @@ void MainGameTest::Frame(int frames) {
     }
 }
 
-void MainGameTest::MoveMouse(float x, float y) {
-    InputEvent e;
-    e.kind = InputEvent::MouseMove;
-    e.x = x;
-    e.y = y;
-    InPushEvent(e);
-}
+void MainGameTest::MoveMouse(float x, float y) { InPushEvent(MouseMoveEvent(x, y)); }
 
-void MainGameTest::Button(bool down) {
-    InputEvent e;
-    e.kind = down ? InputEvent::MouseDown : InputEvent::MouseUp;
-    e.code = 1;
-    InPushEvent(e);
-}
+void MainGameTest::Button(bool down) { InPushEvent(MouseButtonEvent(down)); }
 
 void MainGameTest::Key(int code) {
-    InputEvent e;
-    e.kind = InputEvent::KeyDown;
-    e.code = code;
-    InPushEvent(e);
-    e.kind = InputEvent::KeyUp;
-    InPushEvent(e);
+    InPushEvent(KeyEvent(true, code));
+    InPushEvent(KeyEvent(false, code));
 }
 
 void MainGameTest::Drag(const TTile* t, int dx, int dy) {

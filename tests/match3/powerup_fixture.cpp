@@ -43,13 +43,9 @@ void PowerUpGameTest::ClickSlot(int s) {
 }
 
 void PowerUpGameTest::RightClick() {
-    InputEvent e;
-    e.kind = InputEvent::MouseDown;
-    e.code = 2;
-    InPushEvent(e);
+    InPushEvent(MouseButtonEvent(true, 2));
     Frame();
-    e.kind = InputEvent::MouseUp;
-    InPushEvent(e);
+    InPushEvent(MouseButtonEvent(false, 2));
     Frame();
 }
 

@@ -1,0 +1,16 @@
+// The hand of the virtual player: a gesture is the queue of input events it
+// feeds, one per frame, through the platform's queue like a person's mouse.
+// Points are in play-area pixels; the side picture's offset is added here.
+#pragma once
+
+#include <deque>
+
+#include "platform/platform.h"
+
+using Gesture = std::deque<InputEvent>;
+
+void AddMoveTo(Gesture& gesture, float x, float y);
+void AddPress(Gesture& gesture);
+void AddRelease(Gesture& gesture);
+// Move there, press and release the left button.
+void AddClickAt(Gesture& gesture, float x, float y);
