@@ -5,7 +5,7 @@
 #include <string>
 
 #include "frame/rcm.h"
-#include "village/profile.h"
+#include "quest/profile.h"
 
 namespace {
 

@@ -5,15 +5,16 @@
 #include <vector>
 
 #include "app/game_parts.h"
+#include "frame/names.h"
 #include "frame/control.h"
 #include "frame/frame_loop.h"
 #include "frame/globals.h"
 #include "frame/start_game.h"
 #include "frame/user_dir.h"
 #include "platform/platform.h"
-#include "tools/command_line.h"
-#include "tools/frame_stats.h"
-#include "tools/input_recording.h"
+#include "app/command_line.h"
+#include "devtools/frame_stats.h"
+#include "devtools/input_recording.h"
 
 namespace {
 PlatformConfig MakePlatformConfig(const CommandLine& cl) {
@@ -26,13 +27,6 @@ PlatformConfig MakePlatformConfig(const CommandLine& cl) {
     else
         cfg.renderer = cl.headless ? RendererKind::Software : RendererKind::Gpu;
     return cfg;
-}
-
-std::string TrimBlanks(const std::string& s) {
-    size_t b = 0, e = s.size();
-    while (b < e && static_cast<unsigned char>(s[b]) <= 32) ++b;
-    while (e > b && static_cast<unsigned char>(s[e - 1]) <= 32) --e;
-    return s.substr(b, e - b);
 }
 
 void InstallRunTools(const CommandLine& cl) {

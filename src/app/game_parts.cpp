@@ -19,14 +19,14 @@
 #include "match3/main_game.h"
 #include "match3/powerup_bar.h"
 #include "match3/tile.h"
-#include "tools/command_line.h"
-#include "tools/virtual_player.h"
-#include "village/continue_quest.h"
-#include "village/lose_level.h"
-#include "village/profile.h"
-#include "village/profile_hooks.h"
-#include "village/summary.h"
-#include "village/summary_dialogs.h"
+#include "app/command_line.h"
+#include "devtools/virtual_player.h"
+#include "quest/continue_quest.h"
+#include "quest/lose_level.h"
+#include "quest/profile.h"
+#include "quest/profile_hooks.h"
+#include "quest/summary.h"
+#include "quest/level_end_dialog.h"
 
 namespace {
 void RegisterFrameSteps() {

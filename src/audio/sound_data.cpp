@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "menus/options.h"
+#include "frame/options.h"
 
 float SoundVolumeFactor() { return std::clamp(options.CountSoundVol(), 0.0f, 1.0f); }
 float MusicVolumeFactor() { return std::clamp(options.CountMusicVol(), 0.0f, 1.0f); }

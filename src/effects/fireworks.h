@@ -6,7 +6,7 @@
 #include <memory>
 
 #include "frame/safe_list.h"
-#include "gui/value_types.h"
+#include "frame/value_types.h"
 #include "platform/platform.h"
 
 class TFireWork {

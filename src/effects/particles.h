@@ -13,7 +13,7 @@
 #include <cstddef>
 #include <vector>
 
-#include "gui/value_types.h"
+#include "frame/value_types.h"
 #include "platform/platform.h"
 
 class TParticleList;

@@ -11,7 +11,7 @@
 #include "frame/screen.h"
 #include "frame/suspend.h"
 #include "frame/timing.h"
-#include "menus/options.h"
+#include "frame/options.h"
 
 Image frameLeft;
 Image frameRight;
@@ -152,5 +152,13 @@ void ScreenFrame(TEkran& screen) {
     if (auto& observer = FrameTimeObserver()) {
         const auto ms = [](auto d) { return std::chrono::duration<double, std::milli>(d).count(); };
         observer(ms(updated - start), ms(drawn - updated));
+    }
+}
+
+void RunDialogLoop(TEkran& dialog, const std::function<void()>& afterFrame,
+                   const std::function<bool()>& done) {
+    while (!done()) {
+        ScreenFrame(dialog);
+        if (afterFrame) afterFrame();
     }
 }

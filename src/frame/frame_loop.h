@@ -58,5 +58,9 @@ extern Image pointImage;
 // One frame of a screen's main loop: clear, update, draw, present. Screens
 // use it so that frame statistics see every frame the same way.
 void ScreenFrame(TEkran& screen);
+// A dialog's modal loop inside the caller's frame: one ScreenFrame of the
+// dialog, then `afterFrame` (its buttons), until `done` says so.
+void RunDialogLoop(TEkran& dialog, const std::function<void()>& afterFrame,
+                   const std::function<bool()>& done);
 // Receives the update and draw times (ms) of each ScreenFrame.
 void SetFrameTimeObserver(std::function<void(double updateMs, double drawMs)> observer);

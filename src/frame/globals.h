@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "gui/value_types.h"
+#include "frame/value_types.h"
 
 extern std::string lang;     // "en": replaces "#LANG#" in localised paths
 extern std::string gameDir;  // "game/": every resource path starts here

@@ -2,7 +2,7 @@
 // cursor.
 #pragma once
 
-#include "gui/value_types.h"
+#include "frame/value_types.h"
 #include "platform/platform.h"
 
 class TMouse {

@@ -2,6 +2,8 @@
 // Reading lives in rcm_read.cpp, writing and number texts in rcm_write.cpp.
 #include "frame/rcm.h"
 
+#include "frame/names.h"
+
 #include <cmath>
 #include <cstdio>
 #include <iostream>
@@ -10,20 +12,6 @@
 // ---------------------------------------------------------------------------
 // Names and paths
 // ---------------------------------------------------------------------------
-static char LowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-
-bool RcmSameName(const std::string& a, const std::string& b) {
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (size_t i = 0; i < a.size(); ++i) {
-        if (LowerAscii(a[i]) != LowerAscii(b[i])) {
-            return false;
-        }
-    }
-    return true;
-}
-
 std::vector<std::string> SplitRcmPath(const std::string& path) {
     std::vector<std::string> pieces;
     size_t start = 0;
@@ -92,7 +80,7 @@ typename List::value_type::element_type* TRCMGroup::_find(const List& list, Name
         if (hit == index.first.end()) {
             return nullptr;
         }
-        if (RcmSameName(list[hit->second]->_id, name)) {
+        if (EqualNoCase(list[hit->second]->_id, name)) {
             return list[hit->second].get();
         }
         index = NameIndex();

@@ -88,8 +88,6 @@ std::shared_ptr<TRCMFile> LoadRCM(const std::string& path);
 std::shared_ptr<TRCMFile> NewRCM();
 // Splits an RCM path at every "::".
 std::vector<std::string> SplitRcmPath(const std::string& path);
-// Names of groups and keys: equal regardless of (ASCII) letter case.
-bool RcmSameName(const std::string& a, const std::string& b);
 // The reading of a number value: leading blanks skipped, then a decimal
 // number; text that is not a number gives 0.
 float RcmToNumber(const std::string& text);

@@ -3,7 +3,6 @@
 #include "frame/frame_loop.h"
 #include "frame/globals.h"
 #include "frame/timing.h"
-#include "gui/gui.h"
 
 Image stripesImage;
 
@@ -33,27 +32,14 @@ void TEkran::_drawFade() {
 
 void TEkran::_drawStripes() {
     ApproachInPlace(stripeA, dStripeA, 0.05f);
-    GfxSetColor(255, 255, 255);
-    GfxSetBlend(GFX_BLEND_ALPHA);
+    GfxResetDrawState();
     GfxSetAlpha(stripeA);
-    GfxSetScale(1, 1);
-    GfxSetRotation(0);
     GfxDrawImage(stripesImage, 0, 0);
-}
-
-void TEkran::_drawGui() {
-    if (gui) gui->draw();
 }
 
 void TEkran::_updateAlpha() { ApproachInPlace(alpha, dAlpha, aSpeed); }
 
 void TEkran::_updateFade() { ApproachInPlace(fade, dFade, fSpeed); }
-
-void TEkran::_updateGui() {
-    if (!gui) return;
-    gui->setGuiAlpha(alpha);
-    gui->update();
-}
 
 void TEkran::_prepareDelta() {
     for (int i = 0; i < 101; ++i) UpdateDelta();

@@ -27,7 +27,7 @@ public:
     virtual void setup() {}
     virtual void _drawFade();
     virtual void _drawStripes();
-    virtual void _drawGui();
+    virtual void _drawGui();  // defined with the GUI: gui/screen_gui.cpp
     virtual void draw() {}
     virtual void _updateAlpha();
     virtual void _updateFade();

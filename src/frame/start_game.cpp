@@ -7,7 +7,7 @@
 #include "frame/screen.h"
 #include "frame/timing.h"
 #include "frame/user_dir.h"
-#include "menus/options.h"
+#include "frame/options.h"
 #include "platform/platform.h"
 
 void StartGame(const StartOptions& opts) {

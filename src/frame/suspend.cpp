@@ -4,7 +4,7 @@
 #include "frame/globals.h"
 #include "frame/text_file.h"
 #include "frame/timing.h"
-#include "gui/font_cache.h"
+#include "frame/font_cache.h"
 
 std::string suspendText;
 Font suspendFont;

@@ -3,6 +3,7 @@
 
 #include <cmath>
 
+#include "frame/names.h"
 #include "frame/rcm.h"
 
 namespace {
@@ -35,10 +36,10 @@ enum class Align { Left, Right, Center };
 
 Align ParseAlign(const std::string& align) {
     std::string name = TRCMFile::myTrim(align);
-    if (RcmSameName(name, "RIGHT")) {
+    if (EqualNoCase(name, "RIGHT")) {
         return Align::Right;
     }
-    if (RcmSameName(name, "CENTER")) {
+    if (EqualNoCase(name, "CENTER")) {
         return Align::Center;
     }
     return Align::Left;
@@ -165,4 +166,19 @@ float DrawTextBox(const std::string& text, int x, int y, float width, const std:
 float TextBoxHeight(const std::string& text, int x, int y, float width, const std::string& align, float extra,
                     const Font& font, int spacing) {
     return LayOutBox(text, x, y, width, align, font, spacing, false);
+}
+
+void DrawCentredText(const std::string& text, float cx, float y, const TRGB& colour, float a) {
+    const float x = cx - static_cast<float>(GfxTextWidth(text)) / 2;
+    GfxSetColor(colour.r, colour.g, colour.b);
+    GfxSetAlpha(a);
+    GfxDrawText(text, x, y);
+}
+
+void DrawShadowedText(const std::string& text, float cx, float y, const TRGB& colour, float a) {
+    const float x = cx - static_cast<float>(GfxTextWidth(text)) / 2;
+    GfxSetColor(0, 0, 0);
+    GfxSetAlpha(a * 0.5f);
+    GfxDrawText(text, x + 2, y + 2);
+    DrawCentredText(text, cx, y, colour, a);
 }

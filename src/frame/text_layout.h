@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "frame/value_types.h"
 #include "platform/platform.h"
 
 class TFormatedText {
@@ -29,3 +30,8 @@ float DrawTextBox(const std::string& text, int x, int y, float width, const std:
                   const Font& font, int spacing);
 float TextBoxHeight(const std::string& text, int x, int y, float width, const std::string& align, float extra,
                     const Font& font, int spacing);
+
+// One line in the current font, horizontally centred on cx, in `colour` at opacity `a`.
+void DrawCentredText(const std::string& text, float cx, float y, const TRGB& colour, float a);
+// The same over its shadow: black at half of `a`, 2 px right and down.
+void DrawShadowedText(const std::string& text, float cx, float y, const TRGB& colour, float a);

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "gui/font_cache.h"
+#include "frame/font_cache.h"
 #include "platform/platform.h"
 
 class TImgTexture;

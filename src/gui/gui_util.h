@@ -5,10 +5,8 @@
 #include <string>
 #include <vector>
 
-std::string UpperCase(std::string s);
-bool EqualNoCase(const std::string& a, const std::string& b);
-// Removes blanks (spaces, tabs, carriage returns, every control character) at both ends.
-std::string TrimBlanks(const std::string& s);
+#include "frame/names.h"
+
 
 // Prints "ERROR: " + text to standard output.
 void PrintError(const std::string& text);

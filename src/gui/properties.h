@@ -7,7 +7,7 @@
 #include <string>
 
 #include "gui/gui_image.h"
-#include "gui/value_types.h"
+#include "frame/value_types.h"
 
 class TProperties {
 public:

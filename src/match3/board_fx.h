@@ -9,7 +9,7 @@
 #include <memory>
 #include <string>
 
-#include "gui/value_types.h"
+#include "frame/value_types.h"
 #include "platform/angles.h"
 #include "platform/platform.h"
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "gui/value_types.h"
+#include "frame/value_types.h"
 #include "platform/platform.h"
 
 class TTile;

@@ -9,7 +9,7 @@
 #include "frame/globals.h"
 #include "frame/mouse.h"
 #include "frame/text_file.h"
-#include "gui/font_cache.h"
+#include "frame/font_cache.h"
 #include "gui/gui.h"
 #include "match3/board_rules.h"
 #include "match3/fantom.h"

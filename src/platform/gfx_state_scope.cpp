@@ -2,9 +2,9 @@
 // the layer's own getters and setters.
 #include "platform/platform.h"
 
-void GfxResetDrawState() {
+void GfxResetDrawState(float alpha) {
     GfxSetColor(255, 255, 255);
-    GfxSetAlpha(1);
+    GfxSetAlpha(alpha);
     GfxSetBlend(GFX_BLEND_ALPHA);
     GfxSetScale(1, 1);
     GfxSetRotation(0);

@@ -85,9 +85,9 @@ float GfxGetRotation();
 void GfxSetOrigin(float x, float y);         // added to every drawing position
 void GfxGetOrigin(float& x, float& y);
 void GfxSetViewport(int x, int y, int w, int h);  // clipping rectangle, logical units
-// The plain drawing state: white, opaque, alpha blending, scale 1, no rotation
-// (origin, viewport and font stay as they are).
-void GfxResetDrawState();
+// The plain drawing state: white, alpha blending at opacity `alpha`, scale 1,
+// no rotation (origin, viewport and font stay as they are).
+void GfxResetDrawState(float alpha = 1);
 // Saves colour, alpha, blend, scale, rotation, origin and font, and puts them
 // back when it goes out of scope: a draw that changes them for itself.
 class GfxStateScope {

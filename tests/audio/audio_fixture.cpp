@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "frame/globals.h"
-#include "menus/options.h"
+#include "frame/options.h"
 
 namespace {
 

@@ -15,7 +15,7 @@
 
 #include "audio/global_snd.h"
 #include "frame/globals.h"
-#include "menus/options.h"
+#include "frame/options.h"
 #include "support/headless_platform.h"
 
 namespace {

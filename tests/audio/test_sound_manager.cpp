@@ -9,7 +9,7 @@
 #include "frame/frame_loop.h"
 #include "frame/globals.h"
 #include "gui/gui.h"
-#include "menus/options.h"
+#include "frame/options.h"
 
 TEST_F(AudioTest, SoundListReadsEffectsAndTracksAndReportsBadFiles) {
     testing::internal::CaptureStdout();

@@ -8,7 +8,7 @@
 #include "frame/mouse.h"
 #include "frame/rcm.h"
 #include "frame/user_dir.h"
-#include "menus/options.h"
+#include "frame/options.h"
 #include "support/headless_platform.h"
 
 namespace fs = std::filesystem;

@@ -12,7 +12,7 @@
 #include <string>
 
 #include "frame/globals.h"
-#include "village/profile_list.h"
+#include "quest/profile_list.h"
 
 namespace {
 

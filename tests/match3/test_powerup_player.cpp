@@ -3,7 +3,7 @@
 #include <deque>
 
 #include "powerup_fixture.h"
-#include "tools/powerup_player.h"
+#include "devtools/powerup_player.h"
 
 namespace {
 

@@ -1,0 +1,116 @@
+#include "app/command_line.h"
+
+#include <charconv>
+
+namespace {
+bool ParseLong(const std::string& text, long& value) {
+    const char* end = text.data() + text.size();
+    auto [ptr, ec] = std::from_chars(text.data(), end, value);
+    return ec == std::errc() && ptr == end;
+}
+}  // namespace
+
+std::string CommandLineHelp() {
+    return "Usage: brambleton [options]\n"
+           "  --windowed, --fullscreen   play in a window or full screen (this run only)\n"
+           "  --headless                 no window and no sound device; draws off screen\n"
+           "  --renderer gpu|software|null\n"
+           "                             how frames are drawn (null: no pixels, for fast runs)\n"
+           "  --fixed-step               the clock advances 1000/60 ms per frame, no waiting\n"
+           "  --seed N                   seed the random generator\n"
+           "  --frames N                 end after N frames (exit status 0)\n"
+           "  --screenshot FILE          write the last frame as PNG at exit\n"
+           "  --record FILE              record input events by frame number\n"
+           "  --replay FILE              play recorded input events back\n"
+           "  --user-dir DIR             keep settings and profiles in DIR\n"
+           "  --level N|PATH             play quest level N or a level file, print the result, exit\n"
+           "  --autoplay                 let the virtual player play\n"
+           "  --unlock-powerups          start a --level run with all six power-ups unlocked\n"
+           "  --frame-stats FILE         write frame time statistics at exit\n"
+           "  --gui PATH                 preview one GUI script\n"
+           "  --help                     show this text\n";
+}
+
+bool ParseCommandLine(const std::vector<std::string>& args, CommandLine& out, std::string& error) {
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        auto value = [&](std::string& into) {
+            if (i + 1 >= args.size()) {
+                error = a + " needs a value";
+                return false;
+            }
+            into = args[++i];
+            return true;
+        };
+        auto number = [&](long& into) {
+            std::string text;
+            if (!value(text)) return false;
+            if (!ParseLong(text, into)) {
+                error = a + " needs a number, not '" + text + "'";
+                return false;
+            }
+            return true;
+        };
+        if (a == "--windowed") {
+            out.displayMode = 0;
+        } else if (a == "--fullscreen") {
+            out.displayMode = 1;
+        } else if (a == "--headless") {
+            out.headless = true;
+        } else if (a == "--renderer") {
+            std::string kind;
+            if (!value(kind)) return false;
+            if (kind == "gpu") out.renderer = RendererKind::Gpu;
+            else if (kind == "software") out.renderer = RendererKind::Software;
+            else if (kind == "null") out.renderer = RendererKind::Null;
+            else {
+                error = "--renderer takes gpu, software or null, not '" + kind + "'";
+                return false;
+            }
+            out.rendererGiven = true;
+        } else if (a == "--fixed-step") {
+            out.fixedStep = true;
+        } else if (a == "--seed") {
+            long n = 0;
+            if (!number(n)) return false;
+            out.seed = static_cast<int>(n);
+            out.seedGiven = true;
+        } else if (a == "--frames") {
+            if (!number(out.frames)) return false;
+            if (out.frames < 0) {
+                error = "--frames needs a positive number";
+                return false;
+            }
+        } else if (a == "--screenshot") {
+            if (!value(out.screenshot)) return false;
+        } else if (a == "--record") {
+            if (!value(out.record)) return false;
+        } else if (a == "--replay") {
+            if (!value(out.replay)) return false;
+        } else if (a == "--user-dir") {
+            if (!value(out.userDir)) return false;
+        } else if (a == "--gui") {
+            if (!value(out.gui)) return false;
+        } else if (a == "--level") {
+            if (!value(out.level)) return false;
+        } else if (a == "--autoplay") {
+            out.autoplay = true;
+        } else if (a == "--unlock-powerups") {
+            out.unlockPowerups = true;
+        } else if (a == "--frame-stats") {
+            if (!value(out.frameStats)) return false;
+        } else if (a == "--help" || a == "-h") {
+            out.help = true;
+        } else {
+            error = "unknown option '" + a + "'";
+            return false;
+        }
+    }
+    // Recording a replay writes its events again, stamped with the frames
+    // they took effect in; it must not overwrite the file being replayed.
+    if (!out.record.empty() && out.record == out.replay) {
+        error = "--record and --replay name the same file";
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,67 @@
+// The virtual player (--autoplay): plays the match-3 screen through the real
+// input path. After every frame it looks at the game (screen state, the
+// board's possible moves, cell rectangles) and acts only by queuing mouse
+// events, as a person's hand would: move, press, drag or click, release.
+#pragma once
+
+#include <deque>
+#include <vector>
+
+#include "match3/board.h"
+#include "platform/platform.h"
+#include "devtools/powerup_player.h"
+#include "devtools/virtual_player_dialogs.h"
+#include "devtools/gesture.h"
+
+class TMainGame;
+
+// Every swap the player could make now, found with the game's own hint test.
+std::vector<TMove> SearchPlayerMoves(const TBoard& board);
+// How much a move is worth to a player who wants to win: chips of its lines
+// on cyan tiles, and chips under a scroll (digging it out).
+int MoveWorth(const TBoard& board, const TMove& move);
+// A bomb chip whose blast is worth more than atLeast (the best swap), or null.
+TTile* FindBombWorthFiring(const TBoard& board, int atLeast);
+
+class TVirtualPlayer {
+public:
+    explicit TVirtualPlayer(TMainGame& game) : game(game) {}
+
+    // One decision after a presented frame.
+    void frame();
+    // Frames of a calm board the player looks at before moving.
+    int lookFrames = 12;
+
+    // Its use of the power-up bar.
+    TPowerUpPlayer powerUps;
+    // Its answers to the level summary and the lose dialog.
+    TDialogHand dialogs;
+
+    // The queued gesture, one event per frame (tests read it).
+    const Gesture& pending() const { return gesture; }
+
+private:
+    TMainGame& game;
+    Gesture gesture;
+    int calmFrames = 0;
+    int moves = 0;
+    bool buttonDown = false;
+    // The board as it was at the last move, and the moves made on it since:
+    // a move that bounced left the board as it was and is not tried again.
+    std::vector<int> boardAtLastMove;
+    std::vector<TMove> triedOnThisBoard;
+
+    // The moves not yet tried on the board as it is now.
+    std::vector<TMove> untriedMoves();
+
+    bool mayMove() const;
+    void plan(const TMove& move);
+    void planDrag(const TTile* from, const TTile* to);
+    void planClicks(const TTile* first, const TTile* second);
+    void moveTo(float x, float y);
+    void press();
+    void release();
+};
+
+// Starts the player on the match-3 screen: one decision after every frame.
+void StartVirtualPlayer(TMainGame& game);

@@ -1,0 +1,61 @@
+#include "quest/level_end_dialog.h"
+
+#include <cstdio>
+
+#include "effects/effect_math.h"
+#include "frame/control.h"
+#include "frame/frame_loop.h"
+#include "gui/gui.h"
+#include "platform/platform.h"
+
+void DrawDialogBackground(TEkran* caller, TEkran& dialog) {
+    if (caller) caller->draw();
+    GfxResetDrawState();
+    // The stripes approach their target inside _drawStripes; the veil follows
+    // the value they had at the start of this frame, which is invisible.
+    GfxSetColor(0, 0, 0);
+    GfxSetAlpha(DIALOG_DIM * dialog.stripeA);
+    GfxDrawRect(0, 0, 1024, 768);
+    dialog._drawStripes();
+    GfxResetDrawState();
+}
+
+float SlideIn(float per) { return SinDeg(90.0f * per); }
+
+float SlideOffset(float h, float per) { return h - h * SlideIn(per); }
+
+void TLevelEndDialog::_drawBack() { DrawDialogBackground(caller, *this); }
+
+float TLevelEndDialog::panelHeight() const {
+    return panel ? static_cast<float>(GfxImageHeight(panel)) : panelHeight_;
+}
+
+float TLevelEndDialog::CountY() const { return SlideOffset(panelHeight(), showPer); }
+
+void TLevelEndDialog::slideGui() {
+    if (gui) gui->VectorMe(0, panelHeight(), SlideIn(showPer));
+}
+
+std::string TLevelEndDialog::runOver(TEkran* callerScreen, const std::string& name) {
+    caller = callerScreen;
+    prepare();
+    running = true;
+    RunDialogLoop(*this, [this] { _checkButtons(); }, [this] { return finished(); });
+    running = false;
+    std::printf("%s: %s\n", name.c_str(), gdzie.c_str());
+    return gdzie;
+}
+
+int SummaryAnswerCode(const std::string& answer) {
+    return answer == "RESTART" ? QUEST_RESTART_LEVEL : QUEST_NEXT_LEVEL;
+}
+
+int LoseAnswerCode(const std::string& answer) {
+    return answer == "MAIN-MENU" ? SCREEN_MAIN_MENU : QUEST_RESTART_LEVEL;
+}
+
+int ContinueAnswerCode(const std::string& answer) {
+    if (answer == "NEW") return QUEST_START_NEW;
+    if (answer == "CONTINUE") return QUEST_CONTINUE;
+    return SCREEN_MAIN_MENU;
+}

@@ -1,0 +1,63 @@
+// The skeleton of the three level-end dialogs (summary, lose, continue): a
+// panel that slides up from below over the calling screen, drawn dimmed
+// behind it, buttons read after every frame of the dialog's own loop, and
+// an answer in `gdzie`. Each dialog fills in its pictures, its preparing
+// and its buttons.
+#pragma once
+
+#include <string>
+
+#include "frame/screen.h"
+
+// Opacity of the black veil over the calling screen when the stripes are in.
+constexpr float DIALOG_DIM = 0.45f;
+
+class TLevelEndDialog : public TEkran {
+public:
+    Image panel;
+    std::string gdzie;  // the answer, set by a button
+    float showPer = 0, dShowPer = 0;  // the panel's slide: 0 below the screen, 1 in place
+    // The screen drawn behind the dialog. Set by the loop; tests may set it.
+    TEkran* caller = nullptr;
+    // True while the dialog's own loop runs (the virtual player reads it).
+    bool running = false;
+
+    // Resets the dialog for another showing.
+    virtual void prepare() = 0;
+    // The buttons' answers after one frame of the loop.
+    virtual void _checkButtons() = 0;
+    // The loop is over (by default: faded out).
+    virtual bool finished() const { return fadedOut(); }
+    // The caller, dimmed, and the stripes.
+    virtual void _drawBack();
+    // How far below its resting place the panel is (0 at rest).
+    virtual float CountY() const;
+
+protected:
+    explicit TLevelEndDialog(float panelHeight) : panelHeight_(panelHeight) {}
+    // The panel's height: its picture's, or the designed one without it.
+    float panelHeight() const;
+    // Moves the dialog's GUI with its panel.
+    void slideGui();
+    // Prepares, then runs frames over `callerScreen` until finished; prints
+    // "<name>: <answer>" and returns the answer.
+    std::string runOver(TEkran* callerScreen, const std::string& name);
+
+private:
+    float panelHeight_;
+};
+
+// The calling screen (if any), then a black veil and the stripes, both
+// following the dialog's stripeA. Leaves the drawing state plain.
+void DrawDialogBackground(TEkran* caller, TEkran& dialog);
+// sin(90 deg x per): how far a sliding panel has come in.
+float SlideIn(float per);
+// How far below its resting place a panel of height h is: h - h x SlideIn.
+float SlideOffset(float h, float per);
+
+// The screen codes the dialogs' answers lead to. Summary: "RESTART" 105,
+// anything else 102 (next level). Lose: "MAIN-MENU" 1, anything else 105.
+// Continue: "NEW" 101, "CONTINUE" 104, anything else 1 (the menu stays).
+int SummaryAnswerCode(const std::string& answer);
+int LoseAnswerCode(const std::string& answer);
+int ContinueAnswerCode(const std::string& answer);

@@ -1,0 +1,80 @@
+#include "quest/lose_level.h"
+
+#include <cstdio>
+
+#include "frame/text_layout.h"
+#include "frame/frame_loop.h"
+#include "frame/globals.h"
+#include "frame/text_file.h"
+#include "frame/font_cache.h"
+#include "gui/gui.h"
+#include "quest/level_end_dialog.h"
+
+TLoseLevel loseLevel;
+
+void TLoseLevel::setup() {
+    panel = GfxLoadImage(gameDir + "gfx/gui/loseLevel/panel.png", GFX_IMAGE_DEFAULT);
+    GfxMidHandle(panel);
+    txtLose = TxtLine(LoadTxtFile(gameDir + "txt/#LANG#/lose.txt"), 3);
+    font = GetFont(gameDir + "gfx/fonts/font1.ttf", 72);
+    gui = LoadGui(gameDir + "gfx/gui/loseLevel/" + lang + "/lose.gui");
+}
+
+void TLoseLevel::_prepareSelf() {
+    alpha = dAlpha = 1;
+    fade = dFade = 0;
+    showPer = 0;
+    dShowPer = 1;
+    stripeA = 0;
+    dStripeA = 1;
+    gdzie.clear();
+}
+
+void TLoseLevel::prepare() {
+    _prepareSelf();
+    _prepareDelta();
+}
+
+void TLoseLevel::_updateShow() { ApproachInPlace(showPer, dShowPer, 0.05f); }
+
+void TLoseLevel::update() {
+    CommonUpdate(this);
+    _updateFade();
+    _updateShow();
+    slideGui();
+    _updateGui();
+}
+
+void TLoseLevel::_drawPanel() {
+    GfxResetDrawState(alpha);
+    GfxDrawImage(panel, 512, 380 + CountY());
+}
+
+void TLoseLevel::draw() {
+    _drawBack();
+    _drawPanel();
+    GfxSetImageFont(font);
+    DrawCentredText(txtLose, 512, 270 + CountY(), NewRGB(255, 255, 255), alpha);
+    GfxResetDrawState();
+    _drawGui();
+    _drawFade();
+}
+
+void TLoseLevel::goMainMenu() {
+    gdzie = "MAIN-MENU";
+    dFade = 1;
+}
+
+void TLoseLevel::goReplay() {
+    gdzie = "RESTART";
+    dFade = 1;
+}
+
+void TLoseLevel::_checkButtons() {
+    // Once the player has chosen, the dialog only fades out.
+    if (!gui || dFade == 1) return;
+    if (gui->clickedItem("main")) goMainMenu();
+    if (gui->clickedItem("replay")) goReplay();
+}
+
+std::string TLoseLevel::mainloop(TEkran* callerScreen) { return runOver(callerScreen, "lose dialog"); }

@@ -1,0 +1,3 @@
+#include "quest/tutorial_catalogue.h"
+
+std::vector<std::shared_ptr<TTutorialTip>> tutorialTips;

@@ -1,3 +1,0 @@
-#include "village/tutorial_catalogue.h"
-
-std::vector<std::shared_ptr<TTutorialTip>> tutorialTips;
