@@ -47,8 +47,6 @@ void RegisterSoundAndEffects() {
     AddLoadingStep(35, "caption images", LoadCaptionImages);
     AddLoadingStep(39, "particle images", [] { TParticle::setup(); });
     TEffectHooks& fx = EffectHooks();
-    fx.playSound = [](const std::string& name) { globalSnd.playMySound(name); };
-    fx.playSound1 = [](const std::string& name) { globalSnd.playMySound1(name); };
     fx.haveItem = [](int item) { return actProfile && actProfile->HaveItem(item); };
 }
 
@@ -61,9 +59,8 @@ void RegisterMatch3() {
     RegisterScreen(SCREEN_MATCH3, [] { return mainGame.mainLoop(); });
 
     TBoardHooks& board = BoardHooks();
-    board.playSound = [](const std::string& name) { globalSnd.playMySound(name); };
     board.addCash = [](int amount) {
-        if (actProfile) actProfile->cash += amount;
+        if (actProfile) actProfile->AddCash(amount);
     };
 
     TEffectHooks& fx = EffectHooks();
@@ -80,7 +77,7 @@ void RegisterMatch3() {
         if (mainGame.state == M3_TOOL_RETURNING) mainGame.state = M3_PLAYING;
     };
     // The bar shows the current profile's slots and charges them.
-    PowerUps::Hooks().slot = [](int slot) -> std::shared_ptr<TPowerUp> {
+    PowerUpHooks().slot = [](int slot) -> std::shared_ptr<TPowerUp> {
         if (!actProfile || slot < 0 || slot >= POWERUP_SLOTS) return nullptr;
         return actProfile->powerUp[static_cast<size_t>(slot)];
     };
@@ -95,7 +92,7 @@ void RegisterMatch3() {
     game.reloadLevel = [] {
         if (actProfile) actProfile->QUEST_LoadActLevel();
     };
-    GetProfileHooks().setGameLevel = [](std::shared_ptr<TLevel> level) { mainGame.SetData(level); };
+    ProfileHooks().setGameLevel = [](std::shared_ptr<TLevel> level) { mainGame.SetData(level); };
 }
 
 // The profiles and the level-end dialogs: the summary credits the current

@@ -175,10 +175,10 @@ void TGlobalSnd::update() {
 }
 
 void InstallSoundHooks() {
-    FrameHooks& hooks = GetFrameHooks();
+    TFrameHooks& hooks = FrameHooks();
     hooks.soundUpdate = [] { globalSnd.update(); };
     hooks.soundPause = [] { globalSnd.Pause(); };
     hooks.soundResume = [] { globalSnd.UnPause(); };
     hooks.setMusicVol = [](float v) { globalSnd.setMusicVol(v); };
-    guiClickSound = [] { globalSnd.click(); };
+    GuiHooks().clickSound = [] { globalSnd.click(); };
 }

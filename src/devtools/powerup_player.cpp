@@ -129,10 +129,10 @@ void TPowerUpPlayer::watch(const TMainGame& game) {
 }
 
 void TPowerUpPlayer::listen() {
-    PowerUps::Hooks().used = [this](int slot) {
+    PowerUpHooks().used = [this](int slot) {
         if (slot >= 0 && slot < POWERUP_COUNT) uses[slot]++;
         std::printf("power-up used: %s\n", PowerUpName(slot));
     };
 }
 
-TPowerUpPlayer::~TPowerUpPlayer() { PowerUps::Hooks().used = nullptr; }
+TPowerUpPlayer::~TPowerUpPlayer() { PowerUpHooks().used = nullptr; }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "audio/game_sound.h"
 #include "effects/effect_hooks.h"
 #include "effects/effect_math.h"
 #include "effects/particles.h"
@@ -64,7 +65,7 @@ void TBomb::Destroy() {
     auto keep = bombList.remove(node);
     if (!keep) return;  // strikes once
     if (strike) strike();
-    EffectSound1("boom");
+    PlayGameSound1("boom");
 }
 
 void TBomb::draw() {

@@ -1,17 +1,14 @@
-// The effects' ways out to the rest of the game: sounds, the match-3 game's
-// resource panels and state, and the profile's bonus items. The game wiring
-// fills these in. Empty sound hooks play through globalSnd; any other empty
-// hook does nothing (a flyer without a panel ends where it started, nothing
-// is credited), so effects run unchanged in tests and tools.
+// The effects' ways up to the rest of the game: the match-3 game's resource
+// panels and state, and the profile's bonus items. The game wiring fills
+// these in; an empty hook does nothing (a flyer without a panel ends where
+// it started, nothing is credited), so effects run unchanged in tests and
+// tools. Sounds go through PlayGameSound (audio/game_sound.h).
 #pragma once
 
 #include <functional>
 #include <string>
 
 struct TEffectHooks {
-    // Replace globalSnd.playMySound(name) and globalSnd.playMySound1(name).
-    std::function<void(const std::string&)> playSound;
-    std::function<void(const std::string&)> playSound1;
     // The current match-3 game's resource panel `res` (0..3): its target
     // point (GetPointX, GetPointY); false when there is no such panel.
     std::function<bool(int res, float& x, float& y)> resourcePanelPoint;
@@ -27,6 +24,3 @@ struct TEffectHooks {
 // The hooks in use; the game wiring (and tests) fill them in.
 TEffectHooks& EffectHooks();
 
-// playMySound and playMySound1 through the hooks or globalSnd.
-void EffectSound(const std::string& name);
-void EffectSound1(const std::string& name);

@@ -1,5 +1,6 @@
 #include "effects/flyers.h"
 
+#include "audio/game_sound.h"
 #include "effects/effect_hooks.h"
 #include "effects/effect_math.h"
 #include "effects/emitters.h"
@@ -44,7 +45,7 @@ void TFlyer::destroy() {
     const int item = FlyerBonusItem(res);
     const int bonus = item >= 0 && h.haveItem && h.haveItem(item) ? 1 : 0;
     if (h.resourcePanelAdd) h.resourcePanelAdd(res, resQ + bonus);
-    EffectSound("coins");
+    PlayGameSound("coins");
 }
 
 std::shared_ptr<TFlyer> CreateFlyer(int res, int resQ, int x, int y) {

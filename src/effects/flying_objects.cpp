@@ -1,5 +1,6 @@
 #include "effects/flying_objects.h"
 
+#include "audio/game_sound.h"
 #include "effects/effect_hooks.h"
 #include "effects/effect_math.h"
 
@@ -32,7 +33,7 @@ void TSimpleFlyingObject::Destroy() {
     auto keep = simpleFlyingObjectList.remove(node);
     if (!keep) return;
     if (isGoingToPowerUp >= 0) DestroyAsPowerUp();
-    EffectSound("powerup-back");
+    PlayGameSound("powerup-back");
 }
 
 std::shared_ptr<TSimpleFlyingObject> CreateSimpleFlyingObject(const Image& img, int x1, int y1, int x2, int y2,

@@ -50,8 +50,8 @@ void CheckScreenshotKey() {
 }
 }  // namespace
 
-FrameHooks& GetFrameHooks() {
-    static FrameHooks hooks;
+TFrameHooks& FrameHooks() {
+    static TFrameHooks hooks;
     return hooks;
 }
 
@@ -93,7 +93,7 @@ void UpdateDelta() {
 void CommonUpdate(TEkran* screen) {
     UpdateDelta();
     mouse.update();
-    auto& hooks = GetFrameHooks();
+    auto& hooks = FrameHooks();
     if (hooks.soundUpdate) hooks.soundUpdate();
     // Alt+Enter: read the Enter hit even without Alt, so that a stale press
     // does not switch the display when Alt goes down later.
@@ -125,7 +125,7 @@ void FinishFrame() {
 
 void SaveAll() {
     options.SaveSettings();
-    auto& hooks = GetFrameHooks();
+    auto& hooks = FrameHooks();
     if (hooks.saveProfiles) hooks.saveProfiles();
 }
 

@@ -28,14 +28,14 @@ void SaveAll();
 void AddExitHook(std::function<void()> hook);
 
 // Hooks that later parts of the game fill in; empty until then.
-struct FrameHooks {
+struct TFrameHooks {
     std::function<void()> soundUpdate;     // globalSnd.update
     std::function<void()> soundPause;      // globalSnd.Pause
     std::function<void()> soundResume;     // globalSnd.UnPause
     std::function<void()> saveProfiles;    // profile manager's saveProfiles
     std::function<void(float)> setMusicVol; // globalSnd.setMusicVol
 };
-FrameHooks& GetFrameHooks();
+TFrameHooks& FrameHooks();
 
 // Called after every presented frame of a screen, in the order added (the
 // virtual player, replays, the frame limit).

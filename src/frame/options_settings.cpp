@@ -40,7 +40,7 @@ bool TOptions::SaveSettings() {
 }
 
 void TOptions::SetVolumes() {
-    auto& hooks = GetFrameHooks();
+    auto& hooks = FrameHooks();
     if (hooks.setMusicVol) hooks.setMusicVol(CountMusicVol());
 }
 

@@ -15,7 +15,7 @@ void LoadSuspendResources() {
 }
 
 void SuspendLoop() {
-    auto& hooks = GetFrameHooks();
+    auto& hooks = FrameHooks();
     if (hooks.soundPause) hooks.soundPause();
     do {
         GfxCls();

@@ -5,7 +5,10 @@
 #include "gui/gui_lua.h"
 #include "gui/gui_util.h"
 
-std::function<void()> guiClickSound;
+TGuiHooks& GuiHooks() {
+    static TGuiHooks hooks;
+    return hooks;
+}
 
 TGui::TGui() = default;
 TGui::~TGui() = default;
@@ -72,7 +75,7 @@ void TGui::update() {
         if (o->over) over = o.get();
         if (o->clicked) click = o.get();
     }
-    if (click && guiClickSound) guiClickSound();
+    if (click && GuiHooks().clickSound) GuiHooks().clickSound();
     if (luaUpdate && luaObject) luaObject->callMethod("update");
 }
 

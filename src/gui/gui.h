@@ -34,8 +34,11 @@ struct TGuiBlock : TGuiEntry {
     const TGuiBlock* asBlock() const override { return this; }
 };
 
-// Played when an object was clicked; the sound manager sets it.
-extern std::function<void()> guiClickSound;
+// The GUI's way up to the sound manager.
+struct TGuiHooks {
+    std::function<void()> clickSound;  // an object was clicked; empty: silent
+};
+TGuiHooks& GuiHooks();
 
 class TGui {
 public:

@@ -7,6 +7,7 @@
 #include "frame/globals.h"
 #include "match3/board_fx.h"
 #include "match3/flying.h"
+#include "audio/game_sound.h"
 
 void TBoard::SetLevel(const std::shared_ptr<TLevel>& newLevel) {
     for (auto& pair : pairsList) {
@@ -39,7 +40,7 @@ int TBoard::SwapTiles(TTile* a, TTile* b) {
     pair->board = this;
     pair->chip1 = a->chip;
     pair->chip2 = b->chip;
-    M3Sound("chip-move-" + std::to_string(RandInt(1, 3)));
+    PlayGameSound("chip-move-" + std::to_string(RandInt(1, 3)));
     pair->CountVectors();
     for (auto& chip : {pair->chip1, pair->chip2}) {
         chip->pair = pair.get();

@@ -10,10 +10,6 @@ TBoardHooks& BoardHooks() {
     return hooks;
 }
 
-void M3Sound(const std::string& name) {
-    if (BoardHooks().playSound) BoardHooks().playSound(name);
-}
-
 void M3Particle(int n, float x1, float y1, float x2, float y2, float mx, float my, const TRGB& rgb, float a1,
                 float a2, float s1, float s2, float r1, float r2, int blend, int delay, int life) {
     CreateParticle(n, x1, y1, x2, y2, mx, my, rgb, a1, a2, s1, s2, r1, r2, blend, delay, life);

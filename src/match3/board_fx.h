@@ -1,8 +1,9 @@
 // The board's ways out to the rest of the game. The board rules call these
 // functions only. Decorative effects go straight to the effect lists
-// (src/effects); sounds, the profile's cash and power-up charges go through
-// hooks that the game wiring fills in. An empty hook does nothing, so the
-// rules run unchanged in tests and tools without a sound manager or profile.
+// (src/effects), sounds through PlayGameSound (audio/game_sound.h); the
+// profile's cash and power-up charges go through hooks that the game wiring
+// fills in. An empty hook does nothing, so the rules run unchanged in tests
+// and tools without a profile.
 #pragma once
 
 #include <functional>
@@ -18,8 +19,6 @@ class TChip;
 // What the board hands to the sound manager and the profile. Fields left
 // empty are skipped (a sound is silent, nothing is credited or charged).
 struct TBoardHooks {
-    // Sound manager: globalSnd.playMySound(name).
-    std::function<void(const std::string&)> playSound;
     // Profile: AddScore's share for the profile's cash.
     std::function<void(int)> addCash;
     // Profile: the first unlocked, not full power-up slot (0..5), -1 for none.
@@ -31,7 +30,6 @@ struct TBoardHooks {
 // The hooks in use; the game wiring (and tests) fill them in.
 TBoardHooks& BoardHooks();
 
-void M3Sound(const std::string& name);
 // Effect list calls: CreateParticle, CreateChainPiece, CreateOdpadek (the
 // chip's picture drops off the screen) and CreateFlyer (resources fly to their panel).
 void M3Particle(int n, float x1, float y1, float x2, float y2, float mx, float my, const TRGB& rgb, float a1,

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "match3/board_fx.h"
+#include "audio/game_sound.h"
 
 int isMatched(const TTile* a, const TTile* b) {
     if (!a || !b || !a->chip || !b->chip) return 0;
@@ -51,7 +52,7 @@ void AddScore(TLevel& level, int amount) {
 void MatchChips(TLevel& level, const ChipList& chips) {
     AddScore(level, MatchScore(static_cast<int>(chips.size())));
     for (auto& chip : chips) chip->Destroy(0, DESTROY_STANDARD, 0);
-    M3Sound("match");
+    PlayGameSound("match");
 }
 
 void CheckMatchWithDestroy(TTile* tile) {
@@ -67,7 +68,7 @@ void PutPowerUp(TTile* tile) {
     M3Particle(3, x, y, x, y, x, y, white, 1, 0, 2, 0, 0, 0, GFX_BLEND_LIGHT, 0, 500);
     M3Particle(3, x, y, x, y, x, y, white, 1, 0, 1, 0, 0, 0, GFX_BLEND_LIGHT, 0, 500);
     tile->chip->ChangeTo(FindChip(BOMB_CHIP_ID));
-    M3Sound("show-dynamite");
+    PlayGameSound("show-dynamite");
 }
 
 void FirePowerUp(int chipId, TTile* tile) {
@@ -99,7 +100,7 @@ void Bomb(TTile* tile) {
             BombTile(level, t->r, t->c, static_cast<int>(50 * dist));
         }
     }
-    M3Sound("boom");
+    PlayGameSound("boom");
     float x = static_cast<float>(tile->drawX), y = static_cast<float>(tile->drawY);
     TRGB orange = NewRGB(250, 100, 50);
     M3Particle(3, x, y, x, y, x, y, orange, 1, 0, 0.2f, 2, 0, 0, GFX_BLEND_LIGHT, 0, 1000);

@@ -13,6 +13,7 @@
 #include "match3/flying.h"
 #include "match3/pair.h"
 #include "match3/tile.h"
+#include "audio/game_sound.h"
 
 std::vector<std::shared_ptr<TChip>> chipCatalogue;
 Image powerUpGlowImage;
@@ -32,7 +33,7 @@ bool Approach(float& v, float target, float step) {
 }
 
 void PlayMoveSound() {
-    M3Sound("chip-move-" + std::to_string(RandInt(1, 3)));
+    PlayGameSound("chip-move-" + std::to_string(RandInt(1, 3)));
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include "frame/globals.h"
 #include "match3/board_fx.h"
 #include "match3/tile.h"
+#include "audio/game_sound.h"
 
 SafeList<TFlyingChip> flyingChips;
 SafeList<TFlyingChest> flyingChests;
@@ -72,7 +73,7 @@ void TFlyingChip::update() {
     y = Bezier(y1, my, y2, f);
     if (p > 0.7f && !bylSound) {
         bylSound = 1;
-        M3Sound("fly-" + std::to_string(RandInt(0, 3)));
+        PlayGameSound("fly-" + std::to_string(RandInt(0, 3)));
     }
     if (p >= 1) destroy();
 }

@@ -9,6 +9,7 @@
 #include "match3/board_fx.h"
 #include "match3/flying.h"
 #include "match3/main_game.h"
+#include "audio/game_sound.h"
 
 namespace {
 constexpr int HINT_DELAY_MS = 5000;
@@ -62,7 +63,7 @@ void _updateHint(TMainGame& game) {
     if (game.hint || SysMillisecs() < game.hintTime) return;
     game.hint = FindHint(game.board);
     // Also without a move: the no-move check shuffles in this very frame.
-    M3Sound("hint");
+    PlayGameSound("hint");
 }
 
 void _drawHint(TMainGame& game) {

@@ -6,6 +6,7 @@
 #include "frame/globals.h"
 #include "match3/board.h"
 #include "match3/board_fx.h"
+#include "audio/game_sound.h"
 
 void TM3Pair::CountVectors() {
     if (!chip1 || !chip2 || !chip1->tile || !chip2->tile) return;
@@ -40,7 +41,7 @@ void TM3Pair::Swap() {
 
 void TM3Pair::Reverse() {
     CountVectors();
-    M3Sound("bad");
+    PlayGameSound("bad");
     p = 0;
 }
 

@@ -8,6 +8,7 @@
 #include "frame/globals.h"
 #include "frame/mouse.h"
 #include "match3/board_fx.h"
+#include "audio/game_sound.h"
 
 int TPowerUp::needed() const {
     return n >= 0 && n < POWERUP_COUNT ? powerUpNeeded[static_cast<size_t>(n)] : 0;
@@ -20,7 +21,7 @@ void TPowerUp::add(int k) {
     if (collected >= need) {
         collected = need;
         ShowUp();
-        M3Sound("loaded");
+        PlayGameSound("loaded");
     }
 }
 
@@ -30,7 +31,7 @@ void TPowerUp::UnlockMe() {
     Zatrzas();
     _updateZatrzas();
     getShakeRot();
-    M3Sound("unlock");
+    PlayGameSound("unlock");
 }
 
 int TPowerUp::isFull() const { return collected == needed() ? 1 : 0; }

@@ -8,6 +8,12 @@
 #include "frame/mouse.h"
 #include "match3/board_fx.h"
 #include "match3/main_game.h"
+#include "audio/game_sound.h"
+
+TPowerUpHooks& PowerUpHooks() {
+    static TPowerUpHooks hooks;
+    return hooks;
+}
 
 namespace PowerUps {
 
@@ -31,7 +37,7 @@ void AimTool(TMainGame& game, int state) {
     // would turn that click into a swap.
     game.board.picked = nullptr;
     game.holded = 0;
-    M3Sound("fire");
+    PlayGameSound("fire");
 }
 
 // The hovered cell with a chip when the player clicked this frame.
@@ -43,15 +49,10 @@ TTile* ClickedChipCell(const TMainGame& game) {
 
 }  // namespace
 
-THooks& Hooks() {
-    static THooks hooks;
-    return hooks;
-}
-
 std::shared_ptr<TPowerUp> GetPowerUp(int slot) {
     if (slot < 0 || slot >= POWERUP_COUNT) return nullptr;
-    if (Hooks().slot)
-        if (auto p = Hooks().slot(slot)) return p;
+    if (PowerUpHooks().slot)
+        if (auto p = PowerUpHooks().slot(slot)) return p;
     return OwnSlots()[static_cast<size_t>(slot)];
 }
 
@@ -77,7 +78,7 @@ void InstallBoardHooks() {
 
 void SpendCharge(int slot) {
     if (auto p = GetPowerUp(slot)) p->Use();
-    if (Hooks().used) Hooks().used(slot);
+    if (PowerUpHooks().used) PowerUpHooks().used(slot);
 }
 
 void UnlockAllNow() {
@@ -189,13 +190,13 @@ void UseColor(TMainGame& game) { AimTool(game, M3_COLOR); }
 void UseHourGlass(TMainGame& game) {
     game.state = M3_HOURGLASS;
     game.hourGlassTime = SysMillisecs() + HOURGLASS_MS;
-    M3Sound("clock");
+    PlayGameSound("clock");
     SpendCharge(POWERUP_HOURGLASS);
 }
 
 void UseBomb(TMainGame& game) {
     SpendCharge(POWERUP_BOMB);
-    M3Sound("fire");
+    PlayGameSound("fire");
     const TDim from = TMainGame::GetPowerUpDim(POWERUP_BOMB);
     const ChipList targets = GetRandomChipsList(game.board);
     for (size_t i = 0; i < targets.size(); i++) {

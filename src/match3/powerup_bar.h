@@ -18,18 +18,18 @@ class TChip;
 class TMainGame;
 class TTile;
 
+// The power-up bar's ways to the profile and to observers.
+struct TPowerUpHooks {
+    // The current profile's slot (0..5); null or empty: the game's own slots.
+    std::function<std::shared_ptr<TPowerUp>(int slot)> slot;
+    // A power-up's charge was used (the slot index); empty: nobody hears of it.
+    std::function<void(int slot)> used;
+};
+TPowerUpHooks& PowerUpHooks();
+
 namespace PowerUps {
 
 using ChipList = std::vector<std::shared_ptr<TChip>>;
-
-// The game's ways to the profile and to observers.
-struct THooks {
-    // The current profile's slot (0..5); null or empty: the game's own slots.
-    std::function<std::shared_ptr<TPowerUp>(int slot)> slot;
-    // A power-up's charge was used (the slot index).
-    std::function<void(int slot)> used;
-};
-THooks& Hooks();
 
 // The slot in play; never null for 0..5 (the game's own slots stand in when
 // no profile is loaded), null otherwise.

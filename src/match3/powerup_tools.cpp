@@ -6,6 +6,7 @@
 #include "match3/board_fx.h"
 #include "match3/main_game.h"
 #include "match3/powerup_bar.h"
+#include "audio/game_sound.h"
 
 namespace PowerUps {
 
@@ -84,13 +85,13 @@ ChipList GetRandomChipsList(const TBoard& board) {
 void UseOnTile_Hammer(TMainGame& game, TTile* tile) {
     if (!tile || !tile->chip) return;
     tile->chip->Destroy(0, DESTROY_STANDARD, 0);
-    M3Sound("hammer");
+    PlayGameSound("hammer");
     Finish(game, POWERUP_HAMMER);
 }
 
 void UseOnTile_PickAxe(TMainGame& game, TTile* tile) {
     if (!tile || !tile->chip) return;
-    M3Sound("pickaxe");
+    PlayGameSound("pickaxe");
     TLevel* level = game.level();
     for (int r = tile->r - 1; r <= tile->r + 1; r++) {
         for (int c = tile->c - 1; c <= tile->c + 1; c++) {
@@ -121,7 +122,7 @@ void UseOnTile_Dynamite(TMainGame& game, TTile* tile) {
             if (t && t->chip) t->chip->Destroy(delay, cell[2], 0);
         }
     }
-    M3Sound("dynamite");
+    PlayGameSound("dynamite");
     Finish(game, POWERUP_DYNAMITE);
 }
 
@@ -135,7 +136,7 @@ void UseOnTile_Color(TMainGame& game, TTile* tile) {
         M3Odpadek(chip, static_cast<int>(chip->drawX), static_cast<int>(chip->drawY), 0);
         chip->KILL();
     }
-    M3Sound("firework");
+    PlayGameSound("firework");
     Finish(game, POWERUP_COLOR);
 }
 

@@ -7,6 +7,7 @@
 #include "match3/flying.h"
 #include "match3/level.h"
 #include "match3/tile.h"
+#include "audio/game_sound.h"
 
 int TTile::CheckMatch(int flag) {
     if (!chip || !level) return 0;
@@ -69,7 +70,7 @@ void TTile::DestroyChest() {
 
 int TTile::DestroyMyChest() {
     if (chest == 0) return 0;
-    M3Sound("rock");
+    PlayGameSound("rock");
     chest = 0;
     CreateFlyingChest(static_cast<float>(drawX), static_cast<float>(drawY));
     CheckMatchWithDestroy(this);  // the freed chip may complete a line at once
@@ -87,7 +88,7 @@ void TTile::DestroyChain() {
     };
     fivePieces(1, 0);
     if (chain >= 2) fivePieces(-1, 1);
-    M3Sound("chain");
+    PlayGameSound("chain");
     chain -= 1;
     if (chain < 0) chain = 0;
 }
@@ -98,7 +99,7 @@ void TTile::MatchTile() {
         DestroyChain();
     } else if (id == 3 || id == 2) {
         id -= 1;
-        M3Sound("tile-match");
+        PlayGameSound("tile-match");
         destrP = 0;
         TileDestroying = 1;
     }

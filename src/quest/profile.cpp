@@ -1,6 +1,8 @@
 // The profile's questions about its items, resources, chips and power-ups.
 #include "quest/profile.h"
 
+#include <algorithm>
+
 #include "frame/globals.h"
 #include "match3/chip.h"
 #include "match3/level.h"
@@ -9,8 +11,8 @@
 
 std::shared_ptr<TProfile> actProfile;
 
-ProfileHooks& GetProfileHooks() {
-    static ProfileHooks hooks;
+TProfileHooks& ProfileHooks() {
+    static TProfileHooks hooks;
     return hooks;
 }
 
@@ -134,4 +136,18 @@ std::shared_ptr<TProfileLevel> TProfile::GetProfileLevelData(int levelId) {
     line->id = levelId;
     levels.push_back(line);
     return line;
+}
+
+namespace {
+constexpr long long kMaxCredit = 2000000000LL;
+
+int Credited(int stock, int amount) {
+    return static_cast<int>(std::clamp(static_cast<long long>(stock) + amount, 0LL, kMaxCredit));
+}
+}  // namespace
+
+void TProfile::AddCash(int amount) { cash = Credited(cash, amount); }
+
+void TProfile::AddResources(const int amount[4]) {
+    for (int i = 0; i < 4; i++) res[i] = Credited(res[i], amount[i]);
 }

@@ -96,6 +96,10 @@ public:
     virtual std::shared_ptr<TChip> ProperGoldChip() const;
     virtual std::shared_ptr<TChip> ProperRockChip() const;
     virtual int isPowerUpUnlocked(int slot) const;
+    // The one way to credit the profile: score to cash, won resources to the
+    // stock, each kept within 0 .. 2 000 000 000 so no file holds an overflow.
+    void AddCash(int amount);
+    void AddResources(const int amount[4]);
 
     // The quest (profile_quest.cpp). Operations returning a screen code say so.
     virtual int QUEST_End();
@@ -186,7 +190,7 @@ std::string ProfilesDir();
 
 // Where the profile hands its work to screens that are wired in at start-up.
 // Empty hooks do nothing.
-struct ProfileHooks {
+struct TProfileHooks {
     // The match-3 screen's SetData: the level to play next (never null).
     std::function<void(std::shared_ptr<TLevel>)> setGameLevel;
     // Loads the puzzle file `path` and hands it to the puzzle screen with
@@ -196,4 +200,4 @@ struct ProfileHooks {
     // resource panels to 0 (a new quest).
     std::function<void()> resetResourcePanels;
 };
-ProfileHooks& GetProfileHooks();
+TProfileHooks& ProfileHooks();

@@ -6,6 +6,6 @@
 // QUEST_NextLevel, QUEST_Continue and QUEST_RestartLevel; loading step 46
 // reads the list and every profile with its saved level.
 //
-// The screens the profile hands work to are wired through GetProfileHooks()
+// The screens the profile hands work to are wired through ProfileHooks()
 // (village/profile.h) by the code that owns those screens.
 void InstallProfileHooks();

@@ -17,7 +17,7 @@ std::string QuestLevelPath(int levelId) {
 int NextBackground(int n) { return n + 1 > 6 ? 0 : n + 1; }
 
 void HandLevelToGame(const std::shared_ptr<TLevel>& level) {
-    auto& hook = GetProfileHooks().setGameLevel;
+    auto& hook = ProfileHooks().setGameLevel;
     if (level && hook) hook(level);
 }
 }  // namespace
@@ -57,7 +57,7 @@ int TProfile::QUEST_UnlockPowerUp(int slot) {
 
 int TProfile::QUEST_LoadActPuzzle() {
     const std::string path = gameDir + "data/puzzles/puzzle-" + std::to_string(actPuzzleLevel) + ".txt";
-    if (auto& hook = GetProfileHooks().loadPuzzle) hook(path, actPuzzleLevel);
+    if (auto& hook = ProfileHooks().loadPuzzle) hook(path, actPuzzleLevel);
     return 0;
 }
 
@@ -109,7 +109,7 @@ int TProfile::QUEST_StartNew() {
     QUEST_LoadActLevel();
     ResetPowerUps();
     for (int& r : res) r = 0;
-    if (auto& hook = GetProfileHooks().resetResourcePanels) hook();
+    if (auto& hook = ProfileHooks().resetResourcePanels) hook();
     return SCREEN_INTRO;
 }
 

@@ -109,9 +109,7 @@ void TLevelSummary::_prepareScore() {
         // Credited now: leaving through "replay" keeps them.
         actProfile->QUEST_UpdateLevelData(resTotalInfo[0], resTotalInfo[1], resTotalInfo[2], resTotalInfo[3],
                                           level ? level->time : 0);
-        for (int i = 0; i < 4; i++)
-            actProfile->res[i] = static_cast<int>(std::min<long long>(
-                static_cast<long long>(actProfile->res[i]) + resTotalInfo[i], 2000000000LL));
+        actProfile->AddResources(resTotalInfo);
         // The quest's own level is saved from now on as the step after it,
         // so it is never continued and paid again.
         if (level && level == actProfile->questLevel) actProfile->QUEST_LevelWon();

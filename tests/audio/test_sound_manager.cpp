@@ -310,9 +310,9 @@ TEST_F(AudioTest, NoSoundsLoadsAndPlaysNothing) {
 
 TEST_F(AudioTest, HooksReachTheGlobalManager) {
     InstallSoundHooks();
-    FrameHooks& hooks = GetFrameHooks();
+    TFrameHooks& hooks = FrameHooks();
     ASSERT_TRUE(hooks.soundUpdate && hooks.soundPause && hooks.soundResume && hooks.setMusicVol);
-    ASSERT_TRUE(guiClickSound);
+    ASSERT_TRUE(GuiHooks().clickSound);
     float before = globalSnd.newPer;
     hooks.soundUpdate();
     EXPECT_GE(globalSnd.newPer, before);

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "audio/game_sound.h"
 #include "effects/effects.h"
 #include "frame/globals.h"
 #include "support/headless_platform.h"
@@ -17,6 +18,7 @@ inline void ResetEffects() {
     ClearBombs();
     ClearSimpleFlyingObjects();
     EffectHooks() = TEffectHooks{};
+    SoundHooks() = TSoundHooks{};
 }
 
 // Lets the fixed-step clock run for at least ms milliseconds.

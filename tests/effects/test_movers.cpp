@@ -14,8 +14,8 @@ class Movers : public EffectsTest {
 protected:
     void SetUp() override {
         EffectsTest::SetUp();
-        EffectHooks().playSound = [this](const std::string& s) { sounds.push_back(s); };
-        EffectHooks().playSound1 = [this](const std::string& s) { sounds.push_back("1:" + s); };
+        SoundHooks().play = [this](const std::string& s) { sounds.push_back(s); };
+        SoundHooks().play1 = [this](const std::string& s) { sounds.push_back("1:" + s); };
     }
     std::vector<std::string> sounds;
 };

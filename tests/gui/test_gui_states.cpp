@@ -16,7 +16,7 @@ protected:
         mouse.clear();
     }
     void TearDown() override {
-        guiClickSound = nullptr;
+        GuiHooks().clickSound = nullptr;
         mouse.clear();
     }
     std::shared_ptr<TGui> Load(const std::string& script) { return guitest::FromText(script, dir.path); }
@@ -46,7 +46,7 @@ TEST_F(GuiStates, OverIsTheLastObjectUnderTheMouse) {
 TEST_F(GuiStates, ClickOnReleaseAndOnLeavingWithTheButtonHeld) {
     auto gui = Load(kButtons);
     int sounds = 0;
-    guiClickSound = [&] { ++sounds; };
+    GuiHooks().clickSound = [&] { ++sounds; };
     Frame(*gui, 210, 110, true, true);
     EXPECT_FALSE(gui->clickedItem("play"));
     EXPECT_EQ(gui->GetObject("play")->docProps, gui->GetObject("play")->GetPropertiesByAction(2));

@@ -1,5 +1,6 @@
 #include "m3_fixture.h"
 
+#include "audio/game_sound.h"
 #include "effects/effects.h"
 #include "frame/globals.h"
 #include "match3/board_fx.h"
@@ -88,7 +89,8 @@ void Match3Test::SetUp() {
     ClearFlyingChests();
     auto& hooks = BoardHooks();
     hooks = TBoardHooks{};
-    hooks.playSound = [this](const std::string& name) { sounds.push_back(name); };
+    SoundHooks() = TSoundHooks{};
+    SoundHooks().play = [this](const std::string& name) { sounds.push_back(name); };
     hooks.collectingSlot = [this] { return collectingSlot; };
     hooks.chargeSlot = [this](int slot) { charges[slot]++; };
 }
@@ -101,6 +103,7 @@ void Match3Test::TearDown() {
     ClearFlyers();
     ClearOdpadeks();
     BoardHooks() = TBoardHooks{};
+    SoundHooks() = TSoundHooks{};
     frameDelta = 1;
     StopHeadlessPlatform();
 }

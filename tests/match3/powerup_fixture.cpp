@@ -9,8 +9,8 @@
 void PowerUpGameTest::SetUp() {
     MainGameTest::SetUp();
     PowerUps::ResetOwnSlots();
-    PowerUps::Hooks() = PowerUps::THooks{};
-    PowerUps::Hooks().used = [this](int slot) { used.push_back(slot); };
+    PowerUpHooks() = TPowerUpHooks{};
+    PowerUpHooks().used = [this](int slot) { used.push_back(slot); };
     PowerUps::InstallBoardHooks();
     powerUpNeeded = {8, 12, 15, 20, 25, 30};
 }
@@ -19,7 +19,7 @@ void PowerUpGameTest::TearDown() {
     ClearBombs();
     ClearSimpleFlyingObjects();
     ClearFireWorks();
-    PowerUps::Hooks() = PowerUps::THooks{};
+    PowerUpHooks() = TPowerUpHooks{};
     PowerUps::ResetOwnSlots();
     powerUpNeeded = {};
     cheats = 0;

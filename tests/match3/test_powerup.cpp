@@ -311,7 +311,7 @@ TEST_F(PowerUpTest, DeveloperKeysUnlockSlotsAndF3FillsThemAll) {
 
 TEST_F(PowerUpTest, TheProfileSlotsTakeThePlaceOfTheGamesOwn) {
     auto mine = std::make_shared<TPowerUp>(3);
-    PowerUps::Hooks().slot = [mine](int s) { return s == 3 ? mine : nullptr; };
+    PowerUpHooks().slot = [mine](int s) { return s == 3 ? mine : nullptr; };
     EXPECT_EQ(PowerUps::GetPowerUp(3), mine);
     EXPECT_NE(PowerUps::GetPowerUp(2), nullptr);
     EXPECT_EQ(PowerUps::GetPowerUp(6), nullptr);

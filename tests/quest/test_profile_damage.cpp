@@ -8,7 +8,7 @@
 #include "match3/level.h"
 #include "quest/profile_files.h"
 #include "quest/profile_list.h"
-#include "village_fixture.h"
+#include "quest_fixture.h"
 
 namespace {
 

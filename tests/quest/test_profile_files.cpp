@@ -9,7 +9,7 @@
 #include "quest/land_catalogue.h"
 #include "quest/profile_lookups.h"
 #include "quest/tutorial_catalogue.h"
-#include "village_fixture.h"
+#include "quest_fixture.h"
 
 using ProfileFiles = ProfileTest;
 

@@ -4,7 +4,7 @@
 #include "frame/rcm.h"
 #include "quest/profile_hooks.h"
 #include "quest/profile_list.h"
-#include "village_fixture.h"
+#include "quest_fixture.h"
 
 using ProfileList = ProfileTest;
 

@@ -11,7 +11,7 @@
 #include "quest/profile_list.h"
 #include "quest/profile_lookups.h"
 #include "quest/tutorial_catalogue.h"
-#include "village_fixture.h"
+#include "quest_fixture.h"
 
 namespace {
 
@@ -26,11 +26,11 @@ protected:
         static bool installed = false;
         if (!installed) InstallProfileHooks();
         installed = true;
-        GetProfileHooks().setGameLevel = [this](std::shared_ptr<TLevel> l) { handed.push_back(l); };
-        GetProfileHooks().loadPuzzle = [this](const std::string& path, int n) {
+        ProfileHooks().setGameLevel = [this](std::shared_ptr<TLevel> l) { handed.push_back(l); };
+        ProfileHooks().loadPuzzle = [this](const std::string& path, int n) {
             puzzles.emplace_back(path, n);
         };
-        GetProfileHooks().resetResourcePanels = [this] { panelResets++; };
+        ProfileHooks().resetResourcePanels = [this] { panelResets++; };
         actProfile = std::make_shared<TProfile>();
         actProfile->name = "ANN";
     }
@@ -43,7 +43,7 @@ int FirstChipId(const TLevel& level) { return level.At(0, 0)->chip ? level.At(0,
 TEST_F(ProfileQuest, TheQuestCodesAreRegistered) {
     for (int code : {QUEST_START_NEW, QUEST_NEXT_LEVEL, QUEST_CONTINUE, QUEST_RESTART_LEVEL})
         EXPECT_TRUE(IsScreenRegistered(code)) << code;
-    EXPECT_TRUE(static_cast<bool>(GetFrameHooks().saveProfiles));
+    EXPECT_TRUE(static_cast<bool>(FrameHooks().saveProfiles));
 }
 
 TEST_F(ProfileQuest, StartNewResetsTheQuestAndKeepsTheLog) {

@@ -5,7 +5,7 @@
 #include "quest/land_catalogue.h"
 #include "quest/profile_lookups.h"
 #include "quest/tutorial_catalogue.h"
-#include "village_fixture.h"
+#include "quest_fixture.h"
 
 namespace {
 void Own(TProfile& p, std::initializer_list<int> ids) {
@@ -162,4 +162,22 @@ TEST_F(ProfileRules, MaxLevelAndPowerUpUnlocks) {
     EXPECT_EQ(p.isPowerUpUnlocked(6), 0);
     EXPECT_EQ(p.isPowerUpUnlocked(-1), 0);
     p.QUEST_UnlockPowerUp(9);  // no such slot: nothing happens
+}
+
+TEST_F(ProfileRules, CreditsStopAtTwoBillionInsteadOfOverflowing) {
+    TProfile p;
+    p.cash = 1999999990;
+    p.AddCash(100);
+    EXPECT_EQ(p.cash, 2000000000);
+    p.AddCash(2147483647);
+    EXPECT_EQ(p.cash, 2000000000);
+
+    p.res[0] = 5;
+    p.res[2] = 1999999999;
+    const int won[4] = {10, 0, 2147483647, 7};
+    p.AddResources(won);
+    EXPECT_EQ(p.res[0], 15);
+    EXPECT_EQ(p.res[1], 0);
+    EXPECT_EQ(p.res[2], 2000000000);
+    EXPECT_EQ(p.res[3], 7);
 }

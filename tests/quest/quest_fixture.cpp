@@ -1,4 +1,4 @@
-#include "village_fixture.h"
+#include "quest_fixture.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -75,13 +75,13 @@ void ProfileTest::SetUp() {
     profileManager.heldFiles.clear();
     profileManager.loadedOnce = 0;
     profileManager.txtPlayer.clear();
-    GetProfileHooks() = ProfileHooks();
+    ProfileHooks() = TProfileHooks();
 }
 
 void ProfileTest::TearDown() {
     actProfile = nullptr;
     profileManager.profiles.clear();
-    GetProfileHooks() = ProfileHooks();
+    ProfileHooks() = TProfileHooks();
     chipCatalogue.clear();
     landItems.clear();
     tutorialTips.clear();
