@@ -105,11 +105,7 @@ void CommonUpdate(TEkran* screen) {
 }
 
 void FinishFrame() {
-    GfxSetColor(255, 255, 255);
-    GfxSetRotation(0);
-    GfxSetScale(1, 1);
-    GfxSetAlpha(1);
-    GfxSetBlend(GFX_BLEND_ALPHA);
+    GfxResetDrawState();
     GfxSetOrigin(0, 0);
     GfxDrawImage(frameLeft, static_cast<float>(sideOffset - 171), 0);
     GfxDrawImage(frameRight, static_cast<float>(sideOffset + 1024), 0);

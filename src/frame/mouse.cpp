@@ -42,10 +42,7 @@ void TMouse::update() {
 }
 
 void TMouse::draw() {
-    GfxSetScale(1, 1);
-    GfxSetRotation(0);
-    GfxSetBlend(GFX_BLEND_ALPHA);
-    GfxSetAlpha(1);
+    GfxResetDrawState();
     if (isCustom && cur) GfxDrawImage(cur, x, y);
 }
 

@@ -20,11 +20,9 @@ float Approach(float value, float target, float speed) {
 void ApproachInPlace(float& value, float target, float speed) { value = Approach(value, target, speed); }
 
 void TEkran::_drawFade() {
+    GfxResetDrawState();
     GfxSetColor(0, 0, 0);
-    GfxSetBlend(GFX_BLEND_ALPHA);
     GfxSetAlpha(fade);
-    GfxSetScale(1, 1);
-    GfxSetRotation(0);
     // A clear fade shows nothing; skipping it saves a full-screen blend.
     if (fade > 0) GfxDrawRect(0, 0, 1024, 768);
     GfxSetColor(255, 255, 255);

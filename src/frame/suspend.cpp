@@ -20,11 +20,7 @@ void SuspendLoop() {
     do {
         GfxCls();
         UpdateDelta();
-        GfxSetColor(255, 255, 255);
-        GfxSetAlpha(1);
-        GfxSetBlend(GFX_BLEND_ALPHA);
-        GfxSetScale(1, 1);
-        GfxSetRotation(0);
+        GfxResetDrawState();
         GfxSetImageFont(suspendFont);
         const int x = 512 - GfxTextWidth(suspendText) / 2;
         const int y = 384 - GfxTextHeight(suspendText) / 2;

@@ -10,11 +10,7 @@
 #include "audio/game_sound.h"
 
 void TBoard::SetLevel(const std::shared_ptr<TLevel>& newLevel) {
-    for (auto& pair : pairsList) {
-        if (pair->chip1) pair->chip1->pair = nullptr;
-        if (pair->chip2) pair->chip2->pair = nullptr;
-    }
-    pairsList.clear();
+    DropPairs();
     level = newLevel;
     picked = over = nullptr;
     pickPer = dPickPer = 0;
@@ -48,12 +44,18 @@ int TBoard::SwapTiles(TTile* a, TTile* b) {
     }
     if (onSwapStarted) onSwapStarted();
     picked = nullptr;
-    pairsList.push_back(pair);
+    pairsList.append(pair);
     return 1;
 }
 
-void TBoard::RemovePair(TM3Pair* pair) {
-    pairsList.remove_if([pair](const std::shared_ptr<TM3Pair>& p) { return p.get() == pair; });
+void TBoard::RemovePair(TM3Pair* pair) { pairsList.remove(pair); }
+
+void TBoard::DropPairs() {
+    pairsList.forEach([](TM3Pair& pair) {
+        if (pair.chip1) pair.chip1->pair = nullptr;
+        if (pair.chip2) pair.chip2->pair = nullptr;
+    });
+    pairsList.clear();
 }
 
 // ---------------------------------------------------------------------------
@@ -119,10 +121,9 @@ void TBoard::_updatePicked() {
     if (pickPer == dPickPer) dPickPer = -dPickPer;
 }
 
+// A pair that ends removes itself (and a match may end others) mid-walk.
 void TBoard::_updatePairs() {
-    std::vector<std::shared_ptr<TM3Pair>> snapshot(pairsList.begin(), pairsList.end());
-    for (auto& pair : snapshot)
-        if (std::find(pairsList.begin(), pairsList.end(), pair) != pairsList.end()) pair->update();
+    pairsList.forEach([](TM3Pair& pair) { pair.update(); });
 }
 
 void TBoard::_updateBlask() {

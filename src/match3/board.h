@@ -8,6 +8,7 @@
 #include <list>
 #include <memory>
 
+#include "frame/safe_list.h"
 #include "match3/board_rules.h"
 #include "match3/pair.h"
 
@@ -31,7 +32,7 @@ void LoadBoardFrameImages();
 class TBoard {
 public:
     std::shared_ptr<TLevel> level;
-    std::list<std::shared_ptr<TM3Pair>> pairsList;
+    SafeList<TM3Pair> pairsList;   // the swaps in progress
     TTile* picked = nullptr;       // the cell the player selected
     float pickPer = 0, dPickPer = 0;
     TTile* over = nullptr;         // the cell under the mouse this frame
@@ -47,6 +48,8 @@ public:
     // Starts a swap of the chips of a and b when both may move; 1 when started.
     virtual int SwapTiles(TTile* a, TTile* b);
     void RemovePair(TM3Pair* pair);
+    // Ends every swap in progress; their chips stay where they are.
+    void DropPairs();
 
     // The steps of one frame, in the order the screen runs them.
     virtual void _updateTiles();        // tile updates, the cell under the mouse, calm test

@@ -115,11 +115,7 @@ void Shuffle(TMainGame& game) {
     CreateCaptionNoMoves();
     // Swaps in progress (the developer key may shuffle at any moment) end
     // without their chips.
-    for (auto& pair : game.board.pairsList) {
-        if (pair->chip1) pair->chip1->pair = nullptr;
-        if (pair->chip2) pair->chip2->pair = nullptr;
-    }
-    game.board.pairsList.clear();
+    game.board.DropPairs();
     // Every chip leaves, scroll and power-up chips and chips under chests
     // and chains too; each one charges slot 0 when it lands below the screen.
     for (auto& t : level->tile) {

@@ -28,10 +28,10 @@ public:
     std::vector<std::shared_ptr<TChip>> availableChips;
     std::vector<std::shared_ptr<TTile>> creators;
     int res[4] = {0, 0, 0, 0};
-    int blaskTime = 0;
-    int secondTime = 0;
-    int time = 0;
-    int maxTime = 0;
+    int blaskTime = 0;   // clock (ms) at which the next shine wave crosses the board ("blask": shine)
+    int secondTime = 0;  // clock (ms) of the next tick of the level's clock
+    int time = 0;        // seconds left on the level's clock
+    int maxTime = 0;     // seconds of a full clock (the time bar's length)
     int score = 0;
     int tilesAtStart = 0;
 

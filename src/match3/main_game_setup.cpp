@@ -121,11 +121,7 @@ void TMainGame::_prepareSelf() {
     frameA = dFrameA = 0;
     state = M3_PLAYING;
     ClearFlyingChests();
-    for (auto& pair : board.pairsList) {
-        if (pair->chip1) pair->chip1->pair = nullptr;
-        if (pair->chip2) pair->chip2->pair = nullptr;
-    }
-    board.pairsList.clear();
+    board.DropPairs();
 }
 
 void TMainGame::_prepareBegin() {

@@ -32,8 +32,8 @@ public:
     int chain = 0;
     int isCreator = 0;
     int isPickAxeOver = 0;
-    int blaskTime = 0;
-    float blaskP = 0, dBlaskP = 0;
+    int blaskTime = 0;               // clock (ms) at which this cell's shine starts; 0: none pending
+    float blaskP = 0, dBlaskP = 0;   // the shine's strength 0..1 and its target
     int TileDestroying = 0;
     float overAlpha = 0;
     float destrP = 0;

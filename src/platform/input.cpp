@@ -93,12 +93,7 @@ int MouseButton(Uint8 sdlButton) {
 }
 
 void Emit(InputEvent::Kind kind, int code, float x = 0, float y = 0) {
-    InputEvent e;
-    e.kind = kind;
-    e.code = code;
-    e.x = x;
-    e.y = y;
-    Dispatch(e);
+    Dispatch({kind, x, y, code});
 }
 
 void TranslateWindowEvent(const SDL_WindowEvent& w) {

@@ -8,12 +8,7 @@
 class MouseTest : public HeadlessPlatformTest {
 protected:
     void Push(InputEvent::Kind kind, float x, float y, int code) {
-        InputEvent e;
-        e.kind = kind;
-        e.x = x;
-        e.y = y;
-        e.code = code;
-        InPushEvent(e);
+        InPushEvent({kind, x, y, code});
     }
     void TearDown() override {
         sideOffset = 0;

@@ -8,12 +8,7 @@
 
 namespace {
 void Push(InputEvent::Kind kind, int code, float x = 0, float y = 0) {
-    InputEvent e;
-    e.kind = kind;
-    e.code = code;
-    e.x = x;
-    e.y = y;
-    InPushEvent(e);
+    InPushEvent({kind, x, y, code});
 }
 
 using Input = HeadlessPlatformTest;

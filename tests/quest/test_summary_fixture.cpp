@@ -40,24 +40,13 @@ void LevelEndTest::Frame(TEkran& dialog) { ScreenFrame(dialog); }
 bool LevelEndTest::ClickObject(const TGui& gui, const std::string& name) {
     auto obj = gui.GetObject(name);
     if (!obj || obj->dim.w <= 0 || obj->dim.h <= 0) return false;
-    InputEvent e;
-    e.kind = InputEvent::MouseMove;
-    e.x = obj->dim.x + obj->dim.w / 2;
-    e.y = obj->dim.y + obj->dim.h / 2;
-    InPushEvent(e);
-    e.kind = InputEvent::MouseDown;
-    e.code = 1;
-    InPushEvent(e);
-    e.kind = InputEvent::MouseUp;
-    InPushEvent(e);
+    InPushEvent(MouseMoveEvent(obj->dim.x + obj->dim.w / 2, obj->dim.y + obj->dim.h / 2));
+    InPushEvent(MouseButtonEvent(true));
+    InPushEvent(MouseButtonEvent(false));
     return true;
 }
 
 void LevelEndTest::PressKey(int code) {
-    InputEvent e;
-    e.kind = InputEvent::KeyDown;
-    e.code = code;
-    InPushEvent(e);
-    e.kind = InputEvent::KeyUp;
-    InPushEvent(e);
+    InPushEvent(KeyEvent(true, code));
+    InPushEvent(KeyEvent(false, code));
 }
