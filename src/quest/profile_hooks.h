@@ -7,5 +7,5 @@
 // reads the list and every profile with its saved level.
 //
 // The screens the profile hands work to are wired through ProfileHooks()
-// (village/profile.h) by the code that owns those screens.
+// (quest/profile.h) by the code that owns those screens.
 void InstallProfileHooks();
