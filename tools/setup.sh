@@ -8,7 +8,7 @@ cd "$(dirname "$0")/.."
 
 PACKAGES=(
   cmake ninja-build g++ pkg-config
-  clang-14 libclang-rt-14-dev
+  clang-14 libclang-rt-14-dev clang-format-14
   libsdl2-dev libfreetype-dev libpng-dev libjpeg-dev zlib1g-dev libvorbis-dev liblua5.1-0-dev
   libcairo2-dev
   libgtest-dev libbenchmark-dev
@@ -43,6 +43,18 @@ build_sanitized() {
   cmake --build build-asan -j"$(nproc)"
 }
 
+# Every C++ file of the repository in the house style of .clang-format.
+check_format() {
+  local files
+  mapfile -t files < <(git ls-files '*.cpp' '*.h' 2>/dev/null || find src tests tools bench -name '*.cpp' -o -name '*.h')
+  if ! clang-format-14 --dry-run --Werror "${files[@]}" 2>/tmp/brambleton-format.log; then
+    grep -E '^[^ ].*: (error|warning):' /tmp/brambleton-format.log | cut -d: -f1 | sort -u | head -20 >&2
+    echo "These files are not in the house format: run clang-format-14 -i on them." >&2
+    exit 1
+  fi
+  echo "Every C++ file is in the house format."
+}
+
 # The play command itself, as a player types it, for a few headless frames in a
 # temporary user folder: it must start the game and draw a frame.
 check_play_command() {
@@ -70,6 +82,7 @@ case "$mode" in
     exec ./build/brambleton "$@"
     ;;
   test)
+    check_format
     build_game
     check_play_command
     build_sanitized
