@@ -62,8 +62,8 @@ void DrawSprites(benchmark::State& state, RendererKind renderer, bool rotated, b
         Finish();
         GfxFlip(-1);
     }
-    state.counters["sprites/s"] = benchmark::Counter(static_cast<double>(state.iterations()) * kSprites,
-                                                     benchmark::Counter::kIsRate);
+    state.counters["sprites/s"] =
+        benchmark::Counter(static_cast<double>(state.iterations()) * kSprites, benchmark::Counter::kIsRate);
     img.reset();
     PlatformShutdown();
 }

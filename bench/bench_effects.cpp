@@ -109,8 +109,8 @@ void BM_ParticleChurn(benchmark::State& state) {
     list.reserve(kLive + 200);
     for (auto _ : state) {
         for (int i = 0; i < 60; ++i) {
-            CreateParticle(i % 5, 100.0f + static_cast<float>(i), 200, 300, 400, 200, 200, NewRGB(255, 200, 100),
-                           1, 0, 0.5f, 1, 0, 180, GFX_BLEND_LIGHT, 0, 833, &list);
+            CreateParticle(i % 5, 100.0f + static_cast<float>(i), 200, 300, 400, 200, 200,
+                           NewRGB(255, 200, 100), 1, 0, 0.5f, 1, 0, 180, GFX_BLEND_LIGHT, 0, 833, &list);
         }
         list.update(SysMillisecs());
         GfxFlip(0);

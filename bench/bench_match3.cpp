@@ -16,8 +16,9 @@ std::shared_ptr<TLevel> FullBoard(bool withLines) {
         c->res = -1;
         chipCatalogue.push_back(c);
     }
-    std::string text = "level {\n\tdata {\n\t\tavailableChips = \"1 2 3 4 5 6\"\n"
-                       "\t\tsize = 9, 9\n\t}\n\n\ttile {\n";
+    std::string text =
+        "level {\n\tdata {\n\t\tavailableChips = \"1 2 3 4 5 6\"\n"
+        "\t\tsize = 9, 9\n\t}\n\n\ttile {\n";
     for (int r = 0; r < 9; r++) text += "\t\trow" + std::to_string(r) + " = 1, 1, 1, 1, 1, 1, 1, 1, 1\n";
     text += "\t}\n\n\tchips {\n";
     for (int r = 0; r < 9; r++) {

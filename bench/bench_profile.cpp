@@ -16,7 +16,8 @@ std::string MakeProfile(int lines) {
     for (int n = 1; n <= lines; n++)
         text += "\t\tlog" + std::to_string(n) + " = " + std::to_string(n) + ", 10, 20, 30, 40, 55\n";
     text += "\t}\n\n\titems {\n\t\ti = " + std::to_string(lines) + "\n";
-    for (int n = 1; n <= lines; n++) text += "\t\titem" + std::to_string(n) + " = " + std::to_string(n) + "\n";
+    for (int n = 1; n <= lines; n++)
+        text += "\t\titem" + std::to_string(n) + " = " + std::to_string(n) + "\n";
     return text + "\t}\n\n}\n";
 }
 
@@ -35,7 +36,10 @@ void BM_ProfileRead(benchmark::State& state) {
     state.SetComplexityN(state.range(0));
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * text.size()));
 }
-BENCHMARK(BM_ProfileRead)->RangeMultiplier(4)->Range(1 << 10, 1 << 16)->Unit(benchmark::kMillisecond)
+BENCHMARK(BM_ProfileRead)
+    ->RangeMultiplier(4)
+    ->Range(1 << 10, 1 << 16)
+    ->Unit(benchmark::kMillisecond)
     ->Complexity();
 
 // Building the file of the same log (every entry set by its path) and its text.
@@ -52,7 +56,10 @@ void BM_ProfileWrite(benchmark::State& state) {
     }
     state.SetComplexityN(state.range(0));
 }
-BENCHMARK(BM_ProfileWrite)->RangeMultiplier(4)->Range(1 << 10, 1 << 16)->Unit(benchmark::kMillisecond)
+BENCHMARK(BM_ProfileWrite)
+    ->RangeMultiplier(4)
+    ->Range(1 << 10, 1 << 16)
+    ->Unit(benchmark::kMillisecond)
     ->Complexity();
 
 }  // namespace

@@ -13,8 +13,9 @@ namespace {
 const char* kFontPath = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
 
 std::string MakeWords(int count) {
-    static const char* words[] = {"the", "village", "needs", "wood", "and", "stone", "before", "winter",
-                                  "comes", "so", "gather", "quickly", "match", "three", "or", "more"};
+    static const char* words[] = {"the",    "village", "needs", "wood", "and",    "stone",
+                                  "before", "winter",  "comes", "so",   "gather", "quickly",
+                                  "match",  "three",   "or",    "more"};
     std::string text;
     for (int i = 0; i < count; ++i) {
         text += (i ? " " : "") + std::string(words[(i * 7 + i / 3) % 16]);

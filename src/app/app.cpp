@@ -4,17 +4,17 @@
 #include <string>
 #include <vector>
 
+#include "app/command_line.h"
 #include "app/game_parts.h"
-#include "frame/names.h"
+#include "devtools/frame_stats.h"
+#include "devtools/input_recording.h"
 #include "frame/control.h"
 #include "frame/frame_loop.h"
 #include "frame/globals.h"
+#include "frame/names.h"
 #include "frame/start_game.h"
 #include "frame/user_dir.h"
 #include "platform/platform.h"
-#include "app/command_line.h"
-#include "devtools/frame_stats.h"
-#include "devtools/input_recording.h"
 
 namespace {
 PlatformConfig MakePlatformConfig(const CommandLine& cl) {
@@ -22,10 +22,8 @@ PlatformConfig MakePlatformConfig(const CommandLine& cl) {
     cfg.headless = cl.headless;
     cfg.fixedStep = cl.fixedStep;
     cfg.audio = !cl.headless;
-    if (cl.rendererGiven)
-        cfg.renderer = cl.renderer;
-    else
-        cfg.renderer = cl.headless ? RendererKind::Software : RendererKind::Gpu;
+    if (cl.rendererGiven) cfg.renderer = cl.renderer;
+    else cfg.renderer = cl.headless ? RendererKind::Software : RendererKind::Gpu;
     return cfg;
 }
 

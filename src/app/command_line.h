@@ -19,8 +19,8 @@ struct CommandLine {
     std::string record;
     std::string replay;
     std::string userDir;
-    std::string gui;        // a GUI script to preview
-    std::string level;      // quest level number or level file
+    std::string gui;    // a GUI script to preview
+    std::string level;  // quest level number or level file
     bool autoplay = false;
     std::string frameStats;
     bool unlockPowerups = false;

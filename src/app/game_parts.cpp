@@ -3,7 +3,9 @@
 #include <cctype>
 #include <cstdio>
 
+#include "app/command_line.h"
 #include "audio/global_snd.h"
+#include "devtools/virtual_player.h"
 #include "effects/effects.h"
 #include "frame/control.h"
 #include "frame/frame_loop.h"
@@ -19,14 +21,12 @@
 #include "match3/main_game.h"
 #include "match3/powerup_bar.h"
 #include "match3/tile.h"
-#include "app/command_line.h"
-#include "devtools/virtual_player.h"
 #include "quest/continue_quest.h"
+#include "quest/level_end_dialog.h"
 #include "quest/lose_level.h"
 #include "quest/profile.h"
 #include "quest/profile_hooks.h"
 #include "quest/summary.h"
-#include "quest/level_end_dialog.h"
 
 namespace {
 void RegisterFrameSteps() {
@@ -36,7 +36,8 @@ void RegisterFrameSteps() {
         mouse.cur = GfxLoadImage(gameDir + "gfx/cursor.png", GFX_IMAGE_DEFAULT);
         GfxSetHandle(mouse.cur, 2, 2);
     });
-    AddLoadingStep(36, "stripes", [] { stripesImage = GfxLoadImage(gameDir + "gfx/stripes.png", GFX_IMAGE_DEFAULT); });
+    AddLoadingStep(36, "stripes",
+                   [] { stripesImage = GfxLoadImage(gameDir + "gfx/stripes.png", GFX_IMAGE_DEFAULT); });
 }
 
 void RegisterSoundAndEffects() {
@@ -85,7 +86,9 @@ void RegisterMatch3() {
 
     TMainGameHooks& game = mainGame.hooks;
     game.backgroundN = [] { return actProfile ? actProfile->backGroundN : 0; };
-    game.properChip = [](int res) { return actProfile ? actProfile->QUEST_GetProperChipByRes(res) : nullptr; };
+    game.properChip = [](int res) {
+        return actProfile ? actProfile->QUEST_GetProperChipByRes(res) : nullptr;
+    };
     game.levelStarted = [] {
         if (actProfile) actProfile->actScreen = SCREEN_MATCH3;
     };

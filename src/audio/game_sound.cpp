@@ -8,15 +8,11 @@ TSoundHooks& SoundHooks() {
 }
 
 void PlayGameSound(const std::string& name) {
-    if (SoundHooks().play)
-        SoundHooks().play(name);
-    else
-        globalSnd.playMySound(name);
+    if (SoundHooks().play) SoundHooks().play(name);
+    else globalSnd.playMySound(name);
 }
 
 void PlayGameSound1(const std::string& name) {
-    if (SoundHooks().play1)
-        SoundHooks().play1(name);
-    else
-        globalSnd.playMySound1(name);
+    if (SoundHooks().play1) SoundHooks().play1(name);
+    else globalSnd.playMySound1(name);
 }

@@ -21,10 +21,10 @@ class TGlobalSnd : public TEkran {
 public:
     std::vector<std::shared_ptr<TMusicData>> musics;  // file order
     std::vector<std::shared_ptr<TSoundData>> sounds;  // file order
-    Channel newMusicCHN = 0;  // the current music
-    Channel oldMusicCHN = 0;  // the previous music while it fades out
+    Channel newMusicCHN = 0;                          // the current music
+    Channel oldMusicCHN = 0;                          // the previous music while it fades out
     Channel rainCHN = 0;
-    Sound rainSnd;            // "sfx/raining.ogg", looping
+    Sound rainSnd;  // "sfx/raining.ogg", looping
     std::shared_ptr<TMusicData> oldMusicData;
     std::shared_ptr<TMusicData> newMusicData;
     float musicSpecVol = 0.5f;  // extra factor on every music volume
@@ -34,7 +34,7 @@ public:
     int lastClick = -1000000;   // time of the last click sound, ms
     float rainP = 0;
     float dRainP = 0;
-    int musicNumber = 0;        // counter of the level music, 0..6
+    int musicNumber = 0;  // counter of the level music, 0..6
 
     // The millisecond clock of the click limiter; tests fix it.
     std::function<int()> clock = SysMillisecs;

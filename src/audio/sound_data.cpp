@@ -38,7 +38,8 @@ void TSoundData::update() {
 }
 
 int TSoundData::playingCount() const {
-    return static_cast<int>(std::count_if(chn.begin(), chn.end(), [](Channel c) { return c != 0 && ChnPlaying(c); }));
+    return static_cast<int>(
+        std::count_if(chn.begin(), chn.end(), [](Channel c) { return c != 0 && ChnPlaying(c); }));
 }
 
 bool TMusicData::loadMe() {

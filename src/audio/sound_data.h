@@ -18,7 +18,7 @@ public:
     std::string url;  // gameDir + file
     Sound snd;
     std::array<Channel, kInstances> chn{};  // instances now playing, 0 = free slot
-    float vol = 1;    // own volume factor
+    float vol = 1;                          // own volume factor
 
     virtual ~TSoundData() = default;
     // Starts the effect in the first free or finished slot at the sound

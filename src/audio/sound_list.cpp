@@ -67,5 +67,6 @@ void TGlobalSnd::_setupExactMusic(int n) {
     if (n < 1 || n > static_cast<int>(musics.size())) return;
     TMusicData& m = *musics[static_cast<size_t>(n - 1)];
     if (!m.loadMe())
-        SysNotify("NIE UDALO SIE ZALADOWAC: " + m.url + " FILETYPE : " + std::to_string(FsFileType(m.url)), true);
+        SysNotify("NIE UDALO SIE ZALADOWAC: " + m.url + " FILETYPE : " + std::to_string(FsFileType(m.url)),
+                  true);
 }

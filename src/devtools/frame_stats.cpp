@@ -56,7 +56,8 @@ void StartFrameStats(const std::string& path) {
         std::snprintf(text, sizeof text,
                       "frames %zu\nupdate_ms_median %.4f\nupdate_ms_p99 %.4f\nupdate_ms_max %.4f\n"
                       "draw_ms_median %.4f\ndraw_ms_p99 %.4f\ndraw_ms_max %.4f\npeak_rss_mb %.1f\n",
-                      samples->update.size(), u.median, u.p99, u.max, d.median, d.p99, d.max, PeakRssMegabytes());
+                      samples->update.size(), u.median, u.p99, u.max, d.median, d.p99, d.max,
+                      PeakRssMegabytes());
         if (!FsSaveBytes(text, path)) std::printf("Could not write the frame statistics %s\n", path.c_str());
     });
 }

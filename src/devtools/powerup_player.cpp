@@ -106,10 +106,10 @@ bool TPowerUpPlayer::plan(const TMainGame& game, Gesture& gesture) {
         if (!use || use.worth <= 0) continue;
         const TDim centre = TMainGame::GetPowerUpDim(slot);
         AddClickAt(gesture, centre.x + static_cast<float>(RandInt(-20, 20)),
-                centre.y + static_cast<float>(RandInt(-20, 20)));
+                   centre.y + static_cast<float>(RandInt(-20, 20)));
         if (use.cell)
             AddClickAt(gesture, static_cast<float>(use.cell->drawX + RandInt(-10, 10)),
-                    static_cast<float>(use.cell->drawY + RandInt(-10, 10)));
+                       static_cast<float>(use.cell->drawY + RandInt(-10, 10)));
         return true;
     }
     spending = false;  // nothing left worth spending: save up again

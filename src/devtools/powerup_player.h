@@ -10,8 +10,8 @@
 #include <deque>
 #include <string>
 
-#include "platform/platform.h"
 #include "devtools/gesture.h"
+#include "platform/platform.h"
 
 class TBoard;
 class TMainGame;

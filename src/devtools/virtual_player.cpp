@@ -14,8 +14,8 @@ std::vector<TMove> SearchPlayerMoves(const TBoard& board) {
     if (!board.level) return found;
     for (int r = 0; r < board.level->rows; r++)
         for (int c = 0; c < board.level->cols; c++) {
-            for (auto& h : {Hints::FindHint_Move(board, r, c, r + 1, c),
-                            Hints::FindHint_Move(board, r, c, r, c + 1)})
+            for (auto& h :
+                 {Hints::FindHint_Move(board, r, c, r + 1, c), Hints::FindHint_Move(board, r, c, r, c + 1)})
                 if (h) found.push_back(TMove{h->tile1, h->tile2});
         }
     return found;
@@ -161,10 +161,8 @@ void TVirtualPlayer::plan(const TMove& move) {
     // from the cell that is not its neighbour (both cannot be).
     const TTile* picked = game.board.picked;
     if (picked && picked != a && TBoard::TilesAreNeighbors(picked, a)) std::swap(a, b);
-    if (moves++ % 3 == 2)
-        planClicks(a, b);
-    else
-        planDrag(a, b);
+    if (moves++ % 3 == 2) planClicks(a, b);
+    else planDrag(a, b);
 }
 
 void TVirtualPlayer::moveTo(float x, float y) { AddMoveTo(gesture, x, y); }
@@ -194,7 +192,8 @@ void TVirtualPlayer::planDrag(const TTile* from, const TTile* to) {
 
 void TVirtualPlayer::planClicks(const TTile* first, const TTile* second) {
     for (const TTile* t : {first, second}) {
-        moveTo(static_cast<float>(t->drawX + RandInt(-10, 10)), static_cast<float>(t->drawY + RandInt(-10, 10)));
+        moveTo(static_cast<float>(t->drawX + RandInt(-10, 10)),
+               static_cast<float>(t->drawY + RandInt(-10, 10)));
         press();
         release();
     }

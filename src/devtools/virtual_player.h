@@ -7,11 +7,11 @@
 #include <deque>
 #include <vector>
 
-#include "match3/board.h"
-#include "platform/platform.h"
+#include "devtools/gesture.h"
 #include "devtools/powerup_player.h"
 #include "devtools/virtual_player_dialogs.h"
-#include "devtools/gesture.h"
+#include "match3/board.h"
+#include "platform/platform.h"
 
 class TMainGame;
 

@@ -48,14 +48,20 @@ void TBomb::generateSpecParticles() {
         const int v = RandInt(200, 255);
         TRGB rgb;
         switch (RandInt(0, 2)) {
-        case 0: rgb = NewRGB(static_cast<float>(v), static_cast<float>(v), 0); break;
-        case 1: rgb = NewRGB(static_cast<float>(v), static_cast<float>(v / 2), static_cast<float>(v / 4)); break;
-        default: rgb = NewRGB(static_cast<float>(v), 0, 0); break;
+            case 0:
+                rgb = NewRGB(static_cast<float>(v), static_cast<float>(v), 0);
+                break;
+            case 1:
+                rgb = NewRGB(static_cast<float>(v), static_cast<float>(v / 2), static_cast<float>(v / 4));
+                break;
+            default:
+                rgb = NewRGB(static_cast<float>(v), 0, 0);
+                break;
         }
         const float endRot = static_cast<float>(360 + 90 * RandInt(0, 1));
         const int delay = RandInt(0, 20);
-        CreateParticle(0, sx, sy, ex + jx, ey + jy, (sx + ex) / 2, (sy + ey) / 2, rgb, 1, 0, 0.5f, 2, 0, endRot,
-                       GFX_BLEND_LIGHT, delay, 500);
+        CreateParticle(0, sx, sy, ex + jx, ey + jy, (sx + ex) / 2, (sy + ey) / 2, rgb, 1, 0, 0.5f, 2, 0,
+                       endRot, GFX_BLEND_LIGHT, delay, 500);
     }
     lastX = x;
     lastY = y;

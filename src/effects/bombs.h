@@ -18,9 +18,9 @@ public:
     float x = 0, y = 0, x1 = 0, y1 = 0, x2 = 0, y2 = 0, mx = 0, my = 0;
     float per = 0, alpha = 0, rot = 0, scale = 0;
     std::function<void()> strike;  // the target chip (its current cell runs BombMeSmall); empty = none
-    float ga = 0, dga = 0;        // glow level and its goal
-    int partTIme = 0;             // next spark time
-    float lastX = 0, lastY = 0;   // position at the last spark emission
+    float ga = 0, dga = 0;         // glow level and its goal
+    int partTIme = 0;              // next spark time
+    float lastX = 0, lastY = 0;    // position at the last spark emission
 
     virtual ~TBomb() = default;
     virtual void draw();

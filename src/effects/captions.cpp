@@ -67,9 +67,15 @@ void TCaption::_update_Caption_Get_Ready_3() {
 
 void TCaption::_update_Caption_Get_Ready() {
     switch (myStep) {
-    case 0: _update_Caption_Get_Ready_1(); break;
-    case 1: _update_Caption_Get_Ready_2(); break;
-    default: _update_Caption_Get_Ready_3(); break;
+        case 0:
+            _update_Caption_Get_Ready_1();
+            break;
+        case 1:
+            _update_Caption_Get_Ready_2();
+            break;
+        default:
+            _update_Caption_Get_Ready_3();
+            break;
     }
 }
 
@@ -137,9 +143,15 @@ void TCaption::_update_Caption_Level_Completed_3() {
 
 void TCaption::_update_Caption_Level_Completed() {
     switch (myStep) {
-    case 0: _update_Caption_Level_Completed_1(); break;
-    case 1: _update_Caption_Level_Completed_2(); break;
-    default: _update_Caption_Level_Completed_3(); break;
+        case 0:
+            _update_Caption_Level_Completed_1();
+            break;
+        case 1:
+            _update_Caption_Level_Completed_2();
+            break;
+        default:
+            _update_Caption_Level_Completed_3();
+            break;
     }
 }
 
@@ -194,13 +206,25 @@ void TCaption::_update_Caption_UnlockInfo() {
 void TCaption::update() {
     if (SysMillisecs() < startTime) return;
     switch (n) {
-    case CAPTION_GET_READY: _update_Caption_Get_Ready(); break;
-    case CAPTION_GO: _update_Caption_Go(); break;
-    case CAPTION_LEVEL_COMPLETED: _update_Caption_Level_Completed(); break;
-    case CAPTION_NO_MOVES: _update_Caption_No_Moves(); break;
-    case CAPTION_UNLOCKED_BUILDING:
-    case CAPTION_UNLOCKED_UPGRADE: _update_Caption_UnlockInfo(); break;
-    default: destroy(); break;  // an unknown kind has no animation
+        case CAPTION_GET_READY:
+            _update_Caption_Get_Ready();
+            break;
+        case CAPTION_GO:
+            _update_Caption_Go();
+            break;
+        case CAPTION_LEVEL_COMPLETED:
+            _update_Caption_Level_Completed();
+            break;
+        case CAPTION_NO_MOVES:
+            _update_Caption_No_Moves();
+            break;
+        case CAPTION_UNLOCKED_BUILDING:
+        case CAPTION_UNLOCKED_UPGRADE:
+            _update_Caption_UnlockInfo();
+            break;
+        default:
+            destroy();
+            break;  // an unknown kind has no animation
     }
 }
 

@@ -21,8 +21,8 @@ enum : int {
 
 class TCaption {
 public:
-    int n = 0;      // kind and caption image slot
-    float p = 0;    // progress of the current step, 0..1
+    int n = 0;    // kind and caption image slot
+    float p = 0;  // progress of the current step, 0..1
     float x = 0, y = 0;
     float sx = 0, sy = 0;
     float a = 0;

@@ -23,4 +23,3 @@ struct TEffectHooks {
 
 // The hooks in use; the game wiring (and tests) fill them in.
 TEffectHooks& EffectHooks();
-

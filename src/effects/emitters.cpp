@@ -33,8 +33,9 @@ void CreateChainPiece(int n, float x, float y, int direction, int flip) {
     const float startRot = flip != 0 ? -45.0f : 45.0f;
     const float endRot = static_cast<float>(RandInt(-100, 100));
     CreateParticle(n, static_cast<float>(ix), static_cast<float>(iy), static_cast<float>(tx),
-                   static_cast<float>(ty), static_cast<float>(tx), static_cast<float>(iy), NewRGB(255, 255, 255),
-                   1, 0, 1, 1, startRot, endRot, GFX_BLEND_ALPHA, RandInt(0, 250), 1000);
+                   static_cast<float>(ty), static_cast<float>(tx), static_cast<float>(iy),
+                   NewRGB(255, 255, 255), 1, 0, 1, 1, startRot, endRot, GFX_BLEND_ALPHA, RandInt(0, 250),
+                   1000);
 }
 
 void CreateFlyerTrail(float ax, float ay, float bx, float by, int res) {

@@ -62,14 +62,20 @@ void CreateFireWorkBurst(float x, float y) {
         auto shade = [] { return static_cast<float>(230 + RandInt(0, 25)); };
         TRGB rgb;
         switch (RandInt(0, 3)) {
-        case 0: rgb = NewRGB(shade(), 0, 0); break;
-        case 1: {
-            const float c = shade();
-            rgb = NewRGB(c, shade(), 0);
-            break;
-        }
-        case 2: rgb = NewRGB(0, shade(), 0); break;
-        default: rgb = NewRGB(0, 0, shade()); break;
+            case 0:
+                rgb = NewRGB(shade(), 0, 0);
+                break;
+            case 1: {
+                const float c = shade();
+                rgb = NewRGB(c, shade(), 0);
+                break;
+            }
+            case 2:
+                rgb = NewRGB(0, shade(), 0);
+                break;
+            default:
+                rgb = NewRGB(0, 0, shade());
+                break;
         }
         CreateFireWork(x, y, vx, vy, rgb)->n = 2;
     }
@@ -80,7 +86,8 @@ void ClearFireWorks() { fireWorkList.clear(); }
 void LoadFireWorkImages() {
     static const char* const kFiles[4] = {"3.png", "1.png", "5.png", "2.png"};
     for (std::size_t i = 0; i < fireWorkImages.size(); ++i) {
-        Image img = GfxLoadImage(gameDir + "gfx/particles/" + kFiles[i], GFX_IMAGE_FILTERED | GFX_IMAGE_MIPMAPPED);
+        Image img =
+            GfxLoadImage(gameDir + "gfx/particles/" + kFiles[i], GFX_IMAGE_FILTERED | GFX_IMAGE_MIPMAPPED);
         if (img) GfxMidHandle(img);
         fireWorkImages[i] = img;
     }

@@ -36,8 +36,8 @@ void TSimpleFlyingObject::Destroy() {
     PlayGameSound("powerup-back");
 }
 
-std::shared_ptr<TSimpleFlyingObject> CreateSimpleFlyingObject(const Image& img, int x1, int y1, int x2, int y2,
-                                                              int powerUp) {
+std::shared_ptr<TSimpleFlyingObject> CreateSimpleFlyingObject(const Image& img, int x1, int y1, int x2,
+                                                              int y2, int powerUp) {
     auto o = std::make_shared<TSimpleFlyingObject>();
     o->img = img;
     o->x1 = o->x = static_cast<float>(x1);
@@ -57,9 +57,10 @@ std::shared_ptr<TSimpleFlyingObject> CreateSimpleFlyingObject(const Image& img, 
 }
 
 int IsFlyingToPowerUp(int powerUp) {
-    return simpleFlyingObjectList.findIf([powerUp](const TSimpleFlyingObject& o) {
-        return o.isGoingToPowerUp == powerUp;
-    }) ? 1 : 0;
+    return simpleFlyingObjectList.findIf(
+               [powerUp](const TSimpleFlyingObject& o) { return o.isGoingToPowerUp == powerUp; })
+               ? 1
+               : 0;
 }
 
 void DrawSimpleFlyingObjects() {

@@ -11,9 +11,9 @@ std::array<Image, 20> particleImages;
 namespace {
 
 const char* const kParticleFiles[17] = {
-    "part0.png", "part1.png", "part2.png", "part3.png",   "part4.png",   "1.png",
-    "2.png",     "3.png",     "4.png",     "5.png",       "6.png",       "cloud-1.png",
-    "cloud-2.png", "chain.png", "rain.png", "cloud-3.png", "cloud-4.png",
+    "part0.png",   "part1.png", "part2.png", "part3.png",   "part4.png",   "1.png",
+    "2.png",       "3.png",     "4.png",     "5.png",       "6.png",       "cloud-1.png",
+    "cloud-2.png", "chain.png", "rain.png",  "cloud-3.png", "cloud-4.png",
 };
 
 }  // namespace

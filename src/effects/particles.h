@@ -34,10 +34,10 @@ public:
     float x = 0, y = 0;
     int blend = GFX_BLEND_LIGHT;
     float sx = 1, sy = 1;
-    int startTime = 0;   // before it the particle neither moves nor shows
-    int bornTime = 0;    // clock time of its first update at or after startTime
-    int lifeTime = 1;    // ms
-    float lifePer = 0;   // 0..1
+    int startTime = 0;  // before it the particle neither moves nor shows
+    int bornTime = 0;   // clock time of its first update at or after startTime
+    int lifeTime = 1;   // ms
+    float lifePer = 0;  // 0..1
     float x1 = 0, y1 = 0, x2 = 0, y2 = 0;
     float per = 0;
     float mx = 0, my = 0;

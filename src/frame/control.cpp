@@ -15,11 +15,16 @@ struct ScreenEntry {
 
 std::map<int, ScreenEntry>& Table() {
     static std::map<int, ScreenEntry> table = {
-        {SCREEN_MAIN_MENU, {"mainMenu", {}}},         {SCREEN_MATCH3, {"mainGame", {}}},
-        {SCREEN_LAND, {"Land Screen", {}}},           {SCREEN_PUZZLE, {"puzzleGame", {}}},
-        {SCREEN_INTRO, {"Intro", {}}},                {SCREEN_OUTRO, {"Outro", {}}},
-        {QUEST_START_NEW, {"StartNewGame", {}}},      {QUEST_NEXT_LEVEL, {"QuestNextLevel", {}}},
-        {QUEST_CONTINUE, {"Continueing game", {}}},   {QUEST_RESTART_LEVEL, {"Restart level", {}}},
+        {SCREEN_MAIN_MENU, {"mainMenu", {}}},
+        {SCREEN_MATCH3, {"mainGame", {}}},
+        {SCREEN_LAND, {"Land Screen", {}}},
+        {SCREEN_PUZZLE, {"puzzleGame", {}}},
+        {SCREEN_INTRO, {"Intro", {}}},
+        {SCREEN_OUTRO, {"Outro", {}}},
+        {QUEST_START_NEW, {"StartNewGame", {}}},
+        {QUEST_NEXT_LEVEL, {"QuestNextLevel", {}}},
+        {QUEST_CONTINUE, {"Continueing game", {}}},
+        {QUEST_RESTART_LEVEL, {"Restart level", {}}},
     };
     return table;
 }

@@ -8,10 +8,10 @@
 
 #include "frame/globals.h"
 #include "frame/mouse.h"
+#include "frame/options.h"
 #include "frame/screen.h"
 #include "frame/suspend.h"
 #include "frame/timing.h"
-#include "frame/options.h"
 
 Image frameLeft;
 Image frameRight;

@@ -29,11 +29,11 @@ void AddExitHook(std::function<void()> hook);
 
 // Hooks that later parts of the game fill in; empty until then.
 struct TFrameHooks {
-    std::function<void()> soundUpdate;     // globalSnd.update
-    std::function<void()> soundPause;      // globalSnd.Pause
-    std::function<void()> soundResume;     // globalSnd.UnPause
-    std::function<void()> saveProfiles;    // profile manager's saveProfiles
-    std::function<void(float)> setMusicVol; // globalSnd.setMusicVol
+    std::function<void()> soundUpdate;       // globalSnd.update
+    std::function<void()> soundPause;        // globalSnd.Pause
+    std::function<void()> soundResume;       // globalSnd.UnPause
+    std::function<void()> saveProfiles;      // profile manager's saveProfiles
+    std::function<void(float)> setMusicVol;  // globalSnd.setMusicVol
 };
 TFrameHooks& FrameHooks();
 

@@ -6,11 +6,11 @@
 
 #include "frame/value_types.h"
 
-extern std::string lang;     // "en": replaces "#LANG#" in localised paths
-extern std::string gameDir;  // "game/": every resource path starts here
-extern std::string gameName; // "Brambleton"
-extern std::string userDir;  // per-machine data folder, set by SetupUserDir
-extern std::string appTitle; // the window title from txt/<lang>/name.txt
+extern std::string lang;      // "en": replaces "#LANG#" in localised paths
+extern std::string gameDir;   // "game/": every resource path starts here
+extern std::string gameName;  // "Brambleton"
+extern std::string userDir;   // per-machine data folder, set by SetupUserDir
+extern std::string appTitle;  // the window title from txt/<lang>/name.txt
 
 // Marker files in the working directory, tested once at start-up (file-type
 // values: 0 missing, otherwise present).
@@ -25,8 +25,8 @@ extern int sideOffset;    // 0, or 171 in the wide 1366 x 768 picture
 extern TRGB textColourLight;  // (245, 229, 216)
 extern TRGB textColourGold;   // (200, 175, 93)
 
-extern int where;              // the screen code the top-level loop runs next
-extern std::string lastScreen; // label of the screen last entered
+extern int where;               // the screen code the top-level loop runs next
+extern std::string lastScreen;  // label of the screen last entered
 
 // Tests the marker files in the working directory and sets the flags.
 void ReadMarkerFiles();

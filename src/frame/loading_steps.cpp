@@ -24,6 +24,7 @@ int LoadingStepCount() { return static_cast<int>(Steps().size()); }
 
 void RunLoadingSteps() {
     auto& steps = Steps();
-    std::stable_sort(steps.begin(), steps.end(), [](const Step& a, const Step& b) { return a.slot < b.slot; });
+    std::stable_sort(steps.begin(), steps.end(),
+                     [](const Step& a, const Step& b) { return a.slot < b.slot; });
     for (auto& step : steps) step.run();
 }

@@ -5,8 +5,8 @@
 #include "frame/frame_loop.h"
 #include "frame/globals.h"
 #include "frame/mouse.h"
-#include "frame/rcm.h"
 #include "frame/options.h"
+#include "frame/rcm.h"
 
 TOptions options;
 
@@ -69,10 +69,8 @@ void TOptions::OpenScreen() {
 }
 
 void TOptions::SwitchScreen() {
-    if (EffectiveFullscreen())
-        goWindowed();
-    else
-        goFullscreen();
+    if (EffectiveFullscreen()) goWindowed();
+    else goFullscreen();
     SaveSettings();
 }
 

@@ -65,7 +65,7 @@ static std::string LowerName(const std::string& name) {
 
 template <typename List>
 typename List::value_type::element_type* TRCMGroup::_find(const List& list, NameIndex& index,
-                                                           const std::string& name) {
+                                                          const std::string& name) {
     // Elements are appended (reader, setters); a shorter list or a stale hit
     // means someone edited it otherwise, and the index starts again.
     for (int pass = 0; pass < 2; ++pass) {

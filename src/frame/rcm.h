@@ -17,7 +17,7 @@ struct TRCMEntry {
     std::vector<std::string> _value;  // NUMBER values are kept as their text
     int _type = STRING;
 
-    std::string toTxt() const;                          // "key = values" as the writer puts it
+    std::string toTxt() const;                           // "key = values" as the writer puts it
     void setValue(const std::string& value, int index);  // grows the array as needed
     void createArray(int n);
 };

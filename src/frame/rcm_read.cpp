@@ -73,7 +73,8 @@ bool TRCMFile::checkGroups() {
     if (open == close) {
         return true;
     }
-    errorMsg("Blad nawiasow klamrowych! \"{\" - " + std::to_string(open) + " \"}\" - " + std::to_string(close));
+    errorMsg("Blad nawiasow klamrowych! \"{\" - " + std::to_string(open) + " \"}\" - " +
+             std::to_string(close));
     return false;
 }
 
@@ -90,7 +91,8 @@ std::shared_ptr<TRCMEntry> TRCMFile::readEntry(const std::string& line) {
         return nullptr;
     }
     size_t next = line.find('=', eq + 1);
-    std::string valueText = line.substr(eq + 1, next == std::string::npos ? std::string::npos : next - eq - 1);
+    std::string valueText =
+        line.substr(eq + 1, next == std::string::npos ? std::string::npos : next - eq - 1);
     std::string trimmed = myTrim(valueText);
     if (trimmed.empty()) {
         errorMsg("Wpis bez wartosci : " + line);
@@ -176,7 +178,7 @@ std::shared_ptr<TRCMGroup> TRCMFile::readAll(const std::string& text, const std:
             inner.group = std::move(group);
             inner.bodyStart = i;
             stack.push_back(std::move(inner));  // `body` is not used past this point
-        } else {  // '}'
+        } else {                                // '}'
             body.group->_pos = static_cast<int>(i - body.bodyStart);
             if (stack.size() == 1) {
                 return root;  // a brace closing the top level ends reading

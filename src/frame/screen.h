@@ -17,8 +17,8 @@ public:
     float fade = 0;
     float dFade = 0;
     float fSpeed = 0.05f;
-    int wynik = 0;   // the screen code the main loop returns
-    int _exit = 0;   // free flag for subclasses
+    int wynik = 0;  // the screen code the main loop returns
+    int _exit = 0;  // free flag for subclasses
     float stripeA = 0;
     float dStripeA = 0;
 

@@ -4,10 +4,10 @@
 #include "frame/globals.h"
 #include "frame/loading_steps.h"
 #include "frame/mouse.h"
+#include "frame/options.h"
 #include "frame/screen.h"
 #include "frame/timing.h"
 #include "frame/user_dir.h"
-#include "frame/options.h"
 #include "platform/platform.h"
 
 void StartGame(const StartOptions& opts) {

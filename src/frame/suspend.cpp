@@ -1,10 +1,10 @@
 #include "frame/suspend.h"
 
+#include "frame/font_cache.h"
 #include "frame/frame_loop.h"
 #include "frame/globals.h"
 #include "frame/text_file.h"
 #include "frame/timing.h"
-#include "frame/font_cache.h"
 
 std::string suspendText;
 Font suspendFont;

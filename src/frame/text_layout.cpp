@@ -47,8 +47,8 @@ Align ParseAlign(const std::string& align) {
 
 // Breaks a text box into lines; draws them when `draw` is set. Returns the
 // height used.
-float LayOutBox(const std::string& text, int x, int y, float width, const std::string& align, const Font& font,
-                int spacing, bool draw) {
+float LayOutBox(const std::string& text, int x, int y, float width, const std::string& align,
+                const Font& font, int spacing, bool draw) {
     if (font) {
         GfxSetImageFont(font);
     }

@@ -10,7 +10,6 @@ void CreateIfMissing(const std::string& path) {
     if (FsFileType(path) == 0) FsCreateDir(path);
 }
 
-
 std::string& Override() {
     static std::string path;
     return path;

@@ -30,24 +30,24 @@ void TGuiObject::_InitPosByAlign() {
     const TDim& t = pinTo->dim;
     const float ax = standardProps->addX(), ay = standardProps->addY();
     switch (standardProps->dimAlign) {
-    case TProperties::ALIGN_LEFT:
-        dim.x = t.x + ax;
-        dim.y = t.y + t.h / 2 - dim.h / 2 + ay;
-        break;
-    case TProperties::ALIGN_UP:
-        dim.x = t.x + t.w / 2 - dim.w / 2 + ax;
-        dim.y = t.y + ay;
-        break;
-    case TProperties::ALIGN_DOWN:
-        dim.x = t.x + t.w / 2 - dim.w / 2 + ax;
-        dim.y = t.y + t.h - dim.h + ay;
-        break;
-    case TProperties::ALIGN_RIGHT:
-        dim.x = t.x + t.w - dim.w + ax;
-        dim.y = t.y + t.h / 2 - dim.h / 2 + ay;
-        break;
-    default:
-        break;
+        case TProperties::ALIGN_LEFT:
+            dim.x = t.x + ax;
+            dim.y = t.y + t.h / 2 - dim.h / 2 + ay;
+            break;
+        case TProperties::ALIGN_UP:
+            dim.x = t.x + t.w / 2 - dim.w / 2 + ax;
+            dim.y = t.y + ay;
+            break;
+        case TProperties::ALIGN_DOWN:
+            dim.x = t.x + t.w / 2 - dim.w / 2 + ax;
+            dim.y = t.y + t.h - dim.h + ay;
+            break;
+        case TProperties::ALIGN_RIGHT:
+            dim.x = t.x + t.w - dim.w + ax;
+            dim.y = t.y + t.h / 2 - dim.h / 2 + ay;
+            break;
+        default:
+            break;
     }
 }
 

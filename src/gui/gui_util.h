@@ -7,7 +7,6 @@
 
 #include "frame/names.h"
 
-
 // Prints "ERROR: " + text to standard output.
 void PrintError(const std::string& text);
 

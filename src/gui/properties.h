@@ -6,8 +6,8 @@
 #include <optional>
 #include <string>
 
-#include "gui/gui_image.h"
 #include "frame/value_types.h"
+#include "gui/gui_image.h"
 
 class TProperties {
 public:

@@ -4,10 +4,10 @@
 #include <algorithm>
 #include <cmath>
 
+#include "audio/game_sound.h"
 #include "frame/globals.h"
 #include "match3/board_fx.h"
 #include "match3/flying.h"
-#include "audio/game_sound.h"
 
 void TBoard::SetLevel(const std::shared_ptr<TLevel>& newLevel) {
     DropPairs();

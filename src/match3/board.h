@@ -32,11 +32,11 @@ void LoadBoardFrameImages();
 class TBoard {
 public:
     std::shared_ptr<TLevel> level;
-    SafeList<TM3Pair> pairsList;   // the swaps in progress
-    TTile* picked = nullptr;       // the cell the player selected
+    SafeList<TM3Pair> pairsList;  // the swaps in progress
+    TTile* picked = nullptr;      // the cell the player selected
     float pickPer = 0, dPickPer = 0;
-    TTile* over = nullptr;         // the cell under the mouse this frame
-    int nothingHappens = 1;        // this frame: no chip moves, appears or is destroyed
+    TTile* over = nullptr;   // the cell under the mouse this frame
+    int nothingHappens = 1;  // this frame: no chip moves, appears or is destroyed
     // Called when a swap starts (the screen hides its hint and restarts its timer).
     std::function<void()> onSwapStarted;
 
@@ -52,12 +52,12 @@ public:
     void DropPairs();
 
     // The steps of one frame, in the order the screen runs them.
-    virtual void _updateTiles();        // tile updates, the cell under the mouse, calm test
+    virtual void _updateTiles();  // tile updates, the cell under the mouse, calm test
     virtual void _updateChipsFall();
     virtual void _updateChipsCreation();
     virtual void _updatePicked();
     virtual void _updatePairs();
-    virtual void _updateBlask();        // a shine wave across the board every 4 seconds
+    virtual void _updateBlask();  // a shine wave across the board every 4 seconds
     // One playing frame of the board: the steps above, then the flying chips.
     // (The screen may run the steps one by one to interleave its own.)
     virtual void update();
@@ -68,8 +68,8 @@ public:
     virtual void _drawFrame(float frameA);
 
     // Queries.
-    bool isCalm() const;                       // no chip moves and no swap runs
-    bool isWon() const;                        // no cyan tile and no scroll chip left
+    bool isCalm() const;                         // no chip moves and no swap runs
+    bool isWon() const;                          // no cyan tile and no scroll chip left
     TTile* TileAtPoint(float x, float y) const;  // the cell whose 48 x 48 square holds the point
     TTile* GetTileByVector(const TTile* t, int dr, int dc) const;
     static int TilesAreNeighbors(const TTile* a, const TTile* b);

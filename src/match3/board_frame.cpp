@@ -45,9 +45,7 @@ void LoadBoardFrameImages() {
     f.inner[LEFT_DOWN] = LoadWithHandle("inner_frame_left_down.png", 26, 0);
 }
 
-int TBoard::isTileEmpty(int r, int c) const {
-    return level ? level->NoTile(r, c) : 1;
-}
+int TBoard::isTileEmpty(int r, int c) const { return level ? level->NoTile(r, c) : 1; }
 
 int TBoard::isTileInnerFrame_LeftUp(int r, int c) const {
     return isTileEmpty(r, c) && isNotTileEmpty(r, c - 1) && isNotTileEmpty(r - 1, c);

@@ -31,9 +31,7 @@ void M3AddCash(int amount) {
     if (BoardHooks().addCash) BoardHooks().addCash(amount);
 }
 
-int M3CollectingSlot() {
-    return BoardHooks().collectingSlot ? BoardHooks().collectingSlot() : -1;
-}
+int M3CollectingSlot() { return BoardHooks().collectingSlot ? BoardHooks().collectingSlot() : -1; }
 
 void M3ChargeSlot(int slot) {
     if (BoardHooks().chargeSlot) BoardHooks().chargeSlot(slot);
@@ -42,12 +40,13 @@ void M3ChargeSlot(int slot) {
 TRGB M3FireColour() {
     float c = static_cast<float>(RandInt(200, 250));
     switch (RandInt(0, 2)) {
-    case 0: {
-        int ic = static_cast<int>(c);
-        return NewRGB(c, static_cast<float>(ic / 2), static_cast<float>(ic / 3));
-    }
-    case 1: return NewRGB(c, 0, 0);
-    default: return NewRGB(c, c, 0);
+        case 0: {
+            int ic = static_cast<int>(c);
+            return NewRGB(c, static_cast<float>(ic / 2), static_cast<float>(ic / 3));
+        }
+        case 1:
+            return NewRGB(c, 0, 0);
+        default:
+            return NewRGB(c, c, 0);
     }
 }
-

@@ -4,8 +4,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "match3/board_fx.h"
 #include "audio/game_sound.h"
+#include "match3/board_fx.h"
 
 int isMatched(const TTile* a, const TTile* b) {
     if (!a || !b || !a->chip || !b->chip) return 0;
@@ -40,9 +40,7 @@ ChipList CheckMatch(const TTile* tile, int debug) {
     return result;
 }
 
-int MatchScore(int n) {
-    return ((n - 3) * 5 + 5) * n;
-}
+int MatchScore(int n) { return ((n - 3) * 5 + 5) * n; }
 
 void AddScore(TLevel& level, int amount) {
     level.score += amount;

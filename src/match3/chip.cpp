@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "audio/game_sound.h"
 #include "frame/globals.h"
 #include "frame/rcm.h"
 #include "match3/board_fx.h"
@@ -13,7 +14,6 @@
 #include "match3/flying.h"
 #include "match3/pair.h"
 #include "match3/tile.h"
-#include "audio/game_sound.h"
 
 std::vector<std::shared_ptr<TChip>> chipCatalogue;
 Image powerUpGlowImage;
@@ -32,9 +32,7 @@ bool Approach(float& v, float target, float step) {
     return v == target;
 }
 
-void PlayMoveSound() {
-    PlayGameSound("chip-move-" + std::to_string(RandInt(1, 3)));
-}
+void PlayMoveSound() { PlayGameSound("chip-move-" + std::to_string(RandInt(1, 3))); }
 
 }  // namespace
 
@@ -146,9 +144,7 @@ void TChip::Land() {
     vx = vy = 0;
 }
 
-void TChip::LandNow() {
-    Land();
-}
+void TChip::LandNow() { Land(); }
 
 void TChip::FlyOut() {
     auto self = shared_from_this();  // keeps the chip alive while the tile lets go
@@ -162,9 +158,7 @@ int TChip::SendDown() {
     return 0;
 }
 
-int TChip::CheckChipCantFallAnymore() const {
-    return tile ? tile->CheckIfCanFall() == 0 : 1;
-}
+int TChip::CheckChipCantFallAnymore() const { return tile ? tile->CheckIfCanFall() == 0 : 1; }
 
 int TChip::CanMove() const {
     if (tile && (tile->chest != 0 || tile->chain != 0)) return 0;
@@ -177,10 +171,8 @@ static void ArriveAfterFall(TChip& chip, bool now) {
     if (!chip.tile || !chip.CheckChipCantFallAnymore()) return;
     if (!chip.tile) return;  // a scroll chip left the board at the bottom
     if (chip.tile->CheckMatch(0)) return;
-    if (now)
-        chip.LandNow();
-    else
-        chip.Land();
+    if (now) chip.LandNow();
+    else chip.Land();
 }
 
 void TChip::_update_STATE_Falling() {
@@ -230,13 +222,26 @@ void TChip::update() {
     _updateShake();
     _updateChanging();
     switch (state) {
-    case CHIP_FALLING: _update_STATE_Falling(); break;
-    case CHIP_LANDING: _update_STATE_Land(); break;
-    case CHIP_DESTROYING: _update_STATE_Destroy(); break;
-    case CHIP_APPEARING: _update_STATE_Create(); break;
-    case CHIP_SLIDE_LEFT: _update_STATE_Falling_Side(-1); break;
-    case CHIP_SLIDE_RIGHT: _update_STATE_Falling_Side(1); break;
-    default: break;
+        case CHIP_FALLING:
+            _update_STATE_Falling();
+            break;
+        case CHIP_LANDING:
+            _update_STATE_Land();
+            break;
+        case CHIP_DESTROYING:
+            _update_STATE_Destroy();
+            break;
+        case CHIP_APPEARING:
+            _update_STATE_Create();
+            break;
+        case CHIP_SLIDE_LEFT:
+            _update_STATE_Falling_Side(-1);
+            break;
+        case CHIP_SLIDE_RIGHT:
+            _update_STATE_Falling_Side(1);
+            break;
+        default:
+            break;
     }
 }
 

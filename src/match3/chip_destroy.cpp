@@ -28,10 +28,8 @@ void TChip::KILL() {
 void TChip::_destroyAnimation(float speed, bool turn) {
     destrPer += speed * frameDelta;
     if (destrPer > 1) destrPer = 1;
-    if (destrPer <= 0.4f)
-        scale = 1 + 0.25f * SinDeg(180 * destrPer / 0.4f);
-    else
-        scale = 1 - (destrPer - 0.4f) / 0.6f;
+    if (destrPer <= 0.4f) scale = 1 + 0.25f * SinDeg(180 * destrPer / 0.4f);
+    else scale = 1 - (destrPer - 0.4f) / 0.6f;
     alpha = 1;
     if (turn) rot = 180 * SinDeg(90 * destrPer);
 }
@@ -72,12 +70,9 @@ void TChip::_update_STATE_Destroy() {
     _destroyAnimation(speed, type == DESTROY_STANDARD);
     if (now >= partTime) {
         partTime = now + (type == DESTROY_STANDARD ? 30 : type == DESTROY_BOMBED ? 50 : 20);
-        if (type == DESTROY_STANDARD)
-            _generateStandardDestroy();
-        else if (type == DESTROY_BOMBED)
-            _generateBombDestroy();
-        else
-            _generateDestroyFlame(type);
+        if (type == DESTROY_STANDARD) _generateStandardDestroy();
+        else if (type == DESTROY_BOMBED) _generateBombDestroy();
+        else _generateDestroyFlame(type);
     }
     if (destrPer >= 1) {
         if (!flame) CheckIfToCollect();
@@ -138,10 +133,18 @@ void TChip::_generateDestroyFlame(int type) {
     // Direction of travel across the cell and the sideways axis of the sway.
     float dx = 0, dy = 0;
     switch (type) {
-    case DESTROY_FLAME_LEFT: dx = -1; break;
-    case DESTROY_FLAME_RIGHT: dx = 1; break;
-    case DESTROY_FLAME_UP: dy = -1; break;
-    default: dy = 1; break;
+        case DESTROY_FLAME_LEFT:
+            dx = -1;
+            break;
+        case DESTROY_FLAME_RIGHT:
+            dx = 1;
+            break;
+        case DESTROY_FLAME_UP:
+            dy = -1;
+            break;
+        default:
+            dy = 1;
+            break;
     }
     float sway = 12 * SinDeg(360 * destrPer);
     for (int i = 0; i < 3; i++) {

@@ -93,10 +93,8 @@ void TFantom::_update_STATE_END1() {
 }
 
 void TFantom::update() {
-    if (typ == FANTOM_APPEAR)
-        _update_STATE_Begin();
-    else
-        _update_STATE_END();
+    if (typ == FANTOM_APPEAR) _update_STATE_Begin();
+    else _update_STATE_END();
 }
 
 void TFantom::Destroy() {

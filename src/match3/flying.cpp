@@ -1,19 +1,17 @@
 // Chips flying to a power-up slot or off the screen, and opened chest lids.
 #include "match3/flying.h"
 
+#include "audio/game_sound.h"
 #include "frame/globals.h"
 #include "match3/board_fx.h"
 #include "match3/tile.h"
-#include "audio/game_sound.h"
 
 SafeList<TFlyingChip> flyingChips;
 SafeList<TFlyingChest> flyingChests;
 
 namespace {
 
-float Bezier(float a, float m, float b, float t) {
-    return (b - 2 * m + a) * t * t + 2 * (m - a) * t + a;
-}
+float Bezier(float a, float m, float b, float t) { return (b - 2 * m + a) * t * t + 2 * (m - a) * t + a; }
 
 }  // namespace
 
@@ -104,9 +102,7 @@ void DrawFlyingChips() {
     flyingChips.forEach([](TFlyingChip& f) { f.draw(); });
 }
 
-void ClearFlyingChips() {
-    flyingChips.clear();
-}
+void ClearFlyingChips() { flyingChips.clear(); }
 
 void CreateFlyingChest(float x, float y) {
     auto c = std::make_shared<TFlyingChest>();
@@ -141,6 +137,4 @@ void UpdateAndDrawFlyingChests() {
     });
 }
 
-void ClearFlyingChests() {
-    flyingChests.clear();
-}
+void ClearFlyingChests() { flyingChests.clear(); }

@@ -4,12 +4,12 @@
 
 #include <algorithm>
 
+#include "audio/game_sound.h"
 #include "effects/captions.h"
 #include "frame/screen.h"
 #include "match3/board_fx.h"
 #include "match3/flying.h"
 #include "match3/main_game.h"
-#include "audio/game_sound.h"
 
 namespace {
 constexpr int HINT_DELAY_MS = 5000;

@@ -45,16 +45,16 @@ std::shared_ptr<THint> FindHint_Move(const TBoard& board, int r1, int c1, int r2
 std::shared_ptr<THint> FindHint(const TBoard& board);
 
 // The screen's steps.
-void ResetHint(TMainGame& game);      // a hint is looked for 5 s from now
-void _updateHint(TMainGame& game);    // shows the hint once the time has come
-void _drawHint(TMainGame& game);      // runs and draws the shown hint, drops it once faded
+void ResetHint(TMainGame& game);        // a hint is looked for 5 s from now
+void _updateHint(TMainGame& game);      // shows the hint once the time has come
+void _drawHint(TMainGame& game);        // runs and draws the shown hint, drops it once faded
 void FadeHintOnClick(TMainGame& game);  // a left click fades the shown hint out
-void HideHint(TMainGame& game);       // a swap started: both hints are dropped at once
+void HideHint(TMainGame& game);         // a swap started: both hints are dropped at once
 // Chips move: both hints stop their chips and go; so does the rocking of
 // hints gone before.
 void DropHintsOnMotion(TMainGame& game);
-void CHECK_MOVES(TMainGame& game);    // once per calm period: no move at all -> Shuffle
-void Shuffle(TMainGame& game);        // throws every chip off, state 10 for 2 s
+void CHECK_MOVES(TMainGame& game);            // once per calm period: no move at all -> Shuffle
+void Shuffle(TMainGame& game);                // throws every chip off, state 10 for 2 s
 void _update_STATE_Shuffle(TMainGame& game);  // deals new chips once the pause is over
 
 }  // namespace Hints

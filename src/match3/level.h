@@ -23,7 +23,7 @@ public:
     std::string backgroundUrl;
     int rows = 0, cols = 0;
     int width = 0, height = 0;
-    int drawX = 0, drawY = 0;  // centre of cell (0, 0)
+    int drawX = 0, drawY = 0;                  // centre of cell (0, 0)
     std::vector<std::shared_ptr<TTile>> tile;  // rows * cols cells, row by row
     std::vector<std::shared_ptr<TChip>> availableChips;
     std::vector<std::shared_ptr<TTile>> creators;

@@ -25,13 +25,9 @@ constexpr Rect PLAY_AREA{0, 0, 1024, 768};
 // The board is centred on (512, 376); its frame reaches 17 px beyond the cells.
 constexpr int BOARD_CX = 512, BOARD_CY = 376, FRAME = 17;
 
-std::string Cell(int r, int c) {
-    return "row " + std::to_string(r) + ", column " + std::to_string(c);
-}
+std::string Cell(int r, int c) { return "row " + std::to_string(r) + ", column " + std::to_string(c); }
 
-void Report(const std::string& text) {
-    std::printf("%s%s\n", LEVEL_MESSAGE_PREFIX, text.c_str());
-}
+void Report(const std::string& text) { std::printf("%s%s\n", LEVEL_MESSAGE_PREFIX, text.c_str()); }
 
 }  // namespace
 
@@ -39,7 +35,8 @@ bool LevelBoardFits(int rows, int cols) {
     if (rows < 1 || cols < 1 || rows > 100 || cols > 100) return false;
     const int halfW = cols * 24 + FRAME, halfH = rows * 24 + FRAME;
     const Rect board{BOARD_CX - halfW, BOARD_CY - halfH, BOARD_CX + halfW, BOARD_CY + halfH};
-    if (board.x1 < PLAY_AREA.x1 || board.y1 < PLAY_AREA.y1 || board.x2 > PLAY_AREA.x2 || board.y2 > PLAY_AREA.y2)
+    if (board.x1 < PLAY_AREA.x1 || board.y1 < PLAY_AREA.y1 || board.x2 > PLAY_AREA.x2 ||
+        board.y2 > PLAY_AREA.y2)
         return false;
     return !board.overlaps(RESOURCE_PANELS) && !board.overlaps(TIME_BAR) && !board.overlaps(POWERUP_BAR);
 }

@@ -14,17 +14,11 @@ namespace {
 
 // A piece of the chip id list read as the data files read numbers: leading
 // blanks skipped, a decimal number, anything else 0.
-int PieceToInt(const std::string& piece) {
-    return RcmTruncate(RcmToNumber(piece));
-}
+int PieceToInt(const std::string& piece) { return RcmTruncate(RcmToNumber(piece)); }
 
-void Message(const std::string& text) {
-    std::printf("%s%s\n", LEVEL_MESSAGE_PREFIX, text.c_str());
-}
+void Message(const std::string& text) { std::printf("%s%s\n", LEVEL_MESSAGE_PREFIX, text.c_str()); }
 
-int Get(const TRCMFile& f, const std::string& key, int index = 0) {
-    return f.getInt(key, index);
-}
+int Get(const TRCMFile& f, const std::string& key, int index = 0) { return f.getInt(key, index); }
 
 std::string RowKey(const char* group, int r) {
     return std::string("level::") + group + "::row" + std::to_string(r);
@@ -119,10 +113,8 @@ void TLevel::_loadData(const TRCMFile& f) {
     if (!pieces.empty() && pieces.back().empty()) pieces.pop_back();  // a trailing space gives no piece
     for (auto& piece : pieces) {
         int id = PieceToInt(piece);
-        if (auto proto = FindChip(id))
-            availableChips.push_back(proto->Copy());
-        else
-            std::printf("Nie ma chipsa: %d tab: %s\n", id, piece.c_str());
+        if (auto proto = FindChip(id)) availableChips.push_back(proto->Copy());
+        else std::printf("Nie ma chipsa: %d tab: %s\n", id, piece.c_str());
     }
     rows = Get(f, "level::data::size", 0);
     cols = Get(f, "level::data::size", 1);
@@ -286,10 +278,6 @@ std::shared_ptr<TRCMFile> TLevel::_saveAll() const {
     return f;
 }
 
-bool TLevel::Save(const std::string& path) const {
-    return _saveAll()->save(path);
-}
+bool TLevel::Save(const std::string& path) const { return _saveAll()->save(path); }
 
-std::string TLevel::SaveText() const {
-    return _saveAll()->saveText();
-}
+std::string TLevel::SaveText() const { return _saveAll()->saveText(); }

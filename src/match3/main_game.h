@@ -40,7 +40,7 @@ enum : int {
 // hook takes the default noted beside it, so the screen plays a level in
 // tests and in level runs without them.
 struct TMainGameHooks {
-    std::function<int()> backgroundN;                          // profile's backGroundN; 0
+    std::function<int()> backgroundN;                           // profile's backGroundN; 0
     std::function<std::shared_ptr<TChip>(int res)> properChip;  // QUEST_GetProperChipByRes; chips stay
     std::function<void()> levelStarted;  // profile's actScreen = 2 (before SaveAll); nothing
     std::function<int()> runSummary;     // level summary: 102 next or 105 restart; 102

@@ -68,11 +68,20 @@ void TMainGame::_drawResources() {
 void TMainGame::_drawActivePowerUp() {
     const Image* img = nullptr;
     switch (state) {
-    case M3_HAMMER: img = &hammerImg; break;
-    case M3_PICKAXE: img = &pickaxeImg; break;
-    case M3_DYNAMITE: img = &bombImg; break;
-    case M3_COLOR: img = &colorImg; break;
-    default: return;
+        case M3_HAMMER:
+            img = &hammerImg;
+            break;
+        case M3_PICKAXE:
+            img = &pickaxeImg;
+            break;
+        case M3_DYNAMITE:
+            img = &bombImg;
+            break;
+        case M3_COLOR:
+            img = &colorImg;
+            break;
+        default:
+            return;
     }
     GfxResetDrawState();
     GfxDrawImage(*img, mouse.x, mouse.y);
@@ -83,9 +92,7 @@ float TMainGame::TimeBarFraction() const {
     return level() ? level()->CountTimePer() : 0.0f;
 }
 
-bool TMainGame::TimeBarBlinks() const {
-    return blinkA != 0 && TimeBarFraction() < LOW_TIME_FRACTION;
-}
+bool TMainGame::TimeBarBlinks() const { return blinkA != 0 && TimeBarFraction() < LOW_TIME_FRACTION; }
 
 void TMainGame::_drawTime() {
     GfxResetDrawState();

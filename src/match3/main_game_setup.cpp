@@ -5,11 +5,11 @@
 #include "audio/global_snd.h"
 #include "effects/effects.h"
 #include "frame/control.h"
+#include "frame/font_cache.h"
 #include "frame/frame_loop.h"
 #include "frame/globals.h"
 #include "frame/mouse.h"
 #include "frame/text_file.h"
-#include "frame/font_cache.h"
 #include "gui/gui.h"
 #include "match3/board_rules.h"
 #include "match3/fantom.h"
@@ -79,7 +79,8 @@ void TMainGame::SetData(const std::shared_ptr<TLevel>& newLevel) {
         res[n]->dv = res[n]->v = newLevel->res[n];
         res[n]->counter = &newLevel->res[n];
     }
-    newLevel->_InitProperChips(hooks.properChip ? hooks.properChip : [](int) { return std::shared_ptr<TChip>(); });
+    newLevel->_InitProperChips(hooks.properChip ? hooks.properChip
+                                                : [](int) { return std::shared_ptr<TChip>(); });
     int k = hooks.backgroundN ? hooks.backgroundN() : 0;
     if (k < 0 || k > 9) k = 0;
     background = LoadGameImage(backUrls[k]);

@@ -32,17 +32,39 @@ int TMainGame::isPowerUpActive() const {
 void TMainGame::_updateState() {
     if (isPowerUpActive() && mouse.rightPressed) DropActPowerUp();
     switch (state) {
-    case M3_PLAYING: _update_STATE_Normal(1); break;
-    case M3_APPEARING: _update_STATE_Begin(); break;
-    case M3_WON: _update_STATE_Win(); break;
-    case M3_HAMMER: _update_STATE_Hammer(); break;
-    case M3_HOURGLASS: _update_STATE_Hourglass(); break;
-    case M3_PICKAXE: _update_STATE_PickAxe(); break;
-    case M3_DYNAMITE: _update_STATE_Dynamite(); break;
-    case M3_COLOR: _update_STATE_Color(); break;
-    case M3_TOOL_RETURNING: _update_STATE_WaitSimpleObject(); break;
-    case M3_SHUFFLING: _update_STATE_Shuffle(); break;
-    default: state = M3_PLAYING; break;
+        case M3_PLAYING:
+            _update_STATE_Normal(1);
+            break;
+        case M3_APPEARING:
+            _update_STATE_Begin();
+            break;
+        case M3_WON:
+            _update_STATE_Win();
+            break;
+        case M3_HAMMER:
+            _update_STATE_Hammer();
+            break;
+        case M3_HOURGLASS:
+            _update_STATE_Hourglass();
+            break;
+        case M3_PICKAXE:
+            _update_STATE_PickAxe();
+            break;
+        case M3_DYNAMITE:
+            _update_STATE_Dynamite();
+            break;
+        case M3_COLOR:
+            _update_STATE_Color();
+            break;
+        case M3_TOOL_RETURNING:
+            _update_STATE_WaitSimpleObject();
+            break;
+        case M3_SHUFFLING:
+            _update_STATE_Shuffle();
+            break;
+        default:
+            state = M3_PLAYING;
+            break;
     }
     if (state != M3_PLAYING && hooks.hideTip) hooks.hideTip();
 }

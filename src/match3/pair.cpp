@@ -3,10 +3,10 @@
 
 #include <algorithm>
 
+#include "audio/game_sound.h"
 #include "frame/globals.h"
 #include "match3/board.h"
 #include "match3/board_fx.h"
-#include "audio/game_sound.h"
 
 void TM3Pair::CountVectors() {
     if (!chip1 || !chip2 || !chip1->tile || !chip2->tile) return;
@@ -92,10 +92,8 @@ void TM3Pair::CheckMatch() {
         if (level) MatchChips(*level, all);
         return;
     }
-    if (byloCheck < 2)
-        Reverse();
-    else
-        Destroy();
+    if (byloCheck < 2) Reverse();
+    else Destroy();
 }
 
 void TM3Pair::update() {

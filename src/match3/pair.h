@@ -13,8 +13,8 @@ public:
     std::shared_ptr<TChip> chip1, chip2;  // chip1 came from the tile picked first
     int vx1 = 0, vy1 = 0;                 // chip1's direction in cells (column, row)
     int vx2 = 0, vy2 = 0;
-    float p = 0;                          // progress of the current slide, 0..1
-    int byloCheck = 0;                    // match checks done: 0, 1 or 2
+    float p = 0;        // progress of the current slide, 0..1
+    int byloCheck = 0;  // match checks done: 0, 1 or 2
     TBoard* board = nullptr;
 
     virtual ~TM3Pair() = default;

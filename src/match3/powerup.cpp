@@ -4,11 +4,11 @@
 
 #include <cmath>
 
+#include "audio/game_sound.h"
 #include "effects/particles.h"
 #include "frame/globals.h"
 #include "frame/mouse.h"
 #include "match3/board_fx.h"
-#include "audio/game_sound.h"
 
 int TPowerUp::needed() const {
     return n >= 0 && n < POWERUP_COUNT ? powerUpNeeded[static_cast<size_t>(n)] : 0;

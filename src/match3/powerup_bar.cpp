@@ -3,12 +3,12 @@
 // return of a tool to its slot.
 #include "match3/powerup_bar.h"
 
+#include "audio/game_sound.h"
 #include "effects/effects.h"
 #include "frame/globals.h"
 #include "frame/mouse.h"
 #include "match3/board_fx.h"
 #include "match3/main_game.h"
-#include "audio/game_sound.h"
 
 TPowerUpHooks& PowerUpHooks() {
     static TPowerUpHooks hooks;
@@ -145,11 +145,16 @@ void _drawPowerUps(TMainGame& game) {
 
 const Image* ActiveToolImage(const TMainGame& game) {
     switch (game.state) {
-    case M3_HAMMER: return &game.hammerImg;
-    case M3_PICKAXE: return &game.pickaxeImg;
-    case M3_DYNAMITE: return &game.bombImg;
-    case M3_COLOR: return &game.colorImg;
-    default: return nullptr;
+        case M3_HAMMER:
+            return &game.hammerImg;
+        case M3_PICKAXE:
+            return &game.pickaxeImg;
+        case M3_DYNAMITE:
+            return &game.bombImg;
+        case M3_COLOR:
+            return &game.colorImg;
+        default:
+            return nullptr;
     }
 }
 
@@ -172,13 +177,26 @@ void DropActPowerUp(TMainGame& game) {
 // ---------------------------------------------------------------------------
 void StartPowerUp(TMainGame& game, int slot) {
     switch (slot) {
-    case POWERUP_HAMMER: UseHammer(game); break;
-    case POWERUP_HOURGLASS: UseHourGlass(game); break;
-    case POWERUP_PICKAXE: UsePickAxe(game); break;
-    case POWERUP_DYNAMITE: UseDynamite(game); break;
-    case POWERUP_BOMB: UseBomb(game); break;
-    case POWERUP_COLOR: UseColor(game); break;
-    default: break;
+        case POWERUP_HAMMER:
+            UseHammer(game);
+            break;
+        case POWERUP_HOURGLASS:
+            UseHourGlass(game);
+            break;
+        case POWERUP_PICKAXE:
+            UsePickAxe(game);
+            break;
+        case POWERUP_DYNAMITE:
+            UseDynamite(game);
+            break;
+        case POWERUP_BOMB:
+            UseBomb(game);
+            break;
+        case POWERUP_COLOR:
+            UseColor(game);
+            break;
+        default:
+            break;
     }
 }
 

@@ -1,12 +1,12 @@
 // The tools on the board: hammer, pickaxe, dynamite and colour applied to a
 // cell, the chip lists they and the bomb work on, and the effects shown
 // while a tool is aimed.
+#include "audio/game_sound.h"
 #include "effects/effects.h"
 #include "frame/globals.h"
 #include "match3/board_fx.h"
 #include "match3/main_game.h"
 #include "match3/powerup_bar.h"
-#include "audio/game_sound.h"
 
 namespace PowerUps {
 
@@ -97,10 +97,8 @@ void UseOnTile_PickAxe(TMainGame& game, TTile* tile) {
         for (int c = tile->c - 1; c <= tile->c + 1; c++) {
             TTile* t = level->At(r, c);
             if (!t || t->id == 0) continue;  // holes have nothing to break
-            if (t->chip)
-                t->chip->Destroy(0, DESTROY_STANDARD, 0);
-            else
-                t->MatchTile();
+            if (t->chip) t->chip->Destroy(0, DESTROY_STANDARD, 0);
+            else t->MatchTile();
         }
     }
     Finish(game, POWERUP_PICKAXE);

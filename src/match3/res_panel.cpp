@@ -61,10 +61,8 @@ void TResPanel::_update_Hide() { _slide(-1); }
 
 void TResPanel::_update_Count() {
     if (counter) {
-        if (showingProfileRes)
-            dv = *counter;
-        else
-            *counter = dv;
+        if (showingProfileRes) dv = *counter;
+        else *counter = dv;
     }
     const int now = SysMillisecs();
     if (now < timer) return;

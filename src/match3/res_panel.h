@@ -25,9 +25,9 @@ public:
     float y1 = 0, y2 = 0, my = 0;  // start, end and control of the slide
     float per = 0;
     float alpha = 0;
-    int time = 0;   // start of the slide, ms
-    int state = 0;  // 0 hidden, 1 showing, 2 hiding
-    int v = 0;      // value shown
+    int time = 0;             // start of the slide, ms
+    int state = 0;            // 0 hidden, 1 showing, 2 hiding
+    int v = 0;                // value shown
     float onp = 0, donp = 0;  // flash of the number and its target
     int showingProfileRes = 0;
     int timer = 0;  // next counting step, ms

@@ -42,13 +42,9 @@ void TTile::ShakeStop() {
     if (chip) chip->ShakeStop();
 }
 
-int TTile::canBeSwaped() const {
-    return chip && chip->state == CHIP_RESTING && chip->pair == nullptr;
-}
+int TTile::canBeSwaped() const { return chip && chip->state == CHIP_RESTING && chip->pair == nullptr; }
 
-TTile* TTile::Neighbor(int dr, int dc) const {
-    return level ? level->At(r + dr, c + dc) : nullptr;
-}
+TTile* TTile::Neighbor(int dr, int dc) const { return level ? level->At(r + dr, c + dc) : nullptr; }
 
 // ---------------------------------------------------------------------------
 // Update

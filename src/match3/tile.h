@@ -12,8 +12,8 @@ class TFantom;
 
 // Tile images, loaded once by LoadTileImages.
 struct TTileImages {
-    Image tile[3];   // tile ids 1, 2, 3
-    Image over;      // mouse-over and pickaxe highlight
+    Image tile[3];  // tile ids 1, 2, 3
+    Image over;     // mouse-over and pickaxe highlight
     Image chest;
     Image chain[2];  // chain levels 1 and 2
 };
@@ -32,8 +32,8 @@ public:
     int chain = 0;
     int isCreator = 0;
     int isPickAxeOver = 0;
-    int blaskTime = 0;               // clock (ms) at which this cell's shine starts; 0: none pending
-    float blaskP = 0, dBlaskP = 0;   // the shine's strength 0..1 and its target
+    int blaskTime = 0;              // clock (ms) at which this cell's shine starts; 0: none pending
+    float blaskP = 0, dBlaskP = 0;  // the shine's strength 0..1 and its target
     int TileDestroying = 0;
     float overAlpha = 0;
     float destrP = 0;

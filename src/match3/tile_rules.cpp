@@ -2,12 +2,12 @@
 // chains, cyan downgrades and explosions.
 #include <algorithm>
 
+#include "audio/game_sound.h"
 #include "match3/board_fx.h"
 #include "match3/board_rules.h"
 #include "match3/flying.h"
 #include "match3/level.h"
 #include "match3/tile.h"
-#include "audio/game_sound.h"
 
 int TTile::CheckMatch(int flag) {
     if (!chip || !level) return 0;
@@ -17,9 +17,7 @@ int TTile::CheckMatch(int flag) {
     return 1;
 }
 
-int TTile::CheckIfCanFall() {
-    return CheckFall(0) || CheckFallLeft() || CheckFallRight();
-}
+int TTile::CheckIfCanFall() { return CheckFall(0) || CheckFallLeft() || CheckFallRight(); }
 
 int TTile::CheckFall(int flag) {
     if (!chip || chip->state != CHIP_RESTING || !level) return 0;
@@ -47,13 +45,9 @@ int TTile::CouldFall() const {
     return _checkFallSide(-1) || _checkFallSide(1);
 }
 
-int TTile::CheckFallLeft() {
-    return _checkFallSide(-1);
-}
+int TTile::CheckFallLeft() { return _checkFallSide(-1); }
 
-int TTile::CheckFallRight() {
-    return _checkFallSide(1);
-}
+int TTile::CheckFallRight() { return _checkFallSide(1); }
 
 void TTile::DestroyChest_Neighbor(int dr, int dc) {
     TTile* t = Neighbor(dr, dc);

@@ -9,7 +9,7 @@ constexpr double kFastMs = 12.0;      // quicker than any 60 Hz vsync wait
 constexpr double kSlowMs = 25.0;      // the game itself was slow: says nothing about vsync
 constexpr double kPeriodLoMs = 16.4;  // mean interval of a display at 60 Hz (59.94 included)
 constexpr double kPeriodHiMs = 16.95;
-constexpr int kBehindFrames = 4;      // further behind than this: start a new schedule
+constexpr int kBehindFrames = 4;  // further behind than this: start a new schedule
 }  // namespace
 
 void FramePacer::Reset(SDL_Renderer* renderer, bool vsync) {

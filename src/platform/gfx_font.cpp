@@ -19,7 +19,7 @@ struct Glyph {
     int left = 0, top = 0;  // bitmap offset from the pen on the baseline
     int w = 0, h = 0;
     int page = -1;
-    int px = 0, py = 0;     // place in the page
+    int px = 0, py = 0;  // place in the page
 };
 
 struct GlyphPage {

@@ -87,9 +87,9 @@ void GfxApplyClip() {
     }
     const SDL_Rect whole{0, 0, s.virtualW, s.virtualH};
     SDL_Rect clip;
-    const bool covers = !s.viewportSet || (s.viewport.x <= 0 && s.viewport.y <= 0 &&
-                                           s.viewport.x + s.viewport.w >= whole.w &&
-                                           s.viewport.y + s.viewport.h >= whole.h);
+    const bool covers =
+        !s.viewportSet || (s.viewport.x <= 0 && s.viewport.y <= 0 && s.viewport.x + s.viewport.w >= whole.w &&
+                           s.viewport.y + s.viewport.h >= whole.h);
     if (covers) {
         SDL_RenderSetClipRect(s.renderer, nullptr);
     } else if (SDL_IntersectRect(&s.viewport, &whole, &clip)) {

@@ -92,9 +92,7 @@ int MouseButton(Uint8 sdlButton) {
     }
 }
 
-void Emit(InputEvent::Kind kind, int code, float x = 0, float y = 0) {
-    Dispatch({kind, x, y, code});
-}
+void Emit(InputEvent::Kind kind, int code, float x = 0, float y = 0) { Dispatch({kind, x, y, code}); }
 
 void TranslateWindowEvent(const SDL_WindowEvent& w) {
     switch (w.event) {

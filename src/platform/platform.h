@@ -39,10 +39,10 @@ struct Pixmap {
 enum class RendererKind { Gpu, Software, Null };
 
 struct PlatformConfig {
-    bool headless = false;       // no window, no audio device; draws into an off-screen buffer
+    bool headless = false;                      // no window, no audio device; draws into an off-screen buffer
     RendererKind renderer = RendererKind::Gpu;  // Gpu falls back to Software when unavailable
-    bool fixedStep = false;      // SysMillisecs advances 1000/60 ms per GfxFlip, no waiting
-    bool audio = true;           // false: a silent mixer that still counts channels
+    bool fixedStep = false;                     // SysMillisecs advances 1000/60 ms per GfxFlip, no waiting
+    bool audio = true;                          // false: a silent mixer that still counts channels
     std::string appName = "Brambleton";
 };
 
@@ -70,19 +70,19 @@ bool GfxOpen(int w, int h, int depth, int hz, int flags);
 void GfxSetVirtualResolution(int w, int h);  // logical size, letterboxed into the window
 int GfxVirtualWidth();
 int GfxVirtualHeight();
-void GfxCls();                               // clear the back buffer to black
-void GfxFlip(int sync);                      // present; -1 holds 60 frames per second
+void GfxCls();                                // clear the back buffer to black
+void GfxFlip(int sync);                       // present; -1 holds 60 frames per second
 void GfxSetColor(float r, float g, float b);  // 0..255 each
 void GfxGetColor(float& r, float& g, float& b);
-void GfxSetAlpha(float a);                   // 0..1
+void GfxSetAlpha(float a);  // 0..1
 float GfxGetAlpha();
-void GfxSetBlend(int mode);                  // GFX_BLEND_ALPHA or GFX_BLEND_LIGHT
+void GfxSetBlend(int mode);  // GFX_BLEND_ALPHA or GFX_BLEND_LIGHT
 int GfxGetBlend();
 void GfxSetScale(float sx, float sy);
 void GfxGetScale(float& sx, float& sy);
-void GfxSetRotation(float degrees);          // clockwise on screen
+void GfxSetRotation(float degrees);  // clockwise on screen
 float GfxGetRotation();
-void GfxSetOrigin(float x, float y);         // added to every drawing position
+void GfxSetOrigin(float x, float y);  // added to every drawing position
 void GfxGetOrigin(float& x, float& y);
 void GfxSetViewport(int x, int y, int w, int h);  // clipping rectangle, logical units
 // The plain drawing state: white, alpha blending at opacity `alpha`, scale 1,
@@ -107,8 +107,8 @@ Image GfxLoadImage(const std::string& path, int flags);  // PNG or JPEG; null wh
 // An image made from RGBA pixels (tests, generated pictures); null on bad sizes.
 Image GfxCreateImage(int w, int h, const std::uint8_t* rgba, int flags);
 void GfxDrawImage(const Image& img, float x, float y, int frame = 0);
-void GfxDrawImageRect(const Image& img, float x, float y, float w, float h, float sx, float sy,
-                      float sw, float sh, float hx, float hy, int frame = 0);
+void GfxDrawImageRect(const Image& img, float x, float y, float w, float h, float sx, float sy, float sw,
+                      float sh, float hx, float hy, int frame = 0);
 int GfxImageWidth(const Image& img);
 int GfxImageHeight(const Image& img);
 void GfxMidHandle(const Image& img);
@@ -121,8 +121,8 @@ Font GfxLoadFont(const std::string& path, int size, int style);  // null when mi
 void GfxSetImageFont(const Font& font);
 Font GfxGetImageFont();
 void GfxDrawText(const std::string& text, float x, float y);  // top-left at (x, y)
-int GfxTextWidth(const std::string& text);   // unscaled, current font; 0 without font
-int GfxTextHeight(const std::string& text);  // unscaled line height of the current font
+int GfxTextWidth(const std::string& text);                    // unscaled, current font; 0 without font
+int GfxTextHeight(const std::string& text);                   // unscaled line height of the current font
 
 void GfxDrawRect(float x, float y, float w, float h);  // filled
 void GfxDrawLine(float x1, float y1, float x2, float y2);
@@ -155,15 +155,15 @@ constexpr int KEY_RALT = 165;
 
 float InMouseX();
 float InMouseY();
-int InMouseHit(int button);   // 1 left, 2 right, 3 middle; resets the count
+int InMouseHit(int button);  // 1 left, 2 right, 3 middle; resets the count
 int InMouseDown(int button);
 float InMouseZ();
-int InKeyHit(int key);        // resets the count
+int InKeyHit(int key);  // resets the count
 int InKeyDown(int key);
 void InFlushKeys();
 void InFlushMouse();
 void InSetCursorVisible(bool visible);
-int InGetChar();              // next typed character code, 0 when none
+int InGetChar();  // next typed character code, 0 when none
 
 // One input event in the game's own terms. The SDL backend, the virtual
 // player and replays all feed the same queue.
@@ -207,7 +207,7 @@ bool ChnPlaying(Channel ch);
 // Mixes `frames` stereo frames of the current channels into out (interleaved
 // float, -1..1). The audio device calls it; tests call it on a silent device.
 void SndMixForTest(float* out, int frames);
-int SndOutputRate();  // 44100
+int SndOutputRate();   // 44100
 bool SndDeviceOpen();  // false when silent (no device, headless or disabled)
 
 // ---------------------------------------------------------------------------
@@ -218,9 +218,9 @@ int FsFileType(const std::string& path);  // 0 missing, 1 file, 2 folder
 // The path as it exists on disk after case-blind matching; for missing
 // components the given spelling is kept.
 std::string FsResolvePath(const std::string& path);
-std::string FsLoadText(const std::string& path);    // byte-order mark aware
+std::string FsLoadText(const std::string& path);  // byte-order mark aware
 bool FsSaveText(const std::string& text, const std::string& path);
-std::string FsLoadString(const std::string& path);  // raw bytes
+std::string FsLoadString(const std::string& path);                    // raw bytes
 bool FsSaveBytes(const std::string& bytes, const std::string& path);  // atomic: temp file, flush, rename
 // True for the name of the temporary file FsSaveBytes writes beside its
 // target ("name.tmp" + six letters or digits).
@@ -228,7 +228,7 @@ bool FsIsSaveTemporary(const std::string& name);
 // Deletes such temporaries left in the folder by an interrupted save (a run
 // killed mid-save); returns how many. Only while no save is under way.
 int FsRemoveSaveTemporaries(const std::string& folder);
-bool FsCreateDir(const std::string& path);          // one level
+bool FsCreateDir(const std::string& path);  // one level
 bool FsDeleteFile(const std::string& path);
 bool FsRenameFile(const std::string& from, const std::string& to);
 std::vector<std::string> FsListDir(const std::string& path);  // names, sorted
@@ -247,7 +247,7 @@ int SysMillisecs();
 void SysAdvanceFixedClock(int ms);
 void SysPoll();
 bool SysAppSuspended();
-bool SysAppTerminate();  // a close request, reported once
+bool SysAppTerminate();                                 // a close request, reported once
 void SysNotify(const std::string& text, bool serious);  // never blocks a headless run
 void SysSetAppTitle(const std::string& text);
 void SysSetWindowIcon();

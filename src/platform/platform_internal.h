@@ -23,10 +23,10 @@ struct GfxImageData {
     float hx = 0;
     float hy = 0;
     int flags = 0;
-    bool opaque = false;  // every pixel fully opaque: drawn without blending when it can be
+    bool opaque = false;             // every pixel fully opaque: drawn without blending when it can be
     std::vector<std::uint8_t> rgba;  // kept so that the texture survives a renderer change
     SDL_Texture* tex = nullptr;
-    unsigned texGeneration = 0;      // renderer generation the texture belongs to
+    unsigned texGeneration = 0;  // renderer generation the texture belongs to
     GfxTexMods mods;
     ~GfxImageData();
 };
@@ -37,8 +37,8 @@ struct GfxState {
     SDL_Window* window = nullptr;
     SDL_Renderer* renderer = nullptr;
     SDL_Surface* headlessSurface = nullptr;
-    SDL_Texture* target = nullptr;   // the back buffer, virtual size
-    unsigned generation = 1;         // bumped whenever a renderer comes or goes
+    SDL_Texture* target = nullptr;  // the back buffer, virtual size
+    unsigned generation = 1;        // bumped whenever a renderer comes or goes
     Uint32 textureFormat = SDL_PIXELFORMAT_ARGB8888;
     bool opened = false;
     bool nullRenderer = false;

@@ -24,8 +24,8 @@ bool Convert(SDL_AudioFormat format, int channels, int rate, const void* data, s
     // One conversion of the whole buffer: SDL's streaming converter holds
     // back the tail of a resampled sound.
     SDL_AudioCVT cvt;
-    const int need = SDL_BuildAudioCVT(&cvt, format, static_cast<Uint8>(channels), rate, AUDIO_S16SYS, 2,
-                                       kSndOutputRate);
+    const int need =
+        SDL_BuildAudioCVT(&cvt, format, static_cast<Uint8>(channels), rate, AUDIO_S16SYS, 2, kSndOutputRate);
     if (need < 0 || bytes > static_cast<std::size_t>(INT_MAX / std::max(cvt.len_mult, 1))) {
         error = need < 0 ? SDL_GetError() : "sound too long";
         return false;

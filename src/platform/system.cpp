@@ -5,9 +5,9 @@
 
 #include <cerrno>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -105,8 +105,7 @@ bool RunForOutput(const std::vector<std::string>& args, std::string& output) {
     }
     close(fds[0]);
     int status = 0;
-    while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
-    }
+    while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {}
     return WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 }  // namespace
@@ -191,8 +190,10 @@ SDL_Surface* GfxMakeIconSurface() {
         float x, y, r;
         Uint8 cr, cg, cb;
     };
-    const Disc discs[] = {{16, 15, 14, 58, 122, 52},  {11, 20, 5.5f, 122, 24, 72},
-                          {20, 21, 5.5f, 98, 18, 64}, {16, 12, 5.5f, 140, 30, 84}};
+    const Disc discs[] = {{16, 15, 14, 58, 122, 52},
+                          {11, 20, 5.5f, 122, 24, 72},
+                          {20, 21, 5.5f, 98, 18, 64},
+                          {16, 12, 5.5f, 140, 30, 84}};
     auto* px = static_cast<Uint8*>(s->pixels);
     for (int y = 0; y < kSize; ++y) {
         for (int x = 0; x < kSize; ++x) {

@@ -2,11 +2,11 @@
 
 #include <cstdio>
 
+#include "frame/font_cache.h"
 #include "frame/frame_loop.h"
 #include "frame/globals.h"
 #include "frame/text_file.h"
 #include "frame/text_layout.h"
-#include "frame/font_cache.h"
 #include "gui/gui.h"
 #include "quest/level_end_dialog.h"
 
@@ -86,14 +86,13 @@ void TContinueQuest::_checkButtons() {
     const bool escape = InKeyHit(KEY_ESCAPE) > 0;
     // Once the player has chosen, the board only leaves.
     if (dFade == 1 || dShowPer == 0) return;
-    if (gui && gui->clickedItem("NEW"))
-        goNew();
-    else if (gui && gui->clickedItem("RESUME"))
-        goResume();
-    else if ((gui && gui->clickedItem("MENU")) || escape)
-        goMenu();
+    if (gui && gui->clickedItem("NEW")) goNew();
+    else if (gui && gui->clickedItem("RESUME")) goResume();
+    else if ((gui && gui->clickedItem("MENU")) || escape) goMenu();
 }
 
 bool TContinueQuest::finished() const { return fadedOut() || (showPer == 0 && dShowPer == 0); }
 
-std::string TContinueQuest::mainloop(TEkran* callerScreen) { return runOver(callerScreen, "continue dialog"); }
+std::string TContinueQuest::mainloop(TEkran* callerScreen) {
+    return runOver(callerScreen, "continue dialog");
+}

@@ -5,10 +5,10 @@
 #include "audio/global_snd.h"
 #include "effects/effect_math.h"
 #include "effects/particles.h"
-#include "frame/text_layout.h"
 #include "frame/screen.h"
-#include "quest/summary.h"
+#include "frame/text_layout.h"
 #include "quest/level_end_dialog.h"
+#include "quest/summary.h"
 
 namespace {
 // Where the travelling point meets the bonus in the middle of the panel and
@@ -49,10 +49,18 @@ void TFlyResEf::GenerateFly(float cx, float cy) {
         pomMY = (pomY1 + pomY2) / 2;
         const auto c = static_cast<float>(RandInt(200, 255));
         switch (n) {
-            case 0: _rgb = NewRGB(0, c, 0); break;
-            case 1: _rgb = NewRGB(0, 0, c); break;
-            case 2: _rgb = NewRGB(c, static_cast<float>(RandInt(200, 255)), 0); break;
-            default: _rgb = NewRGB(c, 0, 0); break;
+            case 0:
+                _rgb = NewRGB(0, c, 0);
+                break;
+            case 1:
+                _rgb = NewRGB(0, 0, c);
+                break;
+            case 2:
+                _rgb = NewRGB(c, static_cast<float>(RandInt(200, 255)), 0);
+                break;
+            default:
+                _rgb = NewRGB(c, 0, 0);
+                break;
         }
         CreateParticle(RandInt(0, 1), pomX1, pomY1, pomX2, pomY2, pomMX, pomMY, _rgb, 1, 0, 1, 1, 0, 0,
                        GFX_BLEND_LIGHT, 0, 750);
@@ -133,13 +141,26 @@ void TFlyResEf::_update_STEP_5() {
 void TFlyResEf::update() {
     if (myStep >= FLY_DONE || SysMillisecs() < time) return;
     switch (myStep) {
-        case FLY_DROP: _update_STEP_0(); break;
-        case FLY_CIRCLE: _update_STEP_1(); break;
-        case FLY_PULSE: _update_STEP_2(); break;
-        case FLY_TO_BONUS: _update_STEP_3(); break;
-        case FLY_TO_TOTAL: _update_STEP_4(); break;
-        case FLY_REST: _update_STEP_5(); break;
-        default: break;
+        case FLY_DROP:
+            _update_STEP_0();
+            break;
+        case FLY_CIRCLE:
+            _update_STEP_1();
+            break;
+        case FLY_PULSE:
+            _update_STEP_2();
+            break;
+        case FLY_TO_BONUS:
+            _update_STEP_3();
+            break;
+        case FLY_TO_TOTAL:
+            _update_STEP_4();
+            break;
+        case FLY_REST:
+            _update_STEP_5();
+            break;
+        default:
+            break;
     }
 }
 

@@ -20,12 +20,12 @@ public:
 
 class TLandItem {
 public:
-    int id = 0;        // item id
-    int puzzleId = 0;  // the puzzle that wins its blueprint
+    int id = 0;                      // item id
+    int puzzleId = 0;                // the puzzle that wins its blueprint
     std::shared_ptr<TBuilding> obj;  // the building it builds or upgrades
-    int toUpgrade = 0;  // 0 builds `obj`, non-zero upgrades it
-    int stage = 0;      // offer set it belongs to
-    int res[4] = {0, 0, 0, 0};  // price: wood, food, gold, rock
+    int toUpgrade = 0;               // 0 builds `obj`, non-zero upgrades it
+    int stage = 0;                   // offer set it belongs to
+    int res[4] = {0, 0, 0, 0};       // price: wood, food, gold, rock
 
     virtual ~TLandItem() = default;
 };

@@ -40,7 +40,8 @@ std::string TLevelEndDialog::runOver(TEkran* callerScreen, const std::string& na
     caller = callerScreen;
     prepare();
     running = true;
-    RunDialogLoop(*this, [this] { _checkButtons(); }, [this] { return finished(); });
+    RunDialogLoop(
+        *this, [this] { _checkButtons(); }, [this] { return finished(); });
     running = false;
     std::printf("%s: %s\n", name.c_str(), gdzie.c_str());
     return gdzie;

@@ -15,7 +15,7 @@ constexpr float DIALOG_DIM = 0.45f;
 class TLevelEndDialog : public TEkran {
 public:
     Image panel;
-    std::string gdzie;  // the answer, set by a button
+    std::string gdzie;                // the answer, set by a button
     float showPer = 0, dShowPer = 0;  // the panel's slide: 0 below the screen, 1 in place
     // The screen drawn behind the dialog. Set by the loop; tests may set it.
     TEkran* caller = nullptr;

@@ -2,11 +2,11 @@
 
 #include <cstdio>
 
-#include "frame/text_layout.h"
+#include "frame/font_cache.h"
 #include "frame/frame_loop.h"
 #include "frame/globals.h"
 #include "frame/text_file.h"
-#include "frame/font_cache.h"
+#include "frame/text_layout.h"
 #include "gui/gui.h"
 #include "quest/level_end_dialog.h"
 

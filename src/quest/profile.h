@@ -43,9 +43,9 @@ public:
     LandItemList items;    // bought (references into landItems)
     TutorialTipList tips;  // not yet shown and dismissed (references into tutorialTips)
     std::vector<std::shared_ptr<TProfileLevel>> levels;  // in order of first entry
-    LandItemList bluePrints;     // blueprint won in a puzzle
-    LandItemList unlockedItems;  // puzzle offered at least once
-    std::shared_ptr<TLevel> questLevel;  // null when no further level exists
+    LandItemList bluePrints;                             // blueprint won in a puzzle
+    LandItemList unlockedItems;                          // puzzle offered at least once
+    std::shared_ptr<TLevel> questLevel;                  // null when no further level exists
     int cash = 0;
     int highestLevel = 0;
     int actScreen = 0;       // quest screen last entered; 0 = no quest in progress

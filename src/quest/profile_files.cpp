@@ -9,7 +9,7 @@
 namespace {
 // Enough for years of broken files; past it the copy fails and the original stays.
 int badCopyLimit = 10000;
-}
+}  // namespace
 
 void SetBadCopyLimit(int n) { badCopyLimit = n; }
 
@@ -48,7 +48,8 @@ bool KeepCopyAside(const std::string& path, const std::string& tag, const std::s
         }
         break;
     }
-    ProfileMessage("The file " + path + " " + why + " and no copy of it could be made; it is not "
+    ProfileMessage("The file " + path + " " + why +
+                   " and no copy of it could be made; it is not "
                    "overwritten");
     return false;
 }

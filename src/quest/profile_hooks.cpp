@@ -1,8 +1,8 @@
 // The profiles' place in the frame: saving, quest screen codes, loading.
+#include "quest/profile_hooks.h"
 #include "frame/control.h"
 #include "frame/frame_loop.h"
 #include "frame/loading_steps.h"
-#include "quest/profile_hooks.h"
 #include "quest/profile_files.h"
 #include "quest/profile_list.h"
 

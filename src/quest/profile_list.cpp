@@ -3,8 +3,8 @@
 
 #include <algorithm>
 
-#include "frame/names.h"
 #include "frame/globals.h"
+#include "frame/names.h"
 #include "frame/rcm.h"
 #include "frame/text_file.h"
 #include "platform/platform.h"

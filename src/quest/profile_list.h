@@ -26,7 +26,7 @@ public:
     std::string txtPlayers;             // dialog heading (line 9)
     std::string txtAreYouSureToDelete;  // delete question (line 10)
     Font font1, font2;
-    int loadedOnce = 0;  // 1 once the list was loaded; saving does nothing before
+    int loadedOnce = 0;              // 1 once the list was loaded; saving does nothing before
     std::shared_ptr<TProfile> over;  // the dialog's row under the mouse
 
     // List files found unreadable whose copy could not be made yet.

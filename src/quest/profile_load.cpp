@@ -72,13 +72,13 @@ void TProfile::_loadLevelDatas(const TRCMFile& f) {
 
 void TProfile::_loadBuildings(const TRCMFile& f) {
     ProfileMessage("items: " + std::to_string(f.getInt("profile::items::i")));
-    items = LoadRefs<std::shared_ptr<TLandItem>>(f, "profile::items", "item", FindLandItem,
-                                                 unknownIds.items);
+    items = LoadRefs<std::shared_ptr<TLandItem>>(f, "profile::items", "item", FindLandItem, unknownIds.items);
 }
 
 void TProfile::_loadUnlockedItems(const TRCMFile& f) {
-    unlockedItems = LoadRefs<std::shared_ptr<TLandItem>>(f, "profile::unlockedItems", "item", FindLandItem,
-                                                         unknownIds.unlockedItems, "NO item on profile list: ");
+    unlockedItems =
+        LoadRefs<std::shared_ptr<TLandItem>>(f, "profile::unlockedItems", "item", FindLandItem,
+                                             unknownIds.unlockedItems, "NO item on profile list: ");
 }
 
 void TProfile::_loadBluePrints(const TRCMFile& f) {

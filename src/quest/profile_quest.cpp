@@ -40,11 +40,16 @@ int TProfile::QUEST_UpdateLevelData(int wood, int food, int gold, int rock, int 
 
 std::shared_ptr<TChip> TProfile::QUEST_GetProperChipByRes(int resource) const {
     switch (resource) {
-        case 0: return ProperWoodChip();
-        case 1: return ProperFoodChip();
-        case 2: return ProperGoldChip();
-        case 3: return ProperRockChip();
-        default: return nullptr;
+        case 0:
+            return ProperWoodChip();
+        case 1:
+            return ProperFoodChip();
+        case 2:
+            return ProperGoldChip();
+        case 3:
+            return ProperRockChip();
+        default:
+            return nullptr;
     }
 }
 

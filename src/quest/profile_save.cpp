@@ -39,10 +39,17 @@ void TProfile::_saveData(TRCMFile& f) const {
     f.setString("profile::data::name", name);
     const QuestStep step = _stepToSave();
     const std::pair<const char*, int> numbers[] = {
-        {"level", step.levelId},  {"stage", stage},        {"cash", cash},
-        {"actScreen", step.actScreen}, {"highestLevel", highestLevel}, {"backgroundN", step.backGroundN},
-        {"actPuzzleLevel", actPuzzleLevel}, {"res0", res[0]}, {"res1", res[1]},
-        {"res2", res[2]},         {"res3", res[3]},
+        {"level", step.levelId},
+        {"stage", stage},
+        {"cash", cash},
+        {"actScreen", step.actScreen},
+        {"highestLevel", highestLevel},
+        {"backgroundN", step.backGroundN},
+        {"actPuzzleLevel", actPuzzleLevel},
+        {"res0", res[0]},
+        {"res1", res[1]},
+        {"res2", res[2]},
+        {"res3", res[3]},
     };
     for (const auto& [key, value] : numbers)
         f.setFloat(std::string("profile::data::") + key, static_cast<float>(value));
@@ -86,7 +93,8 @@ void TProfile::_savePowerUps(TRCMFile& f) const {
 }
 
 void TProfile::_saveBuildings(TRCMFile& f) const {
-    SaveList(f, "profile::items::i", "profile::items::item", items, unknownIds.items, [](const TLandItem& i) { return i.id; });
+    SaveList(f, "profile::items::i", "profile::items::item", items, unknownIds.items,
+             [](const TLandItem& i) { return i.id; });
 }
 
 void TProfile::_saveUnlockedItems(TRCMFile& f) const {
@@ -129,7 +137,8 @@ int TProfile::save() {
     // player's progress (a name used before): keep it before writing there.
     const bool foreign = id != savedId && id != loadedId;
     if (foreign && !KeepCopyAside(path, "old", "belonged to an earlier profile of that name")) return 0;
-    const bool levelSaved = (!foreign || KeepCopyAside(folder + "/level.txt", "old", "belonged to an "
+    const bool levelSaved = (!foreign || KeepCopyAside(folder + "/level.txt", "old",
+                                                       "belonged to an "
                                                        "earlier profile of that name")) &&
                             _saveLevel();
     _savePowerUps(*f);

@@ -3,14 +3,14 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "frame/font_cache.h"
 #include "frame/frame_loop.h"
 #include "frame/globals.h"
 #include "frame/text_file.h"
-#include "frame/font_cache.h"
 #include "gui/gui.h"
 #include "match3/level.h"
-#include "quest/profile.h"
 #include "quest/level_end_dialog.h"
+#include "quest/profile.h"
 
 std::array<Image, 4> summaryResImages;
 TLevelSummary levelSummary;

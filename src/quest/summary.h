@@ -15,8 +15,8 @@
 #include <memory>
 #include <string>
 
-#include "quest/level_end_dialog.h"
 #include "quest/fly_res.h"
+#include "quest/level_end_dialog.h"
 
 class TLevel;
 

@@ -4,11 +4,11 @@
 #include <string>
 
 #include "effects/particles.h"
-#include "frame/text_layout.h"
 #include "frame/globals.h"
+#include "frame/text_layout.h"
+#include "quest/level_end_dialog.h"
 #include "quest/profile.h"
 #include "quest/summary.h"
-#include "quest/level_end_dialog.h"
 
 namespace {
 const TRGB kTotalNumber = NewRGB(199, 175, 90);

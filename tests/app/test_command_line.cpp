@@ -1,17 +1,34 @@
 // The command line, input recordings, frame statistics and the screen table.
 #include <gtest/gtest.h>
 
-#include "frame/control.h"
 #include "app/command_line.h"
 #include "devtools/frame_stats.h"
 #include "devtools/input_recording.h"
+#include "frame/control.h"
 
 TEST(CommandLine, ReadsEveryFlag) {
     CommandLine cl;
     std::string error;
-    ASSERT_TRUE(ParseCommandLine({"--headless", "--renderer", "null", "--fixed-step", "--seed", "7", "--frames",
-                                  "120", "--screenshot", "a.png", "--record", "r.txt", "--user-dir", "/tmp/u",
-                                  "--level", "3", "--autoplay", "--frame-stats", "s.txt", "--windowed",
+    ASSERT_TRUE(ParseCommandLine({"--headless",
+                                  "--renderer",
+                                  "null",
+                                  "--fixed-step",
+                                  "--seed",
+                                  "7",
+                                  "--frames",
+                                  "120",
+                                  "--screenshot",
+                                  "a.png",
+                                  "--record",
+                                  "r.txt",
+                                  "--user-dir",
+                                  "/tmp/u",
+                                  "--level",
+                                  "3",
+                                  "--autoplay",
+                                  "--frame-stats",
+                                  "s.txt",
+                                  "--windowed",
                                   "--unlock-powerups"},
                                  cl, error))
         << error;
@@ -34,8 +51,9 @@ TEST(CommandLine, ReadsEveryFlag) {
 
 TEST(CommandLine, RejectsBadInputWithAReason) {
     const std::vector<std::vector<std::string>> bad = {
-        {"--seed"}, {"--seed", "x7"}, {"--frames", "-3"}, {"--renderer", "vulkan"}, {"--bogus"},
-        {"--record", "a", "--replay", "a"}};
+        {"--seed"},         {"--seed", "x7"},
+        {"--frames", "-3"}, {"--renderer", "vulkan"},
+        {"--bogus"},        {"--record", "a", "--replay", "a"}};
     for (const auto& args : bad) {
         CommandLine cl;
         std::string error;
@@ -50,9 +68,9 @@ TEST(CommandLine, RejectsBadInputWithAReason) {
 
 TEST(CommandLine, HelpNamesEveryFlag) {
     const std::string help = CommandLineHelp();
-    for (const char* flag : {"--windowed", "--fullscreen", "--headless", "--renderer", "--fixed-step", "--seed",
-                             "--frames", "--screenshot", "--record", "--replay", "--user-dir", "--level",
-                             "--autoplay", "--frame-stats", "--gui", "--help"})
+    for (const char* flag : {"--windowed", "--fullscreen", "--headless", "--renderer", "--fixed-step",
+                             "--seed", "--frames", "--screenshot", "--record", "--replay", "--user-dir",
+                             "--level", "--autoplay", "--frame-stats", "--gui", "--help"})
         EXPECT_NE(help.find(flag), std::string::npos) << flag;
 }
 

@@ -11,64 +11,56 @@ namespace assets {
 
 namespace {
 
-std::string Lower(std::string s)
-{
-    std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+std::string Lower(std::string s) {
+    std::transform(s.begin(), s.end(), s.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     return s;
 }
 
-std::string Trim(const std::string& s)
-{
+std::string Trim(const std::string& s) {
     const size_t a = s.find_first_not_of(" \t\r\n\"");
     if (a == std::string::npos) return "";
     const size_t b = s.find_last_not_of(" \t\r\n\"");
     return s.substr(a, b - a + 1);
 }
 
-bool EndsWith(const std::string& s, const std::string& tail)
-{
+bool EndsWith(const std::string& s, const std::string& tail) {
     return s.size() >= tail.size() && s.compare(s.size() - tail.size(), tail.size(), tail) == 0;
 }
 
 const char* kMedia[] = {".png", ".jpg", ".ogg", ".ttf", ".wav"};
 
-bool IsMediaName(const std::string& lower)
-{
+bool IsMediaName(const std::string& lower) {
     for (const char* e : kMedia)
         if (EndsWith(lower, e)) return true;
     return false;
 }
 
-bool MentionsMedia(const std::string& lower)
-{
+bool MentionsMedia(const std::string& lower) {
     for (const char* e : kMedia)
         if (lower.find(e) != std::string::npos) return true;
     return false;
 }
 
-std::string ReadAll(const fs::path& p)
-{
+std::string ReadAll(const fs::path& p) {
     std::ifstream in(p, std::ios::binary);
     std::stringstream ss;
     ss << in.rdbuf();
     return ss.str();
 }
 
-std::string ReplaceLang(std::string s)
-{
+std::string ReplaceLang(std::string s) {
     for (size_t i; (i = s.find("#LANG#")) != std::string::npos;) s.replace(i, 6, "en");
     return s;
 }
 
 // Names the game writes, or only uses when present.
-bool Ignored(const std::string& lower)
-{
+bool Ignored(const std::string& lower) {
     return lower == "screenshot.png" || lower.find("splash") != std::string::npos;
 }
 
 // Source text without its comments, so names mentioned in prose are not taken for files.
-std::string StripComments(const std::string& text)
-{
+std::string StripComments(const std::string& text) {
     std::string out;
     out.reserve(text.size());
     char quote = 0;
@@ -95,8 +87,7 @@ std::string StripComments(const std::string& text)
 
 }  // namespace
 
-fs::path FindNoCase(const fs::path& root, const std::string& rel)
-{
+fs::path FindNoCase(const fs::path& root, const std::string& rel) {
     fs::path cur = root;
     std::stringstream parts(rel);
     for (std::string part; std::getline(parts, part, '/');) {
@@ -123,24 +114,25 @@ fs::path FindNoCase(const fs::path& root, const std::string& rel)
     return cur;
 }
 
-bool AnyFileEndsWith(const fs::path& root, const std::string& fragment)
-{
+bool AnyFileEndsWith(const fs::path& root, const std::string& fragment) {
     const std::string tail = Lower(fragment);
     std::error_code ec;
     for (const auto& e : fs::recursive_directory_iterator(root, ec))
-        if (e.is_regular_file() && EndsWith(Lower(fs::relative(e.path(), root).generic_string()), tail)) return true;
+        if (e.is_regular_file() && EndsWith(Lower(fs::relative(e.path(), root).generic_string()), tail))
+            return true;
     return false;
 }
 
-std::vector<Reference> ScanSourceText(const std::string& source, const std::string& where)
-{
+std::vector<Reference> ScanSourceText(const std::string& source, const std::string& where) {
     std::vector<Reference> out;
     const std::string text = StripComments(source);
     static const std::regex literal(R"re("((?:[^"\\\n]|\\.)*)")re");
-    for (auto it = std::sregex_iterator(text.begin(), text.end(), literal); it != std::sregex_iterator(); ++it) {
+    for (auto it = std::sregex_iterator(text.begin(), text.end(), literal); it != std::sregex_iterator();
+         ++it) {
         const std::string value = ReplaceLang((*it)[1].str());
         const std::string lower = Lower(value);
-        const bool rooted = lower.rfind("gfx/", 0) == 0 || lower.rfind("sfx/", 0) == 0 || lower.rfind("music/", 0) == 0;
+        const bool rooted =
+            lower.rfind("gfx/", 0) == 0 || lower.rfind("sfx/", 0) == 0 || lower.rfind("music/", 0) == 0;
         if (!rooted && !MentionsMedia(lower)) continue;
         if (Ignored(lower) || lower.find(' ') != std::string::npos) continue;
         if (rooted && IsMediaName(lower)) {
@@ -153,8 +145,7 @@ std::vector<Reference> ScanSourceText(const std::string& source, const std::stri
     return out;
 }
 
-std::vector<Reference> ScanDataText(const std::string& text, const std::string& where)
-{
+std::vector<Reference> ScanDataText(const std::string& text, const std::string& where) {
     std::vector<Reference> out;
     std::stringstream lines(text);
     for (std::string line; std::getline(lines, line);) {
@@ -169,11 +160,12 @@ std::vector<Reference> ScanDataText(const std::string& text, const std::string& 
     return out;
 }
 
-std::vector<Reference> ScanGuiText(const std::string& text, const std::string& where, const std::string& guiFolder)
-{
+std::vector<Reference> ScanGuiText(const std::string& text, const std::string& where,
+                                   const std::string& guiFolder) {
     std::vector<Reference> out;
     static const std::regex entry(R"re((?:^|[\s;])(GFX|FONT)\s+=\s+"?([^"\s;|]+))re", std::regex::icase);
-    for (auto it = std::sregex_iterator(text.begin(), text.end(), entry); it != std::sregex_iterator(); ++it) {
+    for (auto it = std::sregex_iterator(text.begin(), text.end(), entry); it != std::sregex_iterator();
+         ++it) {
         const std::string file = (*it)[2].str();
         const fs::path rel = (fs::path(guiFolder) / file).lexically_normal();
         out.push_back({rel.generic_string(), where, false});
@@ -184,8 +176,7 @@ std::vector<Reference> ScanGuiText(const std::string& text, const std::string& w
 namespace {
 
 // Names the code builds from pieces at run time, listed whole.
-std::vector<Reference> RuntimeNames()
-{
+std::vector<Reference> RuntimeNames() {
     std::vector<Reference> out;
     auto add = [&](const std::string& p) { out.push_back({p, "built at run time", false}); };
     for (int k = 1; k <= 10; ++k) add("gfx/backgrounds/background-" + std::to_string(k) + ".jpg");
@@ -199,7 +190,8 @@ std::vector<Reference> RuntimeNames()
         for (int k = 0; k < (s == 1 ? 2 : 3); ++k)
             add("gfx/gui/mainGame/plank-" + std::to_string(s) + "-" + std::to_string(k) + ".png");
     }
-    for (const char* c : {"get-ready", "go", "level-completed", "noMoves", "unlocked_building", "unlocked_upgrade"})
+    for (const char* c :
+         {"get-ready", "go", "level-completed", "noMoves", "unlocked_building", "unlocked_upgrade"})
         add(std::string("gfx/captions/en/") + c + ".png");
     for (const char* r : {"wood", "food", "gold", "rock"}) {
         add(std::string("gfx/gui/res_") + r + ".png");
@@ -212,15 +204,15 @@ std::vector<Reference> RuntimeNames()
 
 }  // namespace
 
-std::vector<Reference> CollectAll(const fs::path& srcDir, const fs::path& gameDir)
-{
+std::vector<Reference> CollectAll(const fs::path& srcDir, const fs::path& gameDir) {
     std::vector<Reference> out = RuntimeNames();
     std::error_code ec;
     auto append = [&](std::vector<Reference> more) { out.insert(out.end(), more.begin(), more.end()); };
     for (const auto& e : fs::recursive_directory_iterator(srcDir, ec)) {
         const std::string ext = Lower(e.path().extension().string());
         if (e.is_regular_file() && (ext == ".cpp" || ext == ".h"))
-            append(ScanSourceText(ReadAll(e.path()), fs::relative(e.path(), srcDir.parent_path()).generic_string()));
+            append(ScanSourceText(ReadAll(e.path()),
+                                  fs::relative(e.path(), srcDir.parent_path()).generic_string()));
     }
     for (const auto& e : fs::recursive_directory_iterator(gameDir / "data", ec))
         if (e.is_regular_file() && Lower(e.path().extension().string()) == ".txt")

@@ -10,8 +10,8 @@
 namespace assets {
 
 struct Reference {
-    std::string path;   // relative to the game folder, or a fragment when partial
-    std::string where;  // file that names it
+    std::string path;      // relative to the game folder, or a fragment when partial
+    std::string where;     // file that names it
     bool partial = false;  // a piece of a name built at run time: some file must end with it
 };
 
@@ -24,8 +24,10 @@ bool AnyFileEndsWith(const std::filesystem::path& root, const std::string& fragm
 std::vector<Reference> ScanSourceText(const std::string& text, const std::string& where);
 // Values of RCM data text (key = value, values separated by commas) that name media files.
 std::vector<Reference> ScanDataText(const std::string& text, const std::string& where);
-// GFX and FONT values of a GUI script, resolved against the script's own folder (relative to the game folder).
-std::vector<Reference> ScanGuiText(const std::string& text, const std::string& where, const std::string& guiFolder);
+// GFX and FONT values of a GUI script, resolved against the script's own folder (relative to the game
+// folder).
+std::vector<Reference> ScanGuiText(const std::string& text, const std::string& where,
+                                   const std::string& guiFolder);
 
 // Every reference below a source folder and a game folder, plus the names built at run time.
 std::vector<Reference> CollectAll(const std::filesystem::path& srcDir, const std::filesystem::path& gameDir);

@@ -5,8 +5,8 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <unistd.h>
+#include <cstdlib>
 #include <fstream>
 #include <map>
 
@@ -14,8 +14,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-fs::path SourceDir()
-{
+fs::path SourceDir() {
     if (const char* env = std::getenv("BRAMBLETON_SOURCE_DIR")) return env;
     return fs::current_path();
 }
@@ -23,12 +22,12 @@ fs::path SourceDir()
 bool AssetsGenerated(const fs::path& game) { return fs::exists(game / "gfx" / "fonts" / "font1.ttf"); }
 
 // Width and height from a PNG header or a JPEG frame marker; (0, 0) when unreadable.
-std::pair<int, int> ImageSize(const fs::path& p)
-{
+std::pair<int, int> ImageSize(const fs::path& p) {
     std::ifstream in(p, std::ios::binary);
     std::vector<unsigned char> b((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     if (b.size() > 24 && b[0] == 0x89 && b[1] == 'P')
-        return {(b[16] << 24) | (b[17] << 16) | (b[18] << 8) | b[19], (b[20] << 24) | (b[21] << 16) | (b[22] << 8) | b[23]};
+        return {(b[16] << 24) | (b[17] << 16) | (b[18] << 8) | b[19],
+                (b[20] << 24) | (b[21] << 16) | (b[22] << 8) | b[23]};
     for (size_t i = 2; i + 9 < b.size();) {
         if (b[i] != 0xFF) return {0, 0};
         const int marker = b[i + 1];
@@ -41,13 +40,11 @@ std::pair<int, int> ImageSize(const fs::path& p)
 
 class TempTree {
 public:
-    TempTree() : root_(fs::temp_directory_path() / ("asset_scan_" + std::to_string(::getpid())))
-    {
+    TempTree() : root_(fs::temp_directory_path() / ("asset_scan_" + std::to_string(::getpid()))) {
         fs::remove_all(root_);
     }
     ~TempTree() { fs::remove_all(root_); }
-    void File(const std::string& rel, const std::string& text = "x")
-    {
+    void File(const std::string& rel, const std::string& text = "x") {
         fs::create_directories((root_ / rel).parent_path());
         std::ofstream(root_ / rel) << text;
     }
@@ -59,8 +56,7 @@ private:
 
 }  // namespace
 
-TEST(AssetScan, ReadsNamesFromCodeDataAndGuiScripts)
-{
+TEST(AssetScan, ReadsNamesFromCodeDataAndGuiScripts) {
     const auto code = assets::ScanSourceText(
         R"(Load("gfx/game/tile0.png"); img = "gfx/gui/mainGame/power-up-" + n + "-over.png";
            f = GetFont(gameDir + "gfx/fonts/font1.ttf", 36); s = "screenshot.png"; x = ".png"; t = "txt/#LANG#/a.txt";
@@ -78,22 +74,23 @@ TEST(AssetScan, ReadsNamesFromCodeDataAndGuiScripts)
     EXPECT_EQ(found.count(".png"), 0u);
     EXPECT_EQ(code.size(), 4u);
 
-    const auto data = assets::ScanDataText("chips {\n chip1 {\n  gfx = \"gfx/chips/wood-1.png\"\n  rgb = 1, 2, 3\n }\n}\n"
-                                           "snd1 {\n url = \"sfx/click.ogg\"\n }\n",
-                                           "data/chips.txt");
+    const auto data = assets::ScanDataText(
+        "chips {\n chip1 {\n  gfx = \"gfx/chips/wood-1.png\"\n  rgb = 1, 2, 3\n }\n}\n"
+        "snd1 {\n url = \"sfx/click.ogg\"\n }\n",
+        "data/chips.txt");
     ASSERT_EQ(data.size(), 2u);
     EXPECT_EQ(data[0].path, "gfx/chips/wood-1.png");
     EXPECT_EQ(data[1].path, "sfx/click.ogg");
 
-    const auto gui = assets::ScanGuiText("OBJECT menu {\n GFX = ../../buttons.png|menu\n FONT = \"../../../fonts/font1.ttf|24\"\n}\n",
-                                         "gfx/gui/mainGame/en/mainGame.gui", "gfx/gui/mainGame/en");
+    const auto gui = assets::ScanGuiText(
+        "OBJECT menu {\n GFX = ../../buttons.png|menu\n FONT = \"../../../fonts/font1.ttf|24\"\n}\n",
+        "gfx/gui/mainGame/en/mainGame.gui", "gfx/gui/mainGame/en");
     ASSERT_EQ(gui.size(), 2u);
     EXPECT_EQ(gui[0].path, "gfx/gui/buttons.png");
     EXPECT_EQ(gui[1].path, "gfx/fonts/font1.ttf");
 }
 
-TEST(AssetScan, ResolvesNamesRegardlessOfCase)
-{
+TEST(AssetScan, ResolvesNamesRegardlessOfCase) {
     TempTree t;
     t.File("gfx/gui/MainGame/Power-Up-Hammer.PNG");
     EXPECT_FALSE(assets::FindNoCase(t.Root(), "gfx/gui/mainGame/power-up-hammer.png").empty());
@@ -103,25 +100,26 @@ TEST(AssetScan, ResolvesNamesRegardlessOfCase)
     EXPECT_FALSE(assets::AnyFileEndsWith(t.Root(), "-over.png"));
 }
 
-TEST(Assets, EveryNamedFileExists)
-{
+TEST(Assets, EveryNamedFileExists) {
     const fs::path src = SourceDir();
     const fs::path game = src / "game";
-    if (!AssetsGenerated(game)) GTEST_SKIP() << "assets not generated (configure with -DBRAMBLETON_ASSETS=ON)";
+    if (!AssetsGenerated(game))
+        GTEST_SKIP() << "assets not generated (configure with -DBRAMBLETON_ASSETS=ON)";
     const auto refs = assets::CollectAll(src / "src", game);
     ASSERT_GT(refs.size(), 100u);
     std::string missing;
     for (const auto& r : refs) {
-        const bool ok = r.partial ? assets::AnyFileEndsWith(game, r.path) : !assets::FindNoCase(game, r.path).empty();
+        const bool ok =
+            r.partial ? assets::AnyFileEndsWith(game, r.path) : !assets::FindNoCase(game, r.path).empty();
         if (!ok) missing += "  " + r.path + " (named in " + r.where + ")\n";
     }
     EXPECT_TRUE(missing.empty()) << "missing in game/:\n" << missing;
 }
 
-TEST(Assets, PicturesHaveTheSizesTheirLayoutsNeed)
-{
+TEST(Assets, PicturesHaveTheSizesTheirLayoutsNeed) {
     const fs::path game = SourceDir() / "game";
-    if (!AssetsGenerated(game)) GTEST_SKIP() << "assets not generated (configure with -DBRAMBLETON_ASSETS=ON)";
+    if (!AssetsGenerated(game))
+        GTEST_SKIP() << "assets not generated (configure with -DBRAMBLETON_ASSETS=ON)";
     const std::map<std::string, std::pair<int, int>> expected = {
         {"gfx/game/tile0.png", {48, 48}},
         {"gfx/game/frame_left_from_tile.png", {19, 48}},
@@ -143,10 +141,10 @@ TEST(Assets, PicturesHaveTheSizesTheirLayoutsNeed)
     for (const auto& [path, size] : expected) EXPECT_EQ(ImageSize(game / path), size) << path;
 }
 
-TEST(Assets, AtlasDescriptionsListPiecesInsideTheirPicture)
-{
+TEST(Assets, AtlasDescriptionsListPiecesInsideTheirPicture) {
     const fs::path game = SourceDir() / "game";
-    if (!AssetsGenerated(game)) GTEST_SKIP() << "assets not generated (configure with -DBRAMBLETON_ASSETS=ON)";
+    if (!AssetsGenerated(game))
+        GTEST_SKIP() << "assets not generated (configure with -DBRAMBLETON_ASSETS=ON)";
     const auto [w, h] = ImageSize(game / "gfx/gui/buttons.png");
     std::ifstream in(game / "gfx/gui/buttons.txt");
     int count = 0;

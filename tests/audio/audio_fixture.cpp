@@ -123,7 +123,8 @@ float MixOneFrame() {
 
 void MixSeconds(double seconds) {
     std::vector<float> buf(4410 * 2);
-    for (int left = static_cast<int>(seconds * 44100); left > 0; left -= 4410) SndMixForTest(buf.data(), std::min(left, 4410));
+    for (int left = static_cast<int>(seconds * 44100); left > 0; left -= 4410)
+        SndMixForTest(buf.data(), std::min(left, 4410));
 }
 
 void AudioTest::SetUp() {

@@ -78,7 +78,8 @@ bool Generated() { return std::filesystem::exists("game/sfx/click.ogg"); }
 void LoopSteps(const Decoded& d, float& seam, float& typical) {
     size_t ch = size_t(d.channels), frames = d.samples.size() / ch;
     std::vector<float> steps;
-    for (size_t i = 1; i < frames; ++i) steps.push_back(std::fabs(d.samples[i * ch] - d.samples[(i - 1) * ch]));
+    for (size_t i = 1; i < frames; ++i)
+        steps.push_back(std::fabs(d.samples[i * ch] - d.samples[(i - 1) * ch]));
     auto at = steps.begin() + static_cast<long>(steps.size() * 999 / 1000);
     std::nth_element(steps.begin(), at, steps.end());
     typical = *at;
@@ -134,15 +135,17 @@ TEST_F(RealSoundList, LoadingFindsEveryFileAndEverySoundTheGameNames) {
     for (const auto& s : snd.sounds) EXPECT_TRUE(s->snd) << s->url;
     for (const auto& m : snd.musics) EXPECT_TRUE(m->snd) << m->url;
 
-    const char* effects[] = {"click", "chip-move-1", "chip-move-2", "chip-move-3", "bad", "match", "show-dynamite",
-                             "boom", "rock", "tile-match", "chain", "fly-0", "fly-1", "fly-2", "fly-3", "coins",
-                             "hint", "loaded", "unlock", "fire", "hammer", "clock", "pickaxe", "dynamite",
-                             "firework", "powerup-back", "level-start", "constr-1", "constr-2", "puzzle-start",
-                             "show-char", "story-forest", "story-metal", "story-gallop", "story-fall",
-                             "story-crowd", "story-crowd1", "story-crowd2", "story-bee"};
+    const char* effects[] = {"click",        "chip-move-1",   "chip-move-2",  "chip-move-3",  "bad",
+                             "match",        "show-dynamite", "boom",         "rock",         "tile-match",
+                             "chain",        "fly-0",         "fly-1",        "fly-2",        "fly-3",
+                             "coins",        "hint",          "loaded",       "unlock",       "fire",
+                             "hammer",       "clock",         "pickaxe",      "dynamite",     "firework",
+                             "powerup-back", "level-start",   "constr-1",     "constr-2",     "puzzle-start",
+                             "show-char",    "story-forest",  "story-metal",  "story-gallop", "story-fall",
+                             "story-crowd",  "story-crowd1",  "story-crowd2", "story-bee"};
     for (const char* name : effects) EXPECT_TRUE(snd.getSoundData(name)) << name;
-    const char* tracks[] = {"title", "land", "win", "game-1", "game-2", "game-3", "game-4", "game-5", "game-6",
-                            "puzzle", "intro", "outro"};
+    const char* tracks[] = {"title",  "land",   "win",    "game-1", "game-2", "game-3",
+                            "game-4", "game-5", "game-6", "puzzle", "intro",  "outro"};
     for (const char* name : tracks) EXPECT_TRUE(snd.getMusicData(name)) << name;
     // The loading screen loads tracks 1 to 7 in advance: the ones needed first.
     const char* first[] = {"title", "land", "game-1", "game-2", "game-3", "game-4", "win"};

@@ -8,8 +8,8 @@
 #include "audio_fixture.h"
 #include "frame/frame_loop.h"
 #include "frame/globals.h"
-#include "gui/gui.h"
 #include "frame/options.h"
+#include "gui/gui.h"
 
 TEST_F(AudioTest, SoundListReadsEffectsAndTracksAndReportsBadFiles) {
     testing::internal::CaptureStdout();
@@ -233,7 +233,8 @@ TEST_F(AudioTest, LevelMusicCyclesOneToSixThenOne) {
         snd.playLevelMusic();
         played.push_back(snd.newMusicData ? snd.newMusicData->id : "");
     }
-    EXPECT_EQ(played, (std::vector<std::string>{"game-1", "game-2", "game-3", "game-4", "game-5", "game-6", "game-1"}));
+    EXPECT_EQ(played, (std::vector<std::string>{"game-1", "game-2", "game-3", "game-4", "game-5", "game-6",
+                                                "game-1"}));
     EXPECT_EQ(snd.musicNumber, 1);
 }
 
@@ -289,7 +290,7 @@ TEST_F(AudioTest, PauseHoldsMusicAndRainButNotEffects) {
     snd.stopAllSpecialSounds();
     for (Channel c : snd.getSoundData("long")->chn) EXPECT_EQ(c, 0);
     EXPECT_NEAR(MixOneFrame(), 0.2f * 0.5f, 1e-3);  // only the rain is left
-    snd.playMusicBack();  // no channel any more: the track starts again
+    snd.playMusicBack();                            // no channel any more: the track starts again
     EXPECT_TRUE(ChnPlaying(snd.newMusicCHN));
 }
 

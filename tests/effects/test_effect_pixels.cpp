@@ -60,12 +60,13 @@ TEST_F(EffectPixels, LoadersReadTheirFilesAndCentreThem) {
     for (const Image& img : particleImages) EXPECT_FALSE(img);
     EXPECT_FALSE(bombImage);
 
-    const char* particles[] = {"part0", "part1", "part2", "part3", "part4", "1", "2", "3", "4",
-                               "5", "6", "cloud-1", "cloud-2", "chain", "rain", "cloud-3", "cloud-4"};
+    const char* particles[] = {"part0",   "part1", "part2", "part3",   "part4",  "1",
+                               "2",       "3",     "4",     "5",       "6",      "cloud-1",
+                               "cloud-2", "chain", "rain",  "cloud-3", "cloud-4"};
     for (const char* name : particles) WritePng(root / "gfx/particles" / (std::string(name) + ".png"), 8, 6);
     WritePng(root / "gfx/particles/cloud-4.png", 20, 10);
-    for (const char* name : {"get-ready", "go", "level-completed", "noMoves", "unlocked_building",
-                             "unlocked_upgrade"}) {
+    for (const char* name :
+         {"get-ready", "go", "level-completed", "noMoves", "unlocked_building", "unlocked_upgrade"}) {
         WritePng(root / "gfx/captions/en" / (std::string(name) + ".png"), 32, 16);
     }
     WritePng(root / "gfx/gui/mainGame/bomb.png", 40, 40);
@@ -113,8 +114,8 @@ TEST_F(EffectPixels, ParticleShowsTintedOnlyAfterItsDelay) {
 
 TEST_F(EffectPixels, EndingParticleIsDrawnOnceMoreThenGone) {
     particleImages[0] = WhiteSquare(8);
-    CreateParticle(0, 100, 100, 100, 100, 100, 100, NewRGB(255, 255, 255), 1, 1, 1, 1, 0, 0, GFX_BLEND_ALPHA, 0,
-                   10);
+    CreateParticle(0, 100, 100, 100, 100, 100, 100, NewRGB(255, 255, 255), 1, 1, 1, 1, 0, 0, GFX_BLEND_ALPHA,
+                   0, 10);
     GfxCls();
     DrawParticles();  // born
     AdvanceClock(20);

@@ -247,7 +247,8 @@ TEST_F(Movers, FireworkBurstThrowsARingOf36Sparks) {
 // ---------------------------------------------------------------------------
 TEST_F(Movers, BombAcceleratesToItsTargetAndStrikesOnce) {
     int strikes = 0;
-    auto b = CreateBomb(589, 720, 289, 120, [&] { ++strikes; }, 150);
+    auto b = CreateBomb(
+        589, 720, 289, 120, [&] { ++strikes; }, 150);
     EXPECT_FLOAT_EQ(b->mx, 589);  // control at the start: straight, accelerating
     DrawBombs();
     EXPECT_FLOAT_EQ(b->per, 0);  // waits for its delay
@@ -277,7 +278,8 @@ TEST_F(Movers, BombAcceleratesToItsTargetAndStrikesOnce) {
 }
 
 TEST_F(Movers, BombGlowPulsesBetweenZeroAndOne) {
-    auto b = CreateBomb(10, 10, 500, 500, [] {}, 0);
+    auto b = CreateBomb(
+        10, 10, 500, 500, [] {}, 0);
     b->ga = 0.9f;
     b->dga = 1;
     b->_updateChipBomb();
@@ -289,7 +291,8 @@ TEST_F(Movers, BombGlowPulsesBetweenZeroAndOne) {
 }
 
 TEST_F(Movers, BombSparksTrailBehindTheBomb) {
-    auto b = CreateBomb(100, 100, 100, 600, [] {}, 0);
+    auto b = CreateBomb(
+        100, 100, 100, 600, [] {}, 0);
     for (int i = 0; i < 30; ++i) b->update();
     const float lastY = b->lastY;
     AdvanceClock(101);
@@ -311,7 +314,8 @@ TEST_F(Movers, BombSparksTrailBehindTheBomb) {
 
 TEST_F(Movers, ClearedBombsNeverStrike) {
     int strikes = 0;
-    CreateBomb(1, 1, 5, 5, [&] { ++strikes; }, 0);
+    CreateBomb(
+        1, 1, 5, 5, [&] { ++strikes; }, 0);
     ClearBombs();
     for (int i = 0; i < 200; ++i) DrawBombs();
     EXPECT_EQ(strikes, 0);

@@ -50,9 +50,9 @@ TEST(SafeList, RemoveByHandlePointerAndValue) {
     List list;
     auto h = Fill(list, 5);
     auto items = list.toVector();
-    EXPECT_EQ(list.remove(h[0])->id, 1);             // head
-    EXPECT_EQ(list.remove(items[4].get())->id, 5);   // tail
-    EXPECT_EQ(list.remove(items[2])->id, 3);         // middle
+    EXPECT_EQ(list.remove(h[0])->id, 1);            // head
+    EXPECT_EQ(list.remove(items[4].get())->id, 5);  // tail
+    EXPECT_EQ(list.remove(items[2])->id, 3);        // middle
     EXPECT_EQ(Ids(list), (std::vector<int>{2, 4}));
     EXPECT_EQ(list.front()->id, 2);
     EXPECT_EQ(list.back()->id, 4);

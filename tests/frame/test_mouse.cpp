@@ -7,9 +7,7 @@
 
 class MouseTest : public HeadlessPlatformTest {
 protected:
-    void Push(InputEvent::Kind kind, float x, float y, int code) {
-        InPushEvent({kind, x, y, code});
-    }
+    void Push(InputEvent::Kind kind, float x, float y, int code) { InPushEvent({kind, x, y, code}); }
     void TearDown() override {
         sideOffset = 0;
         HeadlessPlatformTest::TearDown();

@@ -26,7 +26,8 @@ TEST_F(RcmFiles, MissingFileIsReportedAndReadsEmpty) {
     const std::string path = dir_ + "/missing.txt";
     testing::internal::CaptureStdout();
     auto file = LoadRCM(path);
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), "Napotkano problem : Nie znaleziono pliku : " + path + "\n");
+    EXPECT_EQ(testing::internal::GetCapturedStdout(),
+              "Napotkano problem : Nie znaleziono pliku : " + path + "\n");
     EXPECT_EQ(file->_path, path);
     EXPECT_EQ(file->getString("a::b"), "");
     EXPECT_EQ(file->getFloat("a::b"), 0.0f);
@@ -51,14 +52,19 @@ TEST_F(RcmFiles, EmptyFileReadsEmptyWithoutAMessage) {
 
 TEST_F(RcmFiles, SavedFileLoadsBackWithNonAsciiText) {
     auto file = NewRCM();
-    file->setString("profile::name", "Zo\xC3\xAB");            // below 256: one byte per character
-    file->setString("profile::town", "\xC5\x81" "\xC3\xB3" "d\xC5\xBA");  // needs UTF-16 on disk
+    file->setString("profile::name", "Zo\xC3\xAB");  // below 256: one byte per character
+    file->setString("profile::town",
+                    "\xC5\x81"
+                    "\xC3\xB3"
+                    "d\xC5\xBA");  // needs UTF-16 on disk
     file->setFloat("profile::level", 7);
     const std::string path = dir_ + "/profile.dat";
     ASSERT_TRUE(file->save(path));
     auto back = LoadRCM(path);
     EXPECT_EQ(back->getString("profile::name"), "Zo\xC3\xAB");
-    EXPECT_EQ(back->getString("profile::town"), "\xC5\x81\xC3\xB3" "d\xC5\xBA");
+    EXPECT_EQ(back->getString("profile::town"),
+              "\xC5\x81\xC3\xB3"
+              "d\xC5\xBA");
     EXPECT_EQ(back->getFloat("profile::level"), 7.0f);
     EXPECT_EQ(back->saveText(), file->saveText());
 }

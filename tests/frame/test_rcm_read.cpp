@@ -85,17 +85,17 @@ TEST(RcmRead, EntryTypeAndValueRules) {
         "g {\n"
         "neg = -4.75\n"
         "word = abc\n"
-        "tight =\"xyz\"\n"      // no blank after "=": the first character of the text is lost
+        "tight =\"xyz\"\n"  // no blank after "=": the first character of the text is lost
         "short = \"\"\n"
-        "eq = 7 = 8\n"          // the value ends at the next "="
+        "eq = 7 = 8\n"  // the value ends at the next "="
         "str = \"12abc\"\n"
         "numtext = 12abc\n"
         "dot = 5.\n"
-        "lead = .5\n"          // not a digit or "-": a STRING
+        "lead = .5\n"  // not a digit or "-": a STRING
         "exp = 1.5e+03\n"
         "}\n");
     EXPECT_EQ(file.getFloat("g::neg"), -4.75f);
-    EXPECT_EQ(file.getInt("g::neg"), -4);  // toward zero
+    EXPECT_EQ(file.getInt("g::neg"), -4);       // toward zero
     EXPECT_EQ(file.getString("g::word"), "b");  // STRING: first two and last character dropped
     EXPECT_EQ(file.getString("g::tight"), "yz");
     EXPECT_EQ(file.getString("g::short"), "");
@@ -278,7 +278,8 @@ TEST(RcmRead, HugeFileReadsCompletely) {
     const int groups = 50000;  // about 5 MB
     text.reserve(6u << 20);
     for (int i = 0; i < groups; ++i) {
-        text += "group" + std::to_string(i) + " {\n\tname = \"some text of the group\"\n\tvalues = 1, 2, 3.5\n";
+        text +=
+            "group" + std::to_string(i) + " {\n\tname = \"some text of the group\"\n\tvalues = 1, 2, 3.5\n";
         text += "\tinner {\n\t\tx = " + std::to_string(i) + "\n\t}\n\n}\n\n";
     }
     ASSERT_GT(text.size(), 4u << 20);

@@ -6,9 +6,9 @@
 
 #include "frame/globals.h"
 #include "frame/mouse.h"
+#include "frame/options.h"
 #include "frame/rcm.h"
 #include "frame/user_dir.h"
-#include "frame/options.h"
 #include "support/headless_platform.h"
 
 namespace fs = std::filesystem;
@@ -43,7 +43,8 @@ TEST_F(SettingsTest, SetupCreatesTheDataAndProfileFolders) {
 TEST_F(SettingsTest, FirstStartWritesTheDefaults) {
     options.LoadSettings();
     EXPECT_EQ(SettingsText(),
-              "settings {\n\tfullscreen = 1\n\tcustomMouse = 0\n\tratio = 1\n\tsoundVolume = 5\n\tmusicVolume = 5\n}\n\n");
+              "settings {\n\tfullscreen = 1\n\tcustomMouse = 0\n\tratio = 1\n\tsoundVolume = "
+              "5\n\tmusicVolume = 5\n}\n\n");
     EXPECT_EQ(options.fullscreen, 1);
     EXPECT_EQ(options.ratio, 1);
     EXPECT_FLOAT_EQ(options.soundVol, 5);
@@ -52,9 +53,10 @@ TEST_F(SettingsTest, FirstStartWritesTheDefaults) {
 }
 
 TEST_F(SettingsTest, AVolumeOfSevenPointNineIsReadAsItIsAndWrittenAsSeven) {
-    ASSERT_TRUE(FsSaveText("settings {\n\tfullscreen = 0\n\tcustomMouse = 1\n\tratio = 0\n\tsoundVolume = 7.9\n"
-                           "\tmusicVolume = 2\n}\n",
-                           userDir + "/data/settings.txt"));
+    ASSERT_TRUE(
+        FsSaveText("settings {\n\tfullscreen = 0\n\tcustomMouse = 1\n\tratio = 0\n\tsoundVolume = 7.9\n"
+                   "\tmusicVolume = 2\n}\n",
+                   userDir + "/data/settings.txt"));
     options.LoadSettings();
     EXPECT_FLOAT_EQ(options.soundVol, 7.9f);
     EXPECT_NEAR(options.CountSoundVol(), 0.79f, 1e-6);
@@ -107,9 +109,10 @@ TEST_F(SettingsTest, SwitchingTheDisplaySavesTheSetting) {
 }
 
 TEST_F(SettingsTest, NumbersBeyondAnyRangeAreClampedNotOverflowed) {
-    ASSERT_TRUE(FsSaveText("settings {\n\tfullscreen = 1e20\n\tcustomMouse = -1e20\n\tratio = 3e9\n"
-                           "\tsoundVolume = 1e20\n\tmusicVolume = -4.5\n}\n",
-                           userDir + "/data/settings.txt"));
+    ASSERT_TRUE(
+        FsSaveText("settings {\n\tfullscreen = 1e20\n\tcustomMouse = -1e20\n\tratio = 3e9\n"
+                   "\tsoundVolume = 1e20\n\tmusicVolume = -4.5\n}\n",
+                   userDir + "/data/settings.txt"));
     options.LoadSettings();
     // Anything but 0 means "on"; a huge number must not wrap to a negative one.
     EXPECT_GT(options.fullscreen, 0);

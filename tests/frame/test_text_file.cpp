@@ -87,11 +87,15 @@ TEST_F(TextFiles, LoadTxtFileReadsTheLanguageFolder) {
 
 TEST_F(TextFiles, ByteOrderMarksSelectTheEncoding) {
     // UTF-16 little endian with its mark: "Zoë\nB"
-    Write("u16.txt", std::string("\xFF\xFE" "Z\0o\0\xEB\0\n\0B\0", 12));
+    Write("u16.txt", std::string("\xFF\xFE"
+                                 "Z\0o\0\xEB\0\n\0B\0",
+                                 12));
     auto file = LoadTxtFile(dir_ + "/u16.txt");
     ASSERT_EQ(file->lines(), 2);
     EXPECT_EQ(TxtLine(file, 1), "Zo\xC3\xAB");
-    Write("u8.txt", "\xEF\xBB\xBF" "caf\xC3\xA9\n");
+    Write("u8.txt",
+          "\xEF\xBB\xBF"
+          "caf\xC3\xA9\n");
     EXPECT_EQ(TxtLine(LoadTxtFile(dir_ + "/u8.txt"), 1), "caf\xC3\xA9");
 }
 

@@ -122,7 +122,8 @@ TEST_F(MeasureTest, TextBoxHeightCountsLines) {
     EXPECT_EQ(TextBoxHeight("one two", 0, 0, 1000, "LEFT", 0, font_, 0), static_cast<float>(h));
     // Each word on its own line when the box fits only one.
     const float narrow = static_cast<float>(Width(" three"));
-    EXPECT_EQ(TextBoxHeight("one two three", 0, 0, narrow, "LEFT", 0, font_, 1), static_cast<float>(3 * (h + 1)));
+    EXPECT_EQ(TextBoxHeight("one two three", 0, 0, narrow, "LEFT", 0, font_, 1),
+              static_cast<float>(3 * (h + 1)));
     // A first word wider than the box leaves an empty first line before it.
     EXPECT_EQ(TextBoxHeight("enormous", 0, 0, 10, "LEFT", 0, font_, 0), static_cast<float>(2 * h));
     // No font given: the current one is used.

@@ -25,8 +25,8 @@ void Setup() {
     static bool done = false;
     if (done) return;
     done = true;
-    chipCatalogue = {Proto(1, 0), Proto(2, 1), Proto(3, 2), Proto(4, 3), Proto(5, -1),
-                     Proto(6, -1), Proto(101, -1), Proto(201, -1)};
+    chipCatalogue = {Proto(1, 0),  Proto(2, 1),  Proto(3, 2),    Proto(4, 3),
+                     Proto(5, -1), Proto(6, -1), Proto(101, -1), Proto(201, -1)};
     frameDelta = 1;
     // The reader's messages would flood the fuzzer's output.
     std::freopen("/dev/null", "w", stdout);

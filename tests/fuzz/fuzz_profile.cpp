@@ -31,9 +31,9 @@ const std::filesystem::path& Root() {
         return new std::filesystem::path(tmpl);
     }();
     static const bool cleanup = std::atexit([] {
-        std::error_code ec;
-        std::filesystem::remove_all(*root, ec);
-    }) == 0;
+                                    std::error_code ec;
+                                    std::filesystem::remove_all(*root, ec);
+                                }) == 0;
     (void)cleanup;
     return *root;
 }

@@ -138,9 +138,9 @@ TEST_F(GuiTextMeasure, MeasuringATextKeepsTheCurrentFontForTheNextDrawing) {
     ASSERT_TRUE(small);
     GfxSetImageFont(small);
     // Laying the object out measures its text in its own, large font.
-    auto gui = guitest::FromText(std::string("OBJECT t { TXT = \"HHHH\" POSITION = \"500 500\" FONT = ") +
-                                     kLayoutFont + "|96 }",
-                                 dir.path);
+    auto gui = guitest::FromText(
+        std::string("OBJECT t { TXT = \"HHHH\" POSITION = \"500 500\" FONT = ") + kLayoutFont + "|96 }",
+        dir.path);
     ASSERT_GT(gui->GetObject("t")->dim.h, 80);
 
     GfxCls();

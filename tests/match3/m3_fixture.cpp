@@ -54,8 +54,8 @@ std::string Group(const std::string& name, const std::vector<std::string>& rows,
 }  // namespace
 
 void InstallTestCatalogue() {
-    chipCatalogue = {Proto(1, 0), Proto(2, 1), Proto(3, 2), Proto(4, 3), Proto(5, -1),
-                     Proto(6, -1), Proto(101, -1), Proto(201, -1)};
+    chipCatalogue = {Proto(1, 0),  Proto(2, 1),  Proto(3, 2),    Proto(4, 3),
+                     Proto(5, -1), Proto(6, -1), Proto(101, -1), Proto(201, -1)};
 }
 
 std::string LevelText(const LevelSpec& spec) {

@@ -33,8 +33,9 @@ protected:
         for (int frame = 0, moves = 0; frame < 60 * 60 && moves < 60; frame++) {
             Step();
             if (!board.isCalm()) continue;
-            ASSERT_EQ(LineOnBoard(), "") << "level " << levelNumber << ", seed " << seed << ", frame " << frame
-                                         << "\n" << testing::PrintToString(ChipRows());
+            ASSERT_EQ(LineOnBoard(), "")
+                << "level " << levelNumber << ", seed " << seed << ", frame " << frame << "\n"
+                << testing::PrintToString(ChipRows());
             std::vector<TMove> found;
             for (int r = 0; r < board.level->rows; r++)
                 for (int c = 0; c < board.level->cols; c++)

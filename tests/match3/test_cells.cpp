@@ -1,8 +1,8 @@
 // What a destroyed chip does to its cell and its neighbours: chains, chests,
 // cyan tiles; and what a chip gives when it goes.
 #include "effects/effects.h"
-#include "match3/flying.h"
 #include "m3_fixture.h"
+#include "match3/flying.h"
 
 using Cells = Match3Test;
 
@@ -17,8 +17,8 @@ TEST_F(Cells, ChainedChipMatchesButStaysAndLosesAChain) {
     EXPECT_EQ(board.level->score, 15);
     EXPECT_EQ(ChipId(0, 1), 1);  // the chained chip keeps its place
     EXPECT_EQ(T(0, 1)->chain, 1);
-    EXPECT_EQ(T(0, 1)->id, 2);   // the tile under a chained chip is not lowered
-    EXPECT_EQ(T(0, 0)->id, 1);   // cyan tiles under destroyed chips are
+    EXPECT_EQ(T(0, 1)->id, 2);  // the tile under a chained chip is not lowered
+    EXPECT_EQ(T(0, 0)->id, 1);  // cyan tiles under destroyed chips are
     EXPECT_EQ(T(0, 2)->id, 1);
     EXPECT_EQ(ChipId(0, 0), 0);
     EXPECT_EQ(CountSound("chain"), 1);

@@ -141,7 +141,8 @@ TEST_F(GameData, EveryLevelLoadsCleanlyAndCanBeWon) {
         RandSeed(n + seedBase);
         int used = Play(time);
         EXPECT_GE(used, 0) << "level " << n << " not won in " << time << " s; cyan "
-                           << level->CountCyanTiles() << ", scrolls " << level->CountScrollChips() << "\n" << testing::PrintToString(ChipRows());
+                           << level->CountCyanTiles() << ", scrolls " << level->CountScrollChips() << "\n"
+                           << testing::PrintToString(ChipRows());
         std::printf("level %d won after %d of %d s\n", n, used, time);
     }
 }

@@ -76,8 +76,9 @@ TEST_F(LevelFile, SaveAndLoadGiveTheSameLevel) {
     s.chests = {"0000", "1000", "0001"};
     s.creators = {{0, 3}, {0, 0}, {0, 2}};
     s.available = "3 1 5";
-    s.extraData = "\t\ttime = 123, 400\n\t\tbackground = \"gfx/backgrounds/background-3.jpg\"\n"
-                  "\t\tres0 = 5\n\t\tres1 = 6\n\t\tres2 = 7\n\t\tres3 = 8\n";
+    s.extraData =
+        "\t\ttime = 123, 400\n\t\tbackground = \"gfx/backgrounds/background-3.jpg\"\n"
+        "\t\tres0 = 5\n\t\tres1 = 6\n\t\tres2 = 7\n\t\tres3 = 8\n";
     TLevel& a = Load(s);
     a.score = 99;  // not part of the file
     std::string text = a.SaveText();

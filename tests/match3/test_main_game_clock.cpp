@@ -1,7 +1,7 @@
 // The match-3 screen's clock, time bar blink, win and loss.
 #include "frame/control.h"
-#include "match3/fantom.h"
 #include "main_game_fixture.h"
+#include "match3/fantom.h"
 
 namespace {
 

@@ -211,7 +211,9 @@ TEST_F(PowerUpTest, ThePickaxeBreaksTheBlockAroundTheCell) {
     EXPECT_EQ(T(0, 1)->id, 1) << "an empty cell of the block is matched";
     for (int r = 0; r <= 2; r++)
         for (int c = 1; c <= 3; c++) {
-            if (T(r, c)->chip) { EXPECT_EQ(T(r, c)->chip->state, CHIP_DESTROYING); }
+            if (T(r, c)->chip) {
+                EXPECT_EQ(T(r, c)->chip->state, CHIP_DESTROYING);
+            }
         }
     EXPECT_EQ(T(3, 0)->chip->state, CHIP_RESTING);
     EXPECT_EQ(CountSound("pickaxe"), 1);

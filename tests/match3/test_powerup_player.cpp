@@ -2,8 +2,8 @@
 // where it aims each tool, and its clicks carried out by the real screen.
 #include <deque>
 
-#include "powerup_fixture.h"
 #include "devtools/powerup_player.h"
+#include "powerup_fixture.h"
 
 namespace {
 

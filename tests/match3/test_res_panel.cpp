@@ -2,9 +2,9 @@
 // level's start and end.
 #include <cmath>
 
+#include "main_game_fixture.h"
 #include "match3/fantom.h"
 #include "match3/res_panel.h"
-#include "main_game_fixture.h"
 
 namespace {
 

@@ -71,13 +71,22 @@ TEST(Files, LoadTextFollowsTheByteOrderMark) {
     // No mark: UTF-8 stays, other bytes are one character each.
     WriteBytes(dir / "plain.txt", word);
     EXPECT_EQ(FsLoadText(dir / "plain.txt"), word);
-    WriteBytes(dir / "latin1.txt", "caf\xE9 \xA3" "5");
-    EXPECT_EQ(FsLoadText(dir / "latin1.txt"), "caf\xC3\xA9 \xC2\xA3" "5");
+    WriteBytes(dir / "latin1.txt",
+               "caf\xE9 \xA3"
+               "5");
+    EXPECT_EQ(FsLoadText(dir / "latin1.txt"),
+              "caf\xC3\xA9 \xC2\xA3"
+              "5");
     EXPECT_EQ(FsLoadText(dir / "missing.txt"), "");
 
     // An odd trailing byte and a lone surrogate do not break the rest.
-    WriteBytes(dir / "odd.txt", std::string("\xFF\xFE" "A\0\x00\xD8" "B\0C", 9));
-    EXPECT_EQ(FsLoadText(dir / "odd.txt"), "A\xEF\xBF\xBD" "B");
+    WriteBytes(dir / "odd.txt", std::string("\xFF\xFE"
+                                            "A\0\x00\xD8"
+                                            "B\0C",
+                                            9));
+    EXPECT_EQ(FsLoadText(dir / "odd.txt"),
+              "A\xEF\xBF\xBD"
+              "B");
 }
 
 TEST(Files, SaveTextPicksOneBytePerCharacterOrUtf16) {

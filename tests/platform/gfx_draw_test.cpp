@@ -312,7 +312,7 @@ TEST_F(GfxDraw, MaskedImagesWithoutAlphaDropBlack) {
     GfxDrawImage(maskedPng, 110, 10);
     ExpectPixel(13, 18, 255, 255, 255);  // black was see-through
     ExpectPixel(38, 18, 255, 0, 0, 6);
-    ExpectPixel(63, 18, 0, 0, 0, 4);     // no mask: black stays
+    ExpectPixel(63, 18, 0, 0, 0, 4);  // no mask: black stays
     ExpectPixel(113, 18, 255, 255, 255);
     ExpectPixel(138, 18, 255, 0, 0);
 }

@@ -7,9 +7,7 @@
 #include "support/headless_platform.h"
 
 namespace {
-void Push(InputEvent::Kind kind, int code, float x = 0, float y = 0) {
-    InPushEvent({kind, x, y, code});
-}
+void Push(InputEvent::Kind kind, int code, float x = 0, float y = 0) { InPushEvent({kind, x, y, code}); }
 
 using Input = HeadlessPlatformTest;
 }  // namespace

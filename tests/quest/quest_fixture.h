@@ -6,8 +6,8 @@
 #include <memory>
 #include <string>
 
-#include "support/headless_platform.h"
 #include "quest/profile.h"
+#include "support/headless_platform.h"
 
 class ProfileTest : public ::testing::Test {
 protected:

@@ -4,14 +4,14 @@
 
 #include <cstdlib>
 
+#include "devtools/virtual_player_dialogs.h"
 #include "frame/control.h"
 #include "gui/gui.h"
-#include "test_summary_fixture.h"
 #include "quest/continue_quest.h"
-#include "quest/lose_level.h"
-#include "devtools/virtual_player_dialogs.h"
-#include "quest/summary.h"
 #include "quest/level_end_dialog.h"
+#include "quest/lose_level.h"
+#include "quest/summary.h"
+#include "test_summary_fixture.h"
 
 namespace {
 
@@ -43,7 +43,8 @@ TEST_F(LoseTest, MainMenuAndReplayAnswer) {
     d.prepare();
     ASSERT_TRUE(d.gui);
     ASSERT_TRUE(ClickObject(*d.gui, "main"));
-    RunUntil(d, [&] { return d.fadedOut(); }, 100);
+    RunUntil(
+        d, [&] { return d.fadedOut(); }, 100);
     EXPECT_EQ(d.gdzie, "MAIN-MENU");
     EXPECT_EQ(LoseAnswerCode(d.gdzie), SCREEN_MAIN_MENU);
 
@@ -63,7 +64,7 @@ TEST_F(LoseTest, PanelAndButtonsSlideInTogether) {
     for (int f = 0; f < 25; f++) Frame(d);
     EXPECT_FLOAT_EQ(d.CountY(), 0);
     EXPECT_GT(below - button->dim.cy, 300);  // the button came up with the panel
-    EXPECT_EQ(d.gdzie, "");  // nothing answered by itself
+    EXPECT_EQ(d.gdzie, "");                  // nothing answered by itself
     EXPECT_FLOAT_EQ(d.fade, 0);
 }
 
@@ -71,7 +72,8 @@ TEST_F(LoseTest, ContinueDialogResumeAndNew) {
     c.prepare();
     ASSERT_TRUE(c.gui);
     ASSERT_TRUE(ClickObject(*c.gui, "RESUME"));
-    RunUntil(c, [&] { return c.finished(); }, 100);
+    RunUntil(
+        c, [&] { return c.finished(); }, 100);
     EXPECT_EQ(c.gdzie, "CONTINUE");
     EXPECT_EQ(ContinueAnswerCode(c.gdzie), QUEST_CONTINUE);
 
@@ -83,13 +85,15 @@ TEST_F(LoseTest, ContinueDialogResumeAndNew) {
     };
     c.prepare();
     ASSERT_TRUE(ClickObject(*c.gui, "NEW"));
-    RunUntil(c, [&] { return c.finished(); }, 30);
+    RunUntil(
+        c, [&] { return c.finished(); }, 30);
     EXPECT_EQ(asked, 1);
     EXPECT_FALSE(c.finished());
     EXPECT_EQ(c.gdzie, "");
     answer = 1;
     ASSERT_TRUE(ClickObject(*c.gui, "NEW"));
-    RunUntil(c, [&] { return c.finished(); }, 100);
+    RunUntil(
+        c, [&] { return c.finished(); }, 100);
     EXPECT_EQ(asked, 2);
     EXPECT_EQ(c.gdzie, "NEW");
     EXPECT_EQ(ContinueAnswerCode(c.gdzie), QUEST_START_NEW);
@@ -100,11 +104,10 @@ TEST_F(LoseTest, EscapeOrMenuSlideTheBoardAwayWithoutAnAnswer) {
         c.prepare();
         for (int f = 0; f < 25; f++) Frame(c);
         EXPECT_FLOAT_EQ(c.showPer, 1);
-        if (viaEscape)
-            PressKey(KEY_ESCAPE);
-        else
-            ASSERT_TRUE(ClickObject(*c.gui, "MENU"));
-        const int frames = RunUntil(c, [&] { return c.finished(); }, 100);
+        if (viaEscape) PressKey(KEY_ESCAPE);
+        else ASSERT_TRUE(ClickObject(*c.gui, "MENU"));
+        const int frames = RunUntil(
+            c, [&] { return c.finished(); }, 100);
         EXPECT_EQ(c.gdzie, "");
         EXPECT_FLOAT_EQ(c.showPer, 0);
         EXPECT_FLOAT_EQ(c.fade, 0);  // slid away, not faded to black

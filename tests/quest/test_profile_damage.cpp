@@ -52,10 +52,10 @@ protected:
 TEST_F(ProfileDamage, UnreadableProfileFilesAreKeptAndTheProfileKeepsItsPlace) {
     WriteQuestLevel(1);
     const std::vector<std::string> damage = {
-        "",                                                   // empty
+        "",                                                          // empty
         "profile {\n\tdata {\n\t\tname = \"ANN\"\n\t\tcash = 20\n",  // truncated
-        std::string("\x00\xff\x13garbage\x7f", 11),            // garbled, no group
-        "}}}{",                                                // braces that do not pair
+        std::string("\x00\xff\x13garbage\x7f", 11),                  // garbled, no group
+        "}}}{",                                                      // braces that do not pair
     };
     for (const std::string& bytes : damage) {
         SaveTwoProfiles();
@@ -154,8 +154,9 @@ TEST_F(ProfileDamage, AnEmptyListFileIsKeptToo) {
 
 TEST_F(ProfileDamage, IdsThatAreNoProfileFolderAreSkipped) {
     SaveTwoProfiles();
-    const std::string list = "profiles {\n\tactProfile = 3\n\ti = 4\n\tprofile1 = \"../../escape\"\n"
-                             "\tprofile2 = \"66-79-66-\"\n\tprofile3 = \"65-78-78-\"\n}\n";
+    const std::string list =
+        "profiles {\n\tactProfile = 3\n\ti = 4\n\tprofile1 = \"../../escape\"\n"
+        "\tprofile2 = \"66-79-66-\"\n\tprofile3 = \"65-78-78-\"\n}\n";
     WriteBytes(TProfileManager::ListPath(), list);
     Reload();
     ASSERT_EQ(profileManager.profiles.size(), 2u);  // profile4 is missing, profile1 unusable

@@ -71,7 +71,8 @@ TEST_F(ProfileKeep, ANewProfileNamedLikeAnOldFolderKeepsThatFolderAside) {
     profileManager.CreateNewProfile("Ann");
     ASSERT_TRUE(profileManager.saveProfiles());
     EXPECT_EQ(SavedCash(kAnn), 0);
-    EXPECT_EQ(LoadRCM(ProfilePath(std::string(kAnn) + "/profile.dat.old-1"))->getInt("profile::data::cash"), 20);
+    EXPECT_EQ(LoadRCM(ProfilePath(std::string(kAnn) + "/profile.dat.old-1"))->getInt("profile::data::cash"),
+              20);
     // Its own folder from now on: the next save makes no second copy.
     ASSERT_TRUE(profileManager.saveProfiles());
     EXPECT_FALSE(Exists(ProfilePath(std::string(kAnn) + "/profile.dat.old-2")));
@@ -79,8 +80,9 @@ TEST_F(ProfileKeep, ANewProfileNamedLikeAnOldFolderKeepsThatFolderAside) {
 
 TEST_F(ProfileKeep, TheSameFolderListedTwiceIsReadOnce) {
     SaveAnn(20);
-    WriteBytes(TProfileManager::ListPath(), "profiles {\n\tactProfile = 2\n\ti = 2\n\tprofile1 = \"65-78-78-\"\n"
-                                            "\tprofile2 = \"65-78-78-\"\n}\n");
+    WriteBytes(TProfileManager::ListPath(),
+               "profiles {\n\tactProfile = 2\n\ti = 2\n\tprofile1 = \"65-78-78-\"\n"
+               "\tprofile2 = \"65-78-78-\"\n}\n");
     Reload();
     ASSERT_EQ(profileManager.profiles.size(), 1u);
     EXPECT_EQ(actProfile, profileManager.profiles[0]);
@@ -114,7 +116,8 @@ TEST_F(ProfileKeep, IdsTheCataloguesDoNotKnowSurviveALoadAndASave) {
                "\tblueprints {\n\t\ti = 2\n\t\tblue1 = 101\n\t\tblue2 = 900\n\t}\n\n"
                "\tunlockedItems {\n\t\ti = 1\n\t\titem1 = 77\n\t}\n\n"
                "\ttutorial {\n\t\ti = 2\n\t\ttip1 = 5\n\t\ttip2 = 55\n\t}\n\n}\n");
-    WriteBytes(TProfileManager::ListPath(), "profiles {\n\tactProfile = 1\n\ti = 1\n\tprofile1 = \"65-78-78-\"\n}\n");
+    WriteBytes(TProfileManager::ListPath(),
+               "profiles {\n\tactProfile = 1\n\ti = 1\n\tprofile1 = \"65-78-78-\"\n}\n");
     Reload();
     EXPECT_EQ(actProfile->items.size(), 2u);  // the lookups still answer for known ids
     EXPECT_EQ(actProfile->CountMultiplier(), 3.0f);
@@ -202,7 +205,8 @@ TEST_F(ProfileKeep, TemporariesOfAKilledSaveAreRemovedAtStart) {
 
 TEST_F(ProfileKeep, TheListIsBoundedAndRefusesEmptyIds) {
     std::string list = "profiles {\n\tactProfile = 1\n\ti = 3000\n\tprofile1 = \"\"\n";
-    for (int n = 2; n <= 3000; n++) list += "\tprofile" + std::to_string(n) + " = \"" + std::to_string(n) + "-\"\n";
+    for (int n = 2; n <= 3000; n++)
+        list += "\tprofile" + std::to_string(n) + " = \"" + std::to_string(n) + "-\"\n";
     WriteBytes(TProfileManager::ListPath(), list + "}\n");
     Reload();
     EXPECT_EQ(static_cast<int>(profileManager.profiles.size()), MAX_PROFILES);

@@ -27,9 +27,7 @@ protected:
         if (!installed) InstallProfileHooks();
         installed = true;
         ProfileHooks().setGameLevel = [this](std::shared_ptr<TLevel> l) { handed.push_back(l); };
-        ProfileHooks().loadPuzzle = [this](const std::string& path, int n) {
-            puzzles.emplace_back(path, n);
-        };
+        ProfileHooks().loadPuzzle = [this](const std::string& path, int n) { puzzles.emplace_back(path, n); };
         ProfileHooks().resetResourcePanels = [this] { panelResets++; };
         actProfile = std::make_shared<TProfile>();
         actProfile->name = "ANN";

@@ -20,9 +20,9 @@ TEST_F(ProfileRules, IdsSpellTheUpperCasedNameAsCodeUnits) {
     EXPECT_EQ(ProfileIdOf("Ann"), "65-78-78-");
     EXPECT_EQ(ProfileIdOf("ANN"), "65-78-78-");
     EXPECT_EQ(ProfileIdOf(""), "");
-    EXPECT_EQ(ProfileIdOf("é"), "201-");            // Latin-1 letter, upper-cased
+    EXPECT_EQ(ProfileIdOf("é"), "201-");                         // Latin-1 letter, upper-cased
     EXPECT_EQ(ProfileIdOf("\xF0\x9F\x8D\x8E"), "55356-57166-");  // one code point, two units
-    EXPECT_EQ(ProfileIdOf("\xFF"), "255-");         // a stray byte stands for itself
+    EXPECT_EQ(ProfileIdOf("\xFF"), "255-");                      // a stray byte stands for itself
 
     TProfile p;
     p.name = "Ann";

@@ -5,11 +5,11 @@
 #include <cstdlib>
 
 #include "gui/gui.h"
-#include "test_summary_fixture.h"
 #include "quest/land_catalogue.h"
+#include "quest/level_end_dialog.h"
 #include "quest/profile.h"
 #include "quest/summary.h"
-#include "quest/level_end_dialog.h"
+#include "test_summary_fixture.h"
 
 namespace {
 
@@ -51,7 +51,7 @@ TEST(SummaryRules, TimeBonusAndTotalsInSinglePrecision) {
     const int res[4] = {10, 40, 0, 5};
     EXPECT_EQ(SummaryTimeBonus(30, 60, res), 6);  // 0.5 x 40 x 0.3
     EXPECT_EQ(SummaryTotal(6, 10, 1.0f), 16);
-    EXPECT_EQ(SummaryTotal(6, 0, 1.0f), 6);  // nothing collected still gets the bonus
+    EXPECT_EQ(SummaryTotal(6, 0, 1.0f), 6);   // nothing collected still gets the bonus
     EXPECT_EQ(SummaryTotal(0, 7, 1.5f), 10);  // 10.5 truncated
     const int none[4] = {0, 0, 0, 0};
     EXPECT_EQ(SummaryTimeBonus(30, 60, none), 0);
@@ -216,18 +216,20 @@ TEST_F(SummaryTest, FlyingResourcesRunTheirStepsOnTime) {
 TEST_F(SummaryTest, TotalsCountUpToWhatWasCredited) {
     Prepare(30, 60, 10, 140, 0, 5);
     int before[4] = {0, 0, 0, 0};
-    int frames = RunUntil([&] {
-        for (int i = 0; i < 4; i++) {
-            EXPECT_GE(s.resTotal[i], before[i]);
-            EXPECT_LE(s.resTotal[i], s.resTotalInfo[i]);
-            before[i] = s.resTotal[i];
-        }
-        // Nothing counts before the totals row is fully in.
-        if (s.totalA < 1) {
-            for (int v : s.resTotal) EXPECT_EQ(v, 0);
-        }
-        return s.animationDone();
-    }, 900);
+    int frames = RunUntil(
+        [&] {
+            for (int i = 0; i < 4; i++) {
+                EXPECT_GE(s.resTotal[i], before[i]);
+                EXPECT_LE(s.resTotal[i], s.resTotalInfo[i]);
+                before[i] = s.resTotal[i];
+            }
+            // Nothing counts before the totals row is fully in.
+            if (s.totalA < 1) {
+                for (int v : s.resTotal) EXPECT_EQ(v, 0);
+            }
+            return s.animationDone();
+        },
+        900);
     EXPECT_LT(frames, 900);
     for (int i = 0; i < 4; i++) EXPECT_EQ(s.resTotal[i], s.resTotalInfo[i]);
     EXPECT_EQ(s.resTotal[1], 161);  // 140 + the bonus of 21

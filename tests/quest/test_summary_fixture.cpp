@@ -26,7 +26,7 @@ void LevelEndTest::TearDown() {
 }
 
 std::shared_ptr<TLevel> LevelEndTest::WonLevel(int time, int maxTime, int wood, int food, int gold,
-                                              int rock) {
+                                               int rock) {
     level = std::make_shared<TLevel>();
     level->time = time;
     level->maxTime = maxTime;

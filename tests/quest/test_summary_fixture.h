@@ -6,9 +6,9 @@
 #include <memory>
 #include <string>
 
+#include "frame/screen.h"
 #include "match3/level.h"
 #include "support/headless_platform.h"
-#include "frame/screen.h"
 
 class TGui;
 

@@ -6,8 +6,7 @@ namespace art {
 
 void Atlas::Add(const std::string& name, SurfacePtr piece) { pieces_.push_back({name, std::move(piece)}); }
 
-void Atlas::Write(Sink& sink, const std::string& rel, const std::string& purpose, int maxWidth)
-{
+void Atlas::Write(Sink& sink, const std::string& rel, const std::string& purpose, int maxWidth) {
     constexpr int kGap = 2;  // keeps filtered drawing from bleeding between pieces
     struct Place {
         int x, y, w, h;
@@ -15,7 +14,8 @@ void Atlas::Write(Sink& sink, const std::string& rel, const std::string& purpose
     std::vector<Place> places;
     int x = 0, y = 0, rowH = 0, width = 0;
     for (const Piece& p : pieces_) {
-        const int w = cairo_image_surface_get_width(p.img.get()), h = cairo_image_surface_get_height(p.img.get());
+        const int w = cairo_image_surface_get_width(p.img.get()),
+                  h = cairo_image_surface_get_height(p.img.get());
         if (x > 0 && x + w > maxWidth) {
             x = 0;
             y += rowH + kGap;
@@ -34,8 +34,9 @@ void Atlas::Write(Sink& sink, const std::string& rel, const std::string& purpose
         for (size_t i = 0; i < pieces_.size(); ++i) {
             cairo_set_source_surface(cr, pieces_[i].img.get(), places[i].x, places[i].y);
             cairo_paint(cr);
-            desc += pieces_[i].name + "\n" + std::to_string(places[i].x) + "\n" + std::to_string(places[i].y) + "\n" +
-                    std::to_string(places[i].w) + "\n" + std::to_string(places[i].h) + "\n";
+            desc += pieces_[i].name + "\n" + std::to_string(places[i].x) + "\n" +
+                    std::to_string(places[i].y) + "\n" + std::to_string(places[i].w) + "\n" +
+                    std::to_string(places[i].h) + "\n";
         }
     }
     sink.Png(rel, sheet.get(), purpose);

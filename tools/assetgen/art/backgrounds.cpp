@@ -41,8 +41,7 @@ const Mood kMoods[10] = {
      Hex(0xE2DCC8), Hex(0x7A8A6A), 0.95},
 };
 
-void Sky(cairo_t* cr, const Mood& m)
-{
+void Sky(cairo_t* cr, const Mood& m) {
     cairo_pattern_t* g = cairo_pattern_create_linear(0, 0, 0, 500);
     AddStop(g, 0, m.skyTop);
     AddStop(g, 1, m.skyBottom);
@@ -62,8 +61,7 @@ void Sky(cairo_t* cr, const Mood& m)
     cairo_fill(cr);
 }
 
-void Clouds(cairo_t* cr, const Mood& m, Rng& rng)
-{
+void Clouds(cairo_t* cr, const Mood& m, Rng& rng) {
     for (int i = 0; i < 6; ++i) {
         const double x = rng.Range(-50, 1050), y = rng.Range(40, 220), w = rng.Range(120, 240);
         const PathFn cloud = [&](cairo_t* c) {
@@ -76,11 +74,12 @@ void Clouds(cairo_t* cr, const Mood& m, Rng& rng)
     }
 }
 
-void Hills(cairo_t* cr, double base, double amp, double freq, double phase, Rgb c, double shade)
-{
+void Hills(cairo_t* cr, double base, double amp, double freq, double phase, Rgb c, double shade) {
     cairo_move_to(cr, 0, 768);
     for (int x = 0; x <= 1024; x += 8)
-        cairo_line_to(cr, x, base - amp * (0.6 * std::sin(x * freq + phase) + 0.4 * std::sin(x * freq * 2.3 + phase * 1.7)));
+        cairo_line_to(
+            cr, x,
+            base - amp * (0.6 * std::sin(x * freq + phase) + 0.4 * std::sin(x * freq * 2.3 + phase * 1.7)));
     cairo_line_to(cr, 1024, 768);
     cairo_close_path(cr);
     cairo_pattern_t* g = cairo_pattern_create_linear(0, base - amp, 0, base + 200);
@@ -91,8 +90,7 @@ void Hills(cairo_t* cr, double base, double amp, double freq, double phase, Rgb 
     cairo_pattern_destroy(g);
 }
 
-void Tree(cairo_t* cr, double x, double y, double s, Rgb leaf)
-{
+void Tree(cairo_t* cr, double x, double y, double s, Rgb leaf) {
     cairo_rectangle(cr, x - s * 0.08, y - s * 0.5, s * 0.16, s * 0.5);
     SetRgb(cr, Hex(0x5A3A20));
     cairo_fill(cr);
@@ -107,8 +105,7 @@ void Tree(cairo_t* cr, double x, double y, double s, Rgb leaf)
     }
 }
 
-void House(cairo_t* cr, double x, double y, double s, Rgb wall, Rgb roof, double light)
-{
+void House(cairo_t* cr, double x, double y, double s, Rgb wall, Rgb roof, double light) {
     const double w = s, h = s * 0.6;
     cairo_rectangle(cr, x, y - h, w, h);
     cairo_pattern_t* g = cairo_pattern_create_linear(x, 0, x + w, 0);
@@ -135,8 +132,7 @@ void House(cairo_t* cr, double x, double y, double s, Rgb wall, Rgb roof, double
     cairo_fill(cr);
 }
 
-void Haystack(cairo_t* cr, double x, double y, double s)
-{
+void Haystack(cairo_t* cr, double x, double y, double s) {
     cairo_move_to(cr, x - s, y);
     cairo_curve_to(cr, x - s, y - s * 1.4, x + s, y - s * 1.4, x + s, y);
     cairo_close_path(cr);
@@ -148,8 +144,7 @@ void Haystack(cairo_t* cr, double x, double y, double s)
     cairo_pattern_destroy(g);
 }
 
-SurfacePtr Landscape(const Mood& m, int index)
-{
+SurfacePtr Landscape(const Mood& m, int index) {
     SurfacePtr s = NewSurface(1024, 768);
     Ctx cr(s.get());
     Rng rng(1000 + index);
@@ -163,7 +158,8 @@ SurfacePtr Landscape(const Mood& m, int index)
     for (int i = 0; i < 5; ++i) {
         const bool left = i < 3;
         const double x = left ? 10 + i * 70 + rng.Range(0, 20) : 800 + (i - 3) * 90 + rng.Range(0, 20);
-        House(cr, x, 470 + rng.Range(-10, 10), rng.Range(50, 70), walls[i % 3], roofs[(i + index) % 3], m.light);
+        House(cr, x, 470 + rng.Range(-10, 10), rng.Range(50, 70), walls[i % 3], roofs[(i + index) % 3],
+              m.light);
     }
     Hills(cr, 540, 26, 0.012, index * 0.7 + 1, m.hillNear, 0.3);
     // Fields in stripes.
@@ -173,8 +169,9 @@ SurfacePtr Landscape(const Mood& m, int index)
         SetRgb(cr, i % 2 ? m.field : Mix(m.field, m.hillNear, 0.35), 0.85);
         cairo_fill(cr);
     }
-    for (int i = 0; i < 6; ++i) Haystack(cr, rng.Range(0, 1) < 0.5 ? rng.Range(20, 200) : rng.Range(830, 1000),
-                                         rng.Range(600, 740), rng.Range(18, 30));
+    for (int i = 0; i < 6; ++i)
+        Haystack(cr, rng.Range(0, 1) < 0.5 ? rng.Range(20, 200) : rng.Range(830, 1000), rng.Range(600, 740),
+                 rng.Range(18, 30));
     for (int i = 0; i < 7; ++i) {
         const double x = i < 4 ? rng.Range(-20, 190) : rng.Range(840, 1040);
         Tree(cr, x, rng.Range(560, 760), rng.Range(80, 140), m.foliage);
@@ -201,8 +198,7 @@ SurfacePtr Landscape(const Mood& m, int index)
 
 }  // namespace
 
-void DrawBackgrounds(Sink& sink)
-{
+void DrawBackgrounds(Sink& sink) {
     for (int i = 0; i < 10; ++i) {
         SurfacePtr s = Landscape(kMoods[i], i);
         sink.Jpg("gfx/backgrounds/background-" + std::to_string(i + 1) + ".jpg", s.get(),

@@ -11,13 +11,12 @@ namespace art {
 
 namespace {
 
-constexpr double kBand = 17;   // how far the frame reaches out of the tiles
-constexpr double kInset = 2;   // how far it covers the tiles' edges
+constexpr double kBand = 17;  // how far the frame reaches out of the tiles
+constexpr double kInset = 2;  // how far it covers the tiles' edges
 
 // Colour of the moulding at outward distance d, its cross-section running along n.
 // Returns premultiplied ARGB.
-std::uint32_t FrameShade(double d, double nx, double ny, double coverage)
-{
+std::uint32_t FrameShade(double d, double nx, double ny, double coverage) {
     if (coverage <= 0) return 0;
     const double t = (d + kInset) / (kBand + kInset);  // 0 inner edge .. 1 outer edge
     // A rounded moulding: height sin(pi t), slope along n.
@@ -46,8 +45,7 @@ std::uint32_t FrameShade(double d, double nx, double ny, double coverage)
 // moulding: outward distance and the direction of the cross-section.
 using Profile = std::function<void(double x, double y, double& d, double& nx, double& ny)>;
 
-SurfacePtr FramePiece(int w, int h, double ox, double oy, const Profile& profile)
-{
+SurfacePtr FramePiece(int w, int h, double ox, double oy, const Profile& profile) {
     SurfacePtr s = NewSurface(w, h);
     cairo_surface_flush(s.get());
     unsigned char* data = cairo_image_surface_get_data(s.get());
@@ -74,8 +72,7 @@ SurfacePtr FramePiece(int w, int h, double ox, double oy, const Profile& profile
     return s;
 }
 
-Profile Side(double edge, int axis, int sign)
-{
+Profile Side(double edge, int axis, int sign) {
     return [=](double x, double y, double& d, double& nx, double& ny) {
         const double v = axis == 0 ? x : y;
         d = sign * (v - edge);
@@ -84,8 +81,7 @@ Profile Side(double edge, int axis, int sign)
     };
 }
 
-Profile Outer(double cx, double cy)
-{
+Profile Outer(double cx, double cy) {
     return [=](double x, double y, double& d, double& nx, double& ny) {
         const double dx = x - cx, dy = y - cy;
         d = std::hypot(dx, dy);
@@ -96,8 +92,7 @@ Profile Outer(double cx, double cy)
 
 // Inner corner: two bands meeting in a mitre. sx: the side tile lies left (-1) or
 // right (+1); sy: the other tile lies above (-1) or below (+1).
-Profile Inner(int sx, int sy)
-{
+Profile Inner(int sx, int sy) {
     return [=](double x, double y, double& d, double& nx, double& ny) {
         const double dx = sx < 0 ? x + 24 : 24 - x;
         const double dy = sy < 0 ? y + 24 : 24 - y;
@@ -113,8 +108,7 @@ Profile Inner(int sx, int sy)
     };
 }
 
-void WriteFrame(Sink& sink)
-{
+void WriteFrame(Sink& sink) {
     struct Def {
         const char* file;
         int w, h;
@@ -127,10 +121,12 @@ void WriteFrame(Sink& sink)
         {"frame_up_from_tile", 48, 19, -24, -41, Side(-24, 1, -1), "board frame, top side (handle 24,-7)"},
         {"frame_right_from_tile", 19, 48, 22, -24, Side(24, 0, 1), "board frame, right side (handle 26,24)"},
         {"frame_down_from_tile", 48, 19, -24, 22, Side(24, 1, 1), "board frame, bottom side (handle 24,26)"},
-        {"outer_frame_left_up", 17, 17, -41, -41, Outer(-24, -24), "board frame, outer corner (handle -7,-7)"},
+        {"outer_frame_left_up", 17, 17, -41, -41, Outer(-24, -24),
+         "board frame, outer corner (handle -7,-7)"},
         {"outer_frame_right_up", 17, 17, 24, -41, Outer(24, -24), "board frame, outer corner (handle 24,-7)"},
         {"outer_frame_right_down", 17, 17, 24, 24, Outer(24, 24), "board frame, outer corner (handle 24,24)"},
-        {"outer_frame_left_down", 17, 17, -41, 24, Outer(-24, 24), "board frame, outer corner (handle -7,24)"},
+        {"outer_frame_left_down", 17, 17, -41, 24, Outer(-24, 24),
+         "board frame, outer corner (handle -7,24)"},
         {"inner_frame_left_up", 26, 26, -26, -26, Inner(-1, -1), "board frame, inner corner (handle 26,26)"},
         {"inner_frame_right_up", 26, 26, 0, -26, Inner(1, -1), "board frame, inner corner (handle 0,26)"},
         {"inner_frame_right_down", 26, 26, 0, 0, Inner(1, 1), "board frame, inner corner (handle 0,0)"},
@@ -144,8 +140,7 @@ void WriteFrame(Sink& sink)
 
 // Tiles: a soft stone slab; the cyan ones are glazed so they stand out at a glance,
 // the one needing two matches darker and with a second inset ring.
-SurfacePtr Tile(int kind)
-{
+SurfacePtr Tile(int kind) {
     SurfacePtr s = NewSurface(48, 48);
     Ctx cr(s.get());
     const PathFn slab = [](cairo_t* c) { RoundedRect(c, 0.5, 0.5, 47, 47, 4); };
@@ -190,8 +185,7 @@ SurfacePtr Tile(int kind)
     return s;
 }
 
-SurfacePtr Highlight()
-{
+SurfacePtr Highlight() {
     SurfacePtr s = NewSurface(48, 48);
     Ctx cr(s.get());
     RoundedRect(cr, 1, 1, 46, 46, 5);
@@ -204,8 +198,7 @@ SurfacePtr Highlight()
     return s;
 }
 
-SurfacePtr Chest()
-{
+SurfacePtr Chest() {
     SurfacePtr s = NewSurface(48, 48);
     Ctx cr(s.get());
     const PathFn box = [](cairo_t* c) { RoundedRect(c, 3, 7, 42, 36, 4); };
@@ -252,8 +245,7 @@ SurfacePtr Chest()
 }
 
 // One iron link (an elongated ring), centred at the origin along +x.
-void Link(cairo_t* cr, double len, double r, bool edgeOn)
-{
+void Link(cairo_t* cr, double len, double r, bool edgeOn) {
     const PathFn ring = [=](cairo_t* c) { RoundedRect(c, -len / 2, -r, len, 2 * r, r); };
     if (edgeOn) {
         RoundedRect(cr, -len / 2, -1.6, len, 3.2, 1.6);
@@ -277,8 +269,7 @@ void Link(cairo_t* cr, double len, double r, bool edgeOn)
     cairo_pattern_destroy(g);
 }
 
-void ChainAcross(cairo_t* cr, double angle)
-{
+void ChainAcross(cairo_t* cr, double angle) {
     Saved sv(cr);
     cairo_translate(cr, 24, 24);
     cairo_rotate(cr, angle);
@@ -289,8 +280,7 @@ void ChainAcross(cairo_t* cr, double angle)
     }
 }
 
-SurfacePtr Chain(int level)
-{
+SurfacePtr Chain(int level) {
     SurfacePtr s = NewSurface(48, 48);
     Ctx cr(s.get());
     const PathFn shadowPath = [level](cairo_t* c) {
@@ -319,8 +309,7 @@ SurfacePtr Chain(int level)
     return s;
 }
 
-SurfacePtr PowerUpGlow()
-{
+SurfacePtr PowerUpGlow() {
     SurfacePtr s = NewSurface(72, 72);
     Ctx cr(s.get());
     cairo_pattern_t* g = cairo_pattern_create_radial(36, 36, 8, 36, 36, 36);
@@ -335,14 +324,14 @@ SurfacePtr PowerUpGlow()
 
 }  // namespace
 
-void DrawBoard(Sink& sink)
-{
+void DrawBoard(Sink& sink) {
     const char* tileNames[] = {"tile0", "tile1", "tile2"};
     const char* tilePurpose[] = {"plain tile (tile id 1)", "cyan tile needing one match (id 2)",
                                  "cyan tile needing two matches (id 3)"};
     for (int k = 0; k < 3; ++k)
         sink.Png(std::string("gfx/game/") + tileNames[k] + ".png", Tile(k).get(), tilePurpose[k]);
-    sink.Png("gfx/game/overImg.png", Highlight().get(), "highlight of the cell under the mouse (light blending)");
+    sink.Png("gfx/game/overImg.png", Highlight().get(),
+             "highlight of the cell under the mouse (light blending)");
     sink.Png("gfx/game/chest.png", Chest().get(), "chest locking a chip");
     sink.Png("gfx/game/chain1.png", Chain(1).get(), "one chain level holding a chip");
     sink.Png("gfx/game/chain2.png", Chain(2).get(), "two chain levels holding a chip");

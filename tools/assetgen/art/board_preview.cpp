@@ -12,13 +12,7 @@ namespace art {
 namespace {
 
 const char* kShape[] = {
-    "..XXXX..X",
-    ".XXXXXXXX",
-    "XXX.XXX.X",
-    "XX...XXXX",
-    "XXX.XX.XX",
-    ".XXXXXX..",
-    "..X..XXXX",
+    "..XXXX..X", ".XXXXXXXX", "XXX.XXX.X", "XX...XXXX", "XXX.XX.XX", ".XXXXXX..", "..X..XXXX",
 };
 constexpr int kRows = 7, kCols = 9;
 
@@ -27,8 +21,7 @@ bool Empty(int r, int c) { return r < 0 || c < 0 || r >= kRows || c >= kCols || 
 class Drawer {
 public:
     Drawer(const std::string& game, cairo_t* cr) : game_(game), cr_(cr) {}
-    cairo_surface_t* Img(const std::string& name)
-    {
+    cairo_surface_t* Img(const std::string& name) {
         auto it = cache_.find(name);
         if (it != cache_.end()) return it->second.get();
         SurfacePtr s(cairo_image_surface_create_from_png((game_ + "/gfx/" + name + ".png").c_str()));
@@ -36,8 +29,7 @@ public:
     }
     // Draws a source rectangle of an image with its handle at (x, y).
     void Draw(const std::string& name, double x, double y, double hx, double hy, int sx = 0, int sy = 0,
-              int sw = -1, int sh = -1)
-    {
+              int sw = -1, int sh = -1) {
         cairo_surface_t* s = Img(name);
         if (cairo_surface_status(s) != CAIRO_STATUS_SUCCESS) return;
         if (sw < 0) sw = cairo_image_surface_get_width(s);
@@ -60,8 +52,7 @@ bool InnerRU(int r, int c) { return !Empty(r, c + 1) && !Empty(r - 1, c); }
 bool InnerLD(int r, int c) { return !Empty(r, c - 1) && !Empty(r + 1, c); }
 bool InnerRD(int r, int c) { return !Empty(r, c + 1) && !Empty(r + 1, c); }
 
-void DrawFrame(Drawer& d, int ox, int oy)
-{
+void DrawFrame(Drawer& d, int ox, int oy) {
     for (int r = 0; r < kRows; ++r)
         for (int c = 0; c < kCols; ++c) {
             if (Empty(r, c)) continue;
@@ -70,7 +61,8 @@ void DrawFrame(Drawer& d, int ox, int oy)
                 const bool ru = InnerRU(r, c - 1), rd = InnerRD(r, c - 1);
                 if (!ru && !rd) d.Draw("game/frame_left_from_tile", x - 48, y, -7, 24);
                 else if (rd && !ru) d.Draw("game/frame_left_from_tile", x - 48, y, -7, 24, 0, 0, -1, 24);
-                else if (ru && !rd) d.Draw("game/frame_left_from_tile", x - 48, y + 24, -7, 24, 0, 24, -1, 24);
+                else if (ru && !rd)
+                    d.Draw("game/frame_left_from_tile", x - 48, y + 24, -7, 24, 0, 24, -1, 24);
             }
             if (Empty(r - 1, c)) {
                 const bool ld = InnerLD(r - 1, c), rd = InnerRD(r - 1, c);
@@ -82,13 +74,15 @@ void DrawFrame(Drawer& d, int ox, int oy)
                 const bool lu = InnerLU(r, c + 1), ld = InnerLD(r, c + 1);
                 if (!lu && !ld) d.Draw("game/frame_right_from_tile", x + 48, y, 26, 24);
                 else if (ld && !lu) d.Draw("game/frame_right_from_tile", x + 48, y, 26, 24, 0, 0, -1, 24);
-                else if (lu && !ld) d.Draw("game/frame_right_from_tile", x + 48, y + 24, 26, 24, 0, 24, -1, 24);
+                else if (lu && !ld)
+                    d.Draw("game/frame_right_from_tile", x + 48, y + 24, 26, 24, 0, 24, -1, 24);
             }
             if (Empty(r + 1, c)) {
                 const bool lu = InnerLU(r + 1, c), ru = InnerRU(r + 1, c);
                 if (!lu && !ru) d.Draw("game/frame_down_from_tile", x, y + 48, 24, 26);
                 else if (ru && !lu) d.Draw("game/frame_down_from_tile", x, y + 48, 24, 26, 0, 0, 24, -1);
-                else if (lu && !ru) d.Draw("game/frame_down_from_tile", x + 24, y + 48, 24, 26, 24, 0, 24, -1);
+                else if (lu && !ru)
+                    d.Draw("game/frame_down_from_tile", x + 24, y + 48, 24, 26, 24, 0, 24, -1);
             }
             if (Empty(r - 1, c - 1) && Empty(r - 1, c) && Empty(r, c - 1))
                 d.Draw("game/outer_frame_left_up", x - 48, y - 48, -7, -7);
@@ -112,8 +106,7 @@ void DrawFrame(Drawer& d, int ox, int oy)
 
 }  // namespace
 
-void WriteBoardPreview(const Sink& sink)
-{
+void WriteBoardPreview(const Sink& sink) {
     constexpr int kPad = 40;
     const int w = kCols * 48 + 2 * kPad, h = kRows * 48 + 2 * kPad;
     SurfacePtr out = NewSurface(w * 2, h);
@@ -125,8 +118,8 @@ void WriteBoardPreview(const Sink& sink)
         cairo_set_source_rgb(cr, 1, 1, 1);
         cairo_fill(cr);
         Drawer d(sink.GameDir(), cr);
-        const char* chips[] = {"plain-1", "plain-2", "plain-3", "plain-4", "plain-5", "plain-6", "wood-1",
-                               "food-2", "gold-3", "rock-1"};
+        const char* chips[] = {"plain-1", "plain-2", "plain-3", "plain-4", "plain-5",
+                               "plain-6", "wood-1",  "food-2",  "gold-3",  "rock-1"};
         int k = 0;
         for (int r = 0; r < kRows; ++r)
             for (int c = 0; c < kCols; ++c) {

@@ -16,17 +16,16 @@ struct ButtonDef {
 };
 
 const ButtonDef kButtons[] = {
-    {"green", 220, 64, 0x4E9A3A},   // main action: continue, next, resume
-    {"red", 220, 64, 0xB8402E},     // leaving: main menu, new quest
-    {"blue", 220, 64, 0x3A72B0},    // replay
-    {"small", 150, 52, 0x9A6A2A},   // secondary: menu, cancel
-    {"menu", 132, 48, 0x9A6A2A},    // the match-3 screen's Menu button
+    {"green", 220, 64, 0x4E9A3A},  // main action: continue, next, resume
+    {"red", 220, 64, 0xB8402E},    // leaving: main menu, new quest
+    {"blue", 220, 64, 0x3A72B0},   // replay
+    {"small", 150, 52, 0x9A6A2A},  // secondary: menu, cancel
+    {"menu", 132, 48, 0x9A6A2A},   // the match-3 screen's Menu button
 };
 
 }  // namespace
 
-void DrawButtons(Sink& sink)
-{
+void DrawButtons(Sink& sink) {
     Atlas atlas;
     const char* suffix[] = {"", "_over", "_down", "_off"};
     const ButtonState states[] = {ButtonState::Normal, ButtonState::Over, ButtonState::Pressed,

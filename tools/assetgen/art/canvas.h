@@ -47,8 +47,7 @@ private:
 class Rng {
 public:
     explicit Rng(std::uint64_t seed) : s_(seed * 0x9E3779B97F4A7C15ull + 0x1234567ull) {}
-    std::uint64_t Next()
-    {
+    std::uint64_t Next() {
         s_ ^= s_ >> 12;
         s_ ^= s_ << 25;
         s_ ^= s_ >> 27;

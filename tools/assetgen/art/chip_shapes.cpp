@@ -8,16 +8,14 @@ namespace {
 
 // Every shape is drawn in a 48-unit box centred on the origin.
 struct Unit {
-    Unit(cairo_t* cr, double cx, double cy, double s) : saved(cr)
-    {
+    Unit(cairo_t* cr, double cx, double cy, double s) : saved(cr) {
         cairo_translate(cr, cx, cy);
         cairo_scale(cr, s / 48.0, s / 48.0);
     }
     Saved saved;
 };
 
-void Ellipse(cairo_t* cr, double cx, double cy, double rx, double ry)
-{
+void Ellipse(cairo_t* cr, double cx, double cy, double rx, double ry) {
     cairo_save(cr);
     cairo_translate(cr, cx, cy);
     cairo_scale(cr, rx, ry);
@@ -26,8 +24,7 @@ void Ellipse(cairo_t* cr, double cx, double cy, double rx, double ry)
     cairo_restore(cr);
 }
 
-void Ribbon(cairo_t* cr, double x, double y, double w, Rgb c)
-{
+void Ribbon(cairo_t* cr, double x, double y, double w, Rgb c) {
     RoundedRect(cr, x - w / 2, y - 2.2, w, 4.4, 1.5);
     cairo_pattern_t* g = cairo_pattern_create_linear(0, y - 2.2, 0, y + 2.2);
     AddStop(g, 0, Lighter(c, 0.35));
@@ -39,8 +36,7 @@ void Ribbon(cairo_t* cr, double x, double y, double w, Rgb c)
 
 }  // namespace
 
-void DrawLog(cairo_t* cr, double cx, double cy, double len, double r, double deg, std::uint64_t seed)
-{
+void DrawLog(cairo_t* cr, double cx, double cy, double len, double r, double deg, std::uint64_t seed) {
     Saved s(cr);
     cairo_translate(cr, cx, cy);
     cairo_rotate(cr, deg * M_PI / 180);
@@ -60,8 +56,8 @@ void DrawLog(cairo_t* cr, double cx, double cy, double len, double r, double deg
     for (int i = 0; i < 5; ++i) {
         const double y = -r + (i + 0.5) * 2 * r / 5 + rng.Range(-1, 1);
         cairo_move_to(cr, x0 + rng.Range(0, 4), y);
-        cairo_curve_to(cr, x0 + len * 0.3, y + rng.Range(-1.5, 1.5), x1 - len * 0.3, y + rng.Range(-1.5, 1.5), x1,
-                       y);
+        cairo_curve_to(cr, x0 + len * 0.3, y + rng.Range(-1.5, 1.5), x1 - len * 0.3, y + rng.Range(-1.5, 1.5),
+                       x1, y);
         cairo_set_source_rgba(cr, 0.2, 0.1, 0.03, 0.45);
         cairo_stroke(cr);
     }
@@ -84,8 +80,7 @@ void DrawLog(cairo_t* cr, double cx, double cy, double len, double r, double deg
     }
 }
 
-void DrawWood(cairo_t* cr, double cx, double cy, double s, int tier)
-{
+void DrawWood(cairo_t* cr, double cx, double cy, double s, int tier) {
     Unit u(cr, cx, cy, s);
     if (tier <= 1) {
         DrawLog(cr, 0, 2, 40, 10, -20, 11);
@@ -123,14 +118,15 @@ void DrawWood(cairo_t* cr, double cx, double cy, double s, int tier)
     Sparkle(cr, 14, -14, 5, 0.9);
 }
 
-void DrawApple(cairo_t* cr, double cx, double cy, double r, Rgb c)
-{
+void DrawApple(cairo_t* cr, double cx, double cy, double r, Rgb c) {
     const PathFn body = [=](cairo_t* k) {
         cairo_new_sub_path(k);
         cairo_move_to(k, cx, cy - r * 0.7);
-        cairo_curve_to(k, cx + r * 0.6, cy - r * 1.15, cx + r * 1.25, cy - r * 0.5, cx + r * 0.95, cy + r * 0.35);
+        cairo_curve_to(k, cx + r * 0.6, cy - r * 1.15, cx + r * 1.25, cy - r * 0.5, cx + r * 0.95,
+                       cy + r * 0.35);
         cairo_curve_to(k, cx + r * 0.75, cy + r * 0.95, cx + r * 0.25, cy + r * 1.05, cx, cy + r * 0.85);
-        cairo_curve_to(k, cx - r * 0.25, cy + r * 1.05, cx - r * 0.75, cy + r * 0.95, cx - r * 0.95, cy + r * 0.35);
+        cairo_curve_to(k, cx - r * 0.25, cy + r * 1.05, cx - r * 0.75, cy + r * 0.95, cx - r * 0.95,
+                       cy + r * 0.35);
         cairo_curve_to(k, cx - r * 1.25, cy - r * 0.5, cx - r * 0.6, cy - r * 1.15, cx, cy - r * 0.7);
         cairo_close_path(k);
     };
@@ -146,8 +142,7 @@ void DrawApple(cairo_t* cr, double cx, double cy, double r, Rgb c)
     Gloss(cr, cx - r * 0.4, cy - r * 0.25, r * 0.3, r * 0.18, 0.75);
 }
 
-void DrawFood(cairo_t* cr, double cx, double cy, double s, int tier)
-{
+void DrawFood(cairo_t* cr, double cx, double cy, double s, int tier) {
     Unit u(cr, cx, cy, s);
     const Rgb straw = tier >= 5 ? Hex(0xF2C230) : tier >= 2 ? Hex(0xE3B54A) : Hex(0xD9BE78);
     const double waist = 6;
@@ -224,8 +219,7 @@ void DrawFood(cairo_t* cr, double cx, double cy, double s, int tier)
 
 namespace {
 
-void Coin(cairo_t* cr, double x, double y, double r, Rgb metal, int emblem)
-{
+void Coin(cairo_t* cr, double x, double y, double r, Rgb metal, int emblem) {
     // Edge, then the face slightly up.
     Ellipse(cr, x, y + r * 0.12, r, r);
     SetRgb(cr, Darker(metal, 0.45));
@@ -274,8 +268,7 @@ void Coin(cairo_t* cr, double x, double y, double r, Rgb metal, int emblem)
     Gloss(cr, x - r * 0.35, y - r * 0.4, r * 0.35, r * 0.16, 0.7);
 }
 
-void CoinStack(cairo_t* cr, double x, double y, double r, int count, Rgb metal)
-{
+void CoinStack(cairo_t* cr, double x, double y, double r, int count, Rgb metal) {
     for (int i = 0; i < count; ++i) {
         const double yy = y - i * 3.2;
         Ellipse(cr, x, yy + 1.6, r, r * 0.38);
@@ -296,8 +289,7 @@ void CoinStack(cairo_t* cr, double x, double y, double r, int count, Rgb metal)
 
 }  // namespace
 
-void DrawGold(cairo_t* cr, double cx, double cy, double s, int tier)
-{
+void DrawGold(cairo_t* cr, double cx, double cy, double s, int tier) {
     Unit u(cr, cx, cy, s);
     const Rgb copper = Hex(0xC87A45), silver = Hex(0xC9CED6), gold = Hex(0xF2BE2C);
     if (tier == 1) return Coin(cr, 0, 0, 19, copper, 0);
@@ -313,8 +305,7 @@ void DrawGold(cairo_t* cr, double cx, double cy, double s, int tier)
     }
 }
 
-void DrawRock(cairo_t* cr, double cx, double cy, double s, int tier)
-{
+void DrawRock(cairo_t* cr, double cx, double cy, double s, int tier) {
     Unit u(cr, cx, cy, s);
     const std::vector<std::pair<double, double>> outline = {{-20, 6}, {-15, -10}, {-4, -19}, {10, -17},
                                                             {20, -5}, {21, 9},    {11, 19},  {-9, 19}};
@@ -352,61 +343,60 @@ void DrawRock(cairo_t* cr, double cx, double cy, double s, int tier)
             Saved t(cr);
             cairo_translate(cr, bx, by);
             cairo_rotate(cr, tilt);
-            const std::vector<std::pair<double, double>> c = {{-w, 0}, {-w, -h}, {0, -h - w * 1.3}, {w, -h}, {w, 0}};
+            const std::vector<std::pair<double, double>> c = {
+                {-w, 0}, {-w, -h}, {0, -h - w * 1.3}, {w, -h}, {w, 0}};
             FacetGem(cr, c, 0, -h * 0.6, crystal, 0.3);
         }
         Sparkle(cr, 9, -12, tier == 3 ? 5 : 3.5, 0.9);
     }
 }
 
-void DrawPlainGem(cairo_t* cr, double cx, double cy, double s, int kind)
-{
+void DrawPlainGem(cairo_t* cr, double cx, double cy, double s, int kind) {
     Unit u(cr, cx, cy, s);
     switch (kind) {
-    case 1:
-        FacetGem(cr, PolygonPoints(0, 0, 20, 12, 15), 0, 0, Hex(0xD62538), 0.55);
-        Gloss(cr, -7, -8, 5, 3, 0.8);
-        break;
-    case 2:
-        FacetGem(cr, PolygonPoints(0, 0, 22, 4, 0), 0, 0, Hex(0x3D8EF0), 0.5);
-        Gloss(cr, -5, -7, 4.5, 2.5, 0.8);
-        break;
-    case 3: {
-        const std::vector<std::pair<double, double>> oct = {{-10, -20}, {10, -20}, {17, -13}, {17, 13},
-                                                            {10, 20},   {-10, 20}, {-17, 13}, {-17, -13}};
-        FacetGem(cr, oct, 0, 0, Hex(0x21A346), 0.55);
-        Gloss(cr, -7, -11, 4.5, 2.5, 0.75);
-        break;
-    }
-    case 4:
-        FacetGem(cr, PolygonPoints(0, 4, 24, 3, 0), 0, 4, Hex(0xF7C52A), 0.5);
-        Gloss(cr, -4, -3, 4, 2.2, 0.8);
-        break;
-    case 5:
-        FacetGem(cr, PolygonPoints(0, 1.5, 22.5, 5, 0, 10.5), 0, 1.5, Hex(0xA24FD8), 0.5);
-        Gloss(cr, -3, -4, 3.5, 2, 0.8);
-        break;
-    default: {
-        const PathFn heart = [](cairo_t* k) {
-            cairo_move_to(k, 0, 19);
-            cairo_curve_to(k, -10, 11, -21, 3, -21, -7);
-            cairo_curve_to(k, -21, -16, -11, -21, -5, -17);
-            cairo_curve_to(k, -2, -15, 0, -12, 0, -10);
-            cairo_curve_to(k, 0, -12, 2, -15, 5, -17);
-            cairo_curve_to(k, 11, -21, 21, -16, 21, -7);
-            cairo_curve_to(k, 21, 3, 10, 11, 0, 19);
-            cairo_close_path(k);
-        };
-        Cabochon(cr, heart, -21, -20, 42, 40, Hex(0xF07A22));
-        Gloss(cr, -10, -9, 6, 3.5, 0.85);
-        break;
-    }
+        case 1:
+            FacetGem(cr, PolygonPoints(0, 0, 20, 12, 15), 0, 0, Hex(0xD62538), 0.55);
+            Gloss(cr, -7, -8, 5, 3, 0.8);
+            break;
+        case 2:
+            FacetGem(cr, PolygonPoints(0, 0, 22, 4, 0), 0, 0, Hex(0x3D8EF0), 0.5);
+            Gloss(cr, -5, -7, 4.5, 2.5, 0.8);
+            break;
+        case 3: {
+            const std::vector<std::pair<double, double>> oct = {{-10, -20}, {10, -20}, {17, -13}, {17, 13},
+                                                                {10, 20},   {-10, 20}, {-17, 13}, {-17, -13}};
+            FacetGem(cr, oct, 0, 0, Hex(0x21A346), 0.55);
+            Gloss(cr, -7, -11, 4.5, 2.5, 0.75);
+            break;
+        }
+        case 4:
+            FacetGem(cr, PolygonPoints(0, 4, 24, 3, 0), 0, 4, Hex(0xF7C52A), 0.5);
+            Gloss(cr, -4, -3, 4, 2.2, 0.8);
+            break;
+        case 5:
+            FacetGem(cr, PolygonPoints(0, 1.5, 22.5, 5, 0, 10.5), 0, 1.5, Hex(0xA24FD8), 0.5);
+            Gloss(cr, -3, -4, 3.5, 2, 0.8);
+            break;
+        default: {
+            const PathFn heart = [](cairo_t* k) {
+                cairo_move_to(k, 0, 19);
+                cairo_curve_to(k, -10, 11, -21, 3, -21, -7);
+                cairo_curve_to(k, -21, -16, -11, -21, -5, -17);
+                cairo_curve_to(k, -2, -15, 0, -12, 0, -10);
+                cairo_curve_to(k, 0, -12, 2, -15, 5, -17);
+                cairo_curve_to(k, 11, -21, 21, -16, 21, -7);
+                cairo_curve_to(k, 21, 3, 10, 11, 0, 19);
+                cairo_close_path(k);
+            };
+            Cabochon(cr, heart, -21, -20, 42, 40, Hex(0xF07A22));
+            Gloss(cr, -10, -9, 6, 3.5, 0.85);
+            break;
+        }
     }
     Sparkle(cr, 9, -10, 3.2, 0.85);
 }
 
-void DrawBomb(cairo_t* cr, double cx, double cy, double s, bool spark)
-{
+void DrawBomb(cairo_t* cr, double cx, double cy, double s, bool spark) {
     Unit u(cr, cx, cy, s);
     const PathFn ball = [](cairo_t* k) { Ellipse(k, -1, 3, 17, 17); };
     Cabochon(cr, ball, -18, -14, 34, 34, Hex(0x3A3F4C));
@@ -430,8 +420,7 @@ void DrawBomb(cairo_t* cr, double cx, double cy, double s, bool spark)
     }
 }
 
-void DrawScroll(cairo_t* cr, double cx, double cy, double s)
-{
+void DrawScroll(cairo_t* cr, double cx, double cy, double s) {
     Unit u(cr, cx, cy, s);
     Saved t(cr);
     cairo_rotate(cr, -0.35);

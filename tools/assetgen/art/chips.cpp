@@ -19,8 +19,7 @@ struct ChipPic {
     std::function<void(cairo_t*)> draw;  // draws into a 48x48 picture
 };
 
-std::vector<ChipPic> Catalogue()
-{
+std::vector<ChipPic> Catalogue() {
     std::vector<ChipPic> list;
     const double c = kChip / 2.0, s = 46;
     for (int t = 1; t <= 3; ++t)
@@ -36,12 +35,13 @@ std::vector<ChipPic> Catalogue()
     return list;
 }
 
-std::string Numbered(const char* family, int n) { return std::string("gfx/chips/") + family + "-" + std::to_string(n) + ".png"; }
+std::string Numbered(const char* family, int n) {
+    return std::string("gfx/chips/") + family + "-" + std::to_string(n) + ".png";
+}
 
 // Chips at their real size, then the same row in grey, to check that they read
 // at 48 pixels and can be told apart without colour.
-void WritePreview(const std::vector<SurfacePtr>& pics, const std::string& path)
-{
+void WritePreview(const std::vector<SurfacePtr>& pics, const std::string& path) {
     const int n = static_cast<int>(pics.size());
     SurfacePtr sheet = NewSurface(n * 52 + 4, 2 * 52 + 4);
     {
@@ -73,8 +73,7 @@ void WritePreview(const std::vector<SurfacePtr>& pics, const std::string& path)
 
 }  // namespace
 
-void DrawChips(Sink& sink)
-{
+void DrawChips(Sink& sink) {
     std::vector<SurfacePtr> pics;
     int counter[4] = {0, 0, 0, 0};
     const char* families[] = {"wood", "food", "gold", "rock"};

@@ -9,8 +9,7 @@ namespace art {
 
 namespace {
 
-SurfacePtr SoftDot(int size, double core)
-{
+SurfacePtr SoftDot(int size, double core) {
     SurfacePtr s = NewSurface(size, size);
     Ctx cr(s.get());
     const double c = size / 2.0;
@@ -24,8 +23,7 @@ SurfacePtr SoftDot(int size, double core)
     return s;
 }
 
-SurfacePtr Star(int size, int points, double inner, double glow)
-{
+SurfacePtr Star(int size, int points, double inner, double glow) {
     SurfacePtr s = NewSurface(size, size);
     Ctx cr(s.get());
     const double c = size / 2.0;
@@ -47,8 +45,7 @@ SurfacePtr Star(int size, int points, double inner, double glow)
     return s;
 }
 
-SurfacePtr Streak(int w, int h)
-{
+SurfacePtr Streak(int w, int h) {
     SurfacePtr s = NewSurface(w, h);
     Ctx cr(s.get());
     cairo_translate(cr, w / 2.0, h / 2.0);
@@ -64,8 +61,7 @@ SurfacePtr Streak(int w, int h)
     return s;
 }
 
-SurfacePtr Cloud(int seed)
-{
+SurfacePtr Cloud(int seed) {
     SurfacePtr s = NewSurface(64, 64);
     Ctx cr(s.get());
     Rng rng(seed);
@@ -81,8 +77,7 @@ SurfacePtr Cloud(int seed)
     return s;
 }
 
-SurfacePtr ChainPiece()
-{
+SurfacePtr ChainPiece() {
     SurfacePtr s = NewSurface(22, 14);
     Ctx cr(s.get());
     RoundedRect(cr, 2, 2, 18, 10, 5);
@@ -95,8 +90,7 @@ SurfacePtr ChainPiece()
     return s;
 }
 
-SurfacePtr Rain()
-{
+SurfacePtr Rain() {
     SurfacePtr s = NewSurface(6, 30);
     Ctx cr(s.get());
     cairo_pattern_t* g = cairo_pattern_create_linear(0, 0, 0, 30);
@@ -109,8 +103,7 @@ SurfacePtr Rain()
     return s;
 }
 
-void Particles(Sink& sink)
-{
+void Particles(Sink& sink) {
     sink.Png("gfx/particles/part0.png", SoftDot(32, 0.25).get(), "particle 0: soft round glow (tinted)");
     sink.Png("gfx/particles/part1.png", Star(32, 4, 0, 0.35).get(), "particle 1: four-pointed sparkle");
     sink.Png("gfx/particles/part2.png", Star(32, 4, 0, 0.7).get(), "particle 2: twinkle with halo");
@@ -130,8 +123,7 @@ void Particles(Sink& sink)
 }
 
 // A ribbon banner behind a caption line.
-void Banner(cairo_t* cr, double x, double y, double w, double h, Rgb c)
-{
+void Banner(cairo_t* cr, double x, double y, double w, double h, Rgb c) {
     const PathFn ribbon = [=](cairo_t* k) {
         cairo_move_to(k, x, y);
         cairo_curve_to(k, x + w * 0.3, y - h * 0.12, x + w * 0.7, y - h * 0.12, x + w, y);
@@ -156,8 +148,7 @@ void Banner(cairo_t* cr, double x, double y, double w, double h, Rgb c)
     cairo_stroke(cr);
 }
 
-void Captions(Sink& sink)
-{
+void Captions(Sink& sink) {
     const std::string dir = "gfx/captions/en/";
     TextStyle big;
     big.size = 84;
@@ -224,8 +215,7 @@ void Captions(Sink& sink)
 
 }  // namespace
 
-void DrawEffects(Sink& sink)
-{
+void DrawEffects(Sink& sink) {
     Particles(sink);
     Captions(sink);
 }

@@ -13,9 +13,9 @@ namespace {
 
 struct FontSource {
     Face face;
-    const char* file;       // installed by the Debian package
-    const char* package;    // its licence is /usr/share/doc/<package>/copyright
-    const char* gameName;   // name under gfx/fonts/, null when only used for drawing
+    const char* file;      // installed by the Debian package
+    const char* package;   // its licence is /usr/share/doc/<package>/copyright
+    const char* gameName;  // name under gfx/fonts/, null when only used for drawing
 };
 
 const FontSource kFonts[] = {
@@ -28,16 +28,15 @@ const FontSource kFonts[] = {
 };
 
 // DejaVu Sans stands in for the small UI face; it is shipped but not drawn with.
-const FontSource kTahoma = {Face::Sans, "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf", "fonts-dejavu-core",
-                            "Tahoma.ttf"};
+const FontSource kTahoma = {Face::Sans, "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf",
+                            "fonts-dejavu-core", "Tahoma.ttf"};
 
 std::mutex gMutex;
 FT_Library gLibrary = nullptr;
 cairo_font_face_t* gFaces[4] = {};
 bool gTried[4] = {};
 
-void InstallOne(Sink& sink, const FontSource& f)
-{
+void InstallOne(Sink& sink, const FontSource& f) {
     if (!f.gameName) return;
     const std::string name(f.gameName);
     const std::string stem = name.substr(0, name.rfind('.'));
@@ -48,14 +47,12 @@ void InstallOne(Sink& sink, const FontSource& f)
 
 }  // namespace
 
-void InstallFonts(Sink& sink)
-{
+void InstallFonts(Sink& sink) {
     for (const FontSource& f : kFonts) InstallOne(sink, f);
     InstallOne(sink, kTahoma);
 }
 
-cairo_font_face_t* FontFace(Face face)
-{
+cairo_font_face_t* FontFace(Face face) {
     std::lock_guard<std::mutex> lock(gMutex);
     const int i = static_cast<int>(face);
     if (gTried[i]) return gFaces[i];

@@ -10,10 +10,10 @@
 namespace art {
 
 enum class Face {
-    Display,  // font1.ttf: titles, captions, buttons (EB Garamond Bold)
-    Sans,     // arial.ttf: counters (Liberation Sans)
-    SansBold, // bold sans for big numerals drawn into pictures (DejaVu Sans Bold, not shipped)
-    Serif,    // aparaj.ttf: credits (DejaVu Serif)
+    Display,   // font1.ttf: titles, captions, buttons (EB Garamond Bold)
+    Sans,      // arial.ttf: counters (Liberation Sans)
+    SansBold,  // bold sans for big numerals drawn into pictures (DejaVu Sans Bold, not shipped)
+    Serif,     // aparaj.ttf: credits (DejaVu Serif)
 };
 
 // Copies the font files and licences into the game folder.

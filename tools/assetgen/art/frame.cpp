@@ -10,8 +10,7 @@ namespace art {
 
 namespace {
 
-void Leaf(cairo_t* cr, double x, double y, double a, double s, Rgb c)
-{
+void Leaf(cairo_t* cr, double x, double y, double a, double s, Rgb c) {
     Saved sv(cr);
     cairo_translate(cr, x, y);
     cairo_rotate(cr, a);
@@ -27,8 +26,7 @@ void Leaf(cairo_t* cr, double x, double y, double a, double s, Rgb c)
 }
 
 // A carved pillar with a climbing vine; side 0 is the left picture, 1 the right.
-SurfacePtr SidePicture(int side)
-{
+SurfacePtr SidePicture(int side) {
     SurfacePtr s = NewSurface(171, 768);
     Ctx cr(s.get());
     cairo_rectangle(cr, 0, 0, 171, 768);
@@ -63,7 +61,8 @@ SurfacePtr SidePicture(int side)
     // The vine winds up the pillar.
     const double sx = side == 0 ? 150 : 21;
     cairo_move_to(cr, sx, 768);
-    for (int y = 768; y >= 0; y -= 6) cairo_line_to(cr, sx + (side == 0 ? -1 : 1) * 12 * std::sin(y * 0.03), y);
+    for (int y = 768; y >= 0; y -= 6)
+        cairo_line_to(cr, sx + (side == 0 ? -1 : 1) * 12 * std::sin(y * 0.03), y);
     SetRgb(cr, Hex(0x3E5A22));
     cairo_set_line_width(cr, 3);
     cairo_stroke(cr);
@@ -74,8 +73,7 @@ SurfacePtr SidePicture(int side)
     return s;
 }
 
-SurfacePtr Cursor()
-{
+SurfacePtr Cursor() {
     SurfacePtr s = NewSurface(32, 32);
     Ctx cr(s.get());
     const PathFn arrow = [](cairo_t* c) {
@@ -104,8 +102,7 @@ SurfacePtr Cursor()
     return s;
 }
 
-SurfacePtr Stripes()
-{
+SurfacePtr Stripes() {
     SurfacePtr s = NewSurface(1024, 768);
     Ctx cr(s.get());
     cairo_set_source_rgba(cr, 0.05, 0.03, 0.02, 0.45);
@@ -128,8 +125,7 @@ SurfacePtr Stripes()
     return s;
 }
 
-void Loading(Sink& sink)
-{
+void Loading(Sink& sink) {
     // Frame 600x42 at (212,601); the filling lies in its groove (10..590, 9..33).
     SurfacePtr frame = NewSurface(600, 42);
     {
@@ -152,7 +148,8 @@ void Loading(Sink& sink)
         cairo_fill(cr);
         cairo_pattern_destroy(g);
     }
-    sink.Png("gfx/gui/loading/bar0.png", fill.get(), "loading bar filling, drawn from the left over the frame");
+    sink.Png("gfx/gui/loading/bar0.png", fill.get(),
+             "loading bar filling, drawn from the left over the frame");
     SurfacePtr cover = NewSurface(632, 66);
     {
         Ctx cr(cover.get());
@@ -169,11 +166,11 @@ void Loading(Sink& sink)
             cairo_fill(cr);
         }
     }
-    sink.Png("gfx/gui/loading/barCover.png", cover.get(), "glass and knobs over the loading bar, at (196,588)");
+    sink.Png("gfx/gui/loading/barCover.png", cover.get(),
+             "glass and knobs over the loading bar, at (196,588)");
 }
 
-SurfacePtr Logo()
-{
+SurfacePtr Logo() {
     SurfacePtr s = NewSurface(620, 230);
     Ctx cr(s.get());
     // A hanging sign: two ropes, a wooden board, the name in gold, a sheaf either side.
@@ -199,8 +196,7 @@ SurfacePtr Logo()
 
 }  // namespace
 
-void DrawFrame(Sink& sink)
-{
+void DrawFrame(Sink& sink) {
     sink.Png("gfx/FrameLeft.png", SidePicture(0).get(), "left side picture of the wide mode");
     sink.Png("gfx/FrameRight.png", SidePicture(1).get(), "right side picture of the wide mode");
     sink.Png("gfx/cursor.png", Cursor().get(), "mouse cursor, handle (2,2)");

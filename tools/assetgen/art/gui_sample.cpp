@@ -6,8 +6,7 @@
 
 namespace art {
 
-void DrawGuiSample(Sink& sink)
-{
+void DrawGuiSample(Sink& sink) {
     SurfacePtr sheet = NewSurface(400, 460);
     {
         Ctx cr(sheet.get());
@@ -17,7 +16,8 @@ void DrawGuiSample(Sink& sink)
         SetRgb(cr, Hex(0xFAD450));
         cairo_fill(cr);
     }
-    sink.Png("gfx/gui/preview/sample_atlas.png", sheet.get(), "GUI preview sample atlas (panel, button, star)");
+    sink.Png("gfx/gui/preview/sample_atlas.png", sheet.get(),
+             "GUI preview sample atlas (panel, button, star)");
 }
 
 }  // namespace art

@@ -21,16 +21,20 @@ struct Family {
 
 const Family kFamilies[] = {
     // Longest first, so the two workers finish together.
-    {"backgrounds", art::DrawBackgrounds}, {"frame", art::DrawFrame},   {"chips", art::DrawChips},
-    {"match3_screen", art::DrawMatch3Screen}, {"panels", art::DrawPanels}, {"effects", art::DrawEffects},
-    {"board", art::DrawBoard},             {"buttons", art::DrawButtons},
+    {"backgrounds", art::DrawBackgrounds},
+    {"frame", art::DrawFrame},
+    {"chips", art::DrawChips},
+    {"match3_screen", art::DrawMatch3Screen},
+    {"panels", art::DrawPanels},
+    {"effects", art::DrawEffects},
+    {"board", art::DrawBoard},
+    {"buttons", art::DrawButtons},
     {"gui_sample", art::DrawGuiSample},
 };
 
 }  // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     std::string game, build;
     for (int i = 1; i + 1 < argc; ++i) {
         if (!std::strcmp(argv[i], "--game")) game = argv[++i];

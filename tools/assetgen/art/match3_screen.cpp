@@ -13,8 +13,7 @@ namespace {
 const char* kToolNames[] = {"hammer", "hourglass", "pickaxe", "dynamite", "bomb", "color"};
 constexpr int kSlot = 80;
 
-void TimeBar(Sink& sink)
-{
+void TimeBar(Sink& sink) {
     // The window of the frame is exactly the backing: 500x44 at (500,12); the bar
     // sits 2 px inside it at (502,14).
     SurfacePtr back = NewSurface(500, 44);
@@ -57,7 +56,8 @@ void TimeBar(Sink& sink)
         cairo_fill(cr);
         sink.Png(file, s.get(), purpose);
     };
-    bar(Hex(0x8CCB3A), Hex(0x3C7A18), "gfx/gui/mainGame/timeBar.png", "level clock bar, at (502,14), cut from the left");
+    bar(Hex(0x8CCB3A), Hex(0x3C7A18), "gfx/gui/mainGame/timeBar.png",
+        "level clock bar, at (502,14), cut from the left");
     bar(Hex(0x58B8F0), Hex(0x1F5FA8), "gfx/gui/mainGame/timeBar2.png", "hourglass bar, at (502,14)");
     SurfacePtr frame = NewSurface(532, 70);
     {
@@ -78,11 +78,11 @@ void TimeBar(Sink& sink)
             Cabochon(cr, stud, x - 3.5, 30.5, 7, 7, Hex(0xE0B040));
         }
     }
-    sink.Png("gfx/gui/mainGame/timeBarFrame.png", frame.get(), "time bar frame, at (484,0), window over the bar");
+    sink.Png("gfx/gui/mainGame/timeBarFrame.png", frame.get(),
+             "time bar frame, at (484,0), window over the bar");
 }
 
-void SlotBackground(cairo_t* cr, int mode)
-{
+void SlotBackground(cairo_t* cr, int mode) {
     // mode 0 empty (dim recess), 1 charged (warm light), 2 hover (brighter).
     const PathFn sq = [](cairo_t* c) { cairo_rectangle(c, 0, 0, kSlot, kSlot); };
     cairo_pattern_t* g = cairo_pattern_create_radial(40, 38, 4, 40, 40, 60);
@@ -101,8 +101,7 @@ void SlotBackground(cairo_t* cr, int mode)
     InnerShade(cr, sq, Rgb{0, 0, 0}, 5, 6, 0.6);
 }
 
-SurfacePtr SlotPicture(int tool, int mode)
-{
+SurfacePtr SlotPicture(int tool, int mode) {
     SurfacePtr s = NewSurface(kSlot, kSlot);
     Ctx cr(s.get());
     SlotBackground(cr, mode);
@@ -118,14 +117,14 @@ SurfacePtr SlotPicture(int tool, int mode)
     } else {
         const PathFn disc = [](cairo_t* c) { cairo_arc(c, 40, 40, 26, 0, 2 * M_PI); };
         if (mode == 2) Glow(cr, disc, Hex(0xFFFFE0), 10, 0.8);
-        DropShadow(cr, [tool](cairo_t* c) { DrawTool(c, tool, 40, 40, 64); }, 2, 3, 3, 0.5);
+        DropShadow(
+            cr, [tool](cairo_t* c) { DrawTool(c, tool, 40, 40, 64); }, 2, 3, 3, 0.5);
         DrawTool(cr, tool, 40, 40, mode == 2 ? 68 : 64);
     }
     return s;
 }
 
-SurfacePtr SlotFrame()
-{
+SurfacePtr SlotFrame() {
     SurfacePtr s = NewSurface(96, 100);
     Ctx cr(s.get());
     WoodPanel(cr, 1, 1, 94, 98, 12, 10, 600, false);
@@ -145,8 +144,7 @@ SurfacePtr SlotFrame()
     return s;
 }
 
-SurfacePtr Backing()
-{
+SurfacePtr Backing() {
     SurfacePtr s = NewSurface(730, 84);
     Ctx cr(s.get());
     // A long beam the slots hang on, with two ropes.
@@ -171,12 +169,12 @@ struct PlankDef {
     int px, py;  // listed point; the picture's top-left lies 5 px below it
 };
 const PlankDef kPlanks[6][3] = {
-    {{24, 716}, {16, 665}, {20, 691}},  {{142, 661}, {141, 662}, {0, 0}},   {{289, 663}, {278, 688}, {274, 715}},
-    {{412, 716}, {411, 668}, {410, 690}}, {{542, 667}, {542, 697}, {543, 723}}, {{669, 666}, {669, 682}, {673, 713}},
+    {{24, 716}, {16, 665}, {20, 691}},    {{142, 661}, {141, 662}, {0, 0}},
+    {{289, 663}, {278, 688}, {274, 715}}, {{412, 716}, {411, 668}, {410, 690}},
+    {{542, 667}, {542, 697}, {543, 723}}, {{669, 666}, {669, 682}, {673, 713}},
 };
 
-SurfacePtr Plank(int slot, int k)
-{
+SurfacePtr Plank(int slot, int k) {
     const int slotX = 130 * slot + 29;
     const PlankDef& d = kPlanks[slot][k];
     double len, angle;
@@ -188,8 +186,10 @@ SurfacePtr Plank(int slot, int k)
         angle = ((slot * 3 + k) % 2 ? 1 : -1) * (0.04 + 0.03 * ((slot + k) % 3));
     }
     const double th = 20;
-    const int w = static_cast<int>(std::ceil(std::abs(len * std::cos(angle)) + std::abs(th * std::sin(angle)))) + 6;
-    const int h = static_cast<int>(std::ceil(std::abs(len * std::sin(angle)) + std::abs(th * std::cos(angle)))) + 6;
+    const int w =
+        static_cast<int>(std::ceil(std::abs(len * std::cos(angle)) + std::abs(th * std::sin(angle)))) + 6;
+    const int h =
+        static_cast<int>(std::ceil(std::abs(len * std::sin(angle)) + std::abs(th * std::cos(angle)))) + 6;
     SurfacePtr s = NewSurface(w, h);
     Ctx cr(s.get());
     cairo_translate(cr, w / 2.0, h / 2.0);
@@ -220,15 +220,18 @@ SurfacePtr Plank(int slot, int k)
     return s;
 }
 
-void PowerUps(Sink& sink)
-{
+void PowerUps(Sink& sink) {
     sink.Png("gfx/gui/mainGame/power-up-back.png", Backing().get(), "power-up bar backing, at (29,680)");
-    sink.Png("gfx/gui/mainGame/power-up-frame.png", SlotFrame().get(), "frame over each power-up slot, at (x-8,y-10)");
+    sink.Png("gfx/gui/mainGame/power-up-frame.png", SlotFrame().get(),
+             "frame over each power-up slot, at (x-8,y-10)");
     for (int t = 0; t < 6; ++t) {
         const std::string base = std::string("gfx/gui/mainGame/power-up-") + kToolNames[t];
-        sink.Png(base + ".png", SlotPicture(t, 0).get(), std::string("power-up slot empty/locked: ") + kToolNames[t]);
-        sink.Png(base + "-normal.png", SlotPicture(t, 1).get(), std::string("power-up slot charged: ") + kToolNames[t]);
-        sink.Png(base + "-over.png", SlotPicture(t, 2).get(), std::string("power-up slot hovered: ") + kToolNames[t]);
+        sink.Png(base + ".png", SlotPicture(t, 0).get(),
+                 std::string("power-up slot empty/locked: ") + kToolNames[t]);
+        sink.Png(base + "-normal.png", SlotPicture(t, 1).get(),
+                 std::string("power-up slot charged: ") + kToolNames[t]);
+        sink.Png(base + "-over.png", SlotPicture(t, 2).get(),
+                 std::string("power-up slot hovered: ") + kToolNames[t]);
         for (int k = 0; k < 3; ++k) {
             if (t == 1 && k == 2) continue;  // the hourglass slot has two boards
             sink.Png("gfx/gui/mainGame/plank-" + std::to_string(t) + "-" + std::to_string(k) + ".png",
@@ -247,15 +250,15 @@ void PowerUps(Sink& sink)
     }
 }
 
-void Tools(Sink& sink)
-{
+void Tools(Sink& sink) {
     const char* files[] = {"hammer", nullptr, "pickaxe", "dynamite", nullptr, "color"};
     for (int t = 0; t < 6; ++t) {
         if (!files[t]) continue;
         SurfacePtr s = NewSurface(72, 72);
         {
             Ctx cr(s.get());
-            DropShadow(cr, [t](cairo_t* c) { DrawTool(c, t, 36, 36, 64); }, 3, 5, 4, 0.5);
+            DropShadow(
+                cr, [t](cairo_t* c) { DrawTool(c, t, 36, 36, 64); }, 3, 5, 4, 0.5);
             DrawTool(cr, t, 36, 36, 64);
         }
         sink.Png(std::string("gfx/gui/mainGame/") + files[t] + ".png", s.get(),
@@ -278,11 +281,11 @@ void Tools(Sink& sink)
         cairo_paint(cr);
         cairo_pattern_destroy(g);
     }
-    sink.Png("gfx/gui/mainGame/bomb-Glow.png", glow.get(), "glow pulsing over the flying bomb (light blending)");
+    sink.Png("gfx/gui/mainGame/bomb-Glow.png", glow.get(),
+             "glow pulsing over the flying bomb (light blending)");
 }
 
-void Resources(Sink& sink)
-{
+void Resources(Sink& sink) {
     const char* names[] = {"wood", "food", "gold", "rock"};
     for (int n = 0; n < 4; ++n) {
         SurfacePtr s = NewSurface(76, 64);
@@ -312,8 +315,7 @@ void Resources(Sink& sink)
 
 }  // namespace
 
-void DrawMatch3Screen(Sink& sink)
-{
+void DrawMatch3Screen(Sink& sink) {
     TimeBar(sink);
     PowerUps(sink);
     Tools(sink);

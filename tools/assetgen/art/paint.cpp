@@ -5,25 +5,21 @@
 
 namespace art {
 
-Rgb Hex(std::uint32_t rgb)
-{
+Rgb Hex(std::uint32_t rgb) {
     return Rgb{((rgb >> 16) & 255) / 255.0, ((rgb >> 8) & 255) / 255.0, (rgb & 255) / 255.0};
 }
 
-Rgb Mix(Rgb a, Rgb b, double t)
-{
+Rgb Mix(Rgb a, Rgb b, double t) {
     return Rgb{a.r + (b.r - a.r) * t, a.g + (b.g - a.g) * t, a.b + (b.b - a.b) * t};
 }
 
 void SetRgb(cairo_t* cr, Rgb c, double alpha) { cairo_set_source_rgba(cr, c.r, c.g, c.b, alpha); }
 
-void AddStop(cairo_pattern_t* p, double offset, Rgb c, double alpha)
-{
+void AddStop(cairo_pattern_t* p, double offset, Rgb c, double alpha) {
     cairo_pattern_add_color_stop_rgba(p, offset, c.r, c.g, c.b, alpha);
 }
 
-void RoundedRect(cairo_t* cr, double x, double y, double w, double h, double r)
-{
+void RoundedRect(cairo_t* cr, double x, double y, double w, double h, double r) {
     r = std::min({r, w / 2, h / 2});
     cairo_new_sub_path(cr);
     cairo_arc(cr, x + w - r, y + r, r, -M_PI / 2, 0);
@@ -34,8 +30,7 @@ void RoundedRect(cairo_t* cr, double x, double y, double w, double h, double r)
 }
 
 std::vector<std::pair<double, double>> PolygonPoints(double cx, double cy, double r, int n, double rotDeg,
-                                                     double inner)
-{
+                                                     double inner) {
     std::vector<std::pair<double, double>> pts;
     const int count = inner > 0 ? n * 2 : n;
     for (int i = 0; i < count; ++i) {
@@ -46,8 +41,7 @@ std::vector<std::pair<double, double>> PolygonPoints(double cx, double cy, doubl
     return pts;
 }
 
-void PathFromPoints(cairo_t* cr, const std::vector<std::pair<double, double>>& pts)
-{
+void PathFromPoints(cairo_t* cr, const std::vector<std::pair<double, double>>& pts) {
     cairo_new_sub_path(cr);
     for (const auto& p : pts) cairo_line_to(cr, p.first, p.second);
     cairo_close_path(cr);
@@ -56,16 +50,17 @@ void PathFromPoints(cairo_t* cr, const std::vector<std::pair<double, double>>& p
 namespace {
 
 // One horizontal and one vertical box pass over premultiplied pixels.
-void BoxPass(std::vector<std::uint32_t>& px, int w, int h, int r)
-{
+void BoxPass(std::vector<std::uint32_t>& px, int w, int h, int r) {
     std::vector<std::uint32_t> tmp(px.size());
     const int span = 2 * r + 1;
-    auto pass = [&](const std::vector<std::uint32_t>& src, std::vector<std::uint32_t>& dst, int len, int lines,
-                    int step, int lineStep) {
+    auto pass = [&](const std::vector<std::uint32_t>& src, std::vector<std::uint32_t>& dst, int len,
+                    int lines, int step, int lineStep) {
         for (int l = 0; l < lines; ++l) {
             const size_t base = static_cast<size_t>(l) * lineStep;
             std::uint32_t sum[4] = {0, 0, 0, 0};
-            auto at = [&](int i) { return src[base + static_cast<size_t>(std::clamp(i, 0, len - 1)) * step]; };
+            auto at = [&](int i) {
+                return src[base + static_cast<size_t>(std::clamp(i, 0, len - 1)) * step];
+            };
             for (int i = -r; i <= r; ++i)
                 for (int c = 0; c < 4; ++c) sum[c] += (at(i) >> (c * 8)) & 255;
             for (int i = 0; i < len; ++i) {
@@ -83,8 +78,7 @@ void BoxPass(std::vector<std::uint32_t>& px, int w, int h, int r)
 
 }  // namespace
 
-void Blur(cairo_surface_t* s, int radius)
-{
+void Blur(cairo_surface_t* s, int radius) {
     if (radius <= 0) return;
     cairo_surface_flush(s);
     const int w = cairo_image_surface_get_width(s), h = cairo_image_surface_get_height(s);
@@ -111,8 +105,7 @@ struct Layer {
     int ox = 0, oy = 0;
 };
 
-Layer ShapeLayer(cairo_t* cr, const PathFn& path, Rgb c, double grow, int margin)
-{
+Layer ShapeLayer(cairo_t* cr, const PathFn& path, Rgb c, double grow, int margin) {
     cairo_new_path(cr);
     path(cr);
     double x0, y0, x1, y1;
@@ -153,8 +146,7 @@ Layer ShapeLayer(cairo_t* cr, const PathFn& path, Rgb c, double grow, int margin
     return layer;
 }
 
-void PaintLayer(cairo_t* cr, const Layer& layer, double dx, double dy, double alpha)
-{
+void PaintLayer(cairo_t* cr, const Layer& layer, double dx, double dy, double alpha) {
     Saved s(cr);
     cairo_identity_matrix(cr);
     cairo_set_source_surface(cr, layer.s.get(), layer.ox + dx, layer.oy + dy);
@@ -163,24 +155,22 @@ void PaintLayer(cairo_t* cr, const Layer& layer, double dx, double dy, double al
 
 }  // namespace
 
-void DropShadow(cairo_t* cr, const PathFn& path, double dx, double dy, int blur, double alpha)
-{
+void DropShadow(cairo_t* cr, const PathFn& path, double dx, double dy, int blur, double alpha) {
     Layer layer = ShapeLayer(cr, path, Rgb{0.08, 0.04, 0.02}, 0, blur * 2);
     Blur(layer.s.get(), blur);
     PaintLayer(cr, layer, dx, dy, alpha);
 }
 
-void Glow(cairo_t* cr, const PathFn& path, Rgb c, int blur, double alpha, double grow)
-{
+void Glow(cairo_t* cr, const PathFn& path, Rgb c, int blur, double alpha, double grow) {
     Layer layer = ShapeLayer(cr, path, c, grow, blur * 2);
     Blur(layer.s.get(), blur);
     PaintLayer(cr, layer, 0, 0, alpha);
 }
 
-void InnerShade(cairo_t* cr, const PathFn& path, Rgb c, double width, int blur, double alpha)
-{
+void InnerShade(cairo_t* cr, const PathFn& path, Rgb c, double width, int blur, double alpha) {
     cairo_surface_t* target = cairo_get_target(cr);
-    SurfacePtr layer = NewSurface(cairo_image_surface_get_width(target), cairo_image_surface_get_height(target));
+    SurfacePtr layer =
+        NewSurface(cairo_image_surface_get_width(target), cairo_image_surface_get_height(target));
     {
         Ctx lc(layer.get());
         cairo_matrix_t m;
@@ -200,8 +190,7 @@ void InnerShade(cairo_t* cr, const PathFn& path, Rgb c, double width, int blur, 
     cairo_paint_with_alpha(cr, alpha);
 }
 
-void Bevel(cairo_t* cr, const PathFn& path, double width, double light, double dark)
-{
+void Bevel(cairo_t* cr, const PathFn& path, double width, double light, double dark) {
     Saved s(cr);
     path(cr);
     cairo_clip(cr);
@@ -229,8 +218,8 @@ void Bevel(cairo_t* cr, const PathFn& path, double width, double light, double d
     }
 }
 
-void WoodGrain(cairo_t* cr, double x, double y, double w, double h, Rgb base, std::uint64_t seed, bool vertical)
-{
+void WoodGrain(cairo_t* cr, double x, double y, double w, double h, Rgb base, std::uint64_t seed,
+               bool vertical) {
     Saved s(cr);
     Rng rng(seed);
     if (vertical) {
@@ -280,8 +269,7 @@ void WoodGrain(cairo_t* cr, double x, double y, double w, double h, Rgb base, st
     }
 }
 
-void Parchment(cairo_t* cr, const PathFn& path, double x, double y, double w, double h, std::uint64_t seed)
-{
+void Parchment(cairo_t* cr, const PathFn& path, double x, double y, double w, double h, std::uint64_t seed) {
     Saved s(cr);
     path(cr);
     cairo_clip(cr);
@@ -315,12 +303,12 @@ void Parchment(cairo_t* cr, const PathFn& path, double x, double y, double w, do
         cairo_set_line_width(cr, 0.7);
         cairo_stroke(cr);
     }
-    InnerShade(cr, path, Hex(0x8A5A28), std::min(w, h) * 0.06, static_cast<int>(std::min(w, h) * 0.08) + 2, 0.55);
+    InnerShade(cr, path, Hex(0x8A5A28), std::min(w, h) * 0.06, static_cast<int>(std::min(w, h) * 0.08) + 2,
+               0.55);
 }
 
 void WoodPanel(cairo_t* cr, double x, double y, double w, double h, double radius, double border,
-               std::uint64_t seed, bool parchment)
-{
+               std::uint64_t seed, bool parchment) {
     const PathFn outer = [=](cairo_t* c) { RoundedRect(c, x, y, w, h, radius); };
     const double ix = x + border, iy = y + border, iw = w - 2 * border, ih = h - 2 * border;
     const double ir = std::max(2.0, radius - border * 0.6);
@@ -335,7 +323,9 @@ void WoodPanel(cairo_t* cr, double x, double y, double w, double h, double radiu
     Bevel(cr, outer, std::max(1.5, border * 0.16), 0.45, 0.5);
     // A carved groove halfway through the rim.
     const double gi = border * 0.45;
-    const PathFn groove = [=](cairo_t* c) { RoundedRect(c, x + gi, y + gi, w - 2 * gi, h - 2 * gi, radius - gi * 0.5); };
+    const PathFn groove = [=](cairo_t* c) {
+        RoundedRect(c, x + gi, y + gi, w - 2 * gi, h - 2 * gi, radius - gi * 0.5);
+    };
     {
         Saved s(cr);
         groove(cr);
@@ -366,14 +356,14 @@ void WoodPanel(cairo_t* cr, double x, double y, double w, double h, double radiu
     }
 }
 
-void Button(cairo_t* cr, double x, double y, double w, double h, Rgb face, ButtonState state)
-{
+void Button(cairo_t* cr, double x, double y, double w, double h, Rgb face, ButtonState state) {
     const double r = h * 0.42;
     const double press = state == ButtonState::Pressed ? 2 : 0;
     Rgb f = face;
     if (state == ButtonState::Over) f = Lighter(face, 0.22);
     if (state == ButtonState::Pressed) f = Darker(face, 0.15);
-    if (state == ButtonState::Disabled) f = Mix(Mix(face, Rgb{0.5, 0.5, 0.5}, 0.8), Rgb{0.45, 0.42, 0.4}, 0.3);
+    if (state == ButtonState::Disabled)
+        f = Mix(Mix(face, Rgb{0.5, 0.5, 0.5}, 0.8), Rgb{0.45, 0.42, 0.4}, 0.3);
     const PathFn rim = [=](cairo_t* c) { RoundedRect(c, x + 2, y + 2 + press * 0.5, w - 4, h - 6, r); };
     const double bw = std::max(3.0, h * 0.09);
     const PathFn inner = [=](cairo_t* c) {
@@ -421,13 +411,13 @@ void Button(cairo_t* cr, double x, double y, double w, double h, Rgb face, Butto
 }
 
 void FacetGem(cairo_t* cr, const std::vector<std::pair<double, double>>& outline, double cx, double cy, Rgb c,
-              double table)
-{
+              double table) {
     const size_t n = outline.size();
     // The table (top facet) sits slightly toward the light.
     std::vector<std::pair<double, double>> inner;
     for (const auto& p : outline)
-        inner.emplace_back(cx + (p.first - cx) * table + kLightX * 1.2, cy + (p.second - cy) * table + kLightY * 1.2);
+        inner.emplace_back(cx + (p.first - cx) * table + kLightX * 1.2,
+                           cy + (p.second - cy) * table + kLightY * 1.2);
     for (size_t i = 0; i < n; ++i) {
         const auto& a = outline[i];
         const auto& b = outline[(i + 1) % n];
@@ -487,8 +477,7 @@ void FacetGem(cairo_t* cr, const std::vector<std::pair<double, double>>& outline
     cairo_stroke(cr);
 }
 
-void Cabochon(cairo_t* cr, const PathFn& path, double x, double y, double w, double h, Rgb c)
-{
+void Cabochon(cairo_t* cr, const PathFn& path, double x, double y, double w, double h, Rgb c) {
     cairo_pattern_t* g = cairo_pattern_create_radial(x + w * 0.38, y + h * 0.32, 1, x + w * 0.5, y + h * 0.5,
                                                      std::max(w, h) * 0.62);
     AddStop(g, 0, Lighter(c, 0.55));
@@ -503,8 +492,8 @@ void Cabochon(cairo_t* cr, const PathFn& path, double x, double y, double w, dou
         Saved s(cr);
         path(cr);
         cairo_clip(cr);
-        cairo_pattern_t* b = cairo_pattern_create_radial(x + w * 0.66, y + h * 0.72, 0, x + w * 0.66, y + h * 0.72,
-                                                         w * 0.3);
+        cairo_pattern_t* b =
+            cairo_pattern_create_radial(x + w * 0.66, y + h * 0.72, 0, x + w * 0.66, y + h * 0.72, w * 0.3);
         AddStop(b, 0, Lighter(c, 0.4), 0.6);
         AddStop(b, 1, Lighter(c, 0.4), 0);
         cairo_set_source(cr, b);
@@ -517,8 +506,7 @@ void Cabochon(cairo_t* cr, const PathFn& path, double x, double y, double w, dou
     cairo_stroke(cr);
 }
 
-void Gloss(cairo_t* cr, double cx, double cy, double rx, double ry, double alpha)
-{
+void Gloss(cairo_t* cr, double cx, double cy, double rx, double ry, double alpha) {
     Saved s(cr);
     cairo_translate(cr, cx, cy);
     cairo_rotate(cr, -0.6);
@@ -533,8 +521,7 @@ void Gloss(cairo_t* cr, double cx, double cy, double rx, double ry, double alpha
     cairo_pattern_destroy(g);
 }
 
-void Sparkle(cairo_t* cr, double cx, double cy, double r, double alpha)
-{
+void Sparkle(cairo_t* cr, double cx, double cy, double r, double alpha) {
     Saved s(cr);
     cairo_translate(cr, cx, cy);
     cairo_move_to(cr, 0, -r);
@@ -547,8 +534,7 @@ void Sparkle(cairo_t* cr, double cx, double cy, double r, double alpha)
     cairo_fill(cr);
 }
 
-double Lettering(cairo_t* cr, const std::string& text, double cx, double cy, const TextStyle& st)
-{
+double Lettering(cairo_t* cr, const std::string& text, double cx, double cy, const TextStyle& st) {
     Saved s(cr);
     cairo_font_face_t* face = FontFace(st.face);
     if (face) cairo_set_font_face(cr, face);

@@ -12,8 +12,7 @@ namespace {
 
 // A round plaque for a number: a dark sunken disc in a light wooden ring, so
 // the gold digits read.
-SurfacePtr Circle(int w, int h, double cx, double cy, double r)
-{
+SurfacePtr Circle(int w, int h, double cx, double cy, double r) {
     SurfacePtr s = NewSurface(w, h);
     Ctx cr(s.get());
     const PathFn ring = [=](cairo_t* c) { cairo_arc(c, cx, cy, r, 0, 2 * M_PI); };
@@ -42,8 +41,7 @@ SurfacePtr Circle(int w, int h, double cx, double cy, double r)
 
 // A dark wooden inlay sunk into the parchment, so that light lettering reads
 // on it, with a thin gilt rim.
-void Inlay(cairo_t* cr, double x, double y, double w, double h, std::uint64_t seed)
-{
+void Inlay(cairo_t* cr, double x, double y, double w, double h, std::uint64_t seed) {
     const PathFn shape = [=](cairo_t* c) { RoundedRect(c, x, y, w, h, 12); };
     Glow(cr, shape, Hex(0xFFF4D8), 3, 0.6, 1.5);
     {
@@ -59,8 +57,7 @@ void Inlay(cairo_t* cr, double x, double y, double w, double h, std::uint64_t se
     cairo_stroke(cr);
 }
 
-SurfacePtr SummaryPanel()
-{
+SurfacePtr SummaryPanel() {
     SurfacePtr s = NewSurface(640, 600);
     Ctx cr(s.get());
     WoodPanel(cr, 8, 8, 624, 584, 36, 26, 9100, true);
@@ -85,8 +82,7 @@ SurfacePtr SummaryPanel()
 
 // A red cloth ribbon with swallow-tailed ends across the panel, under the
 // white "time is up" lettering.
-void Ribbon(cairo_t* cr, double x, double y, double w, double h)
-{
+void Ribbon(cairo_t* cr, double x, double y, double w, double h) {
     const double notch = h * 0.32, tail = 34;
     const PathFn band = [=](cairo_t* c) {
         cairo_move_to(c, x, y);
@@ -144,8 +140,7 @@ void Ribbon(cairo_t* cr, double x, double y, double w, double h)
     cairo_set_dash(cr, nullptr, 0, 0);
 }
 
-SurfacePtr LosePanel()
-{
+SurfacePtr LosePanel() {
     SurfacePtr s = NewSurface(560, 380);
     Ctx cr(s.get());
     WoodPanel(cr, 8, 8, 544, 364, 30, 24, 9200, true);
@@ -161,8 +156,7 @@ SurfacePtr LosePanel()
     return s;
 }
 
-SurfacePtr ContinueBoard()
-{
+SurfacePtr ContinueBoard() {
     // A signboard on two posts rising from the ground; its handle is (260, 600),
     // so at rest its top is at y 168 and the posts reach the bottom of the screen.
     SurfacePtr s = NewSurface(520, 600);
@@ -191,9 +185,9 @@ SurfacePtr ContinueBoard()
 
 }  // namespace
 
-void DrawPanels(Sink& sink)
-{
-    sink.Png("gfx/gui/levelSummary/panel.png", SummaryPanel().get(), "level summary panel, centred at (512,386)");
+void DrawPanels(Sink& sink) {
+    sink.Png("gfx/gui/levelSummary/panel.png", SummaryPanel().get(),
+             "level summary panel, centred at (512,386)");
     sink.Png("gfx/gui/levelSummary/circle.png", Circle(96, 86, 48, 42, 34).get(),
              "count circle under a summary icon, at (x-7,y+59); number at local (48,33)");
     sink.Png("gfx/gui/levelSummary/circle2.png", Circle(56, 52, 28, 26, 24).get(),

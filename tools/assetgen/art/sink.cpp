@@ -12,8 +12,7 @@ namespace {
 
 constexpr int kThumb = 120;
 
-SurfacePtr MakeThumb(cairo_surface_t* s)
-{
+SurfacePtr MakeThumb(cairo_surface_t* s) {
     const int w = cairo_image_surface_get_width(s), h = cairo_image_surface_get_height(s);
     const double k = std::min(1.0, static_cast<double>(kThumb) / std::max(w, h));
     const int tw = std::max(1, static_cast<int>(w * k)), th = std::max(1, static_cast<int>(h * k));
@@ -29,12 +28,9 @@ SurfacePtr MakeThumb(cairo_surface_t* s)
 }  // namespace
 
 Sink::Sink(std::string gameDir, std::string buildDir)
-    : gameDir_(std::move(gameDir)), buildDir_(std::move(buildDir))
-{
-}
+    : gameDir_(std::move(gameDir)), buildDir_(std::move(buildDir)) {}
 
-void Sink::Store(const std::string& rel, const std::vector<std::uint8_t>& bytes, Entry entry)
-{
+void Sink::Store(const std::string& rel, const std::vector<std::uint8_t>& bytes, Entry entry) {
     const bool ok = !bytes.empty();
     const bool wrote = ok && assetgen::WriteIfChanged(gameDir_ + "/" + rel, bytes);
     std::lock_guard<std::mutex> lock(mutex_);
@@ -50,8 +46,7 @@ void Sink::Store(const std::string& rel, const std::vector<std::uint8_t>& bytes,
     entries_.push_back(std::move(entry));
 }
 
-void Sink::Png(const std::string& rel, cairo_surface_t* s, const std::string& purpose)
-{
+void Sink::Png(const std::string& rel, cairo_surface_t* s, const std::string& purpose) {
     Entry e;
     e.w = cairo_image_surface_get_width(s);
     e.h = cairo_image_surface_get_height(s);
@@ -60,8 +55,7 @@ void Sink::Png(const std::string& rel, cairo_surface_t* s, const std::string& pu
     Store(rel, assetgen::EncodePng(s, 6), std::move(e));
 }
 
-void Sink::Jpg(const std::string& rel, cairo_surface_t* s, const std::string& purpose, int quality)
-{
+void Sink::Jpg(const std::string& rel, cairo_surface_t* s, const std::string& purpose, int quality) {
     Entry e;
     e.w = cairo_image_surface_get_width(s);
     e.h = cairo_image_surface_get_height(s);
@@ -70,15 +64,13 @@ void Sink::Jpg(const std::string& rel, cairo_surface_t* s, const std::string& pu
     Store(rel, assetgen::EncodeJpeg(s, quality), std::move(e));
 }
 
-void Sink::Text(const std::string& rel, const std::string& content, const std::string& purpose)
-{
+void Sink::Text(const std::string& rel, const std::string& content, const std::string& purpose) {
     Entry e;
     e.purpose = purpose;
     Store(rel, std::vector<std::uint8_t>(content.begin(), content.end()), std::move(e));
 }
 
-void Sink::CopyFile(const std::string& from, const std::string& rel, const std::string& purpose)
-{
+void Sink::CopyFile(const std::string& from, const std::string& rel, const std::string& purpose) {
     std::vector<std::uint8_t> bytes = assetgen::ReadFileBytes(from);
     if (bytes.empty()) std::cerr << "assetgen_art: missing source file " << from << "\n";
     Entry e;
@@ -86,8 +78,7 @@ void Sink::CopyFile(const std::string& from, const std::string& rel, const std::
     Store(rel, bytes, std::move(e));
 }
 
-std::vector<const Entry*> Sink::Sorted() const
-{
+std::vector<const Entry*> Sink::Sorted() const {
     std::lock_guard<std::mutex> lock(mutex_);
     std::vector<const Entry*> out;
     for (const Entry& e : entries_) out.push_back(&e);

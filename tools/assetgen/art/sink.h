@@ -12,10 +12,10 @@
 namespace art {
 
 struct Entry {
-    std::string path;     // relative to the game folder
-    int w = 0, h = 0;     // 0 for non-pictures
+    std::string path;  // relative to the game folder
+    int w = 0, h = 0;  // 0 for non-pictures
     std::string purpose;
-    SurfacePtr thumb;     // small copy for the contact sheet, null for non-pictures
+    SurfacePtr thumb;  // small copy for the contact sheet, null for non-pictures
 };
 
 class Sink {

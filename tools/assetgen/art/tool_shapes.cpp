@@ -8,8 +8,7 @@ namespace art {
 
 namespace {
 
-void Handle(cairo_t* cr, double x0, double y0, double x1, double y1, double w)
-{
+void Handle(cairo_t* cr, double x0, double y0, double x1, double y1, double w) {
     cairo_move_to(cr, x0, y0);
     cairo_line_to(cr, x1, y1);
     cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
@@ -25,8 +24,7 @@ void Handle(cairo_t* cr, double x0, double y0, double x1, double y1, double w)
     cairo_pattern_destroy(g);
 }
 
-void Metal(cairo_t* cr, const PathFn& path, double x, double y, double w, double h)
-{
+void Metal(cairo_t* cr, const PathFn& path, double x, double y, double w, double h) {
     cairo_pattern_t* g = cairo_pattern_create_linear(x, y, x + w * 0.3, y + h);
     AddStop(g, 0, Hex(0xEEF1F5));
     AddStop(g, 0.5, Hex(0x9AA2AE));
@@ -40,16 +38,12 @@ void Metal(cairo_t* cr, const PathFn& path, double x, double y, double w, double
     cairo_stroke(cr);
 }
 
-
-void DrawHammer(cairo_t* cr)
-{
+void DrawHammer(cairo_t* cr) {
     Handle(cr, -14, 22, 8, -8, 6);
     Saved s(cr);
     cairo_translate(cr, 8, -10);
     cairo_rotate(cr, 0.93);
-    const PathFn head = [](cairo_t* c) {
-        RoundedRect(c, -9, -20, 18, 40, 3);
-    };
+    const PathFn head = [](cairo_t* c) { RoundedRect(c, -9, -20, 18, 40, 3); };
     Metal(cr, head, -9, -20, 18, 40);
     cairo_rectangle(cr, -9, -14, 18, 3);
     cairo_rectangle(cr, -9, 11, 18, 3);
@@ -57,8 +51,7 @@ void DrawHammer(cairo_t* cr)
     cairo_fill(cr);
 }
 
-void DrawPickaxe(cairo_t* cr)
-{
+void DrawPickaxe(cairo_t* cr) {
     Handle(cr, -16, 22, 10, -12, 5);
     Saved s(cr);
     cairo_translate(cr, 9, -11);
@@ -73,8 +66,7 @@ void DrawPickaxe(cairo_t* cr)
     Metal(cr, head, -26, -7, 52, 14);
 }
 
-void DrawHourglass(cairo_t* cr)
-{
+void DrawHourglass(cairo_t* cr) {
     // Glass bulbs with sand, between two wooden caps.
     const PathFn glass = [](cairo_t* c) {
         cairo_move_to(c, -13, -20);
@@ -129,8 +121,7 @@ void DrawHourglass(cairo_t* cr)
     }
 }
 
-void DrawDynamite(cairo_t* cr)
-{
+void DrawDynamite(cairo_t* cr) {
     for (int i = -1; i <= 1; ++i) {
         const double x = i * 9;
         const PathFn stick = [x](cairo_t* c) { RoundedRect(c, x - 5, -14, 10, 34, 3); };
@@ -161,11 +152,10 @@ void DrawDynamite(cairo_t* cr)
     Sparkle(cr, 10.5, -26.5, 6, 1);
 }
 
-void DrawColour(cairo_t* cr)
-{
+void DrawColour(cairo_t* cr) {
     // A prism orb: rainbow segments under one glossy dome.
-    const Rgb colours[] = {Hex(0xE8323C), Hex(0xF79A28), Hex(0xF5D830), Hex(0x3CBF4A), Hex(0x3A8EE8),
-                           Hex(0x9A4FD8)};
+    const Rgb colours[] = {Hex(0xE8323C), Hex(0xF79A28), Hex(0xF5D830),
+                           Hex(0x3CBF4A), Hex(0x3A8EE8), Hex(0x9A4FD8)};
     for (int i = 0; i < 6; ++i) {
         cairo_move_to(cr, 0, 0);
         cairo_arc(cr, 0, 0, 21, i * M_PI / 3 - M_PI / 2, (i + 1) * M_PI / 3 - M_PI / 2);
@@ -191,18 +181,29 @@ void DrawColour(cairo_t* cr)
 
 }  // namespace
 
-void DrawTool(cairo_t* cr, int tool, double cx, double cy, double s)
-{
+void DrawTool(cairo_t* cr, int tool, double cx, double cy, double s) {
     Saved sv(cr);
     cairo_translate(cr, cx, cy);
     cairo_scale(cr, s / 64.0, s / 64.0);
     switch (tool) {
-    case 0: DrawHammer(cr); break;
-    case 1: DrawHourglass(cr); break;
-    case 2: DrawPickaxe(cr); break;
-    case 3: DrawDynamite(cr); break;
-    case 4: DrawBomb(cr, 0, 2, 60, true); break;
-    default: DrawColour(cr); break;
+        case 0:
+            DrawHammer(cr);
+            break;
+        case 1:
+            DrawHourglass(cr);
+            break;
+        case 2:
+            DrawPickaxe(cr);
+            break;
+        case 3:
+            DrawDynamite(cr);
+            break;
+        case 4:
+            DrawBomb(cr, 0, 2, 60, true);
+            break;
+        default:
+            DrawColour(cr);
+            break;
     }
 }
 

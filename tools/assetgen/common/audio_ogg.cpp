@@ -38,8 +38,9 @@ size_t MemRead(void* ptr, size_t size, size_t count, void* source) {
 
 int MemSeek(void* source, ogg_int64_t offset, int whence) {
     auto* r = static_cast<MemReader*>(source);
-    ogg_int64_t base = whence == SEEK_SET ? 0 : whence == SEEK_CUR ? static_cast<ogg_int64_t>(r->pos)
-                                                                   : static_cast<ogg_int64_t>(r->bytes->size());
+    ogg_int64_t base = whence == SEEK_SET   ? 0
+                       : whence == SEEK_CUR ? static_cast<ogg_int64_t>(r->pos)
+                                            : static_cast<ogg_int64_t>(r->bytes->size());
     ogg_int64_t p = base + offset;
     if (p < 0 || p > static_cast<ogg_int64_t>(r->bytes->size())) return -1;
     r->pos = static_cast<size_t>(p);

@@ -10,8 +10,7 @@
 
 namespace assetgen {
 
-std::vector<std::uint8_t> SurfaceToRgba(cairo_surface_t* surface)
-{
+std::vector<std::uint8_t> SurfaceToRgba(cairo_surface_t* surface) {
     cairo_surface_flush(surface);
     const int w = cairo_image_surface_get_width(surface);
     const int h = cairo_image_surface_get_height(surface);
@@ -44,8 +43,7 @@ std::vector<std::uint8_t> SurfaceToRgba(cairo_surface_t* surface)
 
 namespace {
 
-void PngWrite(png_structp png, png_bytep data, png_size_t length)
-{
+void PngWrite(png_structp png, png_bytep data, png_size_t length) {
     auto* out = static_cast<Bytes*>(png_get_io_ptr(png));
     out->insert(out->end(), data, data + length);
 }
@@ -54,8 +52,7 @@ void PngFlush(png_structp) {}
 
 }  // namespace
 
-Bytes EncodePng(cairo_surface_t* surface, int compression)
-{
+Bytes EncodePng(cairo_surface_t* surface, int compression) {
     Bytes out;
     const int w = cairo_image_surface_get_width(surface);
     const int h = cairo_image_surface_get_height(surface);
@@ -82,8 +79,7 @@ Bytes EncodePng(cairo_surface_t* surface, int compression)
     return out;
 }
 
-Bytes EncodeJpeg(cairo_surface_t* surface, int quality)
-{
+Bytes EncodeJpeg(cairo_surface_t* surface, int quality) {
     const int w = cairo_image_surface_get_width(surface);
     const int h = cairo_image_surface_get_height(surface);
     std::vector<std::uint8_t> rgba = SurfaceToRgba(surface);
@@ -117,15 +113,13 @@ Bytes EncodeJpeg(cairo_surface_t* surface, int quality)
     return out;
 }
 
-Bytes ReadFileBytes(const std::string& path)
-{
+Bytes ReadFileBytes(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     if (!in) return Bytes();
     return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-bool WriteIfChanged(const std::string& path, const Bytes& bytes)
-{
+bool WriteIfChanged(const std::string& path, const Bytes& bytes) {
     namespace fs = std::filesystem;
     std::error_code ec;
     if (fs::exists(path, ec) && fs::file_size(path, ec) == bytes.size() && ReadFileBytes(path) == bytes)

@@ -17,9 +17,8 @@ struct FeelInfo {
 };
 
 const FeelInfo& Info(Feel feel) {
-    static const FeelInfo waltz{3,
-                                {{1, 1, 1}, {2, 1}, {1, 0.5, 0.5, 1}, {1.5, 0.5, 1}, {0.5, 0.5, 1, 1}},
-                                {{3}, {1, 2}}};
+    static const FeelInfo waltz{
+        3, {{1, 1, 1}, {2, 1}, {1, 0.5, 0.5, 1}, {1.5, 0.5, 1}, {0.5, 0.5, 1, 1}}, {{3}, {1, 2}}};
     static const FeelInfo reel{4,
                                {{1, 1, 1, 1},
                                 {0.5, 0.5, 1, 1, 1},
@@ -28,15 +27,19 @@ const FeelInfo& Info(Feel feel) {
                                 {0.5, 0.5, 0.5, 0.5, 1, 1},
                                 {2, 1, 1}},
                                {{4}, {1, 1, 2}}};
-    static const FeelInfo jig{6,
-                              {{1, 1, 1, 1, 1, 1}, {2, 1, 2, 1}, {3, 1, 1, 1}, {2, 1, 1, 1, 1}, {1, 1, 1, 3}},
-                              {{6}, {2, 1, 3}}};
-    static const FeelInfo ballad{4, {{2, 1, 1}, {1, 1, 2}, {1.5, 0.5, 2}, {1, 1, 1, 1}, {3, 1}}, {{4}, {1, 3}}};
+    static const FeelInfo jig{
+        6, {{1, 1, 1, 1, 1, 1}, {2, 1, 2, 1}, {3, 1, 1, 1}, {2, 1, 1, 1, 1}, {1, 1, 1, 3}}, {{6}, {2, 1, 3}}};
+    static const FeelInfo ballad{
+        4, {{2, 1, 1}, {1, 1, 2}, {1.5, 0.5, 2}, {1, 1, 1, 1}, {3, 1}}, {{4}, {1, 3}}};
     switch (feel) {
-    case Feel::Waltz: return waltz;
-    case Feel::Reel: return reel;
-    case Feel::Jig: return jig;
-    case Feel::Ballad: return ballad;
+        case Feel::Waltz:
+            return waltz;
+        case Feel::Reel:
+            return reel;
+        case Feel::Jig:
+            return jig;
+        case Feel::Ballad:
+            return ballad;
     }
     return reel;
 }
@@ -47,10 +50,14 @@ const int* Steps(Scale s) {
     static const int dorian[7] = {0, 2, 3, 5, 7, 9, 10};
     static const int mixo[7] = {0, 2, 4, 5, 7, 9, 10};
     switch (s) {
-    case Scale::Major: return major;
-    case Scale::Minor: return minor;
-    case Scale::Dorian: return dorian;
-    case Scale::Mixolydian: return mixo;
+        case Scale::Major:
+            return major;
+        case Scale::Minor:
+            return minor;
+        case Scale::Dorian:
+            return dorian;
+        case Scale::Mixolydian:
+            return mixo;
     }
     return major;
 }
@@ -157,8 +164,12 @@ Bar CadenceBar(const Rhythm& rhythm, int chord, int prev, bool final, Rng& rng) 
 // Eight bars: motif, answer, motif again on the third chord, half close;
 // motif and answer again, a new bar, full close.
 std::vector<Bar> Section(const std::vector<int>& chords, int bpb, const FeelInfo& fi, int start, Rng& rng) {
-    auto pattern = [&] { return fi.patterns[static_cast<size_t>(rng.range(0, int(fi.patterns.size()) - 1))]; };
-    auto cadence = [&] { return fi.cadences[static_cast<size_t>(rng.range(0, int(fi.cadences.size()) - 1))]; };
+    auto pattern = [&] {
+        return fi.patterns[static_cast<size_t>(rng.range(0, int(fi.patterns.size()) - 1))];
+    };
+    auto cadence = [&] {
+        return fi.cadences[static_cast<size_t>(rng.range(0, int(fi.cadences.size()) - 1))];
+    };
     std::vector<Bar> bars(8);
     int prev = start;
     bars[0] = FreshBar(pattern(), chords[0], prev, start + 4, bpb, rng);
@@ -182,7 +193,8 @@ void AddMelody(Track& tr, const std::vector<Bar>& bars, const Tune& t, const std
             int i = n.index + harmonyOffset;
             if (harmonyOffset != 0 && !ChordTone(i, chords[b]) && n.len >= 1) i -= 1;
             double vel = Strong(n.pos, bpb) ? 0.9 : 0.72;
-            tr.notes.push_back({barBeat + double(b) * bpb + n.pos, n.len * 0.92, Pitch(t, i, chords[b]), vel});
+            tr.notes.push_back(
+                {barBeat + double(b) * bpb + n.pos, n.len * 0.92, Pitch(t, i, chords[b]), vel});
         }
     }
 }
@@ -198,61 +210,64 @@ void AddComp(Track& comp, Track& bass, const Tune& t, int chord, double at, int 
     int root = Pitch(t, chord - 14, chord), fifth = Pitch(t, chord - 10, chord);
     while (root > 52) root -= 12, fifth -= 12;
     switch (t.feel) {
-    case Feel::Waltz:
-        bass.notes.push_back({at, 1, root, 0.9});
-        for (int beat = 1; beat < 3; ++beat)
-            for (int k = 1; k < 4; ++k) comp.notes.push_back({at + beat + 0.02 * k, 0.8, c[size_t(k)], 0.55});
-        break;
-    case Feel::Reel: {
-        static const int order[8] = {0, 2, 1, 2, 3, 2, 1, 2};
-        for (int e = 0; e < 8; ++e) comp.notes.push_back({at + e * 0.5, 0.9, c[size_t(order[e])], e % 2 ? 0.45 : 0.6});
-        bass.notes.push_back({at, 1.8, root, 0.9});
-        bass.notes.push_back({at + 2, 1.8, fifth, 0.8});
-        break;
-    }
-    case Feel::Jig: {
-        static const int order[6] = {0, 2, 1, 3, 2, 1};
-        for (int e = 0; e < 6; ++e) comp.notes.push_back({at + e, 0.9, c[size_t(order[e])], e % 3 ? 0.45 : 0.6});
-        bass.notes.push_back({at, 2.6, root, 0.9});
-        bass.notes.push_back({at + 3, 2.6, fifth, 0.8});
-        break;
-    }
-    case Feel::Ballad: {
-        static const int order[8] = {0, 2, 3, 1, 3, 2, 3, 1};
-        for (int e = 0; e < 8; ++e) comp.notes.push_back({at + e * 0.5, 1.5, c[size_t(order[e])], 0.5});
-        bass.notes.push_back({at, 3.5, root, 0.85});
-        break;
-    }
+        case Feel::Waltz:
+            bass.notes.push_back({at, 1, root, 0.9});
+            for (int beat = 1; beat < 3; ++beat)
+                for (int k = 1; k < 4; ++k)
+                    comp.notes.push_back({at + beat + 0.02 * k, 0.8, c[size_t(k)], 0.55});
+            break;
+        case Feel::Reel: {
+            static const int order[8] = {0, 2, 1, 2, 3, 2, 1, 2};
+            for (int e = 0; e < 8; ++e)
+                comp.notes.push_back({at + e * 0.5, 0.9, c[size_t(order[e])], e % 2 ? 0.45 : 0.6});
+            bass.notes.push_back({at, 1.8, root, 0.9});
+            bass.notes.push_back({at + 2, 1.8, fifth, 0.8});
+            break;
+        }
+        case Feel::Jig: {
+            static const int order[6] = {0, 2, 1, 3, 2, 1};
+            for (int e = 0; e < 6; ++e)
+                comp.notes.push_back({at + e, 0.9, c[size_t(order[e])], e % 3 ? 0.45 : 0.6});
+            bass.notes.push_back({at, 2.6, root, 0.9});
+            bass.notes.push_back({at + 3, 2.6, fifth, 0.8});
+            break;
+        }
+        case Feel::Ballad: {
+            static const int order[8] = {0, 2, 3, 1, 3, 2, 3, 1};
+            for (int e = 0; e < 8; ++e) comp.notes.push_back({at + e * 0.5, 1.5, c[size_t(order[e])], 0.5});
+            bass.notes.push_back({at, 3.5, root, 0.85});
+            break;
+        }
     }
 }
 
 void AddDrums(Arrangement& a, Feel feel, double at, bool full) {
     auto hit = [&](double beat, Drum d, double vel) { a.drums.push_back({at + beat, d, vel}); };
     switch (feel) {
-    case Feel::Waltz:
-        hit(0, Drum::Frame, 0.8);
-        if (full) hit(1, Drum::Tap, 0.4), hit(2, Drum::Tap, 0.35), hit(2.5, Drum::Shaker, 0.4);
-        break;
-    case Feel::Reel:
-        hit(0, Drum::Frame, 0.8);
-        hit(2, Drum::Frame, 0.6);
-        if (full) {
-            hit(1, Drum::Brush, 0.5), hit(3, Drum::Brush, 0.5);
-            for (int e = 0; e < 8; ++e) hit(e * 0.5, Drum::Shaker, e % 2 ? 0.45 : 0.3);
-        }
-        break;
-    case Feel::Jig:
-        hit(0, Drum::Frame, 0.8);
-        hit(3, Drum::Frame, 0.6);
-        if (full) {
-            hit(2, Drum::Tap, 0.35), hit(5, Drum::Tap, 0.35);
-            for (int e = 0; e < 6; ++e) hit(e, Drum::Shaker, e % 3 ? 0.3 : 0.45);
-        }
-        break;
-    case Feel::Ballad:
-        hit(0, Drum::Frame, 0.55);
-        if (full) hit(2, Drum::Brush, 0.3), hit(3.5, Drum::Shaker, 0.3);
-        break;
+        case Feel::Waltz:
+            hit(0, Drum::Frame, 0.8);
+            if (full) hit(1, Drum::Tap, 0.4), hit(2, Drum::Tap, 0.35), hit(2.5, Drum::Shaker, 0.4);
+            break;
+        case Feel::Reel:
+            hit(0, Drum::Frame, 0.8);
+            hit(2, Drum::Frame, 0.6);
+            if (full) {
+                hit(1, Drum::Brush, 0.5), hit(3, Drum::Brush, 0.5);
+                for (int e = 0; e < 8; ++e) hit(e * 0.5, Drum::Shaker, e % 2 ? 0.45 : 0.3);
+            }
+            break;
+        case Feel::Jig:
+            hit(0, Drum::Frame, 0.8);
+            hit(3, Drum::Frame, 0.6);
+            if (full) {
+                hit(2, Drum::Tap, 0.35), hit(5, Drum::Tap, 0.35);
+                for (int e = 0; e < 6; ++e) hit(e, Drum::Shaker, e % 3 ? 0.3 : 0.45);
+            }
+            break;
+        case Feel::Ballad:
+            hit(0, Drum::Frame, 0.55);
+            if (full) hit(2, Drum::Brush, 0.3), hit(3.5, Drum::Shaker, 0.3);
+            break;
     }
 }
 

@@ -40,8 +40,12 @@ Mono Thud(double from, double to, double tau) {
 }
 
 Mono Metal(double hz, double secs, double tau) {
-    return Struck(hz, secs, {{1.0, 1.0, tau}, {2.32, 0.7, tau * 0.8}, {4.25, 0.5, tau * 0.6},
-                             {6.63, 0.35, tau * 0.4}, {9.38, 0.2, tau * 0.3}});
+    return Struck(hz, secs,
+                  {{1.0, 1.0, tau},
+                   {2.32, 0.7, tau * 0.8},
+                   {4.25, 0.5, tau * 0.6},
+                   {6.63, 0.35, tau * 0.4},
+                   {9.38, 0.2, tau * 0.3}});
 }
 
 Mono Explosion(double secs, double body, Rng& rng) {
@@ -70,7 +74,8 @@ Mono Crackles(double secs, int count, double hz, Rng& rng) {
 
 Mono Arpeggio(Voice voice, const std::vector<int>& notes, double step, double hold, double vel, Rng& rng) {
     Mono m;
-    for (size_t k = 0; k < notes.size(); ++k) Mix(m, voice(MidiHz(notes[k]), hold, vel, rng), step * double(k));
+    for (size_t k = 0; k < notes.size(); ++k)
+        Mix(m, voice(MidiHz(notes[k]), hold, vel, rng), step * double(k));
     return m;
 }
 
@@ -78,7 +83,8 @@ Mono Arpeggio(Voice voice, const std::vector<int>& notes, double step, double ho
 // broken into syllables.
 Mono CrowdVoice(double secs, double f0, double f1, double f2, Rng& rng) {
     double ph = rng.uni() * 6, rate = 3 + rng.uni() * 3, drift = 0.4 + rng.uni();
-    Mono src = Osc(secs, Wave::Saw, [=](double t) { return f0 * (1 + 0.08 * std::sin(2 * kPi * drift * t + ph)); });
+    Mono src =
+        Osc(secs, Wave::Saw, [=](double t) { return f0 * (1 + 0.08 * std::sin(2 * kPi * drift * t + ph)); });
     Mono a = src, b = src;
     Biquad(a, Filter::BandPass, f1, 4);
     Biquad(b, Filter::BandPass, f2, 5);
@@ -94,7 +100,8 @@ Mono Crowd(double secs, int voices, double pitchLo, double pitchHi, double f1, d
     Mono m(Frames(secs));
     for (int k = 0; k < voices; ++k) {
         double f0 = pitchLo + rng.uni() * (pitchHi - pitchLo);
-        Mix(m, CrowdVoice(secs, f0, f1 * (0.85 + 0.3 * rng.uni()), f2 * (0.85 + 0.3 * rng.uni()), rng), 0, 0.5);
+        Mix(m, CrowdVoice(secs, f0, f1 * (0.85 + 0.3 * rng.uni()), f2 * (0.85 + 0.3 * rng.uni()), rng), 0,
+            0.5);
     }
     Mono bed = PinkNoise(secs, rng);
     Biquad(bed, Filter::BandPass, 900, 0.8);
@@ -107,7 +114,8 @@ Mono Bird(double secs, double hz, Rng& rng) {
     int chirps = rng.range(2, 4);
     for (int k = 0; k < chirps; ++k) {
         double len = 0.05 + rng.uni() * 0.07, top = hz * (1 + 0.3 * rng.uni());
-        Mono c = Osc(len, Wave::Sine, [=](double t) { return top * (1 - 0.35 * t / len) + 300 * std::sin(2 * kPi * 35 * t); });
+        Mono c = Osc(len, Wave::Sine,
+                     [=](double t) { return top * (1 - 0.35 * t / len) + 300 * std::sin(2 * kPi * 35 * t); });
         Shape(c, [len](double t) { return std::sin(kPi * std::min(t / len, 1.0)); });
         Mix(m, c, double(k) * (len + 0.04));
     }
@@ -127,13 +135,15 @@ Mono LoopCrossfade(const Mono& m, double secs) {
 
 const std::map<std::string, Recipe>& Recipes() {
     static const std::map<std::string, Recipe> recipes = {
-        {"click", [](Rng& rng) {
+        {"click",
+         [](Rng& rng) {
              Mono m = Knock(1900, 0.008, rng);
              m.resize(Frames(0.07));
              FadeOut(m, 0.01);
              return m;
          }},
-        {"bad", [](Rng& rng) {
+        {"bad",
+         [](Rng& rng) {
              Mono m;
              for (int k = 0; k < 2; ++k) {
                  Mono t = Osc(0.16, Wave::Square, Glide(k ? 196 : 233, k ? 175 : 220, 0.16));
@@ -143,14 +153,16 @@ const std::map<std::string, Recipe>& Recipes() {
              }
              return m;
          }},
-        {"match", [](Rng& rng) {
+        {"match",
+         [](Rng& rng) {
              Mono m = Arpeggio(Mandolin, {72, 76, 79}, 0.05, 0.25, 0.9, rng);
              Mix(m, Bell(MidiHz(91), 0.3, 0.4, rng), 0.12);
              m.resize(Frames(0.8));
              FadeOut(m, 0.25);
              return m;
          }},
-        {"show-dynamite", [](Rng& rng) {
+        {"show-dynamite",
+         [](Rng& rng) {
              Mono m = WhiteNoise(1.0, rng);
              Biquad(m, Filter::BandPass, 4200, 1.2);
              Shape(m, [](double t) { return 0.35 * std::min(t / 0.05, 1.0) * std::exp(-t * 1.5); });
@@ -162,14 +174,16 @@ const std::map<std::string, Recipe>& Recipes() {
              return m;
          }},
         {"boom", [](Rng& rng) { return Explosion(1.6, 1.0, rng); }},
-        {"dynamite", [](Rng& rng) {
+        {"dynamite",
+         [](Rng& rng) {
              Mono m = Explosion(2.0, 1.5, rng);
              Mix(m, Crackles(1.6, 60, 1800, rng), 0.15, 0.6);
              m.resize(Frames(2.0));
              FadeOut(m, 0.4);
              return m;
          }},
-        {"rock", [](Rng& rng) {
+        {"rock",
+         [](Rng& rng) {
              Mono m = Thud(130, 70, 0.05);
              for (int k = 0; k < 6; ++k) {
                  Mono g = WhiteNoise(0.03, rng);
@@ -181,22 +195,26 @@ const std::map<std::string, Recipe>& Recipes() {
              FadeOut(m, 0.1);
              return m;
          }},
-        {"tile-match", [](Rng& rng) {
+        {"tile-match",
+         [](Rng& rng) {
              Mono m = Bell(MidiHz(91), 0.2, 0.9, rng);
              Mix(m, Bell(MidiHz(96), 0.2, 0.5, rng), 0.06);
              m.resize(Frames(0.9));
              FadeOut(m, 0.3);
              return m;
          }},
-        {"chain", [](Rng& rng) {
+        {"chain",
+         [](Rng& rng) {
              Mono m;
              const double hz[3] = {2300, 2700, 2050};
-             for (int k = 0; k < 3; ++k) Mix(m, Metal(hz[k], 0.4, 0.05), 0.07 * k + 0.01 * rng.uni(), 0.8 - 0.15 * k);
+             for (int k = 0; k < 3; ++k)
+                 Mix(m, Metal(hz[k], 0.4, 0.05), 0.07 * k + 0.01 * rng.uni(), 0.8 - 0.15 * k);
              m.resize(Frames(0.6));
              FadeOut(m, 0.1);
              return m;
          }},
-        {"coins", [](Rng& rng) {
+        {"coins",
+         [](Rng& rng) {
              Mono m;
              for (int k = 0; k < 6; ++k) {
                  double hz = 2600 + rng.uni() * 1200;
@@ -207,7 +225,8 @@ const std::map<std::string, Recipe>& Recipes() {
              FadeOut(m, 0.15);
              return m;
          }},
-        {"hint", [](Rng& rng) {
+        {"hint",
+         [](Rng& rng) {
              Mono m = Bell(MidiHz(79), 0.3, 0.8, rng);
              Mix(m, Bell(MidiHz(86), 0.4, 0.7, rng), 0.18);
              OnePoleLow(m, 5000);
@@ -215,7 +234,8 @@ const std::map<std::string, Recipe>& Recipes() {
              FadeOut(m, 0.3);
              return m;
          }},
-        {"loaded", [](Rng& rng) {
+        {"loaded",
+         [](Rng& rng) {
              Mono m = Arpeggio(Bell, {84, 88, 91, 96}, 0.07, 0.3, 0.8, rng);
              Mono shimmer = WhiteNoise(0.8, rng);
              Biquad(shimmer, Filter::HighPass, 7000, 0.7);
@@ -225,7 +245,8 @@ const std::map<std::string, Recipe>& Recipes() {
              FadeOut(m, 0.3);
              return m;
          }},
-        {"unlock", [](Rng& rng) {
+        {"unlock",
+         [](Rng& rng) {
              Mono m = Knock(320, 0.03, rng);
              Mix(m, Metal(2100, 0.2, 0.02), 0.12, 0.5);
              Mix(m, Knock(260, 0.04, rng), 0.26);
@@ -233,7 +254,8 @@ const std::map<std::string, Recipe>& Recipes() {
              FadeOut(m, 0.15);
              return m;
          }},
-        {"fire", [](Rng& rng) {
+        {"fire",
+         [](Rng& rng) {
              Mono m = Whoosh(0.55, 500, 3500, rng);
              Mono tone = Osc(0.55, Wave::Saw, Glide(260, 1100, 0.45));
              Biquad(tone, Filter::LowPass, 1800, 0.9);
@@ -241,21 +263,24 @@ const std::map<std::string, Recipe>& Recipes() {
              Mix(m, tone, 0);
              return m;
          }},
-        {"powerup-back", [](Rng& rng) {
+        {"powerup-back",
+         [](Rng& rng) {
              Mono m = Whoosh(0.45, 2800, 450, rng);
              Mono tone = Osc(0.45, Wave::Triangle, Glide(900, 300, 0.45));
              Shape(tone, [](double t) { return 0.3 * std::sin(kPi * std::min(t / 0.45, 1.0)); });
              Mix(m, tone, 0);
              return m;
          }},
-        {"hammer", [](Rng& rng) {
+        {"hammer",
+         [](Rng& rng) {
              Mono m = Thud(150, 85, 0.06);
              Mix(m, Knock(420, 0.025, rng), 0, 0.8);
              m.resize(Frames(0.45));
              FadeOut(m, 0.1);
              return m;
          }},
-        {"clock", [](Rng& rng) {
+        {"clock",
+         [](Rng& rng) {
              Mono m;
              for (int k = 0; k < 4; ++k) Mix(m, Knock(k % 2 ? 1500 : 1900, 0.012, rng), 0.25 * k, 0.8);
              Mix(m, Bell(MidiHz(88), 0.3, 0.5, rng), 1.0);
@@ -263,7 +288,8 @@ const std::map<std::string, Recipe>& Recipes() {
              FadeOut(m, 0.4);
              return m;
          }},
-        {"pickaxe", [](Rng& rng) {
+        {"pickaxe",
+         [](Rng& rng) {
              Mono m = Metal(1850, 0.5, 0.06);
              Mono hit = WhiteNoise(0.05, rng);
              Biquad(hit, Filter::BandPass, 3200, 1.0);
@@ -275,7 +301,8 @@ const std::map<std::string, Recipe>& Recipes() {
              FadeOut(m, 0.15);
              return m;
          }},
-        {"firework", [](Rng& rng) {
+        {"firework",
+         [](Rng& rng) {
              Mono whistle = Osc(0.65, Wave::Sine, [](double t) {
                  return 1100 * std::pow(2.0, t / 0.65) + 40 * std::sin(2 * kPi * 12 * t);
              });
@@ -291,7 +318,8 @@ const std::map<std::string, Recipe>& Recipes() {
              FadeOut(m, 0.3);
              return m;
          }},
-        {"level-start", [](Rng& rng) {
+        {"level-start",
+         [](Rng& rng) {
              Mono m = Arpeggio(Mandolin, {67, 72, 76, 79}, 0.09, 0.4, 0.9, rng);
              for (int note : {60, 64, 67, 72}) Mix(m, Accordion(MidiHz(note), 0.9, 0.5, rng), 0.36);
              m = ReverbMono(m, 0.5, 0.4, 0.15);
@@ -299,7 +327,8 @@ const std::map<std::string, Recipe>& Recipes() {
              FadeOut(m, 0.5);
              return m;
          }},
-        {"constr-1", [](Rng& rng) {
+        {"constr-1",
+         [](Rng& rng) {
              Mono m;
              for (int k = 0; k < 3; ++k) {
                  Mix(m, Knock(380 - 30 * k, 0.03, rng), 0.28 * k);
@@ -309,9 +338,12 @@ const std::map<std::string, Recipe>& Recipes() {
              FadeOut(m, 0.2);
              return m;
          }},
-        {"constr-2", [](Rng& rng) {
+        {"constr-2",
+         [](Rng& rng) {
              Mono saw = WhiteNoise(0.95, rng);
-             BiquadSweep(saw, Filter::BandPass, [](double t) { return 2200 + 800 * std::sin(2 * kPi * 2.2 * t); }, 2.5);
+             BiquadSweep(
+                 saw, Filter::BandPass, [](double t) { return 2200 + 800 * std::sin(2 * kPi * 2.2 * t); },
+                 2.5);
              Shape(saw, [](double t) {
                  double s = std::fabs(std::sin(2 * kPi * 2.2 * t));
                  return 0.8 * s * std::min(t / 0.05, 1.0);
@@ -322,7 +354,8 @@ const std::map<std::string, Recipe>& Recipes() {
              FadeOut(m, 0.15);
              return m;
          }},
-        {"puzzle-start", [](Rng& rng) {
+        {"puzzle-start",
+         [](Rng& rng) {
              Mono m = Arpeggio(Bell, {72, 74, 76, 79, 81, 84, 86, 88, 91, 93}, 0.06, 0.2, 0.5, rng);
              for (int note : {60, 67, 76}) Mix(m, Pad(MidiHz(note), 0.8, 0.8, rng), 0.0);
              m = ReverbMono(m, 0.6, 0.4, 0.2);
@@ -330,7 +363,8 @@ const std::map<std::string, Recipe>& Recipes() {
              FadeOut(m, 0.5);
              return m;
          }},
-        {"show-char", [](Rng& rng) {
+        {"show-char",
+         [](Rng& rng) {
              Mono m = Osc(0.18, Wave::Sine, Glide(320, 760, 0.16));
              Adsr(m, 0.005, 0.05, 0.8, 0.05, 0.14);
              Mix(m, Marimba(MidiHz(84), 0.1, 0.5, rng), 0.12);
@@ -338,16 +372,21 @@ const std::map<std::string, Recipe>& Recipes() {
              FadeOut(m, 0.15);
              return m;
          }},
-        {"story-forest", [](Rng& rng) {
+        {"story-forest",
+         [](Rng& rng) {
              Mono wind = PinkNoise(6.0, rng);
-             BiquadSweep(wind, Filter::LowPass, [](double t) { return 500 + 250 * std::sin(2 * kPi * 0.23 * t); }, 0.8);
+             BiquadSweep(
+                 wind, Filter::LowPass, [](double t) { return 500 + 250 * std::sin(2 * kPi * 0.23 * t); },
+                 0.8);
              Shape(wind, [](double t) { return 0.6 + 0.4 * std::sin(2 * kPi * 0.17 * t); });
              Mono m = wind;
-             for (int k = 0; k < 7; ++k) Mix(m, Bird(0.5, 2600 + rng.uni() * 1800, rng), 0.3 + rng.uni() * 5.0, 0.25);
+             for (int k = 0; k < 7; ++k)
+                 Mix(m, Bird(0.5, 2600 + rng.uni() * 1800, rng), 0.3 + rng.uni() * 5.0, 0.25);
              Shape(m, [](double t) { return std::min({t / 0.8, (6.0 - t) / 1.2, 1.0}); });
              return m;
          }},
-        {"story-metal", [](Rng& rng) {
+        {"story-metal",
+         [](Rng& rng) {
              Mono m = Metal(420, 2.0, 0.5);
              Mono hit = WhiteNoise(0.04, rng);
              Biquad(hit, Filter::HighPass, 2000, 0.7);
@@ -356,7 +395,8 @@ const std::map<std::string, Recipe>& Recipes() {
              FadeOut(m, 0.4);
              return m;
          }},
-        {"story-gallop", [](Rng& rng) {
+        {"story-gallop",
+         [](Rng& rng) {
              Mono m;
              const double beat = 0.36, pattern[3] = {0, 0.09, 0.2};
              for (int b = 0; b < 8; ++b)
@@ -369,7 +409,8 @@ const std::map<std::string, Recipe>& Recipes() {
              FadeOut(m, 0.3);
              return m;
          }},
-        {"story-fall", [](Rng& rng) {
+        {"story-fall",
+         [](Rng& rng) {
              Mono whistle = Osc(1.2, Wave::Sine, Glide(1500, 280, 1.2));
              Shape(whistle, [](double t) { return 0.3 * std::min(t / 0.1, 1.0); });
              Mono m = whistle;
@@ -379,14 +420,18 @@ const std::map<std::string, Recipe>& Recipes() {
              FadeOut(m, 0.4);
              return m;
          }},
-        {"story-crowd", [](Rng& rng) {
+        {"story-crowd",
+         [](Rng& rng) {
              Mono m = Crowd(4.0, 14, 100, 230, 650, 1300, rng);
              Shape(m, [](double t) { return std::min({t / 0.6, (4.0 - t) / 0.8, 1.0}); });
              return m;
          }},
-        {"story-crowd1", [](Rng& rng) {
+        {"story-crowd1",
+         [](Rng& rng) {
              Mono m = Crowd(3.0, 16, 170, 330, 800, 1700, rng);
-             Shape(m, [](double t) { return std::min({t / 0.3, (3.0 - t) / 0.9, 1.0}) * (0.6 + 0.4 * t / 3); });
+             Shape(m, [](double t) {
+                 return std::min({t / 0.3, (3.0 - t) / 0.9, 1.0}) * (0.6 + 0.4 * t / 3);
+             });
              for (int k = 0; k < 24; ++k) {
                  Mono clap = WhiteNoise(0.03, rng);
                  Biquad(clap, Filter::BandPass, 1500 + rng.uni() * 800, 1.2);
@@ -395,12 +440,14 @@ const std::map<std::string, Recipe>& Recipes() {
              }
              return m;
          }},
-        {"story-crowd2", [](Rng& rng) {
+        {"story-crowd2",
+         [](Rng& rng) {
              Mono m = Crowd(2.5, 14, 140, 280, 780, 1150, rng);
              Shape(m, [](double t) { return std::min(t / 0.25, 1.0) * std::exp(-t * 0.9); });
              return m;
          }},
-        {"story-bee", [](Rng& rng) {
+        {"story-bee",
+         [](Rng& rng) {
              Mono m = Osc(2.5, Wave::Saw, [](double t) { return 215 + 18 * std::sin(2 * kPi * 7 * t); });
              Biquad(m, Filter::BandPass, 700, 1.5);
              Shape(m, [](double t) {
@@ -408,7 +455,8 @@ const std::map<std::string, Recipe>& Recipes() {
              });
              return m;
          }},
-        {"raining", [](Rng& rng) {
+        {"raining",
+         [](Rng& rng) {
              Mono m = PinkNoise(9.0, rng);
              Biquad(m, Filter::HighPass, 400, 0.7);
              Biquad(m, Filter::LowPass, 6000, 0.7);

@@ -80,15 +80,16 @@ Mono Bass(double hz, double seconds, double vel, Rng& rng) {
 }
 
 Mono Marimba(double hz, double seconds, double vel, Rng& rng) {
-    Mono m = Struck(hz, std::max(0.6, seconds + 0.3),
-                    {{1.0, 1.0, 0.35}, {3.93, 0.25, 0.06}, {9.2, 0.08, 0.02}});
+    Mono m =
+        Struck(hz, std::max(0.6, seconds + 0.3), {{1.0, 1.0, 0.35}, {3.93, 0.25, 0.06}, {9.2, 0.08, 0.02}});
     Gain(m, vel * 0.7);
     return m;
 }
 
 Mono Bell(double hz, double seconds, double vel, Rng& rng) {
-    Mono m = Struck(hz, std::max(1.0, seconds + 0.8),
-                    {{1.0, 1.0, 0.6}, {2.0, 0.35, 0.35}, {2.76, 0.3, 0.25}, {5.4, 0.15, 0.12}, {8.93, 0.08, 0.06}});
+    Mono m = Struck(
+        hz, std::max(1.0, seconds + 0.8),
+        {{1.0, 1.0, 0.6}, {2.0, 0.35, 0.35}, {2.76, 0.3, 0.25}, {5.4, 0.15, 0.12}, {8.93, 0.08, 0.06}});
     Gain(m, vel * 0.45);
     return m;
 }
@@ -107,44 +108,44 @@ Mono Pad(double hz, double seconds, double vel, Rng& rng) {
 
 Mono Hit(Drum drum, double vel, Rng& rng) {
     switch (drum) {
-    case Drum::Frame: {  // a frame drum struck with the hand
-        Mono m = Osc(0.45, Wave::Sine, [](double t) { return 62 + 40 * std::exp(-t / 0.03); });
-        Decay(m, 0.002, 0.12);
-        Mono thump = WhiteNoise(0.06, rng);
-        Biquad(thump, Filter::LowPass, 700, 0.7);
-        Decay(thump, 0.001, 0.015);
-        Mix(m, thump, 0, 0.5);
-        Gain(m, vel * 0.9);
-        return m;
-    }
-    case Drum::Brush: {
-        Mono m = WhiteNoise(0.25, rng);
-        Biquad(m, Filter::BandPass, 3000, 0.6);
-        Decay(m, 0.004, 0.06);
-        Gain(m, vel * 0.5);
-        return m;
-    }
-    case Drum::Shaker: {
-        Mono m = WhiteNoise(0.12, rng);
-        Biquad(m, Filter::HighPass, 5000, 0.7);
-        Adsr(m, 0.015, 0.03, 0.3, 0.05, 0.04);
-        Gain(m, vel * 0.35);
-        return m;
-    }
-    case Drum::Tap: {  // rim of the drum, or a wooden block
-        Mono m = Struck(820, 0.15, {{1.0, 1.0, 0.025}, {2.3, 0.4, 0.012}});
-        Gain(m, vel * 0.45);
-        return m;
-    }
-    case Drum::Tambourine: {
-        Mono m = WhiteNoise(0.3, rng);
-        Biquad(m, Filter::HighPass, 6500, 0.7);
-        Mono jingle = Struck(5200, 0.3, {{1.0, 1.0, 0.08}, {1.37, 0.7, 0.06}, {1.9, 0.5, 0.05}});
-        Mix(m, jingle, 0, 0.2);
-        Decay(m, 0.002, 0.09);
-        Gain(m, vel * 0.35);
-        return m;
-    }
+        case Drum::Frame: {  // a frame drum struck with the hand
+            Mono m = Osc(0.45, Wave::Sine, [](double t) { return 62 + 40 * std::exp(-t / 0.03); });
+            Decay(m, 0.002, 0.12);
+            Mono thump = WhiteNoise(0.06, rng);
+            Biquad(thump, Filter::LowPass, 700, 0.7);
+            Decay(thump, 0.001, 0.015);
+            Mix(m, thump, 0, 0.5);
+            Gain(m, vel * 0.9);
+            return m;
+        }
+        case Drum::Brush: {
+            Mono m = WhiteNoise(0.25, rng);
+            Biquad(m, Filter::BandPass, 3000, 0.6);
+            Decay(m, 0.004, 0.06);
+            Gain(m, vel * 0.5);
+            return m;
+        }
+        case Drum::Shaker: {
+            Mono m = WhiteNoise(0.12, rng);
+            Biquad(m, Filter::HighPass, 5000, 0.7);
+            Adsr(m, 0.015, 0.03, 0.3, 0.05, 0.04);
+            Gain(m, vel * 0.35);
+            return m;
+        }
+        case Drum::Tap: {  // rim of the drum, or a wooden block
+            Mono m = Struck(820, 0.15, {{1.0, 1.0, 0.025}, {2.3, 0.4, 0.012}});
+            Gain(m, vel * 0.45);
+            return m;
+        }
+        case Drum::Tambourine: {
+            Mono m = WhiteNoise(0.3, rng);
+            Biquad(m, Filter::HighPass, 6500, 0.7);
+            Mono jingle = Struck(5200, 0.3, {{1.0, 1.0, 0.08}, {1.37, 0.7, 0.06}, {1.9, 0.5, 0.05}});
+            Mix(m, jingle, 0, 0.2);
+            Decay(m, 0.002, 0.09);
+            Gain(m, vel * 0.35);
+            return m;
+        }
     }
     return Mono();
 }

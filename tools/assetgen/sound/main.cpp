@@ -79,7 +79,8 @@ std::map<std::string, Result> ReadManifest(const std::string& path) {
     return out;
 }
 
-Result Build(const SoundAsset& asset, const std::string& gameDir, const std::map<std::string, Result>& manifest) {
+Result Build(const SoundAsset& asset, const std::string& gameDir,
+             const std::map<std::string, Result>& manifest) {
     Result r;
     r.file = asset.file;
     audio::Pcm pcm = asset.make();
@@ -88,12 +89,14 @@ Result Build(const SoundAsset& asset, const std::string& gameDir, const std::map
     r.channels = pcm.channels;
     std::string path = gameDir + "/" + asset.file;
     auto old = manifest.find(asset.file);
-    if (old != manifest.end() && old->second.hash == r.hash && std::filesystem::exists(path)) return old->second;
+    if (old != manifest.end() && old->second.hash == r.hash && std::filesystem::exists(path))
+        return old->second;
 
     std::string bytes;
     audio::Pcm decoded;
     for (int attempt = 0; attempt < 4; ++attempt) {
-        bytes = audio::EncodeOggVorbis(pcm, kQuality, static_cast<int>(std::hash<std::string>()(asset.file) & 0x7fffffff));
+        bytes = audio::EncodeOggVorbis(pcm, kQuality,
+                                       static_cast<int>(std::hash<std::string>()(asset.file) & 0x7fffffff));
         if (!audio::DecodeOggVorbis(bytes, decoded)) break;
         audio::Levels lv = audio::Measure(decoded);
         if (lv.peak <= kPeakMax) break;
@@ -115,8 +118,8 @@ std::string Table(const std::vector<Result>& results) {
     out << "|---|---|---|---|---|\n";
     char line[200];
     for (const Result& r : results) {
-        std::snprintf(line, sizeof line, "| %s | %d | %.2f | %.1f | %.1f |\n", r.file.c_str(), r.channels, r.seconds,
-                      audio::ToDb(r.peak), audio::ToDb(r.rms));
+        std::snprintf(line, sizeof line, "| %s | %d | %.2f | %.1f | %.1f |\n", r.file.c_str(), r.channels,
+                      r.seconds, audio::ToDb(r.peak), audio::ToDb(r.rms));
         out << line;
     }
     return out.str();
@@ -137,9 +140,10 @@ int main(int argc, char** argv) {
     // Longest first, so the threads finish together.
     std::stable_partition(assets.begin(), assets.end(), [](const SoundAsset& a) { return a.music; });
     if (!only.empty())
-        assets.erase(std::remove_if(assets.begin(), assets.end(),
-                                    [&](const SoundAsset& a) { return a.file.find(only) == std::string::npos; }),
-                     assets.end());
+        assets.erase(
+            std::remove_if(assets.begin(), assets.end(),
+                           [&](const SoundAsset& a) { return a.file.find(only) == std::string::npos; }),
+            assets.end());
 
     const std::string manifestPath = buildDir + "/assetgen_sound.manifest";
     const std::map<std::string, Result> manifest = ReadManifest(manifestPath);
@@ -153,7 +157,8 @@ int main(int argc, char** argv) {
     for (unsigned t = 0; t < threads; ++t) pool.emplace_back(worker);
     for (std::thread& t : pool) t.join();
 
-    std::sort(results.begin(), results.end(), [](const Result& a, const Result& b) { return a.file < b.file; });
+    std::sort(results.begin(), results.end(),
+              [](const Result& a, const Result& b) { return a.file < b.file; });
     bool ok = true;
     int written = 0;
     std::map<std::string, Result> merged = manifest;
@@ -164,7 +169,8 @@ int main(int argc, char** argv) {
     }
     std::ofstream out(manifestPath);
     for (const auto& [file, r] : merged)
-        out << file << ' ' << r.hash << ' ' << r.seconds << ' ' << r.peak << ' ' << r.rms << ' ' << r.channels << '\n';
+        out << file << ' ' << r.hash << ' ' << r.seconds << ' ' << r.peak << ' ' << r.rms << ' ' << r.channels
+            << '\n';
     std::vector<Result> all;
     for (const auto& [file, r] : merged) all.push_back(r);
     std::string table = Table(all);

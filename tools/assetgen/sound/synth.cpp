@@ -44,24 +44,24 @@ struct BiquadState {
         double alpha = sw / (2 * std::max(q, 0.05));
         double a0 = 1;
         switch (type) {
-        case Filter::LowPass:
-            b0 = (1 - cw) / 2, b1 = 1 - cw, b2 = (1 - cw) / 2;
-            a0 = 1 + alpha, a1 = -2 * cw, a2 = 1 - alpha;
-            break;
-        case Filter::HighPass:
-            b0 = (1 + cw) / 2, b1 = -(1 + cw), b2 = (1 + cw) / 2;
-            a0 = 1 + alpha, a1 = -2 * cw, a2 = 1 - alpha;
-            break;
-        case Filter::BandPass:  // 0 dB peak gain
-            b0 = alpha, b1 = 0, b2 = -alpha;
-            a0 = 1 + alpha, a1 = -2 * cw, a2 = 1 - alpha;
-            break;
-        case Filter::Peak: {
-            double A = std::pow(10.0, gainDb / 40);
-            b0 = 1 + alpha * A, b1 = -2 * cw, b2 = 1 - alpha * A;
-            a0 = 1 + alpha / A, a1 = -2 * cw, a2 = 1 - alpha / A;
-            break;
-        }
+            case Filter::LowPass:
+                b0 = (1 - cw) / 2, b1 = 1 - cw, b2 = (1 - cw) / 2;
+                a0 = 1 + alpha, a1 = -2 * cw, a2 = 1 - alpha;
+                break;
+            case Filter::HighPass:
+                b0 = (1 + cw) / 2, b1 = -(1 + cw), b2 = (1 + cw) / 2;
+                a0 = 1 + alpha, a1 = -2 * cw, a2 = 1 - alpha;
+                break;
+            case Filter::BandPass:  // 0 dB peak gain
+                b0 = alpha, b1 = 0, b2 = -alpha;
+                a0 = 1 + alpha, a1 = -2 * cw, a2 = 1 - alpha;
+                break;
+            case Filter::Peak: {
+                double A = std::pow(10.0, gainDb / 40);
+                b0 = 1 + alpha * A, b1 = -2 * cw, b2 = 1 - alpha * A;
+                a0 = 1 + alpha / A, a1 = -2 * cw, a2 = 1 - alpha / A;
+                break;
+            }
         }
         b0 /= a0, b1 /= a0, b2 /= a0, a1 /= a0, a2 /= a0;
     }
@@ -80,12 +80,18 @@ Mono Osc(double seconds, Wave wave, const Curve& hz, double phase) {
         double dt = hz(double(i) / kRate) / kRate;
         double v = 0;
         switch (wave) {
-        case Wave::Sine: v = std::sin(2 * kPi * phase); break;
-        case Wave::Triangle: v = 1.0 - 4.0 * std::fabs(phase - 0.5); break;
-        case Wave::Saw: v = 2.0 * phase - 1.0 - Blep(phase, dt); break;
-        case Wave::Square:
-            v = (phase < 0.5 ? 1.0 : -1.0) + Blep(phase, dt) - Blep(std::fmod(phase + 0.5, 1.0), dt);
-            break;
+            case Wave::Sine:
+                v = std::sin(2 * kPi * phase);
+                break;
+            case Wave::Triangle:
+                v = 1.0 - 4.0 * std::fabs(phase - 0.5);
+                break;
+            case Wave::Saw:
+                v = 2.0 * phase - 1.0 - Blep(phase, dt);
+                break;
+            case Wave::Square:
+                v = (phase < 0.5 ? 1.0 : -1.0) + Blep(phase, dt) - Blep(std::fmod(phase + 0.5, 1.0), dt);
+                break;
         }
         m[i] = static_cast<float>(v);
         phase += dt;
@@ -95,7 +101,8 @@ Mono Osc(double seconds, Wave wave, const Curve& hz, double phase) {
 }
 
 Mono Osc(double seconds, Wave wave, double hz, double phase) {
-    return Osc(seconds, wave, [hz](double) { return hz; }, phase);
+    return Osc(
+        seconds, wave, [hz](double) { return hz; }, phase);
 }
 
 Mono WhiteNoise(double seconds, Rng& rng) {

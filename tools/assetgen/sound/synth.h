@@ -29,9 +29,9 @@ class Rng {
 public:
     explicit Rng(std::uint32_t seed) : state_(seed * 2654435761u + 12345u) {}
     std::uint32_t next();
-    double uni();                  // 0..1
+    double uni();                              // 0..1
     double bi() { return uni() * 2.0 - 1.0; }  // -1..1
-    int range(int lo, int hi);     // both ends included
+    int range(int lo, int hi);                 // both ends included
 private:
     std::uint32_t state_;
 };
@@ -48,7 +48,7 @@ Mono PinkNoise(double seconds, Rng& rng);
 // Envelopes, applied in place.
 void Adsr(Mono& m, double a, double d, double s, double r, double gateSeconds);
 void Decay(Mono& m, double attack, double tau);  // linear attack, exponential decay
-void Shape(Mono& m, const Curve& gain);           // arbitrary gain over time
+void Shape(Mono& m, const Curve& gain);          // arbitrary gain over time
 void FadeOut(Mono& m, double seconds);
 
 // Biquad filters (RBJ). The swept forms recompute coefficients every 32 samples.
