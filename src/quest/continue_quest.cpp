@@ -65,14 +65,10 @@ void TContinueQuest::draw() {
 
 void TContinueQuest::goNew() {
     if (askRestart && !askRestart()) return;
-    gdzie = "NEW";
-    dFade = 1;
+    answer("NEW");
 }
 
-void TContinueQuest::goResume() {
-    gdzie = "CONTINUE";
-    dFade = 1;
-}
+void TContinueQuest::goResume() { answer("CONTINUE"); }
 
 void TContinueQuest::goMenu() {
     gdzie.clear();

@@ -30,6 +30,11 @@ float TLevelEndDialog::panelHeight() const {
     return panel ? static_cast<float>(GfxImageHeight(panel)) : panelHeight_;
 }
 
+void TLevelEndDialog::answer(const std::string& choice) {
+    gdzie = choice;
+    dFade = 1;
+}
+
 float TLevelEndDialog::CountY() const { return SlideOffset(panelHeight(), showPer); }
 
 void TLevelEndDialog::slideGui() {

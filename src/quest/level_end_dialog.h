@@ -32,6 +32,8 @@ public:
     virtual void _drawBack();
     // How far below its resting place the panel is (0 at rest).
     virtual float CountY() const;
+    // The player has chosen: keep the answer and fade out.
+    void answer(const std::string& choice);
 
 protected:
     explicit TLevelEndDialog(float panelHeight) : panelHeight_(panelHeight) {}

@@ -60,15 +60,9 @@ void TLoseLevel::draw() {
     _drawFade();
 }
 
-void TLoseLevel::goMainMenu() {
-    gdzie = "MAIN-MENU";
-    dFade = 1;
-}
+void TLoseLevel::goMainMenu() { answer("MAIN-MENU"); }
 
-void TLoseLevel::goReplay() {
-    gdzie = "RESTART";
-    dFade = 1;
-}
+void TLoseLevel::goReplay() { answer("RESTART"); }
 
 void TLoseLevel::_checkButtons() {
     // Once the player has chosen, the dialog only fades out.

@@ -169,15 +169,9 @@ bool TLevelSummary::animationDone() const {
     return true;
 }
 
-void TLevelSummary::goContinue() {
-    gdzie = "NEXT";
-    dFade = 1;
-}
+void TLevelSummary::goContinue() { answer("NEXT"); }
 
-void TLevelSummary::goReplay() {
-    gdzie = "RESTART";
-    dFade = 1;
-}
+void TLevelSummary::goReplay() { answer("RESTART"); }
 
 void TLevelSummary::_checkButtons() {
     // Once the player has chosen, the summary only fades out.
