@@ -3,6 +3,7 @@
 # generated assets, and then either starts it or runs every test.
 #   tools/setup.sh play [game options]   install, build, start the game
 #   tools/setup.sh test                  install, build, run every test
+#   tools/setup.sh package               install, build, make the Debian package
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -14,6 +15,7 @@ PACKAGES=(
   libgtest-dev libbenchmark-dev
   fonts-dejavu-core fonts-liberation fonts-ebgaramond-extra
   xvfb xauth
+  desktop-file-utils appstream dpkg-dev
 )
 
 install_missing() {
@@ -67,6 +69,13 @@ check_play_command() {
   rm -rf "$dir"
 }
 
+# The Debian package, built by CPack into build/package/.
+build_package() {
+  build_game
+  cpack -G DEB --config build/CPackConfig.cmake -B build/package
+  echo "Install it with: sudo apt install ./$(ls build/package/brambleton_*.deb | head -1)"
+}
+
 mode="${1:-play}"
 [ $# -gt 0 ] && shift
 install_missing
@@ -90,8 +99,11 @@ case "$mode" in
     ctest --test-dir build-asan -L 'unit|fuzz' --output-on-failure -j"$(nproc)"
     ctest --test-dir build --output-on-failure -j"$(nproc)"
     ;;
+  package)
+    build_package
+    ;;
   *)
-    echo "usage: tools/setup.sh play [game options] | tools/setup.sh test" >&2
+    echo "usage: tools/setup.sh play [game options] | tools/setup.sh test | tools/setup.sh package" >&2
     exit 2
     ;;
 esac

@@ -12,6 +12,7 @@
 #include "frame/frame_loop.h"
 #include "frame/globals.h"
 #include "frame/names.h"
+#include "frame/resource_dir.h"
 #include "frame/start_game.h"
 #include "frame/user_dir.h"
 #include "platform/platform.h"
@@ -59,6 +60,15 @@ int RunGame(int argc, char** argv) {
     if (cl.help) {
         std::printf("%s", CommandLineHelp().c_str());
         return 0;
+    }
+    if (cl.version) {
+        std::printf("%s", VersionText().c_str());
+        return 0;
+    }
+    std::string lookedIn;
+    if (!LocateResourceDir(ProgramResourceSearch(cl.dataDir), lookedIn)) {
+        std::fprintf(stderr, "brambleton: %s", lookedIn.c_str());
+        return 1;
     }
     if (!PlatformInit(MakePlatformConfig(cl))) {
         std::fprintf(stderr,

@@ -23,13 +23,17 @@ std::string CommandLineHelp() {
            "  --record FILE              record input events by frame number\n"
            "  --replay FILE              play recorded input events back\n"
            "  --user-dir DIR             keep settings and profiles in DIR\n"
+           "  --data-dir DIR             read the game's resource folder from DIR\n"
            "  --level N|PATH             play quest level N or a level file, print the result, exit\n"
            "  --autoplay                 let the virtual player play\n"
            "  --unlock-powerups          start a --level run with all six power-ups unlocked\n"
            "  --frame-stats FILE         write frame time statistics at exit\n"
            "  --gui PATH                 preview one GUI script\n"
+           "  --version                  show the version\n"
            "  --help                     show this text\n";
 }
+
+std::string VersionText() { return std::string("brambleton ") + BRAMBLETON_VERSION + "\n"; }
 
 bool ParseCommandLine(const std::vector<std::string>& args, CommandLine& out, std::string& error) {
     for (size_t i = 0; i < args.size(); ++i) {
@@ -89,6 +93,8 @@ bool ParseCommandLine(const std::vector<std::string>& args, CommandLine& out, st
             if (!value(out.replay)) return false;
         } else if (a == "--user-dir") {
             if (!value(out.userDir)) return false;
+        } else if (a == "--data-dir") {
+            if (!value(out.dataDir)) return false;
         } else if (a == "--gui") {
             if (!value(out.gui)) return false;
         } else if (a == "--level") {
@@ -101,6 +107,8 @@ bool ParseCommandLine(const std::vector<std::string>& args, CommandLine& out, st
             if (!value(out.frameStats)) return false;
         } else if (a == "--help" || a == "-h") {
             out.help = true;
+        } else if (a == "--version") {
+            out.version = true;
         } else {
             error = "unknown option '" + a + "'";
             return false;

@@ -19,14 +19,17 @@ struct CommandLine {
     std::string record;
     std::string replay;
     std::string userDir;
-    std::string gui;    // a GUI script to preview
-    std::string level;  // quest level number or level file
+    std::string dataDir;  // the resource folder; "" to look for it
+    std::string gui;      // a GUI script to preview
+    std::string level;    // quest level number or level file
     bool autoplay = false;
     std::string frameStats;
     bool unlockPowerups = false;
     bool help = false;
+    bool version = false;
 };
 
 // Fills `out`; on a bad argument returns false with the reason in `error`.
 bool ParseCommandLine(const std::vector<std::string>& args, CommandLine& out, std::string& error);
 std::string CommandLineHelp();
+std::string VersionText();  // "brambleton" and the version, one line

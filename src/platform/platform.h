@@ -251,6 +251,8 @@ bool SysAppTerminate();                                 // a close request, repo
 void SysNotify(const std::string& text, bool serious);  // never blocks a headless run
 void SysSetAppTitle(const std::string& text);
 void SysSetWindowIcon();
+// The folder of the running executable, ending in "/"; "" if the system cannot tell.
+std::string SysProgramDir();
 std::string SysRequestFile(const std::string& title, const std::string& filter, bool save,
                            const std::string& path);
 

@@ -179,6 +179,16 @@ void SysSetWindowIcon() {
     }
 }
 
+std::string SysProgramDir() {
+    char* base = SDL_GetBasePath();  // works before SDL_Init
+    if (base == nullptr) {
+        return "";
+    }
+    std::string dir = base;
+    SDL_free(base);
+    return dir;
+}
+
 // A bramble leaf with three berries, drawn in code so no file is needed.
 SDL_Surface* GfxMakeIconSurface() {
     constexpr int kSize = 32;

@@ -1,6 +1,9 @@
 // assetgen_art --game <game folder> --build <build folder>
 // Draws every picture of the game into the game folder, copies the fonts, and
 // writes a contact sheet and the file list into the build folder.
+// assetgen_art --icons <folder>
+// Draws only the program's desktop icons, in the hicolor sizes, into the folder.
+#include "app_icon.h"
 #include "families.h"
 #include "fonts.h"
 #include "sink.h"
@@ -35,13 +38,16 @@ const Family kFamilies[] = {
 }  // namespace
 
 int main(int argc, char** argv) {
-    std::string game, build;
+    std::string game, build, icons;
     for (int i = 1; i + 1 < argc; ++i) {
         if (!std::strcmp(argv[i], "--game")) game = argv[++i];
         else if (!std::strcmp(argv[i], "--build")) build = argv[++i];
+        else if (!std::strcmp(argv[i], "--icons")) icons = argv[++i];
     }
+    if (!icons.empty()) return art::WriteAppIcons(icons) == 0 ? 0 : 1;
     if (game.empty() || build.empty()) {
-        std::cerr << "usage: assetgen_art --game <game folder> --build <build folder>\n";
+        std::cerr << "usage: assetgen_art --game <game folder> --build <build folder>\n"
+                     "       assetgen_art --icons <folder>\n";
         return 2;
     }
     const auto start = std::chrono::steady_clock::now();
