@@ -127,8 +127,10 @@ bool OpenWindow(GfxState& g, int w, int h, bool fullScreen) {
     int ww = w, wh = h;
     FitWindowSize(ww, wh);
     if (g.window == nullptr) {
+        // High-DPI: the renderer's output is the drawable in real pixels, so the
+        // letterboxed picture is scaled once, into real pixels, not again by the desktop.
         g.window = SDL_CreateWindow(g.title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, ww, wh,
-                                    SDL_WINDOW_RESIZABLE | fsFlag);
+                                    SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI | fsFlag);
         if (g.window == nullptr) {
             std::printf("Cannot open a window of %d x %d: %s\n", w, h, SDL_GetError());
             return false;
