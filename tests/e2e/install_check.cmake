@@ -3,7 +3,8 @@
 # headless from a working directory without a game/ folder. Arguments (-D...):
 #   BUILD_DIR    the build folder to install
 #   WORK         a scratch folder (emptied first)
-#   SCREENSHOT   where the installed program writes its last frame
+#   PROGRAM      the program in the build folder, run in the source tree for comparison
+#   SOURCE_DIR   the source tree
 set(root ${WORK}/root)
 file(REMOVE_RECURSE ${WORK})
 file(MAKE_DIRECTORY ${WORK}/elsewhere)
@@ -48,13 +49,24 @@ foreach(n 16 512)
   endif()
 endforeach()
 
-file(REMOVE ${SCREENSHOT})
-execute_process(
-  COMMAND ${CMAKE_COMMAND} -E env SDL_AUDIODRIVER=dummy
-          ${root}/usr/bin/brambleton --headless --fixed-step --seed 7 --frames 150 --level 1
-          --user-dir ${WORK}/user --screenshot ${SCREENSHOT}
-  WORKING_DIRECTORY ${WORK}/elsewhere
-  RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err TIMEOUT 300)
-if(NOT rc EQUAL 0 OR NOT EXISTS ${SCREENSHOT})
-  message(FATAL_ERROR "the installed program failed (${rc})\n${out}${err}")
+# The same run of the installed program in a folder without game/, and of the
+# program in the build folder in the source tree, each with a fresh user folder:
+# the installed one found every picture, font and text if the frames are equal.
+function(run_level program name folder)
+  execute_process(
+    COMMAND ${CMAKE_COMMAND} -E env SDL_AUDIODRIVER=dummy
+            ${program} --headless --fixed-step --seed 7 --frames 150 --level 1
+            --user-dir ${WORK}/user-${name} --screenshot ${WORK}/${name}.png
+    WORKING_DIRECTORY ${folder}
+    RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err TIMEOUT 300)
+  if(NOT rc EQUAL 0 OR NOT EXISTS ${WORK}/${name}.png)
+    message(FATAL_ERROR "${program} failed (${rc})\n${out}${err}")
+  endif()
+endfunction()
+run_level(${root}/usr/bin/brambleton installed ${WORK}/elsewhere)
+run_level(${PROGRAM} buildtree ${SOURCE_DIR})
+execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${WORK}/installed.png ${WORK}/buildtree.png
+                RESULT_VARIABLE differ)
+if(differ)
+  message(FATAL_ERROR "the installed program draws another picture than the build's")
 endif()
