@@ -1,6 +1,10 @@
 #include "devtools/frame_stats.h"
 
+#include <sys/resource.h>
+#include <time.h>
+
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <fstream>
@@ -8,6 +12,52 @@
 
 #include "frame/frame_loop.h"
 #include "platform/platform.h"
+
+namespace {
+using Clock = std::chrono::steady_clock;
+// Taken while the program is loaded, before main: the start of "time to first frame".
+const Clock::time_point gProgramStart = Clock::now();
+
+double SecondsBetween(Clock::time_point a, Clock::time_point b) {
+    return std::chrono::duration<double>(b - a).count();
+}
+
+double ThreadCpuMs() {
+    timespec t{};
+    if (clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t) != 0) return 0;
+    return static_cast<double>(t.tv_sec) * 1000.0 + static_cast<double>(t.tv_nsec) / 1e6;
+}
+
+struct Samples {
+    // ms; frame: from one frame's end to the next; cpu: the game thread's CPU time in that span
+    std::vector<double> update, draw, frame, cpu;
+    double lastThreadCpu = 0;
+    Clock::time_point first, last;
+    double firstCpu = 0;
+};
+
+std::string Report(const Samples& s) {
+    const auto u = SummariseFrameTimes(s.update);
+    const auto d = SummariseFrameTimes(s.draw);
+    const auto f = SummariseFrameTimes(s.frame);
+    const auto c = SummariseFrameTimes(s.cpu);
+    const double wall = SecondsBetween(s.first, s.last);
+    const double cpu = ProcessCpuSeconds() - s.firstCpu;
+    const double fps = wall > 0 ? static_cast<double>(s.frame.size()) / wall : 0;
+    const double cores = wall > 0 ? cpu / wall : 0;
+    const double firstFrame = s.update.empty() ? 0 : SecondsBetween(gProgramStart, s.first);
+    char text[1024];
+    std::snprintf(text, sizeof text,
+                  "frames %zu\nupdate_ms_median %.4f\nupdate_ms_p99 %.4f\nupdate_ms_max %.4f\n"
+                  "draw_ms_median %.4f\ndraw_ms_p99 %.4f\ndraw_ms_max %.4f\n"
+                  "frame_ms_median %.4f\nframe_ms_p99 %.4f\nframe_ms_max %.4f\nfps %.2f\n"
+                  "thread_cpu_ms_median %.4f\nthread_cpu_ms_p99 %.4f\ncores %.3f\nfirst_frame_s "
+                  "%.3f\npeak_rss_mb %.1f\n",
+                  s.update.size(), u.median, u.p99, u.max, d.median, d.p99, d.max, f.median, f.p99, f.max,
+                  fps, c.median, c.p99, cores, firstFrame, PeakRssMegabytes());
+    return text;
+}
+}  // namespace
 
 FrameTimeSummary SummariseFrameTimes(std::vector<double> samples) {
     FrameTimeSummary s;
@@ -38,26 +88,39 @@ double PeakRssMegabytes() {
     return 0;
 }
 
+double ProcessCpuSeconds() {
+    rusage use{};
+    if (getrusage(RUSAGE_SELF, &use) != 0) return 0;
+    auto seconds = [](const timeval& t) { return static_cast<double>(t.tv_sec) + t.tv_usec / 1e6; };
+    return seconds(use.ru_utime) + seconds(use.ru_stime);
+}
+
+double SecondsSinceStart() { return SecondsBetween(gProgramStart, Clock::now()); }
+
 void StartFrameStats(const std::string& path) {
-    struct Samples {
-        std::vector<double> update, draw;
-    };
     auto samples = std::make_shared<Samples>();
     samples->update.reserve(1 << 16);
     samples->draw.reserve(1 << 16);
+    samples->frame.reserve(1 << 16);
+    samples->cpu.reserve(1 << 16);
     SetFrameTimeObserver([samples](double u, double d) {
+        const auto now = Clock::now();
+        const double threadCpu = ThreadCpuMs();
+        if (samples->update.empty()) {
+            // Rate, CPU and frame intervals count from the end of the first frame.
+            samples->first = now;
+            samples->firstCpu = ProcessCpuSeconds();
+        } else {
+            samples->frame.push_back(std::chrono::duration<double, std::milli>(now - samples->last).count());
+            samples->cpu.push_back(threadCpu - samples->lastThreadCpu);
+        }
+        samples->lastThreadCpu = threadCpu;
+        samples->last = now;
         samples->update.push_back(u);
         samples->draw.push_back(d);
     });
     AddExitHook([samples, path] {
-        const auto u = SummariseFrameTimes(samples->update);
-        const auto d = SummariseFrameTimes(samples->draw);
-        char text[512];
-        std::snprintf(text, sizeof text,
-                      "frames %zu\nupdate_ms_median %.4f\nupdate_ms_p99 %.4f\nupdate_ms_max %.4f\n"
-                      "draw_ms_median %.4f\ndraw_ms_p99 %.4f\ndraw_ms_max %.4f\npeak_rss_mb %.1f\n",
-                      samples->update.size(), u.median, u.p99, u.max, d.median, d.p99, d.max,
-                      PeakRssMegabytes());
-        if (!FsSaveBytes(text, path)) std::printf("Could not write the frame statistics %s\n", path.c_str());
+        if (!FsSaveBytes(Report(*samples), path))
+            std::printf("Could not write the frame statistics %s\n", path.c_str());
     });
 }

@@ -1,5 +1,6 @@
-// Frame time statistics for --frame-stats: update and draw times per frame,
-// written at exit as "name value" lines.
+// Frame time statistics for --frame-stats: update, draw and whole-frame times,
+// frame rate, CPU use and memory, written at exit as "name value" lines
+// (tools/bench/frame_bench.sh reads them).
 #pragma once
 
 #include <string>
@@ -12,6 +13,10 @@ struct FrameTimeSummary {
 // Percentiles by nearest rank over a copy of the samples.
 FrameTimeSummary SummariseFrameTimes(std::vector<double> samples);
 double PeakRssMegabytes();
+// CPU time (user + system) of the whole process so far, in seconds.
+double ProcessCpuSeconds();
+// Seconds since the program was loaded.
+double SecondsSinceStart();
 
 // Collects ScreenFrame times from now on and writes the file at exit.
 void StartFrameStats(const std::string& path);
