@@ -1,7 +1,6 @@
 #include "audio/sound_data.h"
 
 #include <algorithm>
-#include <cstdio>
 
 #include "frame/options.h"
 
@@ -26,10 +25,7 @@ void TSoundData::playMe() {
     }
 }
 
-Channel TSoundData::playMe1() {
-    std::printf("BOOM\n");
-    return StartSound(snd, SoundVolumeFactor() * vol);
-}
+Channel TSoundData::playMe1() { return StartSound(snd, SoundVolumeFactor() * vol); }
 
 void TSoundData::update() {
     for (Channel& slot : chn) {

@@ -138,6 +138,10 @@ void SetFrameTimeObserver(std::function<void(double, double)> observer) {
 
 void ScreenFrame(TEkran& screen) {
     using Clock = std::chrono::steady_clock;
+    // Time spent in frames run inside this one (a dialog's loop in the
+    // update): those frames are reported on their own, not as this update.
+    static double nestedMs = 0;
+    const double nestedBefore = nestedMs;
     GfxCls();
     const auto start = Clock::now();
     screen.update();
@@ -145,9 +149,11 @@ void ScreenFrame(TEkran& screen) {
     screen.draw();
     FinishFrame();
     const auto drawn = Clock::now();
+    const auto ms = [](auto d) { return std::chrono::duration<double, std::milli>(d).count(); };
+    const double inner = nestedMs - nestedBefore;
+    nestedMs = nestedBefore + ms(drawn - start);
     if (auto& observer = FrameTimeObserver()) {
-        const auto ms = [](auto d) { return std::chrono::duration<double, std::milli>(d).count(); };
-        observer(ms(updated - start), ms(drawn - updated));
+        observer(std::max(0.0, ms(updated - start) - inner), ms(drawn - updated));
     }
 }
 
