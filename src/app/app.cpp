@@ -24,7 +24,7 @@ PlatformConfig MakePlatformConfig(const CommandLine& cl) {
     cfg.fixedStep = cl.fixedStep;
     cfg.audio = !cl.headless;
     if (cl.rendererGiven) cfg.renderer = cl.renderer;
-    else cfg.renderer = cl.headless ? RendererKind::Software : RendererKind::Gpu;
+    else cfg.renderer = cl.headless ? RendererKind::Software : RendererKind::Auto;
     return cfg;
 }
 

@@ -4,9 +4,12 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <functional>
+#include <string>
 
 #include "platform/frame_pacing.h"
 #include "platform/platform_internal.h"
+#include "platform/renderer_choice.h"
 
 namespace {
 bool gInitialised = false;
@@ -90,22 +93,61 @@ bool OpenHeadless(GfxState& g, int w, int h) {
     return EnsureTarget(g);
 }
 
-SDL_Renderer* CreateWindowRenderer(SDL_Window* window, RendererKind kind) {
-    const Uint32 target = SDL_RENDERER_TARGETTEXTURE;
-    SDL_Renderer* r = nullptr;
-    if (kind == RendererKind::Gpu) {
-        r = SDL_CreateRenderer(window, -1, SDL_RENDERER_ACCELERATED | SDL_RENDERER_PRESENTVSYNC | target);
-        if (r == nullptr) {
-            r = SDL_CreateRenderer(window, -1, SDL_RENDERER_ACCELERATED | target);
-        }
-        if (r == nullptr) {
-            std::printf("No accelerated renderer (%s); drawing in software.\n", SDL_GetError());
-        }
+// OpenGL's name for what draws (GL_RENDERER), read through the renderer's
+// current context; "" for renderers that are not OpenGL.
+std::string GlRendererName(SDL_Renderer* r) {
+    SDL_RendererInfo info;
+    if (SDL_GetRendererInfo(r, &info) != 0 || std::strncmp(info.name, "opengl", 6) != 0) {
+        return "";
     }
+    using GetString = const unsigned char* (*)(unsigned int);
+    constexpr unsigned int kGlRenderer = 0x1F01;
+    auto getString = reinterpret_cast<GetString>(SDL_GL_GetProcAddress("glGetString"));
+    const unsigned char* name = getString != nullptr ? getString(kGlRenderer) : nullptr;
+    return name != nullptr ? reinterpret_cast<const char*>(name) : "";
+}
+
+SDL_Renderer* CreateAccelerated(SDL_Window* window, AcceleratedProbe& probe) {
+    const Uint32 flags = SDL_RENDERER_ACCELERATED | SDL_RENDERER_TARGETTEXTURE;
+    SDL_Renderer* r = SDL_CreateRenderer(window, -1, flags | SDL_RENDERER_PRESENTVSYNC);
     if (r == nullptr) {
-        r = SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE | target);
+        r = SDL_CreateRenderer(window, -1, flags);
+    }
+    if (r != nullptr) {
+        SDL_RendererInfo info;
+        probe.created = true;
+        probe.name = SDL_GetRendererInfo(r, &info) == 0 ? info.name : "?";
+        probe.glRenderer = GlRendererName(r);
     }
     return r;
+}
+
+// The window's renderer, chosen once per window (see renderer_choice.h). The
+// software path writes into the window's own framebuffer, never through a
+// texture of another renderer. When the accelerated renderer is given up the
+// window is made anew (`makeWindow`), free of its OpenGL context.
+SDL_Renderer* CreateWindowRenderer(SDL_Window*& window, RendererKind kind,
+                                   const std::function<SDL_Window*()>& makeWindow) {
+    AcceleratedProbe probe;
+    SDL_Renderer* r = nullptr;
+    if (kind != RendererKind::Software) {
+        r = CreateAccelerated(window, probe);
+    }
+    const WindowRenderer chosen = ChooseWindowRenderer(kind, probe);
+    std::printf("%s\n", DescribeRendererChoice(kind, probe, chosen).c_str());
+    if (chosen == WindowRenderer::Accelerated) {
+        return r;
+    }
+    if (r != nullptr) {
+        SDL_DestroyRenderer(r);
+        SDL_DestroyWindow(window);
+        window = makeWindow();
+        if (window == nullptr) {
+            return nullptr;
+        }
+    }
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    return SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE | SDL_RENDERER_TARGETTEXTURE);
 }
 
 // A window that fits on the desktop, keeping the asked shape.
@@ -127,18 +169,20 @@ bool OpenWindow(GfxState& g, int w, int h, bool fullScreen) {
     int ww = w, wh = h;
     FitWindowSize(ww, wh);
     if (g.window == nullptr) {
-        // High-DPI: the renderer's output is the drawable in real pixels, so the
-        // letterboxed picture is scaled once, into real pixels, not again by the desktop.
-        g.window = SDL_CreateWindow(g.title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, ww, wh,
+        auto makeWindow = [&] {
+            // High-DPI: the renderer's output is the drawable in real pixels.
+            return SDL_CreateWindow(g.title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, ww, wh,
                                     SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI | fsFlag);
+        };
+        g.window = makeWindow();
         if (g.window == nullptr) {
             std::printf("Cannot open a window of %d x %d: %s\n", w, h, SDL_GetError());
             return false;
         }
-        g.renderer = CreateWindowRenderer(g.window, PlatformConfigRef().renderer);
+        g.renderer = CreateWindowRenderer(g.window, PlatformConfigRef().renderer, makeWindow);
         if (g.renderer == nullptr) {
             std::printf("Cannot create a renderer: %s\n", SDL_GetError());
-            SDL_DestroyWindow(g.window);
+            if (g.window != nullptr) SDL_DestroyWindow(g.window);
             g.window = nullptr;
             return false;
         }

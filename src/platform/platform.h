@@ -36,13 +36,15 @@ struct Pixmap {
 // ---------------------------------------------------------------------------
 // Start and stop
 // ---------------------------------------------------------------------------
-enum class RendererKind { Gpu, Software, Null };
+// Auto: the accelerated renderer unless it fails or rasterises on the CPU,
+// then Software; Gpu and Software force one.
+enum class RendererKind { Auto, Gpu, Software, Null };
 
 struct PlatformConfig {
-    bool headless = false;                      // no window, no audio device; draws into an off-screen buffer
-    RendererKind renderer = RendererKind::Gpu;  // Gpu falls back to Software when unavailable
-    bool fixedStep = false;                     // SysMillisecs advances 1000/60 ms per GfxFlip, no waiting
-    bool audio = true;                          // false: a silent mixer that still counts channels
+    bool headless = false;  // no window, no audio device; draws into an off-screen buffer
+    RendererKind renderer = RendererKind::Auto;  // Gpu falls back to Software when unavailable
+    bool fixedStep = false;                      // SysMillisecs advances 1000/60 ms per GfxFlip, no waiting
+    bool audio = true;                           // false: a silent mixer that still counts channels
     std::string appName = "Brambleton";
 };
 
