@@ -1,6 +1,8 @@
 #include "platform/frame_pacing.h"
 
+#include <chrono>
 #include <cstdio>
+#include <thread>
 
 namespace {
 constexpr double kFps = 60.0;
@@ -9,13 +11,21 @@ constexpr double kFastMs = 12.0;      // quicker than any 60 Hz vsync wait
 constexpr double kSlowMs = 25.0;      // the game itself was slow: says nothing about vsync
 constexpr double kPeriodLoMs = 16.4;  // mean interval of a display at 60 Hz (59.94 included)
 constexpr double kPeriodHiMs = 16.95;
-constexpr int kBehindFrames = 4;  // further behind than this: start a new schedule
+constexpr int kBehindFrames = 4;        // further behind than this: start a new schedule
+constexpr double kEarlyEnoughMs = 0.1;  // closer than this to the deadline: present now
 }  // namespace
+
+PacerClock PacerClock::Real() {
+    using Clock = std::chrono::steady_clock;
+    const auto origin = Clock::now();
+    return {[origin] { return std::chrono::duration<double, std::milli>(Clock::now() - origin).count(); },
+            [](double ms) { std::this_thread::sleep_for(std::chrono::duration<double, std::milli>(ms)); }};
+}
 
 void FramePacer::Reset(SDL_Renderer* renderer, bool vsync) {
     renderer_ = renderer;
     mode_ = vsync ? Mode::Measuring : Mode::Timer;
-    lastPresent_ = 0;
+    presented_ = false;
     samples_ = fastSamples_ = steadySamples_ = 0;
     steadyMs_ = 0;
     deadlineValid_ = false;
@@ -32,23 +42,17 @@ void FramePacer::SwitchToTimer() {
 }
 
 void FramePacer::WaitForDeadline() {
-    const double freq = static_cast<double>(SDL_GetPerformanceFrequency());
-    const double period = freq / kFps;
-    double now = static_cast<double>(SDL_GetPerformanceCounter());
+    const double period = 1000.0 / kFps;
+    double now = clock_.nowMs();
     if (!deadlineValid_ || now > deadline_ + kBehindFrames * period) {
         deadline_ = now + period;
         deadlineValid_ = true;
     }
-    for (;;) {
-        now = static_cast<double>(SDL_GetPerformanceCounter());
-        const double remainMs = (deadline_ - now) * 1000.0 / freq;
-        if (remainMs <= 0) {
-            break;
-        }
-        // Sleep while far away, spin through the last millisecond or so.
-        if (remainMs > 2.0) {
-            SDL_Delay(static_cast<Uint32>(remainMs - 1.0));
-        }
+    // The deadline runs on by whole periods, so a sleep that ends a little
+    // late delays one present, never the schedule.
+    for (double remain = deadline_ - now; remain > kEarlyEnoughMs; remain = deadline_ - now) {
+        clock_.sleepMs(remain);
+        now = clock_.nowMs();
     }
     deadline_ += period;
 }
@@ -63,10 +67,9 @@ void FramePacer::AfterPresent() {
     if (mode_ == Mode::Timer) {
         return;
     }
-    const Uint64 now = SDL_GetPerformanceCounter();
-    if (lastPresent_ != 0) {
-        const double ms = static_cast<double>(now - lastPresent_) * 1000.0 /
-                          static_cast<double>(SDL_GetPerformanceFrequency());
+    const double now = clock_.nowMs();
+    if (presented_) {
+        const double ms = now - lastPresent_;
         ++samples_;
         if (ms < kFastMs) {
             ++fastSamples_;
@@ -77,6 +80,7 @@ void FramePacer::AfterPresent() {
         }
     }
     lastPresent_ = now;
+    presented_ = true;
     if (samples_ < kWindow) {
         return;
     }
