@@ -1,7 +1,6 @@
 // Loading sounds: WAV through SDL, Ogg Vorbis through vorbisfile, both
 // converted to the mixer's 16-bit stereo at 44100 Hz.
 #include <SDL.h>
-#include <vorbis/vorbisfile.h>
 
 #include <algorithm>
 #include <climits>
@@ -44,39 +43,6 @@ bool Convert(SDL_AudioFormat format, int channels, int rate, const void* data, s
     return true;
 }
 
-struct MemoryFile {
-    const std::string* bytes;
-    std::size_t pos;
-};
-
-size_t MemRead(void* ptr, size_t size, size_t count, void* source) {
-    auto* f = static_cast<MemoryFile*>(source);
-    const std::size_t want = size * count;
-    const std::size_t left = f->bytes->size() - f->pos;
-    const std::size_t n = want < left ? want : left;
-    std::memcpy(ptr, f->bytes->data() + f->pos, n);
-    f->pos += n;
-    return size == 0 ? 0 : n / size;
-}
-
-int MemSeek(void* source, ogg_int64_t offset, int whence) {
-    auto* f = static_cast<MemoryFile*>(source);
-    const auto size = static_cast<ogg_int64_t>(f->bytes->size());
-    ogg_int64_t base = 0;
-    if (whence == SEEK_CUR) {
-        base = static_cast<ogg_int64_t>(f->pos);
-    } else if (whence == SEEK_END) {
-        base = size;
-    }
-    const ogg_int64_t target = base + offset;
-    if (target < 0 || target > size) {
-        return -1;
-    }
-    f->pos = static_cast<std::size_t>(target);
-    return 0;
-}
-
-long MemTell(void* source) { return static_cast<long>(static_cast<MemoryFile*>(source)->pos); }
 }  // namespace
 
 bool SndDecodeWav(const std::string& bytes, std::vector<std::int16_t>& out, std::string& error) {
@@ -94,10 +60,9 @@ bool SndDecodeWav(const std::string& bytes, std::vector<std::int16_t>& out, std:
 }
 
 bool SndDecodeOgg(const std::string& bytes, std::vector<std::int16_t>& out, std::string& error) {
-    MemoryFile file{&bytes, 0};
+    SndByteCursor cursor{&bytes, 0};
     OggVorbis_File vf;
-    const ov_callbacks callbacks{MemRead, MemSeek, nullptr, MemTell};
-    if (ov_open_callbacks(&file, &vf, nullptr, 0, callbacks) != 0) {
+    if (!SndOpenOgg(cursor, vf)) {
         error = "not an Ogg Vorbis stream";
         return false;
     }
@@ -133,12 +98,20 @@ Sound SndLoad(const std::string& path, int flags) {
     if (!FsReadAll(path, bytes)) {
         return nullptr;  // missing sounds play nothing
     }
+    const bool ogg = bytes.size() >= 4 && bytes.compare(0, 4, "OggS") == 0;
+    if (ogg && SndOggSeconds(bytes) > kSndStreamSeconds) {
+        auto snd = std::make_shared<SndSoundData>();
+        snd->encoded = std::make_shared<const std::string>(std::move(bytes));
+        snd->loop = (flags & SND_LOOP) != 0;
+        snd->path = path;
+        return snd;
+    }
     std::vector<std::int16_t> samples;
     std::string error = "neither WAV nor Ogg Vorbis";
     bool ok = false;
     if (bytes.size() >= 12 && bytes.compare(0, 4, "RIFF") == 0) {
         ok = SndDecodeWav(bytes, samples, error);
-    } else if (bytes.size() >= 4 && bytes.compare(0, 4, "OggS") == 0) {
+    } else if (ogg) {
         ok = SndDecodeOgg(bytes, samples, error);
     }
     if (!ok) {
@@ -148,5 +121,6 @@ Sound SndLoad(const std::string& path, int flags) {
     auto snd = std::make_shared<SndSoundData>();
     snd->samples = std::move(samples);
     snd->loop = (flags & SND_LOOP) != 0;
+    snd->path = path;
     return snd;
 }

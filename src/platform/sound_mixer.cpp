@@ -5,6 +5,7 @@
 #include <climits>
 #include <cmath>
 #include <cstdio>
+#include <memory>
 #include <mutex>
 #include <unordered_map>
 
@@ -14,7 +15,9 @@
 namespace {
 struct ChannelState {
     Sound snd;
-    double pos = 0;  // in frames of the sound
+    double pos = 0;                      // in frames of the sound; of `buffered` for a streamed one
+    std::unique_ptr<SndStream> stream;   // a streamed sound's decoder
+    std::vector<std::int16_t> buffered;  // decoded and not yet played, interleaved
     float volume = 1;
     float rate = 1;
     bool paused = true;
@@ -62,12 +65,42 @@ bool MixChannel(ChannelState& c, float* out, int frames) {
     return loop || c.pos < static_cast<double>(n);
 }
 
+// A streamed channel: decodes what this call needs, mixes it like a sound
+// held in memory, and drops what has been played.
+bool MixStream(ChannelState& c, float* out, int frames) {
+    constexpr int kPiece = 2048;
+    auto& buf = c.buffered;
+    const double need = c.pos + frames * static_cast<double>(c.rate) + 2;
+    while (static_cast<double>(buf.size() / 2) < need && !c.stream->Ended()) {
+        const std::size_t have = buf.size();
+        buf.resize(have + kPiece * 2);
+        const int got = c.stream->Read(buf.data() + have, kPiece);
+        buf.resize(have + static_cast<std::size_t>(got) * 2);
+    }
+    const std::size_t n = buf.size() / 2;
+    constexpr float kScale = 1.0f / 32768.0f;
+    const float volume = c.volume * kScale;
+    for (int i = 0; i < frames && c.pos < static_cast<double>(n); ++i) {
+        const auto i0 = static_cast<std::size_t>(c.pos);
+        const std::size_t i1 = i0 + 1 < n ? i0 + 1 : i0;
+        const auto frac = static_cast<float>(c.pos - static_cast<double>(i0));
+        out[i * 2] += (buf[i0 * 2] + (buf[i1 * 2] - buf[i0 * 2]) * frac) * volume;
+        out[i * 2 + 1] += (buf[i0 * 2 + 1] + (buf[i1 * 2 + 1] - buf[i0 * 2 + 1]) * frac) * volume;
+        c.pos += c.rate;
+    }
+    const std::size_t played = std::min(static_cast<std::size_t>(c.pos), n);
+    buf.erase(buf.begin(), buf.begin() + static_cast<std::ptrdiff_t>(played * 2));
+    c.pos -= static_cast<double>(played);
+    return !(c.stream->Ended() && buf.empty());
+}
+
 void Mix(float* out, int frames) {
     std::fill(out, out + static_cast<std::size_t>(frames) * 2, 0.0f);
     Mixer& m = M();
     std::lock_guard<std::mutex> guard(m.lock);
     for (auto it = m.channels.begin(); it != m.channels.end();) {
-        if (!it->second.paused && !MixChannel(it->second, out, frames)) {
+        ChannelState& c = it->second;
+        if (!c.paused && !(c.stream ? MixStream(c, out, frames) : MixChannel(c, out, frames))) {
             it = m.channels.erase(it);
         } else {
             ++it;
@@ -142,6 +175,8 @@ Channel SndCue(const Sound& snd) {
     if (!snd) {
         return 0;
     }
+    // Opening a stream reads its headers: done before the mixer is held.
+    auto stream = snd->Streamed() ? std::make_unique<SndStream>(snd) : nullptr;
     Mixer& m = M();
     std::lock_guard<std::mutex> guard(m.lock);
     Channel id = m.nextId;
@@ -151,6 +186,7 @@ Channel SndCue(const Sound& snd) {
     m.nextId = id == INT_MAX ? 1 : id + 1;
     ChannelState& c = m.channels[id];
     c.snd = snd;
+    c.stream = std::move(stream);
     return id;
 }
 
