@@ -49,6 +49,16 @@ if(XVFB_RUN)
     ARGS --windowed --frames 20 --user-dir ${E2E_DIR}/xvfb --screenshot ${E2E_DIR}/xvfb.png --gui ${SAMPLE_GUI}
     WRAPPER "${XVFB_RUN}|-a|-s|-screen 0 1280x800x24"
     SCREENSHOT ${E2E_DIR}/xvfb.png EXPECT_SIZE 1366x768)
+  # The renderer is chosen once and the choice is said at start; forcing the
+  # software renderer is always obeyed.
+  brambleton_e2e(window_says_its_renderer
+    ARGS --windowed --frames 5 --user-dir ${E2E_DIR}/xvfb-auto --gui ${SAMPLE_GUI}
+    WRAPPER "${XVFB_RUN}|-a|-s|-screen 0 1280x800x24"
+    EXPECT_OUTPUT "Renderer: (software|accelerated) \\(")
+  brambleton_e2e(window_forced_software_renderer
+    ARGS --windowed --renderer software --frames 5 --user-dir ${E2E_DIR}/xvfb-soft --gui ${SAMPLE_GUI}
+    WRAPPER "${XVFB_RUN}|-a|-s|-screen 0 1280x800x24"
+    EXPECT_OUTPUT "Renderer: software, as asked")
 endif()
 
 # A run whose window loses the focus and gets it back: the pause lasts the
