@@ -34,7 +34,9 @@ void PickTextureFormat(GfxState& g) {
     g.textureFormat = SDL_PIXELFORMAT_ARGB8888;
     SDL_RendererInfo info;
     if (SDL_GetRendererInfo(g.renderer, &info) == 0) {
-        g.vsyncGranted = (info.flags & SDL_RENDERER_PRESENTVSYNC) != 0;
+        // SDL's software renderer may report vsync it cannot keep: the timer paces it.
+        g.vsyncGranted =
+            (info.flags & SDL_RENDERER_PRESENTVSYNC) != 0 && std::strcmp(info.name, "software") != 0;
         for (Uint32 i = 0; i < info.num_texture_formats; ++i) {
             const Uint32 f = info.texture_formats[i];
             if (SDL_BITSPERPIXEL(f) == 32 && SDL_ISPIXELFORMAT_ALPHA(f)) {

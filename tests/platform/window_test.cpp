@@ -110,3 +110,23 @@ TEST(Window, WindowReopensInPlaceAndKeepsItsPictures) {
     PlatformShutdown();
     EXPECT_FALSE(PlatformHasWindow());
 }
+
+TEST(Window, SoftwareWindowsArePacedByTheTimerFromTheFirstFrame) {
+    // A software renderer never waits for the display: judging whether it
+    // does would let the first frames race unpaced and say so.
+    EnvScope env;
+    env.Set("SDL_VIDEODRIVER", "dummy");
+    PlatformConfig config;
+    config.renderer = RendererKind::Software;
+    config.audio = false;
+    ASSERT_TRUE(PlatformInit(config));
+    ASSERT_TRUE(GfxOpen(320, 200, 0, 60, 0));
+    testing::internal::CaptureStdout();
+    const int start = SysMillisecs();
+    for (int i = 0; i < 40; ++i) GfxFlip(-1);
+    const int elapsed = SysMillisecs() - start;
+    const std::string said = testing::internal::GetCapturedStdout();
+    PlatformShutdown();
+    EXPECT_EQ(said.find("Vertical sync"), std::string::npos) << said;
+    EXPECT_GE(elapsed, 39 * 1000 / 60);  // 40 paced frames take 39 periods at least
+}
