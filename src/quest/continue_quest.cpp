@@ -25,16 +25,7 @@ void TContinueQuest::setup() {
     gui = LoadGui(gameDir + "gfx/gui/continueQuest/" + lang + "/continueQuest.gui");
 }
 
-void TContinueQuest::prepare() {
-    fade = dFade = 0;
-    showPer = 0;
-    dShowPer = 1;
-    stripeA = 0;
-    dStripeA = 1;
-    gdzie.clear();
-}
-
-void TContinueQuest::_updateShow() { ApproachInPlace(showPer, dShowPer, 0.05f); }
+void TContinueQuest::prepare() { startShowing(); }
 
 void TContinueQuest::update() {
     CommonUpdate(this);

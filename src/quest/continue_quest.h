@@ -31,7 +31,6 @@ public:
     virtual void _drawMyText(const std::string& text, float x, float y, float r, float g, float b);
     virtual void _drawInfo();
     void draw() override;
-    virtual void _updateShow();
     void update() override;
     void prepare() override;
     // Runs frames over `caller` until the player has chosen; returns gdzie.

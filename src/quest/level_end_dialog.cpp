@@ -30,6 +30,17 @@ float TLevelEndDialog::panelHeight() const {
     return panel ? static_cast<float>(GfxImageHeight(panel)) : panelHeight_;
 }
 
+void TLevelEndDialog::_updateShow() { ApproachInPlace(showPer, dShowPer, 0.05f); }
+
+void TLevelEndDialog::startShowing() {
+    fade = dFade = 0;
+    showPer = 0;
+    dShowPer = 1;
+    stripeA = 0;
+    dStripeA = 1;
+    gdzie.clear();
+}
+
 void TLevelEndDialog::answer(const std::string& choice) {
     gdzie = choice;
     dFade = 1;

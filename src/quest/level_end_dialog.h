@@ -34,6 +34,8 @@ public:
     virtual float CountY() const;
     // The player has chosen: keep the answer and fade out.
     void answer(const std::string& choice);
+    // The panel's slide toward dShowPer.
+    virtual void _updateShow();
 
 protected:
     explicit TLevelEndDialog(float panelHeight) : panelHeight_(panelHeight) {}
@@ -41,6 +43,9 @@ protected:
     float panelHeight() const;
     // Moves the dialog's GUI with its panel.
     void slideGui();
+    // Every showing starts the same: no fade, the panel below the screen and
+    // sliding in, the stripes coming in, no answer yet.
+    void startShowing();
     // Prepares, then runs frames over `callerScreen` until finished; prints
     // "<name>: <answer>" and returns the answer.
     std::string runOver(TEkran* callerScreen, const std::string& name);

@@ -22,20 +22,13 @@ void TLoseLevel::setup() {
 
 void TLoseLevel::_prepareSelf() {
     alpha = dAlpha = 1;
-    fade = dFade = 0;
-    showPer = 0;
-    dShowPer = 1;
-    stripeA = 0;
-    dStripeA = 1;
-    gdzie.clear();
+    startShowing();
 }
 
 void TLoseLevel::prepare() {
     _prepareSelf();
     _prepareDelta();
 }
-
-void TLoseLevel::_updateShow() { ApproachInPlace(showPer, dShowPer, 0.05f); }
 
 void TLoseLevel::update() {
     CommonUpdate(this);

@@ -20,7 +20,6 @@ public:
     void setup() override;
     virtual void _drawPanel();
     void draw() override;
-    virtual void _updateShow();
     void update() override;
     virtual void _prepareSelf();
     void prepare() override;

@@ -87,14 +87,8 @@ int TLevelSummary::CountTimeBonus() const {
 
 void TLevelSummary::_prepareSelf() {
     alpha = dAlpha = 1;
-    fade = dFade = 0;
-    showPer = 0;
-    dShowPer = 1;
+    startShowing();
     bonusA = dBonusA = totalA = dTotalA = 0;
-    // The stripes come in again on every visit.
-    stripeA = 0;
-    dStripeA = 1;
-    gdzie.clear();
     countingTIme = 0;
 }
 
@@ -135,8 +129,6 @@ void TLevelSummary::prepare() {
     _prepareSelf();
     _prepareScore();
 }
-
-void TLevelSummary::_updateShow() { ApproachInPlace(showPer, dShowPer, 0.05f); }
 
 void TLevelSummary::_updateBonus() { ApproachInPlace(bonusA, dBonusA, 0.02f); }
 

@@ -48,7 +48,6 @@ public:
     virtual void _drawBonus();
     virtual void _drawTotal();
     void draw() override;
-    virtual void _updateShow();
     virtual void _updateBonus();
     virtual void _updateTotal();
     void update() override;
