@@ -42,6 +42,7 @@ std::shared_ptr<TChip> TChip::Copy() const {
     auto c = std::make_shared<TChip>();
     c->id = id;
     c->img = img;
+    c->shadow = shadow;
     c->rgb = rgb;
     c->res = res;
     c->resQ = resQ;
@@ -51,6 +52,7 @@ std::shared_ptr<TChip> TChip::Copy() const {
 void TChip::ChangeMe(const TChip& kind) {
     id = kind.id;
     img = kind.img;
+    shadow = kind.shadow;
     rgb = kind.rgb;
     res = kind.res;
     resQ = kind.resQ;
@@ -260,10 +262,16 @@ void TChip::CountPosition() {
 // ---------------------------------------------------------------------------
 void TChip::_drawImage(const Image& image, float a) {
     GfxSetBlend(GFX_BLEND_ALPHA);
-    GfxSetColor(0, 0, 0);
-    GfxSetAlpha(0.35f * a);
-    GfxDrawImage(image, drawX + 2, drawY + 2);
-    GfxSetColor(255, 255, 255);
+    if (shadow && image == img) {
+        GfxSetColor(255, 255, 255);
+        GfxSetAlpha(a);
+        GfxDrawImage(shadow, drawX + 2, drawY + 2);
+    } else {
+        GfxSetColor(0, 0, 0);
+        GfxSetAlpha(CHIP_SHADOW_ALPHA * a);
+        GfxDrawImage(image, drawX + 2, drawY + 2);
+        GfxSetColor(255, 255, 255);
+    }
     GfxSetAlpha(a);
     GfxDrawImage(image, drawX, drawY);
 }
@@ -346,6 +354,7 @@ void LoadChipCatalogue(const std::string& path) {
         if (!gfx.empty()) {
             chip->img = GfxLoadImage(gameDir + gfx, GFX_IMAGE_DEFAULT);
             if (chip->img) GfxMidHandle(chip->img);
+            chip->shadow = GfxMakeShadowImage(chip->img, CHIP_SHADOW_ALPHA);
         }
         if (chip->res > 3) {
             std::printf("Chip catalogue: chip %d has resource %d (0..3 or negative); made plain\n", chip->id,

@@ -38,12 +38,14 @@ enum : int {
 };
 
 constexpr int BOMB_CHIP_ID = 101;
-constexpr int CELL = 48;  // cell size in pixels
+constexpr int CELL = 48;                    // cell size in pixels
+constexpr float CHIP_SHADOW_ALPHA = 0.35f;  // a chip's shadow: black at this opacity, 2 px off
 
 class TChip : public std::enable_shared_from_this<TChip> {
 public:
     int id = 0;
     Image img;
+    Image shadow;  // img in black at the shadow's opacity; tinted img when missing
     TRGB rgb;
     int res = 0;   // resource index 0..3, negative = plain chip
     int resQ = 0;  // resource units given when collected

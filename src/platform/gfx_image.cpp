@@ -1,5 +1,7 @@
 // Images: loading PNG and JPEG files, flags, handles, and drawing whole
 // images or parts of them.
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 
@@ -121,6 +123,21 @@ Image GfxCreateImage(int w, int h, const std::uint8_t* rgba, int flags) {
     }
     std::vector<std::uint8_t> pixels(rgba, rgba + static_cast<size_t>(w) * h * 4);
     return MakeImage(w, h, std::move(pixels), NormaliseFlags(flags));
+}
+
+Image GfxMakeShadowImage(const Image& img, float alpha) {
+    if (!img || img->rgba.empty()) {
+        return nullptr;
+    }
+    const float a = std::clamp(alpha, 0.0f, 1.0f);
+    std::vector<std::uint8_t> pixels(img->rgba.size(), 0);
+    for (size_t i = 3; i < pixels.size(); i += 4) {
+        pixels[i] = static_cast<std::uint8_t>(std::lround(img->rgba[i] * a));
+    }
+    Image shadow = MakeImage(img->w, img->h, std::move(pixels), img->flags);
+    shadow->hx = img->hx;
+    shadow->hy = img->hy;
+    return shadow;
 }
 
 void GfxDrawImage(const Image& img, float x, float y, int frame) {
