@@ -35,8 +35,10 @@ void PickTextureFormat(GfxState& g) {
     SDL_RendererInfo info;
     if (SDL_GetRendererInfo(g.renderer, &info) == 0) {
         // SDL's software renderer may report vsync it cannot keep: the timer paces it.
-        g.vsyncGranted =
-            (info.flags & SDL_RENDERER_PRESENTVSYNC) != 0 && std::strcmp(info.name, "software") != 0;
+        g.softwareRenderer = std::strcmp(info.name, "software") == 0;
+        g.vsyncGranted = (info.flags & SDL_RENDERER_PRESENTVSYNC) != 0 && !g.softwareRenderer;
+        g.maxTextureW = info.max_texture_width;
+        g.maxTextureH = info.max_texture_height;
         for (Uint32 i = 0; i < info.num_texture_formats; ++i) {
             const Uint32 f = info.texture_formats[i];
             if (SDL_BITSPERPIXEL(f) == 32 && SDL_ISPIXELFORMAT_ALPHA(f)) {
@@ -45,35 +47,6 @@ void PickTextureFormat(GfxState& g) {
             }
         }
     }
-}
-
-// (Re)creates the back buffer at the virtual size.
-bool EnsureTarget(GfxState& g) {
-    int tw = 0, th = 0;
-    if (g.target != nullptr && SDL_QueryTexture(g.target, nullptr, nullptr, &tw, &th) == 0 &&
-        tw == g.virtualW && th == g.virtualH) {
-        return true;
-    }
-    if (g.target != nullptr) {
-        SDL_SetRenderTarget(g.renderer, nullptr);
-        SDL_DestroyTexture(g.target);
-        g.target = nullptr;
-    }
-    g.target = SDL_CreateTexture(g.renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_TARGET, g.virtualW,
-                                 g.virtualH);
-    if (g.target == nullptr) {
-        std::printf("Cannot create the back buffer: %s\n", SDL_GetError());
-        return false;
-    }
-    SDL_SetTextureBlendMode(g.target, SDL_BLENDMODE_NONE);
-    if (g.window != nullptr) {
-        SDL_RenderSetLogicalSize(g.renderer, g.virtualW, g.virtualH);
-    }
-    SDL_SetRenderTarget(g.renderer, g.target);
-    SDL_SetRenderDrawColor(g.renderer, 0, 0, 0, 255);
-    SDL_RenderClear(g.renderer);
-    GfxApplyClip();
-    return true;
 }
 
 bool OpenHeadless(GfxState& g, int w, int h) {
@@ -92,7 +65,7 @@ bool OpenHeadless(GfxState& g, int w, int h) {
         PickTextureFormat(g);
         g.vsyncGranted = false;
     }
-    return EnsureTarget(g);
+    return GfxEnsureBackBuffer();
 }
 
 // OpenGL's name for what draws (GL_RENDERER), read through the renderer's
@@ -197,8 +170,7 @@ bool OpenWindow(GfxState& g, int w, int h, bool fullScreen) {
         SDL_SetRenderTarget(g.renderer, nullptr);
         if (SDL_SetWindowFullscreen(g.window, fsFlag) != 0) {
             std::printf("Cannot switch the display mode: %s\n", SDL_GetError());
-            SDL_SetRenderTarget(g.renderer, g.target);
-            GfxApplyClip();
+            GfxUseBackBuffer();
             return false;
         }
         if (!fullScreen) {
@@ -206,10 +178,9 @@ bool OpenWindow(GfxState& g, int w, int h, bool fullScreen) {
             SDL_SetWindowPosition(g.window, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
         }
         SDL_RenderSetLogicalSize(g.renderer, g.virtualW, g.virtualH);
-        SDL_SetRenderTarget(g.renderer, g.target);
-        GfxApplyClip();
+        GfxUseBackBuffer();
     }
-    return EnsureTarget(g);
+    return GfxEnsureBackBuffer();
 }
 }  // namespace
 
@@ -326,9 +297,9 @@ void GfxSetVirtualResolution(int w, int h) {
         if (g.window != nullptr) {
             SDL_SetRenderTarget(g.renderer, nullptr);
             SDL_RenderSetLogicalSize(g.renderer, w, h);
-            SDL_SetRenderTarget(g.renderer, g.target);
+            GfxUseBackBuffer();
         }
-        EnsureTarget(g);
+        GfxEnsureBackBuffer();
     }
     GfxApplyClip();
 }
@@ -341,9 +312,10 @@ void GfxUseWindowTarget(bool window) {
     if (g.renderer == nullptr || g.window == nullptr) {
         return;
     }
-    SDL_SetRenderTarget(g.renderer, window ? nullptr : g.target);
-    if (!window) {
-        GfxApplyClip();
+    if (window) {
+        SDL_SetRenderTarget(g.renderer, nullptr);
+    } else {
+        GfxUseBackBuffer();
     }
 }
 
@@ -375,59 +347,12 @@ void GfxFlip(int sync) {
         if (pace) {
             gPacer.AfterPresent();
         }
-        SDL_SetRenderTarget(g.renderer, g.target);
-        GfxApplyClip();
+        // A resized window, full screen or another display may want another pixel scale.
+        GfxEnsureBackBuffer();
+        GfxUseBackBuffer();
     } else if (GfxCanDraw()) {
         SDL_RenderFlush(g.renderer);  // nothing presents: finish the frame's queued drawing here
     }
     // Headless and null runs never wait: they go as fast as they can.
     SysOnFlip();
 }
-
-Pixmap GfxReadBackBuffer(int x, int y, int w, int h) {
-    Pixmap pix;
-    if (w <= 0 || h <= 0 || w > 16384 || h > 16384) {
-        return pix;
-    }
-    pix.w = w;
-    pix.h = h;
-    pix.rgba.assign(static_cast<size_t>(w) * h * 4, 0);
-    for (size_t i = 3; i < pix.rgba.size(); i += 4) {
-        pix.rgba[i] = 255;
-    }
-    GfxState& g = GfxS();
-    if (!GfxCanDraw()) {
-        return pix;
-    }
-    SDL_Rect want{x, y, w, h};
-    SDL_Rect whole{0, 0, g.virtualW, g.virtualH};
-    SDL_Rect part;
-    if (!SDL_IntersectRect(&want, &whole, &part)) {
-        return pix;
-    }
-    std::vector<std::uint8_t> buf(static_cast<size_t>(part.w) * part.h * 4);
-    if (SDL_RenderReadPixels(g.renderer, &part, SDL_PIXELFORMAT_RGBA32, buf.data(), part.w * 4) != 0) {
-        std::printf("Cannot read the back buffer: %s\n", SDL_GetError());
-        return pix;
-    }
-    for (int row = 0; row < part.h; ++row) {
-        std::uint8_t* dst = &pix.rgba[(static_cast<size_t>(part.y - y + row) * w + (part.x - x)) * 4];
-        std::memcpy(dst, &buf[static_cast<size_t>(row) * part.w * 4], static_cast<size_t>(part.w) * 4);
-        for (int i = 0; i < part.w; ++i) {
-            dst[i * 4 + 3] = 255;  // the back buffer is opaque
-        }
-    }
-    return pix;
-}
-
-Pixmap GfxGrabPixmap(int x, int y, int w, int h) { return GfxReadBackBuffer(x, y, w, h); }
-
-void GfxKeepLastFrame(bool keep) {
-    GfxState& g = GfxS();
-    g.keepLastFrame = keep;
-    if (!keep) {
-        g.lastFrame = Pixmap();
-    }
-}
-
-Pixmap GfxLastFrame() { return GfxS().lastFrame; }

@@ -7,6 +7,7 @@
 #include <array>
 #include <cmath>
 #include <cstdio>
+#include <memory>
 #include <unordered_map>
 
 #include "platform/platform_internal.h"
@@ -46,8 +47,10 @@ FT_Library Library() {
 }  // namespace
 
 struct GfxFontData {
-    std::string bytes;  // FreeType reads the face from here
+    std::string bytes;  // FreeType reads the face from here (a sharp copy reads its parent's)
     FT_Face face = nullptr;
+    int size = 0;
+    int style = 0;
     bool smooth = true;
     int ascender = 0;
     int lineHeight = 0;
@@ -55,6 +58,9 @@ struct GfxFontData {
     std::array<Glyph, 128> ascii;
     std::unordered_map<std::uint32_t, Glyph> others;
     std::vector<GlyphPage> pages;
+    // The same face at the back buffer's real pixel size, so letters are rasterised sharp
+    // instead of magnified. Declared after `bytes`, which it reads, so it goes first.
+    std::unique_ptr<GfxFontData> sharp;
 
     ~GfxFontData() {
         const GfxState& g = GfxS();
@@ -158,6 +164,47 @@ struct GfxFontData {
     }
 };
 
+namespace {
+// Opens the face from `data` at `size` pixels; false (and says why) when it cannot.
+bool OpenFace(GfxFontData& font, const std::string& data, int size, int style, const std::string& path) {
+    if (FT_New_Memory_Face(Library(), reinterpret_cast<const FT_Byte*>(data.data()),
+                           static_cast<FT_Long>(data.size()), 0, &font.face) != 0) {
+        font.face = nullptr;
+        std::printf("Cannot read font %s\n", path.c_str());
+        return false;
+    }
+    if (FT_Set_Pixel_Sizes(font.face, 0, static_cast<FT_UInt>(size)) != 0) {
+        std::printf("Font %s has no size %d\n", path.c_str(), size);
+        return false;
+    }
+    const FT_Size_Metrics& m = font.face->size->metrics;
+    font.size = size;
+    font.style = style;
+    font.ascender = static_cast<int>(std::lround(m.ascender / 64.0));
+    font.lineHeight = static_cast<int>(std::lround((m.ascender - m.descender) / 64.0));
+    font.smooth = (style & GFX_FONT_SMOOTH) != 0;
+    font.pageSize = size <= 48 ? 512 : 1024;
+    return true;
+}
+
+// The glyphs to draw with at `scale` real pixels per logical one: the font itself at 1,
+// else a copy of the face at the real size, made on first use.
+GfxFontData* GlyphsFor(GfxFontData& font, float scale) {
+    const int realSize = static_cast<int>(std::lround(font.size * scale));
+    if (realSize == font.size || realSize > 4000) {
+        return &font;
+    }
+    if (font.sharp == nullptr || font.sharp->size != realSize) {
+        auto sharp = std::make_unique<GfxFontData>();
+        if (!OpenFace(*sharp, font.bytes, realSize, font.style, "(sharp copy)")) {
+            return &font;
+        }
+        font.sharp = std::move(sharp);
+    }
+    return font.sharp.get();
+}
+}  // namespace
+
 Font GfxLoadFont(const std::string& path, int size, int style) {
     if (size <= 0 || size > 1000 || Library() == nullptr) {
         return nullptr;
@@ -166,21 +213,9 @@ Font GfxLoadFont(const std::string& path, int size, int style) {
     if (!FsReadAll(path, font->bytes)) {
         return nullptr;  // a missing font measures and draws nothing
     }
-    if (FT_New_Memory_Face(Library(), reinterpret_cast<const FT_Byte*>(font->bytes.data()),
-                           static_cast<FT_Long>(font->bytes.size()), 0, &font->face) != 0) {
-        font->face = nullptr;
-        std::printf("Cannot read font %s\n", path.c_str());
+    if (!OpenFace(*font, font->bytes, size, style, path)) {
         return nullptr;
     }
-    if (FT_Set_Pixel_Sizes(font->face, 0, static_cast<FT_UInt>(size)) != 0) {
-        std::printf("Font %s has no size %d\n", path.c_str(), size);
-        return nullptr;
-    }
-    const FT_Size_Metrics& m = font->face->size->metrics;
-    font->ascender = static_cast<int>(std::lround(m.ascender / 64.0));
-    font->lineHeight = static_cast<int>(std::lround((m.ascender - m.descender) / 64.0));
-    font->smooth = (style & GFX_FONT_SMOOTH) != 0;
-    font->pageSize = size <= 48 ? 512 : 1024;
     return font;
 }
 
@@ -189,30 +224,38 @@ void GfxSetImageFont(const Font& font) { GfxS().font = font; }
 Font GfxGetImageFont() { return GfxS().font; }
 
 void GfxDrawText(const std::string& text, float x, float y) {
-    GfxFontData* font = GfxS().font.get();
+    const GfxState& g = GfxS();
+    GfxFontData* font = g.font.get();
     if (font == nullptr || !GfxCanDraw() || text.empty()) {
         return;
     }
+    // Glyphs at the back buffer's real size, placed by the font's own advances so the
+    // line keeps the width GfxTextWidth measures.
+    const float sx = g.pixelScaleX;
+    const float sy = g.pixelScaleY;
+    GfxFontData* glyphs = GlyphsFor(*font, sx);
     // Load every glyph first so each page is uploaded at most once.
     for (std::size_t i = 0; i < text.size();) {
-        font->Get(Utf8Next(text, i));
+        glyphs->Get(Utf8Next(text, i));
     }
     int penX = 0;
     for (std::size_t i = 0; i < text.size();) {
-        const Glyph& gl = font->Get(Utf8Next(text, i));
+        const std::uint32_t cp = Utf8Next(text, i);
+        const Glyph& gl = glyphs->Get(cp);
         if (gl.page >= 0) {
-            GlyphPage& page = font->pages[static_cast<std::size_t>(gl.page)];
-            SDL_Texture* tex = font->PageTexture(page);
+            GlyphPage& page = glyphs->pages[static_cast<std::size_t>(gl.page)];
+            SDL_Texture* tex = glyphs->PageTexture(page);
             if (tex != nullptr) {
                 const SDL_Rect src{gl.px, gl.py, gl.w, gl.h};
-                // The glyph's box hangs from (x, y) like an image with a negative handle.
-                const auto hx = static_cast<float>(-(penX + gl.left));
-                const auto hy = static_cast<float>(gl.top - font->ascender);
+                // The glyph's box hangs from (x, y) like an image with a negative handle; the
+                // pen stays on whole real pixels so letters are not smeared across two.
+                const float hx = -(std::round(penX * sx) + gl.left) / sx;
+                const float hy = static_cast<float>(gl.top) / sy - static_cast<float>(font->ascender);
                 const GfxTexRef ref{tex, page.size, page.size, &page.mods};
-                GfxDrawTexture(ref, &src, x, y, static_cast<float>(gl.w), static_cast<float>(gl.h), hx, hy);
+                GfxDrawTexture(ref, &src, x, y, gl.w / sx, gl.h / sy, hx, hy);
             }
         }
-        penX += gl.advance;
+        penX += glyphs == font ? gl.advance : font->Get(cp).advance;
     }
 }
 

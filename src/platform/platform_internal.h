@@ -37,8 +37,15 @@ struct GfxState {
     SDL_Window* window = nullptr;
     SDL_Renderer* renderer = nullptr;
     SDL_Surface* headlessSurface = nullptr;
-    SDL_Texture* target = nullptr;  // the back buffer, virtual size
-    unsigned generation = 1;        // bumped whenever a renderer comes or goes
+    SDL_Texture* target = nullptr;  // the back buffer: virtual size times the pixel scale
+    int bufferW = 0;                // its size in real pixels
+    int bufferH = 0;
+    float pixelScaleX = 1;  // real pixels per logical unit in the back buffer
+    float pixelScaleY = 1;
+    bool softwareRenderer = false;
+    int maxTextureW = 0;  // the renderer's limit; 0 when it has none
+    int maxTextureH = 0;
+    unsigned generation = 1;  // bumped whenever a renderer comes or goes
     Uint32 textureFormat = SDL_PIXELFORMAT_ARGB8888;
     bool opened = false;
     bool nullRenderer = false;
@@ -90,10 +97,21 @@ SDL_Texture* GfxMakeTexture(int w, int h, const std::uint8_t* rgba, bool filtere
 void GfxApplyClip();
 // Points the renderer at the window (true) or back at the back buffer (false).
 void GfxUseWindowTarget(bool window);
+// (Re)makes the back buffer for the virtual size and the drawable's pixel scale; false when
+// no buffer could be made. Points the renderer at it when it was made anew.
+bool GfxEnsureBackBuffer();
+// Points the renderer at the back buffer, logical units scaled onto its real pixels.
+void GfxUseBackBuffer();
 void GfxShutdown();
 
 // Graphics helpers used by several files.
+// Logical pixels of the back buffer; at a pixel scale above 1 each is the mean of its real pixels.
 Pixmap GfxReadBackBuffer(int x, int y, int w, int h);
+// The whole back buffer in its real pixels (bufferW x bufferH).
+Pixmap GfxReadRealBackBuffer();
+// Tests: the back buffer as if the drawable had `scale` real pixels per logical one (headless
+// runs too); 0 goes back to the measured scale. Kept across restarts of the platform.
+void GfxForceBackBufferScale(float scale);
 SDL_Surface* GfxMakeIconSurface();
 
 // Input: applies one event to the input state (SysPoll calls it).
