@@ -115,7 +115,7 @@ void FinishFrame() {
     CheckScreenshotKey();
     GfxFlip(-1);
     ++framesPresented;
-    GfxCls();
+    GfxCls();  // the frame's one clear: the next frame starts from black
     RunAfterFrameHooks(false);
 }
 
@@ -142,7 +142,8 @@ void ScreenFrame(TEkran& screen) {
     // update): those frames are reported on their own, not as this update.
     static double nestedMs = 0;
     const double nestedBefore = nestedMs;
-    GfxCls();
+    // No clear here: FinishFrame clears after presenting, so every frame (and
+    // the caller's, after a dialog's loop) starts from black.
     const auto start = Clock::now();
     screen.update();
     const auto updated = Clock::now();
