@@ -8,8 +8,41 @@
 #include "gui/gui.h"
 #include "platform/platform.h"
 
-void DrawDialogBackground(TEkran* caller, TEkran& dialog) {
-    if (caller) caller->draw();
+namespace {
+
+// What the frame holds under the dialog's 1024 x 768 screen, as an opaque picture.
+Image GrabScreen() {
+    float ox = 0, oy = 0;
+    GfxGetOrigin(ox, oy);
+    const Pixmap pix = GfxGrabPixmap(static_cast<int>(ox), static_cast<int>(oy), 1024, 768);
+    if (pix.w != 1024 || pix.h != 768) return nullptr;
+    return GfxCreateImage(pix.w, pix.h, pix.rgba.data(), GFX_IMAGE_DEFAULT);
+}
+
+void DrawPicture(const Image& picture) {
+    GfxResetDrawState();
+    GfxDrawImage(picture, 0, 0);
+}
+
+}  // namespace
+
+void DrawDialogBackground(TEkran* caller, TEkran& dialog, TCallerPicture& picture) {
+    if (picture.of != caller) picture.forget();
+    const bool steady = dialog.stripeA == dialog.dStripeA;
+    if (picture.dimmed && steady && picture.dimmedAt == dialog.stripeA) {
+        DrawPicture(picture.dimmed);
+        return;
+    }
+    if (picture.plain) {
+        DrawPicture(picture.plain);
+    } else {
+        // Without a plain picture (first frame, or the stripes moving again)
+        // the caller is drawn once more and kept.
+        picture.dimmed = nullptr;
+        if (caller) caller->draw();
+        picture.plain = GrabScreen();
+        picture.of = caller;
+    }
     GfxResetDrawState();
     // The stripes approach their target inside _drawStripes; the veil follows
     // the value they had at the start of this frame, which is invisible.
@@ -18,13 +51,19 @@ void DrawDialogBackground(TEkran* caller, TEkran& dialog) {
     GfxDrawRect(0, 0, 1024, 768);
     dialog._drawStripes();
     GfxResetDrawState();
+    if (steady && dialog.stripeA == dialog.dStripeA) {
+        // Veil and stripes at rest: the whole background becomes one picture.
+        picture.dimmed = GrabScreen();
+        picture.dimmedAt = dialog.stripeA;
+        picture.plain = nullptr;
+    }
 }
 
 float SlideIn(float per) { return SinDeg(90.0f * per); }
 
 float SlideOffset(float h, float per) { return h - h * SlideIn(per); }
 
-void TLevelEndDialog::_drawBack() { DrawDialogBackground(caller, *this); }
+void TLevelEndDialog::_drawBack() { DrawDialogBackground(caller, *this, callerPicture); }
 
 float TLevelEndDialog::panelHeight() const {
     return panel ? static_cast<float>(GfxImageHeight(panel)) : panelHeight_;
@@ -39,6 +78,7 @@ void TLevelEndDialog::startShowing() {
     stripeA = 0;
     dStripeA = 1;
     gdzie.clear();
+    callerPicture.forget();
 }
 
 void TLevelEndDialog::answer(const std::string& choice) {

@@ -12,6 +12,18 @@
 // Opacity of the black veil over the calling screen when the stripes are in.
 constexpr float DIALOG_DIM = 0.45f;
 
+// The calling screen as a picture, so that the dialog's frames copy it instead
+// of drawing the whole screen and a full-screen veil again each frame. Taken
+// once plain while the veil and the stripes come in, then once dimmed for as
+// long as they stay; taken anew for another caller or another showing.
+struct TCallerPicture {
+    Image plain;   // the caller alone
+    Image dimmed;  // the caller under the veil and the stripes at `dimmedAt`
+    float dimmedAt = -1;
+    const TEkran* of = nullptr;
+    void forget() { *this = TCallerPicture(); }
+};
+
 class TLevelEndDialog : public TEkran {
 public:
     Image panel;
@@ -21,6 +33,8 @@ public:
     TEkran* caller = nullptr;
     // True while the dialog's own loop runs (the virtual player reads it).
     bool running = false;
+    // The caller as drawn behind this showing.
+    TCallerPicture callerPicture;
 
     // Resets the dialog for another showing.
     virtual void prepare() = 0;
@@ -55,8 +69,9 @@ private:
 };
 
 // The calling screen (if any), then a black veil and the stripes, both
-// following the dialog's stripeA. Leaves the drawing state plain.
-void DrawDialogBackground(TEkran* caller, TEkran& dialog);
+// following the dialog's stripeA; the caller is drawn once into `picture` and
+// copied from there afterwards. Leaves the drawing state plain.
+void DrawDialogBackground(TEkran* caller, TEkran& dialog, TCallerPicture& picture);
 // sin(90 deg x per): how far a sliding panel has come in.
 float SlideIn(float per);
 // How far below its resting place a panel of height h is: h - h x SlideIn.
