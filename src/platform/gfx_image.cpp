@@ -43,6 +43,45 @@ Image MakeImage(int w, int h, std::vector<std::uint8_t>&& rgba, int flags) {
     return img;
 }
 
+// Decodes a PNG or JPEG file, black made transparent for masked pictures
+// without alpha; false when it cannot (and why, unless the file is missing).
+bool ReadPixels(const std::string& path, int flags, DecodedImage& decoded) {
+    std::string bytes;
+    if (!FsReadAll(path, bytes)) {
+        return false;  // a missing picture draws nothing; the caller decides whether to say so
+    }
+    std::string error;
+    bool ok = false;
+    const auto* b = reinterpret_cast<const unsigned char*>(bytes.data());
+    if (bytes.size() >= 8 && std::memcmp(b, "\x89PNG", 4) == 0) {
+        ok = DecodePng(bytes, decoded, error);
+    } else if (bytes.size() >= 3 && b[0] == 0xFF && b[1] == 0xD8) {
+        ok = DecodeJpeg(bytes, decoded, error);
+    } else {
+        error = "neither PNG nor JPEG";
+    }
+    if (!ok) {
+        std::printf("Cannot read image %s: %s\n", path.c_str(), error.c_str());
+        return false;
+    }
+    if ((flags & GFX_IMAGE_MASKED) && !decoded.hasAlpha) {
+        MaskBlack(decoded.rgba);
+    }
+    return true;
+}
+
+// The picture's pixels: its own, or its file's again once they were let go.
+// Empty when neither is there (or the file changed size meanwhile).
+const std::vector<std::uint8_t>& PixelsOf(const GfxImageData& img, DecodedImage& reread) {
+    if (!img.rgba.empty() || img.source.empty()) {
+        return img.rgba;
+    }
+    if (!ReadPixels(img.source, img.flags, reread) || reread.w != img.w || reread.h != img.h) {
+        reread.rgba.clear();
+    }
+    return reread.rgba;
+}
+
 // The texture of the current renderer, made on first use after a renderer change.
 SDL_Texture* TextureOf(GfxImageData& img) {
     const GfxState& g = GfxS();
@@ -50,12 +89,17 @@ SDL_Texture* TextureOf(GfxImageData& img) {
         return img.tex;
     }
     img.tex = nullptr;  // belonged to a renderer that is gone
-    if (img.rgba.empty()) {
+    DecodedImage reread;
+    const std::vector<std::uint8_t>& pixels = PixelsOf(img, reread);
+    if (pixels.empty()) {
         return nullptr;
     }
-    img.tex = GfxMakeTexture(img.w, img.h, img.rgba.data(), (img.flags & GFX_IMAGE_FILTERED) != 0);
+    img.tex = GfxMakeTexture(img.w, img.h, pixels.data(), (img.flags & GFX_IMAGE_FILTERED) != 0);
     img.texGeneration = g.generation;
     img.mods = GfxTexMods();
+    if (img.tex != nullptr && !img.source.empty()) {
+        std::vector<std::uint8_t>().swap(img.rgba);  // the texture holds them now
+    }
     return img.tex;
 }
 }  // namespace
@@ -91,30 +135,14 @@ SDL_Texture* GfxMakeTexture(int w, int h, const std::uint8_t* rgba, bool filtere
 }
 
 Image GfxLoadImage(const std::string& path, int flags) {
-    std::string bytes;
-    if (!FsReadAll(path, bytes)) {
-        return nullptr;  // a missing picture draws nothing; the caller decides whether to say so
-    }
     flags = NormaliseFlags(flags);
     DecodedImage decoded;
-    std::string error;
-    bool ok = false;
-    const auto* b = reinterpret_cast<const unsigned char*>(bytes.data());
-    if (bytes.size() >= 8 && std::memcmp(b, "\x89PNG", 4) == 0) {
-        ok = DecodePng(bytes, decoded, error);
-    } else if (bytes.size() >= 3 && b[0] == 0xFF && b[1] == 0xD8) {
-        ok = DecodeJpeg(bytes, decoded, error);
-    } else {
-        error = "neither PNG nor JPEG";
-    }
-    if (!ok) {
-        std::printf("Cannot read image %s: %s\n", path.c_str(), error.c_str());
+    if (!ReadPixels(path, flags, decoded)) {
         return nullptr;
     }
-    if ((flags & GFX_IMAGE_MASKED) && !decoded.hasAlpha) {
-        MaskBlack(decoded.rgba);
-    }
-    return MakeImage(decoded.w, decoded.h, std::move(decoded.rgba), flags);
+    Image img = MakeImage(decoded.w, decoded.h, std::move(decoded.rgba), flags);
+    img->source = path;
+    return img;
 }
 
 Image GfxCreateImage(int w, int h, const std::uint8_t* rgba, int flags) {
@@ -126,13 +154,18 @@ Image GfxCreateImage(int w, int h, const std::uint8_t* rgba, int flags) {
 }
 
 Image GfxMakeShadowImage(const Image& img, float alpha) {
-    if (!img || img->rgba.empty()) {
+    if (!img) {
+        return nullptr;
+    }
+    DecodedImage reread;
+    const std::vector<std::uint8_t>& source = PixelsOf(*img, reread);
+    if (source.empty()) {
         return nullptr;
     }
     const float a = std::clamp(alpha, 0.0f, 1.0f);
-    std::vector<std::uint8_t> pixels(img->rgba.size(), 0);
+    std::vector<std::uint8_t> pixels(source.size(), 0);
     for (size_t i = 3; i < pixels.size(); i += 4) {
-        pixels[i] = static_cast<std::uint8_t>(std::lround(img->rgba[i] * a));
+        pixels[i] = static_cast<std::uint8_t>(std::lround(source[i] * a));
     }
     Image shadow = MakeImage(img->w, img->h, std::move(pixels), img->flags);
     shadow->hx = img->hx;

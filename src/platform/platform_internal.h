@@ -23,8 +23,11 @@ struct GfxImageData {
     float hx = 0;
     float hy = 0;
     int flags = 0;
-    bool opaque = false;             // every pixel fully opaque: drawn without blending when it can be
-    std::vector<std::uint8_t> rgba;  // kept so that the texture survives a renderer change
+    bool opaque = false;  // every pixel fully opaque: drawn without blending when it can be
+    // Pixels until the texture exists. A picture read from a file lets them go then and reads
+    // the file again should a renderer change need them; a made one keeps them.
+    std::vector<std::uint8_t> rgba;
+    std::string source;  // the file it was read from; empty for a made picture
     SDL_Texture* tex = nullptr;
     unsigned texGeneration = 0;  // renderer generation the texture belongs to
     GfxTexMods mods;
