@@ -5,6 +5,8 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstdlib>
+#include <string>
 #include <vector>
 
 #include "platform/platform_internal.h"
@@ -185,4 +187,48 @@ TEST_F(HighDpi, AGrabOfAHalfLitLogicalPixelIsTheMeanOfItsRealOnes) {
     const Rgb p = PixelAt(30, 30);
     EXPECT_NEAR(p.r, 128, 1);
     EXPECT_NEAR(p.g, 128, 1);
+}
+
+TEST(HighDpiWindow, DrawingAfterPresentsAndReopeningKeepsThePixelScale) {
+    // SDL's dummy video driver: a window that shows nothing, drawn by the software renderer.
+    const char* old = std::getenv("SDL_VIDEODRIVER");
+    const std::string saved = old != nullptr ? old : "";
+    setenv("SDL_VIDEODRIVER", "dummy", 1);
+    PlatformConfig config;
+    config.renderer = RendererKind::Software;
+    config.fixedStep = true;
+    config.audio = false;
+    ASSERT_TRUE(PlatformInit(config));
+    GfxSetVirtualResolution(kW, kH);
+    ASSERT_TRUE(GfxOpen(kW, kH, 0, 60, 0));
+    // The software renderer on an ordinary screen keeps the virtual size.
+    EXPECT_EQ(GfxS().bufferW, kW);
+
+    GfxForceBackBufferScale(2);
+    for (int frame = 0; frame < 2; ++frame) {
+        GfxCls();
+        GfxDrawImage(Checker(), 10, 10);
+        const Pixmap real = GfxReadRealBackBuffer();
+        ASSERT_EQ(real.w, 2 * kW);
+        EXPECT_EQ(RealAt(real, 21, 21).r, 255) << "frame " << frame;
+        EXPECT_EQ(RealAt(real, 22, 21).b, 255) << "frame " << frame;
+        GfxFlip(0);  // the present and the return to the back buffer keep the scale
+    }
+    // Full screen and back (Alt+Enter): the same scale, grabs of the virtual size.
+    ASSERT_TRUE(GfxOpen(kW, kH, 32, 60, 0));
+    ASSERT_TRUE(GfxOpen(kW, kH, 0, 60, 0));
+    GfxDrawImage(Checker(), 10, 10);
+    EXPECT_EQ(GfxReadRealBackBuffer().w, 2 * kW);
+    EXPECT_EQ(GfxGrabPixmap(0, 0, kW, kH).w, kW);
+    EXPECT_EQ(PixelAt(11, 10).b, 255);
+
+    GfxForceBackBufferScale(0);
+    GfxFlip(0);
+    EXPECT_EQ(GfxS().bufferW, kW);
+    PlatformShutdown();
+    if (old != nullptr) {
+        setenv("SDL_VIDEODRIVER", saved.c_str(), 1);
+    } else {
+        unsetenv("SDL_VIDEODRIVER");
+    }
 }
