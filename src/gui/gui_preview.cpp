@@ -55,10 +55,5 @@ void TGuiPreview::draw() {
 int RunGuiPreview(const std::string& path) {
     TGuiPreview screen(path);
     screen.prepare();
-    while (true) {
-        GfxCls();
-        screen.update();
-        screen.draw();
-        FinishFrame();
-    }
+    while (true) ScreenFrame(screen);
 }
