@@ -2,7 +2,7 @@
 # The order, bottom to top, is the one docs/architecture.md draws; a new
 # folder must be placed in it before it can be built.
 #   cmake -DSOURCE_DIR=<repository> -P check_layers.cmake
-set(LAYERS platform frame gui audio effects match3 quest devtools app)
+set(LAYERS platform frame gui audio effects match3 quest village puzzles story menus devtools app)
 
 file(GLOB FOLDERS LIST_DIRECTORIES true RELATIVE ${SOURCE_DIR}/src ${SOURCE_DIR}/src/*)
 set(faults "")
