@@ -33,6 +33,7 @@ const Family kFamilies[] = {
     {"board", art::DrawBoard},
     {"buttons", art::DrawButtons},
     {"gui_sample", art::DrawGuiSample},
+    {"branding", art::DrawBranding},
 };
 
 }  // namespace
