@@ -37,6 +37,11 @@ float TBuilding::getState4Alpha() const { return alpha < 0.75f ? 0 : (alpha - 0.
 
 void TBuilding::Reset() { alpha = 0; }
 
+void TBuilding::MarkBuilt() {
+    alpha = 1;
+    lastA = 1;
+}
+
 void TBuilding::ResetUpgrade() {
     show = 1;
     alphaUpgrade = 0;
@@ -81,7 +86,9 @@ void TBuilding::draw(TParticleList& dust, bool mouseOver, const Image overHall[2
     const bool glow = mouseOver && id == RESEARCH_BUILDING_ID && overHall != nullptr;
     if (show == 0) {
         if (alpha >= 1) {
-            if (lastA < 1) FinishBuilding();
+            // Finished while the player watched: it was seen rising. A building
+            // already standing when the screen opened (lastA still 0) is not new.
+            if (lastA > 0 && lastA < 1) FinishBuilding();
             DrawPicture(glow && overHall[0] ? overHall[0] : img, x, y, 1);
         } else {
             for (int k = 0; k < 3; ++k) {

@@ -99,11 +99,12 @@ std::vector<std::shared_ptr<TLandItem>> ReadLandItems(const TRCMFile& file, cons
 
 void ComputeOpisStartY(std::vector<std::shared_ptr<TLandItem>>& items) {
     const Font font = GetFont(gameDir + "gfx/fonts/font1.ttf", kOpisFontSize);
+    // An empty text takes no room (the text box would count it as a line).
+    auto height = [&font](const std::string& text) {
+        return text.empty() ? 0.0f : TextBoxHeight(text, 0, 0, kOpisWidth, "left", 0, font, kOpisLineGap);
+    };
     for (const auto& item : items) {
-        if (!item) continue;
-        const float h1 = TextBoxHeight(item->opis, 0, 0, kOpisWidth, "left", 0, font, kOpisLineGap);
-        const float h2 = TextBoxHeight(item->action, 0, 0, kOpisWidth, "left", 0, font, kOpisLineGap);
-        item->opisStartY = -(h1 + h2 + 20) / 2;
+        if (item) item->opisStartY = -(height(item->opis) + height(item->action) + 20) / 2;
     }
 }
 

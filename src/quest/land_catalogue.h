@@ -52,9 +52,13 @@ public:
     float getState2Alpha() const;
     float getState3Alpha() const;
     float getState4Alpha() const;
-    void Reset();         // construction starts: alpha 0
+    void Reset();  // construction starts: alpha 0
+    // Standing finished when the screen opens (lastA too, so that its first
+    // frame does not count as a completion).
+    void MarkBuilt();
     void ResetUpgrade();  // upgrade cross-fade starts
-    // The first fully built frame: tells LandHooks().buildingFinished.
+    // The first fully built frame after rising on screen: tells
+    // LandHooks().buildingFinished (draw calls it).
     void FinishBuilding();
 };
 
