@@ -111,6 +111,13 @@ TEST_F(BuildingDraw, UpgradeCrossFadesThenShowsTheUpgradedPicture) {
     EXPECT_EQ(b.dAlphaUpgrade, 0);  // finished, not stuck just short of 1
     EXPECT_EQ(b.alphaUpgrade, 1);
     ExpectNear(DrawnAt(1), 255, 255, 0);
+    // A step that lands exactly on 1 ends the cross-fade too.
+    b.ResetUpgrade();
+    b.alphaUpgrade = 0.75f;
+    frameDelta = 25;
+    DrawnAt(1);
+    EXPECT_EQ(b.alphaUpgrade, 1);
+    EXPECT_EQ(b.dAlphaUpgrade, 0);
 }
 
 TEST_F(BuildingDraw, ResearchBuildingGlowsUnderTheMouse) {
