@@ -24,6 +24,7 @@ struct Family {
 
 const Family kFamilies[] = {
     // Longest first, so the two workers finish together.
+    {"village", art::DrawVillage},
     {"backgrounds", art::DrawBackgrounds},
     {"frame", art::DrawFrame},
     {"chips", art::DrawChips},
