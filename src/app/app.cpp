@@ -6,6 +6,7 @@
 
 #include "app/command_line.h"
 #include "app/game_parts.h"
+#include "app/screen_flags.h"
 #include "devtools/frame_stats.h"
 #include "devtools/input_recording.h"
 #include "frame/control.h"
@@ -83,6 +84,11 @@ int RunGame(int argc, char** argv) {
     if (!cl.userDir.empty()) SetUserDirOverride(cl.userDir);
 
     RegisterGameParts(cl);
+    if (!cl.screen.empty() && !KnownScreenFlag(cl.screen)) {
+        std::fprintf(stderr, "brambleton: --screen takes %s, not '%s'\n", ScreenFlagNames().c_str(),
+                     cl.screen.c_str());
+        EndProgram(2);
+    }
     InstallRunTools(cl);
 
     StartOptions start;
@@ -93,5 +99,6 @@ int RunGame(int argc, char** argv) {
 
     if (!cl.gui.empty()) return RunGuiPreviewMode(cl.gui);
     if (!cl.level.empty()) where = PrepareLevelRun(cl);
+    else if (!cl.screen.empty()) where = PrepareScreenRun(cl.screen, cl.autoplay);
     Control::mainloop();
 }

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "app/command_line.h"
+#include "app/village_parts.h"
 #include "audio/global_snd.h"
 #include "devtools/virtual_player.h"
 #include "effects/effects.h"
@@ -126,6 +127,7 @@ void RegisterGameParts(const CommandLine& cl) {
     RegisterSoundAndEffects();
     RegisterMatch3();
     RegisterProgression();
+    RegisterVillage();
 }
 
 int RunGuiPreviewMode(const std::string& path) { RunGuiPreview(path); }
