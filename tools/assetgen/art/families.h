@@ -15,6 +15,7 @@ void DrawPanels(Sink& sink);        // panels.cpp: level summary, lose and conti
 void DrawButtons(Sink& sink);       // buttons.cpp: the GUI button atlas
 void DrawGuiSample(Sink& sink);     // gui_sample.cpp: the atlas of the GUI preview's sample script
 void DrawVillage(Sink& sink);       // village*.cpp: village picture, buildings, item icons, reviews
+void DrawVillageGui(Sink& sink);    // village_gui.cpp, animals.cpp: offer row, research, preview, animals
 void DrawBranding(Sink& sink);      // branding.cpp: the studio and title cards of the start-up
 
 // A small board with holes drawn as the game draws it, into the build folder

@@ -34,6 +34,7 @@ const Family kFamilies[] = {
     {"board", art::DrawBoard},
     {"buttons", art::DrawButtons},
     {"gui_sample", art::DrawGuiSample},
+    {"village_gui", art::DrawVillageGui},
     {"branding", art::DrawBranding},
 };
 
