@@ -107,6 +107,13 @@ bool TVirtualPlayer::mayMove() const {
 }
 
 void TVirtualPlayer::frame() {
+    // The village between levels: its own hand plays it.
+    if (village.frame()) {
+        gesture.clear();
+        calmFrames = 0;
+        buttonDown = false;
+        return;
+    }
     powerUps.watch(game);
     // A level-end dialog over the board: answer it and leave the board be.
     if (dialogs.frame()) {

@@ -10,6 +10,7 @@
 #include "devtools/gesture.h"
 #include "devtools/powerup_player.h"
 #include "devtools/virtual_player_dialogs.h"
+#include "devtools/virtual_player_village.h"
 #include "match3/board.h"
 #include "platform/platform.h"
 
@@ -36,6 +37,8 @@ public:
     TPowerUpPlayer powerUps;
     // Its answers to the level summary and the lose dialog.
     TDialogHand dialogs;
+    // Its hand in the village and the village's dialogs.
+    TVillageHand village;
 
     // The queued gesture, one event per frame (tests read it).
     const Gesture& pending() const { return gesture; }

@@ -134,11 +134,18 @@ void TResearchScreen::_updatePowerUps() {
     for (auto& panel : zestaw[actZestaw & 1]) panel->update();
 }
 
-bool TResearchScreen::overPageButton(int k) const {
+void TResearchScreen::pageButtonRect(int k, float& x, float& y, float& w, float& h) const {
     const Image& img = pagBut[0];
-    const float w = img ? static_cast<float>(GfxImageWidth(img)) : 48;
-    const float h = img ? static_cast<float>(GfxImageHeight(img)) : 40;
-    return mouse.inRect(PAGE_BUTTON_X[k], PAGE_BUTTON_Y + CountY(), w, h);
+    x = PAGE_BUTTON_X[k & 1];
+    y = PAGE_BUTTON_Y + CountY();
+    w = img ? static_cast<float>(GfxImageWidth(img)) : 48;
+    h = img ? static_cast<float>(GfxImageHeight(img)) : 40;
+}
+
+bool TResearchScreen::overPageButton(int k) const {
+    float x = 0, y = 0, w = 0, h = 0;
+    pageButtonRect(k, x, y, w, h);
+    return mouse.inRect(x, y, w, h);
 }
 
 void TResearchScreen::_updatePags() {

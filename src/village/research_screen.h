@@ -107,7 +107,8 @@ public:
     virtual void goReturn();
     float CountY() const;
 
-    // The page button k's rectangle.
+    // Page button k's rectangle, and whether the mouse is over it.
+    void pageButtonRect(int k, float& x, float& y, float& w, float& h) const;
     bool overPageButton(int k) const;
     bool finished() const { return showPer == 0 && dShowPer == 0; }
 };
