@@ -25,6 +25,7 @@ struct Family {
 const Family kFamilies[] = {
     // Longest first, so the two workers finish together.
     {"village", art::DrawVillage},
+    {"village_gui", art::DrawVillageGui},
     {"backgrounds", art::DrawBackgrounds},
     {"frame", art::DrawFrame},
     {"chips", art::DrawChips},
@@ -34,7 +35,6 @@ const Family kFamilies[] = {
     {"board", art::DrawBoard},
     {"buttons", art::DrawButtons},
     {"gui_sample", art::DrawGuiSample},
-    {"village_gui", art::DrawVillageGui},
     {"branding", art::DrawBranding},
 };
 
