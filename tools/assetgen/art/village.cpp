@@ -119,7 +119,15 @@ void WritePreview(const std::string& path, cairo_surface_t* back, const std::vec
     cairo_paint(cr);
     for (const Picture* p : pics) Paste(cr, *p);
     if (marks) Marks(cr);
-    assetgen::WriteIfChanged(path, assetgen::EncodePng(s.get(), 3));
+    assetgen::WriteIfChanged(path + ".png", assetgen::EncodePng(s.get(), 3));
+    // A half-size copy for the documentation.
+    SurfacePtr small = NewSurface(512, 384);
+    Ctx sc(small.get());
+    cairo_scale(sc, 0.5, 0.5);
+    cairo_set_source_surface(sc, s.get(), 0, 0);
+    cairo_pattern_set_filter(cairo_get_source(sc), CAIRO_FILTER_GOOD);
+    cairo_paint(sc);
+    assetgen::WriteIfChanged(path + "-small.png", assetgen::EncodePng(small.get(), 9));
 }
 
 struct Rendered {
@@ -202,8 +210,8 @@ void DrawVillage(Sink& sink) {
     // game uses marked, and a village half built.
     std::vector<const Picture*> full, half;
     for (const BuildingArt& b : all) full.push_back(b.hasUpgrade ? &pics[b.id].upgraded : &pics[b.id].basic);
-    WritePreview(sink.BuildDir() + "/village-preview.png", back.get(), full, true);
-    WritePreview(sink.BuildDir() + "/village-complete.png", back.get(), full, false);
+    WritePreview(sink.BuildDir() + "/village-preview", back.get(), full, true);
+    WritePreview(sink.BuildDir() + "/village-complete", back.get(), full, false);
     const std::map<int, int> halfStage = {{1, 0}, {2, 0},  {3, 0},  {5, 0},  {11, 0}, {7, 0},
                                           {6, 1}, {10, 2}, {15, 3}, {13, 3}, {4, 2}};
     for (const BuildingArt& b : all) {
@@ -211,8 +219,8 @@ void DrawVillage(Sink& sink) {
         if (it == halfStage.end()) continue;
         half.push_back(it->second ? &pics[b.id].stage[it->second - 1] : &pics[b.id].basic);
     }
-    WritePreview(sink.BuildDir() + "/village-half.png", back.get(), half, false);
-    WritePreview(sink.BuildDir() + "/village-empty.png", back.get(), {}, false);
+    WritePreview(sink.BuildDir() + "/village-half", back.get(), half, false);
+    WritePreview(sink.BuildDir() + "/village-empty", back.get(), {}, false);
 }
 
 }  // namespace art

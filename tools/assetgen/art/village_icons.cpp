@@ -51,7 +51,7 @@ SurfacePtr Icon(const Picture& pic, bool upgrade) {
         const int w = cairo_image_surface_get_width(pic.s.get()),
                   h = cairo_image_surface_get_height(pic.s.get());
         const double k = std::min(62.0 / w, 58.0 / h);
-        cairo_translate(cr, c - w * k / 2, c + 26 - h * k);
+        cairo_translate(cr, c - w * k / 2, c + 22 - h * k);
         cairo_scale(cr, k, k);
         cairo_set_source_surface(cr, pic.s.get(), 0, 0);
         cairo_pattern_set_filter(cairo_get_source(cr), CAIRO_FILTER_GOOD);
