@@ -124,9 +124,33 @@ void TimberFrame(cairo_t* cr, P2 origin, const Block& b) {
 void OpenTop(cairo_t* cr, P2 origin, const Block& b) {
     std::vector<P2> top;
     for (int k = 0; k < 4; ++k) top.push_back(Project(origin, BlockCorner(b, k, b.h)));
+    // Seen through the open top: the earth floor and the inner faces of the far walls.
+    {
+        Saved s(cr);
+        Poly(cr, top);
+        cairo_clip(cr);
+        SetRgb(cr, Hex(0x4A3626));
+        cairo_paint(cr);
+        const P3 c0 = BlockCorner(b, 0, 0), c2 = BlockCorner(b, 2, 0), c3 = BlockCorner(b, 3, 0);
+        Poly(cr, {Project(origin, c0), Project(origin, c3), Project(origin, {c3.x, c3.y, b.h}),
+                  Project(origin, {c0.x, c0.y, b.h})});
+        SetRgb(cr, Shade(Darker(b.wallColour, 0.25), {1, 0, 0}));
+        cairo_fill(cr);
+        Poly(cr, {Project(origin, c3), Project(origin, c2), Project(origin, {c2.x, c2.y, b.h}),
+                  Project(origin, {c3.x, c3.y, b.h})});
+        SetRgb(cr, Shade(Darker(b.wallColour, 0.2), {0, -1, 0}));
+        cairo_fill(cr);
+        // The front wall's shadow falls deep inside.
+        const P2 front = Project(origin, BlockCorner(b, 0, b.h)),
+                 back = Project(origin, BlockCorner(b, 3, b.h));
+        cairo_pattern_t* g = cairo_pattern_create_linear(0, front.y, 0, back.y - 4);
+        AddStop(g, 0, Hex(0x1A120C), 0.85);
+        AddStop(g, 1, Hex(0x1A120C), 0.1);
+        cairo_set_source(cr, g);
+        cairo_paint(cr);
+        cairo_pattern_destroy(g);
+    }
     Poly(cr, top);
-    SetRgb(cr, Hex(0x3A2A1E));
-    cairo_fill_preserve(cr);
     cairo_set_line_width(cr, 2.2);
     SetRgb(cr, Lighter(b.wallColour, 0.1));
     cairo_stroke(cr);
