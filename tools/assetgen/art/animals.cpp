@@ -138,7 +138,8 @@ void Hen(cairo_t* cr, int f) {
 void Pig(cairo_t* cr, int f) {
     const Rgb pink = Hex(0xF0A8A0);
     Shadow(cr, 28, 38, 18);
-    const double bob = f % 2 ? -1 : 0, swing = f < 2 ? 3 : -3;
+    const double swings[] = {3, 0, -3, 0};
+    const double bob = f % 2 ? -1 : 0, swing = swings[f];
     // Legs in diagonal pairs: far ones darker, behind the body.
     Leg(cr, 17 - swing, 30 + bob, 17 - swing * 1.4, 38, 4, Darker(pink, 0.25));
     Leg(cr, 38 + swing, 30 + bob, 38 + swing * 1.4, 38, 4, Darker(pink, 0.25));
@@ -244,7 +245,8 @@ void Sheep(cairo_t* cr, int f) {
     const Rgb wool = Hex(0xF2EEE4), dark = Hex(0x3A3430);
     Shadow(cr, 32, 46, 20);
     const bool graze = f >= 4;
-    const double swing = graze ? 0 : (f % 2 ? 3 : -3) * (f < 2 ? 1 : -1);
+    const double swings[] = {-3, 0, 3, 0};
+    const double swing = graze ? 0 : swings[f];
     Leg(cr, 20 - swing, 36, 20 - swing * 1.3, 46, 3, Darker(dark, 0.2));
     Leg(cr, 42 + swing, 36, 42 + swing * 1.3, 46, 3, Darker(dark, 0.2));
     Leg(cr, 23 + swing, 37, 23 + swing * 1.3, 46, 3, dark);
