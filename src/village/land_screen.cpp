@@ -160,7 +160,7 @@ void TLandScreen::prepare() {
 int TLandScreen::mainloop() {
     prepare();
     running = true;
-    std::printf("village: stage %d, %d buildings standing\n", actProfile ? actProfile->stage : 0,
+    std::printf("village: stage %d, buildings standing: %d\n", actProfile ? actProfile->stage : 0,
                 static_cast<int>(buildings.size()));
     do {
         ScreenFrame(*this);
