@@ -190,6 +190,12 @@ BuildingArt HenHouse() {
         cairo_stroke(cr);
         Sack(cr, o, {4, -8, 0}, Hex(0xD8C8A0));
     };
+    a.basic.behind = [](cairo_t* cr, P2 o) {
+        // A little fenced run beside the coop.
+        EarthPatch(cr, o, -26, 2, 22, 24, Hex(0xB89A62), 0.7);
+        Fence(cr, o, {-28, 28, 0}, {0, 28, 0}, 7, kWood);
+        Fence(cr, o, {-28, 28, 0}, {-28, 0, 0}, 7, kWood);
+    };
     return a;
 }
 

@@ -22,7 +22,8 @@ void Line(cairo_t* cr, P2 o, P3 a, P3 b, double w, Rgb c) {
 }
 
 // A rocky rise: a jagged outline over the plan strip x0..x1 at depth y, peak height top.
-void RockFace(cairo_t* cr, P2 o, double x0, double x1, double y, double top, std::uint64_t seed) {
+void RockFace(cairo_t* cr, P2 o, double x0, double x1, double y, double top, std::uint64_t seed,
+              bool grassy = false) {
     Rng rng(seed);
     cairo_new_path(cr);
     const P2 a = Project(o, {x0, y, 0});
@@ -46,6 +47,17 @@ void RockFace(cairo_t* cr, P2 o, double x0, double x1, double y, double top, std
     cairo_pattern_destroy(g);
     Saved s(cr);
     cairo_clip(cr);
+    if (grassy) {
+        // Turf over the top of the hill, the rock showing lower down.
+        cairo_pattern_t* turf = cairo_pattern_create_linear(0, a.y - top - 10, 0, a.y - top * 0.2);
+        AddStop(turf, 0, Hex(0x7AA846), 0.95);
+        AddStop(turf, 0.55, Hex(0x6A9A3E), 0.8);
+        AddStop(turf, 1, Hex(0x6A9A3E), 0);
+        cairo_set_source(cr, turf);
+        cairo_paint(cr);
+        cairo_pattern_destroy(turf);
+        return;
+    }
     // Cut ledges of the quarry face.
     for (double z = 8; z < top; z += 9) Line(cr, o, {x0, y, z}, {x1, y, z}, 1, Hex(0x5A564E));
     for (int i = 0; i < 10; ++i) {
@@ -192,7 +204,7 @@ BuildingArt GoldMine() {
                        .roofColour = kShingles,
                        .roofH = 10,
                        .openFront = true}};
-    auto hill = [](cairo_t* cr, P2 o) { RockFace(cr, o, -8, 74, 26, 44, 12); };
+    auto hill = [](cairo_t* cr, P2 o) { RockFace(cr, o, -8, 74, 26, 44, 12, true); };
     auto rails = [](cairo_t* cr, P2 o) {
         for (double x : {24.0, 34.0}) Line(cr, o, {x, 6, 0}, {x, -26, 0}, 1.2, Hex(0x5A5048));
         for (double y = 2; y > -26; y -= 5) Line(cr, o, {21, y, 0}, {37, y, 0}, 1.4, Hex(0x6A4428));
