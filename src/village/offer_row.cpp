@@ -13,6 +13,9 @@ namespace {
 constexpr float BUTTON_W = 95, BUTTON_H = 80;
 // The label box: its left edge and width beside the icon.
 constexpr float LABEL_DX = 106, LABEL_W = 75;
+// Line pitch of a two-line label: the font height less 4 (less 10 made the
+// lines of "NEED MORE" overlap in our font).
+constexpr int LABEL_SPACING = -4;
 
 void DrawAt(const Image& img, float x, float y, float alpha) {
     if (!img || alpha <= 0) return;
@@ -39,16 +42,16 @@ const std::string& OfferLabel(const TLandItem& item, int state, const TOfferRowL
 }
 
 void DrawOfferText(const std::string& text, float x, float y, float width, float alpha, const Font& font) {
-    const float h = TextBoxHeight(text, 0, 0, width, "CENTER", 0, font, -10);
+    const float h = TextBoxHeight(text, 0, 0, width, "CENTER", 0, font, LABEL_SPACING);
     const int left = static_cast<int>(x);
     const int top = static_cast<int>(y - h / 2);
     GfxResetDrawState();
     GfxSetColor(0, 0, 0);
     GfxSetAlpha(0.5f * alpha);
-    DrawTextBox(text, left + 2, top + 2, width, "CENTER", 0, font, -10);
+    DrawTextBox(text, left + 2, top + 2, width, "CENTER", 0, font, LABEL_SPACING);
     GfxSetColor(255, 255, 255);
     GfxSetAlpha(alpha);
-    DrawTextBox(text, left, top, width, "CENTER", 0, font, -10);
+    DrawTextBox(text, left, top, width, "CENTER", 0, font, LABEL_SPACING);
     GfxResetDrawState();
 }
 

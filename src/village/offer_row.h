@@ -28,7 +28,7 @@ float OfferY(float iPer);
 const std::string& OfferLabel(const TLandItem& item, int state, const TOfferRowLook& look);
 
 // _drawLIText: a label word-wrapped in a box `width` wide whose left edge is
-// x, each line centred, line pitch the font height - 10, the box centred
+// x, each line centred, line pitch the font height - 4, the box centred
 // vertically on y; white over a black shadow 2 px right and down.
 void DrawOfferText(const std::string& text, float x, float y, float width, float alpha, const Font& font);
 // draw(k, iPer): the panel at its place; every alpha times iPer and `screenAlpha`.
