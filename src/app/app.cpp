@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "app/command_line.h"
+#include "app/front_end_parts.h"
 #include "app/game_parts.h"
 #include "app/screen_flags.h"
 #include "devtools/frame_stats.h"
@@ -95,6 +96,9 @@ int RunGame(int argc, char** argv) {
     start.seedGiven = cl.seedGiven;
     start.seed = cl.seed;
     start.displayMode = cl.displayMode;
+    // A plain start shows the cards, the loading screen and the main menu; a
+    // run of one level, screen or GUI script loads unseen and starts there.
+    if (cl.level.empty() && cl.gui.empty() && cl.screen.empty()) start.showLoading = FrontEndLoading();
     StartGame(start);
 
     if (!cl.gui.empty()) return RunGuiPreviewMode(cl.gui);

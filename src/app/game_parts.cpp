@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "app/command_line.h"
+#include "app/front_end_parts.h"
 #include "app/village_parts.h"
 #include "audio/global_snd.h"
 #include "devtools/virtual_player.h"
@@ -128,6 +129,7 @@ void RegisterGameParts(const CommandLine& cl) {
     RegisterMatch3();
     RegisterProgression();
     RegisterVillage();
+    RegisterFrontEnd();
 }
 
 int RunGuiPreviewMode(const std::string& path) { RunGuiPreview(path); }

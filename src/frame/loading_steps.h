@@ -5,8 +5,22 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 void AddLoadingStep(int slot, std::string name, std::function<void()> step);
 int LoadingStepCount();
 // Runs every step in slot order (steps of one slot in the order added).
 void RunLoadingSteps();
+// Runs the steps of one slot, in the order added (the loading screen runs
+// one slot per frame). Every step runs once: a slot run twice does nothing.
+void RunLoadingSlot(int slot);
+// Runs every step not yet run, in slot order.
+void RunRemainingLoadingSteps();
+
+// How long each step took, in the order run: the loading screen must not
+// stall a frame, so the slowest is reported with the frame statistics.
+struct LoadingStepTime {
+    std::string name;
+    double ms = 0;
+};
+const std::vector<LoadingStepTime>& LoadingStepTimes();

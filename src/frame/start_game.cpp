@@ -28,7 +28,12 @@ void StartGame(const StartOptions& opts) {
     pointImage = GfxLoadImage(gameDir + "gfx/point.png", GFX_IMAGE_DEFAULT);
     GfxMidHandle(pointImage);
 
-    RunLoadingSteps();
+    if (opts.showLoading) {
+        opts.showLoading(opts.showSplash && FsFileType("noSplash.txt") == 0);
+        RunRemainingLoadingSteps();
+    } else {
+        RunLoadingSteps();
+    }
     // The first frame after loading gets a normal frame delta.
     TEkran()._prepareDelta();
     InSetCursorVisible(mouse.isCustom == 0);

@@ -2,11 +2,17 @@
 // side frames, then every set-up step of the game.
 #pragma once
 
+#include <functional>
+
 struct StartOptions {
     bool seedGiven = false;
     int seed = 0;
-    int displayMode = -1;  // -1 from the settings, 0 window, 1 full screen
-    bool showSplash = true;
+    int displayMode = -1;    // -1 from the settings, 0 window, 1 full screen
+    bool showSplash = true;  // false: no splash, whatever the marker files say
+    // Shows the loading screen (after the splash when `splash` is true) while
+    // it runs every set-up step. Empty: the steps run at once, unseen (runs of
+    // one level or one screen, tests).
+    std::function<void(bool splash)> showLoading;
 };
 
 void StartGame(const StartOptions& opts);

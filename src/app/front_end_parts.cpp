@@ -1,0 +1,56 @@
+#include "app/front_end_parts.h"
+
+#include "frame/control.h"
+#include "frame/frame_loop.h"
+#include "frame/loading_steps.h"
+#include "menus/loading_screen.h"
+#include "menus/main_menu.h"
+#include "menus/splash.h"
+#include "quest/continue_quest.h"
+#include "quest/profile.h"
+
+namespace {
+// The loading picture fades into the menu: the menu's village runs behind it
+// with the logo above the screen and the buttons unseen.
+void RevealMainMenuBehindLoading() {
+    TLoadingScreen::Hooks& h = loadingScreen.hooks;
+    h.prepareNext = [] {
+        mainMenu.prepare();
+        mainMenu._prepareAnims();
+        mainMenu.fade = 0;
+        mainMenu.dFade = 0;
+        mainMenu.dPer = 0;
+        mainMenu.alpha = 0;
+        mainMenu.dAlpha = 0;
+        mainMenu._updateGui();
+    };
+    h.updateNext = [] { mainMenu._updateONLYWorld(); };
+    h.drawNext = [] { mainMenu.draw(); };
+}
+
+// A new quest opens with the intro; while the game has none, in the village.
+int StartNewQuest() {
+    if (!actProfile) return SCREEN_MAIN_MENU;
+    const int next = actProfile->QUEST_StartNew();
+    if (next == SCREEN_INTRO && !IsScreenRegistered(SCREEN_INTRO)) return SCREEN_LAND;
+    return next;
+}
+}  // namespace
+
+void RegisterFrontEnd() {
+    AddLoadingStep(2, "main menu", [] { mainMenu.setup(); });
+    RegisterScreen(SCREEN_MAIN_MENU, [] { return mainMenu.mainloop(); });
+    RegisterScreen(QUEST_START_NEW, StartNewQuest);
+    RevealMainMenuBehindLoading();
+}
+
+std::function<void(bool)> FrontEndLoading() {
+    return [](bool showSplash) {
+        loadingScreen.Setup();
+        if (showSplash) {
+            splash.setup();
+            splash.mainloop();
+        }
+        loadingScreen.Mainloop();
+    };
+}

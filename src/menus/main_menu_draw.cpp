@@ -1,0 +1,106 @@
+// The main menu's frame: the village world (buildings, water, smoke,
+// animals), the logo drop and the welcome line.
+#include "frame/frame_loop.h"
+#include "frame/globals.h"
+#include "frame/mouse.h"
+#include "menus/main_menu.h"
+#include "platform/angles.h"
+
+namespace {
+constexpr int KEY_D = 68;
+
+// With the developer key D held the village is shown alone.
+bool VillageOnly() { return cheats && InKeyDown(KEY_D); }
+}  // namespace
+
+void TMainMenu::update() {
+    // The buttons and the welcome line appear once the black has gone.
+    if (fade == 0) dAlpha = 1;
+    CommonUpdate(this);
+    _updateAlpha();
+    _updateGui();
+    _updateManagerOver();
+    _updateFade();
+    _updatePer();
+    _updateSmoke();
+    _updateWater();
+}
+
+void TMainMenu::_updatePer() { ApproachInPlace(per, dPer, 0.01f); }
+
+void TMainMenu::_updateSmoke() {
+    ChimneysLit all;
+    all.fill(true);
+    UpdateSmoke(SysMillisecs(), smokePart, all, smokeParticles);
+}
+
+void TMainMenu::_updateWater() { UpdateWater(SysMillisecs(), waterPart, waterParticles); }
+
+void TMainMenu::_updateONLYWorld() {
+    _updateSmoke();
+    _updateWater();
+}
+
+void TMainMenu::_updateManagerOver() {
+    managerOver = 0;
+    const std::string line = WelcomeLine();
+    if (line.empty() || !profileFont) return;
+    GfxSetImageFont(profileFont);
+    const float tw = static_cast<float>(GfxTextWidth(line));
+    const float th = static_cast<float>(GfxTextHeight("AB0"));
+    if (!mouse.inRect(512 - tw / 2, 220 - th / 2, tw, 60)) return;
+    managerOver = 1;
+    if (mouse.leftPressed) goManager();
+}
+
+void TMainMenu::draw() {
+    _drawBack();
+    _drawAnims();
+    DrawParticles(&smokeParticles);
+    if (VillageOnly()) return;
+    _drawLogo();
+    _drawPanel();
+    _drawGui();
+    _drawFade();
+}
+
+void TMainMenu::_drawBack() {
+    GfxResetDrawState();
+    if (back) GfxDrawImage(back, 0, 0);
+    DrawParticles(&waterParticles);
+    drawsList.clear();
+    for (const auto& b : landBuildings) {
+        if (b->upgraded) drawsList.push_back(NewZBuf(b->upgraded, b->upgradeX, b->upgradeY, 1));
+        else drawsList.push_back(NewZBuf(b->img, b->x, b->y, 1));
+    }
+    for (const auto& z : drawsList) z->draw();
+    GfxResetDrawState();
+    if (stripesImage) GfxDrawImage(stripesImage, 0, 0);
+}
+
+void TMainMenu::_drawAnims() { UpdateAndDrawAnims(anims, SysMillisecs(), frameDelta); }
+
+void TMainMenu::_drawLogo() {
+    if (!logo) return;
+    GfxResetDrawState();
+    const float w = static_cast<float>(GfxImageWidth(logo));
+    const float h = static_cast<float>(GfxImageHeight(logo));
+    GfxDrawImage(logo, 512 - w / 2, -h + h * SinDeg(90 * per));
+}
+
+void TMainMenu::_drawPanel() {
+    const std::string line = WelcomeLine();
+    if (line.empty() || !profileFont) return;
+    GfxStateScope scope;
+    GfxSetImageFont(profileFont);
+    const float tw = static_cast<float>(GfxTextWidth(line));
+    const float y = WelcomeY();
+    GfxSetBlend(GFX_BLEND_ALPHA);
+    GfxSetColor(0, 0, 0);
+    GfxSetAlpha(0.5f * alpha);
+    GfxDrawText(line, 512 - tw / 2 + 2, y);
+    if (managerOver) GfxSetColor(255, 255, 0);
+    else GfxSetColor(255, 255, 255);
+    GfxSetAlpha(alpha);
+    GfxDrawText(line, 512 - tw / 2, y);
+}
