@@ -10,6 +10,7 @@
 #include "app/screen_flags.h"
 #include "devtools/frame_stats.h"
 #include "devtools/input_recording.h"
+#include "devtools/virtual_player.h"
 #include "frame/control.h"
 #include "frame/frame_loop.h"
 #include "frame/globals.h"
@@ -17,6 +18,7 @@
 #include "frame/resource_dir.h"
 #include "frame/start_game.h"
 #include "frame/user_dir.h"
+#include "match3/main_game.h"
 #include "platform/platform.h"
 
 namespace {
@@ -98,7 +100,11 @@ int RunGame(int argc, char** argv) {
     start.displayMode = cl.displayMode;
     // A plain start shows the cards, the loading screen and the main menu; a
     // run of one level, screen or GUI script loads unseen and starts there.
-    if (cl.level.empty() && cl.gui.empty() && cl.screen.empty()) start.showLoading = FrontEndLoading();
+    if (cl.level.empty() && cl.gui.empty() && cl.screen.empty()) {
+        start.showLoading = FrontEndLoading();
+        // The virtual player starts with the cards, so it plays the whole game.
+        if (cl.autoplay) StartVirtualPlayer(mainGame);
+    }
     StartGame(start);
 
     if (!cl.gui.empty()) return RunGuiPreviewMode(cl.gui);

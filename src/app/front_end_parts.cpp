@@ -1,5 +1,6 @@
 #include "app/front_end_parts.h"
 
+#include "app/screen_flags.h"
 #include "frame/control.h"
 #include "frame/frame_loop.h"
 #include "frame/loading_steps.h"
@@ -42,6 +43,11 @@ void RegisterFrontEnd() {
     RegisterScreen(SCREEN_MAIN_MENU, [] { return mainMenu.mainloop(); });
     RegisterScreen(QUEST_START_NEW, StartNewQuest);
     RevealMainMenuBehindLoading();
+    // The menu opened directly has no loading screen to reveal its animals.
+    AddScreenFlag("menu", [] {
+        mainMenu._prepareAnims();
+        return SCREEN_MAIN_MENU;
+    });
 }
 
 std::function<void(bool)> FrontEndLoading() {

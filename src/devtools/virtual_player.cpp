@@ -107,8 +107,8 @@ bool TVirtualPlayer::mayMove() const {
 }
 
 void TVirtualPlayer::frame() {
-    // The village between levels: its own hand plays it.
-    if (village.frame()) {
+    // The front end and the village between levels: their own hands play them.
+    if (frontEnd.frame() || village.frame()) {
         gesture.clear();
         calmFrames = 0;
         buttonDown = false;

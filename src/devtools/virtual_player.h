@@ -10,6 +10,7 @@
 #include "devtools/gesture.h"
 #include "devtools/powerup_player.h"
 #include "devtools/virtual_player_dialogs.h"
+#include "devtools/virtual_player_front_end.h"
 #include "devtools/virtual_player_village.h"
 #include "match3/board.h"
 #include "platform/platform.h"
@@ -39,6 +40,8 @@ public:
     TDialogHand dialogs;
     // Its hand in the village and the village's dialogs.
     TVillageHand village;
+    // Its hand on the start-up cards, the main menu and its dialogs.
+    TFrontEndHand frontEnd;
 
     // The queued gesture, one event per frame (tests read it).
     const Gesture& pending() const { return gesture; }

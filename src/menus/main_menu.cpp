@@ -63,10 +63,12 @@ int TMainMenu::mainloop() {
         waterParticles.clear();
     }
     wynik = 0;
+    running = true;
     while (!fadedOut()) {
         ScreenFrame(*this);
         _checkButtons();
     }
+    running = false;
     // The land screen starts without the menu's puffs.
     smokeParticles.clear();
     return wynik;

@@ -35,6 +35,7 @@ public:
     TParticleList waterParticles;
     int waterPart = 0;
     int firstContact = 1;  // until the main loop has run once
+    bool running = false;  // its main loop runs (the virtual player reads it)
 
     // The dialogs the menu opens; they live above or beside it and are wired
     // at start-up. Empty: the question is answered yes, the others do nothing.

@@ -53,10 +53,12 @@ void TSplash::mainloop() {
     dFade = 0;
     nextFrame = SysMillisecs() + timeFrame;
     _prepareDelta();
+    running = true;
     while (!(fadedOut() && actN >= static_cast<int>(images.size()))) {
         ScreenFrame(*this);
         if (mouse.leftPressed) dFade = 1;
     }
+    running = false;
     // The cards are shown once a run.
     images.clear();
 }

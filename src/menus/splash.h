@@ -14,6 +14,7 @@ public:
     int actN = 0;               // the picture shown
     int timeFrame = 3000;       // ms a picture stays before it fades out
     int nextFrame = 0;          // when the current picture starts to fade out
+    bool running = false;       // its main loop runs (the virtual player reads it)
 
     void setup() override;
     void draw() override;

@@ -21,9 +21,6 @@ brambleton_e2e(help ARGS --help EXPECT_OUTPUT "--fixed-step")
 brambleton_e2e(bad_flag ARGS --frames x EXPECT_EXIT 2)
 brambleton_e2e(no_display_stops_with_a_message ARGS --user-dir ${E2E_DIR}/nodisplay
   UNSET_DISPLAY EXPECT_EXIT 1 EXPECT_OUTPUT "--headless")
-# The main menu is not part of this build yet: the loop takes the error stop.
-brambleton_e2e(unbuilt_screen_takes_the_error_stop ARGS --headless --user-dir ${E2E_DIR}/start
-  EXPECT_OUTPUT "where = 1.*zwrocono wartosc 0 z ekranu")
 brambleton_e2e(headless_frames_and_screenshot
   ARGS --headless --fixed-step --seed 3 --frames 30 --user-dir ${E2E_DIR}/shot --screenshot ${E2E_DIR}/shot.png
        --gui ${SAMPLE_GUI}

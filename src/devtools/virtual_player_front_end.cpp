@@ -1,0 +1,51 @@
+#include "devtools/virtual_player_front_end.h"
+
+#include <cstdio>
+
+#include "gui/gui.h"
+#include "menus/main_menu.h"
+#include "menus/splash.h"
+#include "quest/continue_quest.h"
+
+std::string TFrontEndHand::seenScreen() {
+    if (continueQuest.running) return "continue dialog";
+    if (splash.running) return "start-up card";
+    if (mainMenu.running) return "main menu";
+    return "";
+}
+
+bool TFrontEndHand::clickObject(const TEkran& screen, const std::string& name) {
+    auto obj = screen.gui ? screen.gui->GetObject(name) : nullptr;
+    if (!obj || !obj->visible || !obj->active) return false;
+    AddClickAt(gesture, obj->dim.x + obj->dim.w / 2 + static_cast<float>(RandInt(-5, 5)),
+               obj->dim.y + obj->dim.h / 2 + static_cast<float>(RandInt(-5, 5)));
+    return true;
+}
+
+void TFrontEndHand::useMainMenu() {
+    // The buttons are there once they have faded in.
+    if (mainMenu.alpha < 1 || mainMenu.dFade == 1) return;
+    clickObject(mainMenu, "play");
+}
+
+bool TFrontEndHand::frame() {
+    const std::string seen = seenScreen();
+    if (seen != lastSeen) {
+        if (!seen.empty()) std::printf("virtual player: %s\n", seen.c_str());
+        lastSeen = seen;
+        gesture.clear();
+        waited = 0;
+    }
+    if (seen.empty()) return false;
+    if (!gesture.empty()) {
+        InPushEvent(gesture.front());
+        gesture.pop_front();
+        return true;
+    }
+    if (++waited < lookFrames) return true;
+    waited = 0;
+    if (seen == "start-up card") AddClickAt(gesture, 512, 384);
+    else if (seen == "main menu") useMainMenu();
+    else if (seen == "continue dialog" && continueQuest.showPer >= 1) clickObject(continueQuest, "RESUME");
+    return true;
+}
