@@ -173,6 +173,8 @@ Image GfxMakeShadowImage(const Image& img, float alpha) {
     return shadow;
 }
 
+SDL_Texture* GfxTextureOf(GfxImageData& img) { return TextureOf(img); }
+
 void GfxDrawImage(const Image& img, float x, float y, int frame) {
     if (!img || !GfxCanDraw()) {
         return;

@@ -94,6 +94,8 @@ struct GfxTexRef {
 // scale, rotation and origin.
 void GfxDrawTexture(const GfxTexRef& t, const SDL_Rect* src, float x, float y, float dw, float dh, float hx,
                     float hy);
+// The image's texture for the current renderer, made on first use; null when it has no pixels.
+SDL_Texture* GfxTextureOf(GfxImageData& img);
 // A texture of the renderer's preferred format from RGBA bytes; null on failure.
 SDL_Texture* GfxMakeTexture(int w, int h, const std::uint8_t* rgba, bool filtered);
 // Re-applies the clip rectangle (SDL forgets it when the target changes).

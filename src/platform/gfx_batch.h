@@ -1,0 +1,25 @@
+// Many copies of one picture in one draw call: for particle effects, where
+// thousands of small sprites of the same picture and blend mode would each
+// cost a call (and, rotated, a temporary surface in the software renderer).
+#pragma once
+
+#include <cstddef>
+
+#include "platform/platform.h"
+
+// One copy: its handle lands on (x, y); scale (negative mirrors), rotation in
+// degrees clockwise, colour 0..255 and alpha 0..1 as GfxSetColor and
+// GfxSetAlpha take them.
+struct GfxSprite {
+    float x = 0, y = 0;
+    float sx = 1, sy = 1;
+    float rotation = 0;
+    float r = 255, g = 255, b = 255;
+    float a = 1;
+};
+
+// Draws `count` sprites of `img` with the blend mode (GFX_BLEND_ALPHA or
+// GFX_BLEND_LIGHT), in order, as one geometry call. The current origin
+// applies; the current colour, alpha, scale, rotation and blend do not, and
+// are left as they were.
+void GfxDrawImageBatch(const Image& img, int blend, const GfxSprite* sprites, std::size_t count);
