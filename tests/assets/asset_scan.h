@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace assets {
@@ -28,6 +29,9 @@ std::vector<Reference> ScanDataText(const std::string& text, const std::string& 
 // folder).
 std::vector<Reference> ScanGuiText(const std::string& text, const std::string& where,
                                    const std::string& guiFolder);
+
+// Width and height from a PNG header or a JPEG frame marker; (0, 0) when unreadable.
+std::pair<int, int> ImageSize(const std::filesystem::path& p);
 
 // Every reference below a source folder and a game folder, plus the names built at run time.
 std::vector<Reference> CollectAll(const std::filesystem::path& srcDir, const std::filesystem::path& gameDir);

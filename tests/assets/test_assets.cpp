@@ -21,22 +21,7 @@ fs::path SourceDir() {
 
 bool AssetsGenerated(const fs::path& game) { return fs::exists(game / "gfx" / "fonts" / "font1.ttf"); }
 
-// Width and height from a PNG header or a JPEG frame marker; (0, 0) when unreadable.
-std::pair<int, int> ImageSize(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    std::vector<unsigned char> b((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (b.size() > 24 && b[0] == 0x89 && b[1] == 'P')
-        return {(b[16] << 24) | (b[17] << 16) | (b[18] << 8) | b[19],
-                (b[20] << 24) | (b[21] << 16) | (b[22] << 8) | b[23]};
-    for (size_t i = 2; i + 9 < b.size();) {
-        if (b[i] != 0xFF) return {0, 0};
-        const int marker = b[i + 1];
-        const int len = (b[i + 2] << 8) | b[i + 3];
-        if (marker >= 0xC0 && marker <= 0xC2) return {(b[i + 7] << 8) | b[i + 8], (b[i + 5] << 8) | b[i + 6]};
-        i += 2 + static_cast<size_t>(len);
-    }
-    return {0, 0};
-}
+using assets::ImageSize;
 
 class TempTree {
 public:
