@@ -8,7 +8,7 @@
 void TLandScreen::_drawBack() {
     GfxResetDrawState();
     GfxDrawImage(back, 0, 0);
-    DrawParticles(&waterParticles);
+    DrawParticlesBatched(&waterParticles);
 }
 
 void TLandScreen::_drawBuildings() {
@@ -47,10 +47,10 @@ void TLandScreen::draw() {
     _drawBack();
     _drawBuildings();
     _drawAnims();
-    DrawParticles(&rainParticles);
-    DrawParticles(&buildingClouds);
-    DrawParticles(&smokeParticles);
-    DrawParticles(&cloudParticles);
+    DrawParticlesBatched(&rainParticles);
+    DrawParticlesBatched(&buildingClouds);
+    DrawParticlesBatched(&smokeParticles);
+    DrawParticlesBatched(&cloudParticles);
     _drawResources();
     _drawItems();
     _drawGui();
