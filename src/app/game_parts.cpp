@@ -44,7 +44,11 @@ void RegisterFrameSteps() {
 
 void RegisterSoundAndEffects() {
     InstallSoundHooks();
-    AddLoadingStep(1, "sound manager", [] { globalSnd.setup(); });
+    // The effects are decoded a little in each loading frame, never all in one.
+    AddLoadingStep(1, "sound manager", [] { globalSnd.setupListed(); });
+    for (int slot = 2; slot < 46; slot++)
+        AddLoadingStep(slot, "sound effects", [] { globalSnd.loadPendingSounds(25); });
+    AddLoadingStep(46, "sound effects", [] { globalSnd.loadPendingSounds(-1); });
     AddLoadingStep(25, "firework images", LoadFireWorkImages);
     AddLoadingStep(29, "bomb images", LoadBombImages);
     AddLoadingStep(35, "caption images", LoadCaptionImages);

@@ -39,6 +39,7 @@ void TGlobalSnd::click() {
 void TGlobalSnd::winLevel() { playMyMusic("win"); }
 
 void TGlobalSnd::PlayRain() {
+    if (!rainTried) loadPendingSounds(0);  // asked for before the loading reached it
     if (!rainSnd) return;
     _drop(rainCHN);  // a rain channel never plays on unheard
     // Starts at the level the rain has reached, so that it fades in from there.

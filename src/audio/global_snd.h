@@ -24,7 +24,8 @@ public:
     Channel newMusicCHN = 0;                          // the current music
     Channel oldMusicCHN = 0;                          // the previous music while it fades out
     Channel rainCHN = 0;
-    Sound rainSnd;  // "sfx/raining.ogg", looping
+    Sound rainSnd;           // "sfx/raining.ogg", looping
+    bool rainTried = false;  // rainSnd was loaded or found missing
     std::shared_ptr<TMusicData> oldMusicData;
     std::shared_ptr<TMusicData> newMusicData;
     float musicSpecVol = 0.5f;  // extra factor on every music volume
@@ -44,6 +45,14 @@ public:
 
     virtual void _setupMusic();
     virtual void _setupSounds();
+    // The loading screen's way, so that no frame waits for every effect at
+    // once: setupListed reads the lists (effects not yet decoded), then
+    // loadPendingSounds decodes effects until budgetMs has passed (all of
+    // them when negative); true once every effect has been loaded or tried.
+    // An effect played before its turn is decoded then.
+    virtual void setupListed();
+    virtual void _listSounds();
+    virtual bool loadPendingSounds(double budgetMs);
     virtual void _setupExctMusic(int n);
     virtual void _setupExactMusic(int n);
     virtual void click();

@@ -1,6 +1,7 @@
 #include "audio/sound_data.h"
 
 #include <algorithm>
+#include <cstdio>
 
 #include "frame/options.h"
 
@@ -16,7 +17,16 @@ Channel StartSound(const Sound& snd, float volume) {
     return ch;
 }
 
+bool TSoundData::loadMe() {
+    if (snd || loadTried) return snd != nullptr;
+    loadTried = true;
+    snd = SndLoad(url, 0);
+    if (!snd) std::printf("NO SOUND: %s  FILETYPE: %d\n", url.c_str(), FsFileType(url));
+    return snd != nullptr;
+}
+
 void TSoundData::playMe() {
+    loadMe();
     for (Channel& slot : chn) {
         if (slot == 0 || !ChnPlaying(slot)) {
             slot = StartSound(snd, SoundVolumeFactor() * vol);
@@ -25,7 +35,10 @@ void TSoundData::playMe() {
     }
 }
 
-Channel TSoundData::playMe1() { return StartSound(snd, SoundVolumeFactor() * vol); }
+Channel TSoundData::playMe1() {
+    loadMe();
+    return StartSound(snd, SoundVolumeFactor() * vol);
+}
 
 void TSoundData::update() {
     for (Channel& slot : chn) {

@@ -19,10 +19,13 @@ public:
     Sound snd;
     std::array<Channel, kInstances> chn{};  // instances now playing, 0 = free slot
     float vol = 1;                          // own volume factor
+    bool loadTried = false;                 // its file was read (or found unreadable)
 
     virtual ~TSoundData() = default;
     // Starts the effect in the first free or finished slot at the sound
     // factor x vol; when all six instances still play, nothing happens.
+    // Decodes the file once; says so when it cannot. True when loaded.
+    bool loadMe();
     virtual void playMe();
     // Starts the effect on a channel outside the slots, every time.
     virtual Channel playMe1();

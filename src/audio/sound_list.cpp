@@ -1,4 +1,5 @@
 // Reading the sound list "data/sounds.txt" and loading what it names.
+#include <chrono>
 #include <cstdio>
 
 #include "audio/global_snd.h"
@@ -44,8 +45,20 @@ void TGlobalSnd::_setupMusic() {
 }
 
 void TGlobalSnd::_setupSounds() {
+    _listSounds();
+    loadPendingSounds(-1);
+}
+
+void TGlobalSnd::setupListed() {
+    if (noSounds) return;
+    _setupMusic();
+    _listSounds();
+}
+
+void TGlobalSnd::_listSounds() {
     sounds.clear();
-    rainSnd = SndLoad(gameDir + "sfx/raining.ogg", SND_LOOP);
+    rainSnd = nullptr;
+    rainTried = false;
     auto file = LoadRCM(gameDir + "data/sounds.txt");
     const int count = ListCount(*file, "sounds");
     for (int n = 1; n <= count; ++n) {
@@ -54,10 +67,24 @@ void TGlobalSnd::_setupSounds() {
         s->url = gameDir + file->getString(Key("snd", n, "url"));
         float vol = file->getFloat(Key("snd", n, "vol"));
         s->vol = vol == 0 ? 1 : vol;
-        s->snd = SndLoad(s->url, 0);
-        if (!s->snd) std::printf("NO SOUND: %s  FILETYPE: %d\n", s->url.c_str(), FsFileType(s->url));
         sounds.push_back(s);
     }
+}
+
+bool TGlobalSnd::loadPendingSounds(double budgetMs) {
+    if (noSounds) return true;
+    using Clock = std::chrono::steady_clock;
+    const auto start = Clock::now();
+    auto spent = [&] { return std::chrono::duration<double, std::milli>(Clock::now() - start).count(); };
+    if (!rainTried) {
+        rainTried = true;
+        rainSnd = SndLoad(gameDir + "sfx/raining.ogg", SND_LOOP);
+    }
+    for (auto& s : sounds) {
+        if (budgetMs >= 0 && spent() >= budgetMs) return false;
+        s->loadMe();
+    }
+    return true;
 }
 
 // The loading screen's name for the same step.

@@ -11,6 +11,8 @@
 #include <memory>
 
 #include "frame/frame_loop.h"
+#include "frame/loading_steps.h"
+#include "menus/main_menu.h"
 #include "platform/platform.h"
 
 namespace {
@@ -26,6 +28,29 @@ double ThreadCpuMs() {
     timespec t{};
     if (clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t) != 0) return 0;
     return static_cast<double>(t.tv_sec) * 1000.0 + static_cast<double>(t.tv_nsec) / 1e6;
+}
+
+// Start-up milestones: the first presented frame (cards, loading screen or a
+// screen), and the first frame of the main menu, when it answers clicks.
+struct StartUp {
+    double firstPresent = 0, menuReady = 0;
+};
+
+std::string StartUpReport(const StartUp& s) {
+    const LoadingStepTime* slowest = nullptr;
+    for (const auto& step : LoadingStepTimes())
+        if (!slowest || step.ms > slowest->ms) slowest = &step;
+    char text[512];
+    std::snprintf(text, sizeof text, "first_present_s %.3f\nmenu_ready_s %.3f\nslowest_step_ms %.1f\n",
+                  s.firstPresent, s.menuReady, slowest ? slowest->ms : 0.0);
+    std::string out = text;
+    // The name last: it may hold blanks.
+    if (slowest) out += "slowest_step " + slowest->name + "\n";
+    for (const auto& step : LoadingStepTimes()) {
+        std::snprintf(text, sizeof text, "step_ms %.1f ", step.ms);
+        out += text + step.name + "\n";
+    }
+    return out;
 }
 
 struct Samples {
@@ -119,8 +144,13 @@ void StartFrameStats(const std::string& path) {
         samples->update.push_back(u);
         samples->draw.push_back(d);
     });
-    AddExitHook([samples, path] {
-        if (!FsSaveBytes(Report(*samples), path))
+    auto startUp = std::make_shared<StartUp>();
+    AddAfterAnyFrameHook([startUp] {
+        if (startUp->firstPresent == 0) startUp->firstPresent = SecondsSinceStart();
+        if (startUp->menuReady == 0 && mainMenu.running) startUp->menuReady = SecondsSinceStart();
+    });
+    AddExitHook([samples, startUp, path] {
+        if (!FsSaveBytes(Report(*samples) + StartUpReport(*startUp), path))
             std::printf("Could not write the frame statistics %s\n", path.c_str());
     });
 }

@@ -320,3 +320,30 @@ TEST_F(AudioTest, HooksReachTheGlobalManager) {
     hooks.setMusicVol(0.7f);
     EXPECT_FLOAT_EQ(globalSnd.musicVol, 0.7f);
 }
+
+// The loading screen decodes the effects a few per frame: the lists come
+// first, a budget of 0 decodes nothing more, an effect played before its
+// turn is decoded then, and an unbounded call finishes the rest.
+TEST_F(AudioTest, EffectsLoadInPiecesAndOnFirstUse) {
+    testing::internal::CaptureStdout();
+    snd.setupListed();
+    ASSERT_EQ(snd.sounds.size(), 3u);
+    EXPECT_FALSE(snd.sounds[0]->snd);
+    EXPECT_FALSE(snd.sounds[1]->snd);
+    EXPECT_FALSE(snd.rainSnd);
+    EXPECT_FALSE(snd.loadPendingSounds(0));  // the rain only
+    EXPECT_TRUE(snd.rainSnd);
+    EXPECT_FALSE(snd.sounds[0]->snd);
+    snd.playMySound("long");
+    EXPECT_TRUE(snd.sounds[1]->snd);
+    EXPECT_GT(MixOneFrame(), 0.0f);
+    EXPECT_FALSE(snd.sounds[0]->snd);
+    EXPECT_TRUE(snd.loadPendingSounds(-1));
+    const std::string printed = testing::internal::GetCapturedStdout();
+    EXPECT_TRUE(snd.sounds[0]->snd);
+    EXPECT_FALSE(snd.sounds[2]->snd);  // broken: tried once, said once
+    EXPECT_EQ(printed.find("NO SOUND"), printed.rfind("NO SOUND"));
+    EXPECT_NE(printed.find("NO SOUND"), std::string::npos);
+    snd.playMySound("broken");
+    EXPECT_TRUE(snd.loadPendingSounds(-1));
+}
