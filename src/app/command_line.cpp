@@ -25,6 +25,7 @@ std::string CommandLineHelp() {
            "  --user-dir DIR             keep settings and profiles in DIR\n"
            "  --data-dir DIR             read the game's resource folder from DIR\n"
            "  --level N|PATH             play quest level N or a level file, print the result, exit\n"
+           "  --puzzle N|PATH            play puzzle N or a puzzle file, print the result, exit\n"
            "  --screen NAME              open one screen with the current profile: village\n"
            "  --autoplay                 let the virtual player play\n"
            "  --unlock-powerups          start a --level run with all six power-ups unlocked\n"
@@ -100,6 +101,8 @@ bool ParseCommandLine(const std::vector<std::string>& args, CommandLine& out, st
             if (!value(out.gui)) return false;
         } else if (a == "--level") {
             if (!value(out.level)) return false;
+        } else if (a == "--puzzle") {
+            if (!value(out.puzzle)) return false;
         } else if (a == "--screen") {
             if (!value(out.screen)) return false;
         } else if (a == "--autoplay") {

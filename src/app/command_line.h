@@ -22,6 +22,7 @@ struct CommandLine {
     std::string dataDir;  // the resource folder; "" to look for it
     std::string gui;      // a GUI script to preview
     std::string level;    // quest level number or level file
+    std::string puzzle;   // puzzle number or puzzle file
     std::string screen;   // a screen to open directly ("village", ...)
     bool autoplay = false;
     std::string frameStats;

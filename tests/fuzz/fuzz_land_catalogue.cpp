@@ -1,7 +1,7 @@
 // Arbitrary bytes as the village catalogues: the same text is read as
-// "data/buildings.txt", as "data/items.txt" and as the item texts, then the
-// look-ups, the offer states and a few frames of every building run on what
-// was read. Nothing may crash, hang or leak.
+// "data/buildings.txt", as "data/items.txt", as "data/researches.txt" and as
+// their texts, then the look-ups, the offer states and a few frames of every
+// building run on what was read. Nothing may crash, hang or leak.
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -13,6 +13,7 @@
 #include "frame/text_file.h"
 #include "quest/land_catalogue.h"
 #include "quest/profile.h"
+#include "village/research_screen.h"
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
     // The catalogue reports damaged entries on standard output: keep the log readable.
@@ -27,6 +28,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     landBuildings = ReadBuildings(file, false);
     const auto texts = TxtFileFromText(text);
     landItems = ReadLandItems(file, texts.get(), false);
+    const ResearchPanelList panels = ReadResearchPanels(file, texts.get(), false);
+    for (const auto& panel : panels) (void)ResearchSlotOfItem(panel ? panel->id : 0);
 
     TProfile profile;
     profile.res[0] = profile.res[1] = profile.res[2] = profile.res[3] = static_cast<int>(size) * 10;
