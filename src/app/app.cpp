@@ -7,6 +7,7 @@
 #include "app/command_line.h"
 #include "app/front_end_parts.h"
 #include "app/game_parts.h"
+#include "app/puzzle_parts.h"
 #include "app/screen_flags.h"
 #include "devtools/frame_stats.h"
 #include "devtools/input_recording.h"
@@ -99,8 +100,8 @@ int RunGame(int argc, char** argv) {
     start.seed = cl.seed;
     start.displayMode = cl.displayMode;
     // A plain start shows the cards, the loading screen and the main menu; a
-    // run of one level, screen or GUI script loads unseen and starts there.
-    if (cl.level.empty() && cl.gui.empty() && cl.screen.empty()) {
+    // run of one level, puzzle, screen or GUI script loads unseen and starts there.
+    if (cl.level.empty() && cl.puzzle.empty() && cl.gui.empty() && cl.screen.empty()) {
         start.showLoading = FrontEndLoading();
         // The virtual player starts with the cards, so it plays the whole game.
         if (cl.autoplay) StartVirtualPlayer(mainGame);
@@ -109,6 +110,7 @@ int RunGame(int argc, char** argv) {
 
     if (!cl.gui.empty()) return RunGuiPreviewMode(cl.gui);
     if (!cl.level.empty()) where = PrepareLevelRun(cl);
+    else if (!cl.puzzle.empty()) where = PreparePuzzleRun(cl);
     else if (!cl.screen.empty()) where = PrepareScreenRun(cl.screen, cl.autoplay);
     Control::mainloop();
 }

@@ -6,6 +6,7 @@
 #include "gui/gui.h"
 #include "match3/main_game.h"
 #include "match3/powerup.h"
+#include "puzzles/puzzle_game.h"
 #include "quest/lose_level.h"
 #include "quest/profile.h"
 #include "quest/summary.h"
@@ -29,6 +30,7 @@ bool ResearchWaiting() {
 }  // namespace
 
 std::string TVillageHand::seenScreen() {
+    if (puzzleGame.running) return "puzzle";
     if (showBuilding.running) return "building preview";
     if (researchScreen.running) return "research";
     if (landScreen.running) return "village";
@@ -87,7 +89,11 @@ void TVillageHand::useVillage() {
     // The row is sliding: the next stage's offers are on their way.
     if (v.iPer != 1 || v.diPer != 1) return;
     for (auto& item : v.items) {
-        if (!item || item->Hidding || item->getProperButtonInd() != OFFER_BUY) continue;
+        if (!item || item->Hidding) continue;
+        const int offer = item->getProperButtonInd();
+        // Each puzzle once a run: a file that does not open is not tried for ever.
+        if (offer == OFFER_PUZZLE && !puzzlesTried.insert(item->puzzleId).second) continue;
+        if (offer != OFFER_BUY && offer != OFFER_PUZZLE) continue;
         float x = 0, y = 0, w = 0, h = 0;
         OfferButtonRect(*item, v.look, x, y, w, h);
         clickRect(x, y, w, h);
@@ -117,6 +123,7 @@ bool TVillageHand::frame() {
         gesture.clear();
         waited = 0;
     }
+    if (seen == "puzzle") return puzzle.frame();
     const bool mine = seen == "village" || seen == "building preview" || seen == "research";
     if (!mine) return false;
     if (!gesture.empty()) {

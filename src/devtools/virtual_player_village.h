@@ -1,13 +1,16 @@
 // The virtual player's hand in the village: it buys every offer of the row
-// it can afford (the preview answered with "BUY"), then researches what the
+// it can afford (the preview answered with "BUY") and plays the puzzles of
+// the offers that need a blueprint, then researches what the
 // village can pay for, then presses "continue" for the next level. It clicks
 // through the platform's input queue like a person, and says once which
 // screen it has come to.
 #pragma once
 
+#include <set>
 #include <string>
 
 #include "devtools/gesture.h"
+#include "devtools/virtual_player_puzzle.h"
 
 class TVillageHand {
 public:
@@ -23,6 +26,8 @@ public:
 
 private:
     Gesture gesture;
+    TPuzzleHand puzzle;          // plays the puzzles of the offers
+    std::set<int> puzzlesTried;  // puzzle offers clicked
     int waited = 0;
     std::string lastSeen;
 
