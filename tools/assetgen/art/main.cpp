@@ -26,6 +26,7 @@ const Family kFamilies[] = {
     // Longest first, so the two workers finish together.
     {"village", art::DrawVillage},
     {"village_gui", art::DrawVillageGui},
+    {"puzzles", art::DrawPuzzles},
     {"backgrounds", art::DrawBackgrounds},
     {"frame", art::DrawFrame},
     {"chips", art::DrawChips},
