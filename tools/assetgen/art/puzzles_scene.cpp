@@ -371,7 +371,7 @@ SurfacePtr SepiaTwin(cairo_surface_t* colour) {
         for (int x = 0; x < w; ++x) {
             const std::uint32_t p = src[x];
             const double lum = (0.3 * ((p >> 16) & 255) + 0.59 * ((p >> 8) & 255) + 0.11 * (p & 255)) / 255;
-            const double t = 0.12 + 0.8 * std::pow(lum, 0.85);
+            const double t = 0.08 + 0.86 * std::pow(lum, 0.9);
             const Rgb c = Mix(ink, paper, t);
             auto byte = [](double v) {
                 return static_cast<std::uint32_t>(std::clamp(v, 0.0, 1.0) * 255 + 0.5);
