@@ -5,7 +5,7 @@
 
 #include "app/command_line.h"
 #include "app/front_end_parts.h"
-#include "app/puzzle_parts.h"
+#include "app/story_parts.h"
 #include "app/village_parts.h"
 #include "audio/global_snd.h"
 #include "devtools/virtual_player.h"
@@ -134,7 +134,7 @@ void RegisterGameParts(const CommandLine& cl) {
     RegisterMatch3();
     RegisterProgression();
     RegisterVillage();
-    RegisterPuzzles();
+    RegisterStory();
     RegisterFrontEnd();
 }
 

@@ -9,6 +9,7 @@
 #include "frame/text_file.h"
 #include "platform/platform.h"
 #include "quest/profile_files.h"
+#include "quest/profile_lookups.h"
 
 TProfileManager profileManager;
 
@@ -166,6 +167,7 @@ std::shared_ptr<TProfile> TProfileManager::CreateStartProfile() {
     if (txtPlayer.empty()) _setupTexts();
     auto profile = std::make_shared<TProfile>();
     profile->name = txtPlayer;
+    profile->tips = AllTutorialTips();  // a new player has every tip ahead
     profiles.push_back(profile);
     return profile;
 }
@@ -175,6 +177,7 @@ std::shared_ptr<TProfile> TProfileManager::CreateNewProfile(const std::string& n
     if (clean.empty()) return nullptr;  // the empty id is no folder of its own
     auto profile = std::make_shared<TProfile>();
     profile->name = clean;
+    profile->tips = AllTutorialTips();
     profiles.push_back(profile);
     actProfile = profile;
     return profile;

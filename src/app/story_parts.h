@@ -1,0 +1,5 @@
+// The story's place in the game: the adviser's tutorial tips loaded in their
+// set-up step and called by the match-3, land and puzzle screens.
+#pragma once
+
+void RegisterStory();
