@@ -5,6 +5,7 @@
 
 #include "app/command_line.h"
 #include "app/front_end_parts.h"
+#include "app/puzzle_parts.h"
 #include "app/story_parts.h"
 #include "app/village_parts.h"
 #include "audio/global_snd.h"
@@ -134,6 +135,7 @@ void RegisterGameParts(const CommandLine& cl) {
     RegisterMatch3();
     RegisterProgression();
     RegisterVillage();
+    RegisterPuzzles();
     RegisterStory();
     RegisterFrontEnd();
 }
