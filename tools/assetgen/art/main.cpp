@@ -37,6 +37,7 @@ const Family kFamilies[] = {
     {"buttons", art::DrawButtons},
     {"gui_sample", art::DrawGuiSample},
     {"branding", art::DrawBranding},
+    {"tips", art::DrawTips},
 };
 
 }  // namespace
