@@ -2,6 +2,7 @@
 
 #include "frame/loading_steps.h"
 #include "match3/main_game.h"
+#include "puzzles/puzzle_game.h"
 #include "story/tip_loading.h"
 #include "story/tutorial_tips.h"
 #include "village/land_screen.h"
@@ -21,4 +22,13 @@ void RegisterStory() {
     land.updateTip = [] { UpdateTutorialTip(&landScreen); };
     land.drawTip = [] { DrawTutorialTip(); };
     land.clearTip = [] { ClearTutorialTip(); };
+
+    TPuzzleGameHooks& puzzle = puzzleGame.hooks;
+    puzzle.checkTips = [] { CheckTutorialTips(&puzzleGame); };
+    puzzle.updateTip = [] { UpdateTutorialTip(&puzzleGame); };
+    puzzle.drawTip = [] { DrawTutorialTip(); };
+    puzzle.clearTip = [] { ClearTutorialTip(); };
+    TutorialHooks().puzzleType = [](const TEkran* screen) {
+        return screen == &puzzleGame && puzzleGame.level ? puzzleGame.level->puzzleType : 0;
+    };
 }

@@ -107,8 +107,9 @@ bool TVirtualPlayer::mayMove() const {
 }
 
 void TVirtualPlayer::frame() {
-    // The front end and the village between levels: their own hands play them.
-    if (frontEnd.frame() || village.frame()) {
+    // The front end, the adviser's tips and the village between levels: their own
+    // hands play them.
+    if (frontEnd.frame() || tips.frame() || village.frame()) {
         gesture.clear();
         calmFrames = 0;
         buttonDown = false;

@@ -11,6 +11,7 @@
 #include "devtools/powerup_player.h"
 #include "devtools/virtual_player_dialogs.h"
 #include "devtools/virtual_player_front_end.h"
+#include "devtools/virtual_player_tips.h"
 #include "devtools/virtual_player_village.h"
 #include "match3/board.h"
 #include "platform/platform.h"
@@ -38,6 +39,8 @@ public:
     TPowerUpPlayer powerUps;
     // Its answers to the level summary and the lose dialog.
     TDialogHand dialogs;
+    // Its eyes on the adviser's tips, on every screen it plays.
+    TTipHand tips;
     // Its hand in the village and the village's dialogs.
     TVillageHand village;
     // Its hand on the start-up cards, the main menu and its dialogs.
