@@ -56,7 +56,7 @@ void TMainMenu::_updateManagerOver() {
 void TMainMenu::draw() {
     _drawBack();
     _drawAnims();
-    DrawParticles(&smokeParticles);
+    DrawParticlesBatched(&smokeParticles);
     if (VillageOnly()) return;
     _drawLogo();
     _drawPanel();
@@ -67,7 +67,7 @@ void TMainMenu::draw() {
 void TMainMenu::_drawBack() {
     GfxResetDrawState();
     if (back) GfxDrawImage(back, 0, 0);
-    DrawParticles(&waterParticles);
+    DrawParticlesBatched(&waterParticles);
     drawsList.clear();
     for (const auto& b : landBuildings) {
         if (b->upgraded) drawsList.push_back(NewZBuf(b->upgraded, b->upgradeX, b->upgradeY, 1));
