@@ -91,14 +91,16 @@ void UpdateDelta() {
 }
 
 void CommonUpdate(TEkran* screen) {
+    // An Enter hit still counted here was left unread by the last frame: it
+    // must not switch the display when Alt goes down later.
+    InKeyHit(KEY_ENTER);
     UpdateDelta();
     mouse.update();
     auto& hooks = FrameHooks();
     if (hooks.soundUpdate) hooks.soundUpdate();
-    // Alt+Enter: read the Enter hit even without Alt, so that a stale press
-    // does not switch the display when Alt goes down later.
-    const int enterHits = InKeyHit(KEY_ENTER);
-    if (AltDown() && enterHits > 0) options.SwitchScreen();
+    // Alt+Enter switches the display and is no Enter for the screen; a plain
+    // Enter of this frame is left for the screen (a dialog answers with it).
+    if (AltDown() && InKeyHit(KEY_ENTER) > 0) options.SwitchScreen();
     if (SysAppSuspended() && !(screen && screen->keepsRunningWhenSuspended())) SuspendLoop();
     const int f4Hits = InKeyHit(KEY_F1 + 3);
     if (SysAppTerminate() || (InKeyDown(KEY_LALT) && f4Hits > 0)) EndProgram(0);

@@ -1,0 +1,47 @@
+// The yes/no question over the screen that asks it: a panel slides up with
+// the question and two buttons. "OK" or Enter answer 1, "CANCEL" or Escape 0.
+#pragma once
+
+#include <string>
+
+#include "frame/screen.h"
+#include "quest/level_end_dialog.h"
+
+// The panel's height when its picture is missing.
+constexpr float POPUP_PANEL_H = 300;
+
+class TPopUp : public TEkran {
+public:
+    TEkran* ekran = nullptr;  // the calling screen, drawn behind; may be null
+    Image panel;
+    float showPer = 0, dShowPer = 0;
+    std::string text;  // the question
+    int drawY = 0;     // top of the question before the slide offset
+    Font font;
+    int odpowiedz = 1;     // the answer: 1 yes, 0 no
+    bool running = false;  // true while the question is up (the virtual player reads it)
+    TCallerPicture callerPicture;
+
+    void setup() override;
+    // Lays the question out 340 px wide and centres it on y 370.
+    virtual void CountTextSizes();
+    virtual void _drawBack();
+    virtual void _drawPanel();
+    void draw() override;
+    virtual void _updateShow();
+    void update() override;
+    virtual void prepare();
+    // Runs frames until the panel has slid away; returns odpowiedz.
+    virtual int mainloop();
+    virtual void goOk();
+    virtual void goCancel();
+    // How far below its resting place the panel is.
+    virtual float CountY() const;
+    // The buttons, Enter and Escape after one frame.
+    void _checkAnswer();
+};
+
+extern TPopUp popUp;
+
+// Asks `question` over `screen`; 1 for yes, 0 for no.
+int AskPopUp(TEkran* screen, const std::string& question);
