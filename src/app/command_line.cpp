@@ -26,8 +26,10 @@ std::string CommandLineHelp() {
            "  --data-dir DIR             read the game's resource folder from DIR\n"
            "  --level N|PATH             play quest level N or a level file, print the result, exit\n"
            "  --puzzle N|PATH            play puzzle N or a puzzle file, print the result, exit\n"
-           "  --screen NAME              open one screen with the current profile: village\n"
+           "  --screen NAME              open one screen with the current profile: village,\n"
+           "                             intro, outro\n"
            "  --autoplay                 let the virtual player play\n"
+           "  --skip-story               the virtual player clicks the intro away\n"
            "  --unlock-powerups          start a --level run with all six power-ups unlocked\n"
            "  --frame-stats FILE         write frame time statistics at exit\n"
            "  --gui PATH                 preview one GUI script\n"
@@ -107,6 +109,8 @@ bool ParseCommandLine(const std::vector<std::string>& args, CommandLine& out, st
             if (!value(out.screen)) return false;
         } else if (a == "--autoplay") {
             out.autoplay = true;
+        } else if (a == "--skip-story") {
+            out.skipStory = true;
         } else if (a == "--unlock-powerups") {
             out.unlockPowerups = true;
         } else if (a == "--frame-stats") {

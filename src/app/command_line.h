@@ -25,6 +25,7 @@ struct CommandLine {
     std::string puzzle;   // puzzle number or puzzle file
     std::string screen;   // a screen to open directly ("village", ...)
     bool autoplay = false;
+    bool skipStory = false;  // the virtual player skips the intro
     std::string frameStats;
     bool unlockPowerups = false;
     bool help = false;

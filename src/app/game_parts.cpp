@@ -7,6 +7,7 @@
 #include "app/front_end_parts.h"
 #include "app/puzzle_parts.h"
 #include "app/story_parts.h"
+#include "app/story_screens_parts.h"
 #include "app/village_parts.h"
 #include "audio/global_snd.h"
 #include "devtools/virtual_player.h"
@@ -129,7 +130,6 @@ bool AllDigits(const std::string& s) {
 }  // namespace
 
 void RegisterGameParts(const CommandLine& cl) {
-    (void)cl;
     RegisterFrameSteps();
     RegisterSoundAndEffects();
     RegisterMatch3();
@@ -138,6 +138,7 @@ void RegisterGameParts(const CommandLine& cl) {
     RegisterPuzzles();
     RegisterStory();
     RegisterFrontEnd();
+    RegisterStoryScreens(cl);
 }
 
 int RunGuiPreviewMode(const std::string& path) { RunGuiPreview(path); }

@@ -24,6 +24,7 @@ struct Family {
 
 const Family kFamilies[] = {
     // Longest first, so the two workers finish together.
+    {"story", art::DrawStory},
     {"village", art::DrawVillage},
     {"village_gui", art::DrawVillageGui},
     {"puzzles", art::DrawPuzzles},

@@ -1,0 +1,125 @@
+// The intro as a whole: the seven scenes one after the other to the village,
+// a click at any moment, and "noStory.txt".
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "frame/control.h"
+#include "frame/frame_loop.h"
+#include "frame/globals.h"
+#include "story/intro.h"
+#include "story/story_text.h"
+#include "test_scene_fixture.h"
+
+namespace {
+// Looks at the game after every presented frame while set.
+std::function<void()>& Watch() {
+    static std::function<void()> watch;
+    static bool installed = false;
+    if (!installed) {
+        installed = true;
+        AddAfterFrameHook([] {
+            if (watch) watch();
+        });
+    }
+    return watch;
+}
+
+class IntroRun : public StoryClockTest {
+protected:
+    void TearDown() override {
+        Watch() = nullptr;
+        noStory = 0;
+        StoryClockTest::TearDown();
+    }
+    void clickNow() {
+        InPushEvent(MouseMoveEvent(500, 400));
+        InPushEvent(MouseButtonEvent(true));
+        InPushEvent(MouseButtonEvent(false));
+    }
+};
+
+TEST_F(IntroRun, PlaysTheSevenScenesInTurnAndEndsInTheVillage) {
+    std::vector<int> sceneStarts;
+    int begin = -1;
+    Watch() = [&] {
+        if (begin < 0) begin = SysMillisecs();
+        if (static_cast<int>(sceneStarts.size()) <= intro.sceneInd)
+            sceneStarts.push_back(SysMillisecs() - begin);
+    };
+    const long before = FrameCount();
+    EXPECT_EQ(intro.mainloop(), SCREEN_LAND);
+    const long frames = FrameCount() - before;
+    ASSERT_EQ(sceneStarts.size(), 7u);
+    // Each scene starts in the frame its predecessor ends (the timing of
+    // each is tested scene by scene); a frame or two at each event add up.
+    const int expected[7] = {0, 17550, 33050, 55880, 69780, 73110, 90110};
+    for (size_t i = 0; i < 7; i++) EXPECT_NEAR(sceneStarts[i], expected[i], 600) << "scene " << i + 1;
+    EXPECT_NEAR(frames, 112100 * 60 / 1000, 60);
+    EXPECT_FALSE(intro.running);
+    // The last scene ended the loop in the frame it reported its end.
+    EXPECT_EQ(intro.sceneInd, 6);
+}
+
+TEST_F(IntroRun, AClickAtAnyMomentFadesTheIntroOutOverTwentyFrames) {
+    for (int clickFrame : {400, 2500, 6200}) {
+        long frame = 0;
+        int sceneAtClick = -1;
+        Watch() = [&] {
+            if (++frame == clickFrame) {
+                sceneAtClick = intro.sceneInd;
+                clickNow();
+            }
+        };
+        EXPECT_EQ(intro.mainloop(), SCREEN_LAND);
+        // The click is read in the next frame; then 20 frames of fade.
+        EXPECT_NEAR(frame, clickFrame + 21, 2) << "click at frame " << clickFrame;
+        EXPECT_GE(sceneAtClick, 0);
+    }
+    // At the very start the picture is still black: it ends almost at once.
+    long frame = 0;
+    Watch() = [&] {
+        if (++frame == 1) clickNow();
+    };
+    EXPECT_EQ(intro.mainloop(), SCREEN_LAND);
+    EXPECT_LE(frame, 4);
+}
+
+TEST_F(IntroRun, ClicksBeforeTheIntroStartsAreForgotten) {
+    clickNow();
+    long frame = 0;
+    Watch() = [&] {
+        if (++frame == 100) intro.dFade = 1;  // end the run early
+    };
+    intro.mainloop();
+    EXPECT_GE(frame, 100);
+}
+
+TEST_F(IntroRun, WithNoStoryTheIntroIsLeftOutAtOnce) {
+    noStory = 1;
+    for (auto& s : intro.scene) s.reset();
+    const long before = FrameCount();
+    EXPECT_EQ(intro.mainloop(), SCREEN_LAND);
+    EXPECT_EQ(FrameCount(), before);
+    // Nor are its scenes made during loading.
+    intro.SetupScene_1();
+    intro.SetupScene_7();
+    EXPECT_FALSE(intro.scene[0]);
+    EXPECT_FALSE(intro.scene[6]);
+}
+
+TEST_F(IntroRun, TheSubtitlesFollowTheIntrosOwnClock) {
+    long frame = 0;
+    size_t shownAtFiveSeconds = 0;
+    Watch() = [&] {
+        if (++frame == 5 * 60) {
+            shownAtFiveSeconds = 0;
+            for (auto& t : StoryList()) shownAtFiveSeconds += t->byloStart && t->a > 0;
+            intro.dFade = 1;
+        }
+    };
+    intro.mainloop();
+    // The first subtitle starts at 1 s and stays 6 s.
+    EXPECT_EQ(shownAtFiveSeconds, 1u);
+}
+}  // namespace

@@ -1,0 +1,260 @@
+// The outro's four pictures, larger than the screen so that they can pan and
+// zoom: Brambleton rebuilt at sunrise, market day, the King at the new town
+// hall, and Wren and Clover riding home under the stars.
+#include "story_art.h"
+#include "story_paper.h"
+
+#include <cmath>
+
+namespace art {
+namespace story {
+
+namespace {
+const std::string kDir = "gfx/story/outro/";
+const Rgb kRoofs[4] = {Hex(0xB8463A), Hex(0xC88A3A), Hex(0x6A5A8A), Hex(0x8A5A3A)};
+const Rgb kWalls = Hex(0xF0DCB8);
+const Rgb kLamp = Hex(0xFFC860);
+
+// A house of the village with a coloured roof and lit windows.
+void House(cairo_t* cr, double x, double ground, double w, double h, Rgb roof, bool chimney) {
+    PaperFill(
+        cr, [=](cairo_t* c) { cairo_rectangle(c, x, ground - h, w, h + 2); }, kWalls, 0.2, 0.3);
+    PaperFill(
+        cr,
+        [=](cairo_t* c) {
+            cairo_move_to(c, x - w * 0.12, ground - h);
+            cairo_line_to(c, x + w / 2, ground - h - w * 0.55);
+            cairo_line_to(c, x + w * 1.12, ground - h);
+            cairo_close_path(c);
+            if (chimney) cairo_rectangle(c, x + w * 0.68, ground - h - w * 0.5, w * 0.12, w * 0.3);
+        },
+        roof, 0.35, 0.3);
+    CottageWindows(cr, x, ground, w, h, kLamp);
+}
+
+// Rising smoke from a chimney, as soft paper curls.
+void Smoke(cairo_t* cr, double x, double y) {
+    for (int i = 0; i < 5; i++) {
+        SetRgb(cr, Hex(0xFFF4E0), 0.5 - i * 0.08);
+        cairo_arc(cr, x + i * 10 + 6 * std::sin(i), y - i * 26, 10 + i * 4, 0, 2 * M_PI);
+        cairo_fill(cr);
+    }
+}
+
+// The rebuilt village along a hill: farmstead, woodcutter's lodge with its
+// logs, smithy with smoke, market hall, scholar's tower and town hall.
+void Village(cairo_t* cr, double w, double ground, double s) {
+    for (int i = 0; i * 95 * s < w; i++) {
+        const double x = 20 + i * 95 * s + (i % 3) * 9 * s;
+        House(cr, x, ground - (i % 2) * 8 * s, 62 * s, (40 + (i % 3) * 10) * s, kRoofs[i % 4], i % 3 == 0);
+        if (i % 3 == 0) Smoke(cr, x + 46 * s, ground - 110 * s);
+    }
+    // Woodcutter's logs, the market's striped awnings, the tower and the hall.
+    PaperFill(
+        cr,
+        [=](cairo_t* c) {
+            for (int k = 0; k < 3; k++)
+                for (int j = 0; j <= k; j++) {
+                    cairo_new_sub_path(c);
+                    cairo_arc(c, w * 0.18 + (j * 2 - k) * 9 * s, ground + 10 * s - (2 - k) * 16 * s, 8 * s, 0,
+                              2 * M_PI);
+                }
+        },
+        Hex(0xA8703A), 0.3, 0.2);
+    PaperFill(
+        cr, [=](cairo_t* c) { Tower(c, w * 0.62, ground, 46 * s, 170 * s); }, Hex(0x9A7A6A), 0.35, 0.3);
+    PaperFill(
+        cr,
+        [=](cairo_t* c) {
+            cairo_rectangle(c, w * 0.42, ground - 90 * s, 170 * s, 92 * s);
+            cairo_move_to(c, w * 0.42 - 14 * s, ground - 90 * s);
+            cairo_line_to(c, w * 0.42 + 85 * s, ground - 150 * s);
+            cairo_line_to(c, w * 0.42 + 184 * s, ground - 90 * s);
+            cairo_close_path(c);
+            cairo_rectangle(c, w * 0.42 + 72 * s, ground - 190 * s, 26 * s, 50 * s);
+        },
+        kWalls, 0.3, 0.35);
+    SetRgb(cr, Hex(0xE8B04A));
+    cairo_arc(cr, w * 0.42 + 85 * s, ground - 112 * s, 13 * s, 0, 2 * M_PI);
+    cairo_fill(cr);
+    for (int k = 0; k < 6; k++) {
+        SetRgb(cr, k % 2 ? Hex(0xF2E2C0) : Hex(0xB8463A));
+        cairo_rectangle(cr, w * 0.3 + k * 22 * s, ground - 46 * s, 22 * s, 16 * s);
+        cairo_fill(cr);
+    }
+}
+
+SurfacePtr Sunrise() {
+    const int w = 1800, h = 900;
+    SurfacePtr s = NewSurface(w, h);
+    Ctx cr(s.get());
+    Sky(cr, w, h, Hex(0x7A8AB8), Hex(0xF8C890), 1300, 420, 60);
+    PaperFill(
+        cr, [](cairo_t* c) { RidgePath(c, 1800, 900, 470, 50, 71, 520); }, Tone(0));
+    PaperFill(
+        cr, [](cairo_t* c) { RidgePath(c, 1800, 900, 560, 30, 72, 400); }, Hex(0xA8B878));
+    Village(cr, w, 600, 1.0);
+    // The river in front, catching the light.
+    PaperFill(
+        cr,
+        [](cairo_t* c) {
+            cairo_move_to(c, 0, 700);
+            cairo_curve_to(c, 500, 660, 1200, 740, 1800, 690);
+            cairo_line_to(c, 1800, 760);
+            cairo_curve_to(c, 1200, 800, 500, 720, 0, 770);
+            cairo_close_path(c);
+        },
+        Hex(0xF6D8A8), 0.5, 0.2);
+    PaperFill(
+        cr,
+        [](cairo_t* c) {
+            RidgePath(c, 1800, 900, 800, 14, 73, 300);
+            GrassTufts(c, 0, 1800, 802, 50, 74);
+        },
+        Tone(4));
+    return s;
+}
+
+SurfacePtr MarketDay() {
+    const int w = 1200, h = 820;
+    SurfacePtr s = NewSurface(w, h);
+    Ctx cr(s.get());
+    Sky(cr, w, h, Hex(0x86B0D4), Hex(0xFBE0B0), 300, 200, 40);
+    Village(cr, w, 420, 0.8);
+    PaperFill(
+        cr, [](cairo_t* c) { cairo_rectangle(c, 0, 420, 1200, 400); }, Hex(0xD8B888), 0.3, 0.3);
+    for (int i = 0; i < 4; i++) {
+        const double x = 80 + i * 280;
+        PaperFill(
+            cr,
+            [x](cairo_t* c) {
+                cairo_rectangle(c, x, 520, 200, 90);
+                cairo_rectangle(c, x + 6, 440, 8, 90);
+                cairo_rectangle(c, x + 186, 440, 8, 90);
+            },
+            Tone(4));
+        for (int k = 0; k < 8; k++)
+            PaperFill(
+                cr,
+                [=](cairo_t* c) {
+                    cairo_move_to(c, x - 10 + k * 27.5, 440);
+                    cairo_line_to(c, x + 17.5 + k * 27.5, 440);
+                    cairo_line_to(c, x + 17.5 + k * 27.5, 476);
+                    cairo_curve_to(c, x + 10 + k * 27.5, 486, x - 3 + k * 27.5, 486, x - 10 + k * 27.5, 476);
+                    cairo_close_path(c);
+                },
+                k % 2 ? Hex(0xF2E2C0) : kRoofs[i % 4], 0.3, 0.1);
+        SetRgb(cr, Hex(0xE8B04A));
+        for (int k = 0; k < 5; k++) {
+            cairo_arc(cr, x + 30 + k * 34, 512, 12, 0, 2 * M_PI);
+            cairo_fill(cr);
+        }
+    }
+    InkFill(cr, [](cairo_t* c) {
+        for (int i = 0; i < 12; i++) Person(c, 60 + i * 96 + (i % 2) * 20, 760, 1.4 + (i % 3) * 0.1, i % 4);
+    });
+    return s;
+}
+
+SurfacePtr TownHall() {
+    const int w = 1120, h = 840;
+    SurfacePtr s = NewSurface(w, h);
+    Ctx cr(s.get());
+    Sky(cr, w, h, Hex(0x8A7AA8), Hex(0xF8C88C), 560, 300, 50);
+    PaperFill(
+        cr,
+        [](cairo_t* c) {
+            cairo_rectangle(c, 300, 260, 520, 330);
+            cairo_move_to(c, 270, 260);
+            cairo_line_to(c, 560, 90);
+            cairo_line_to(c, 850, 260);
+            cairo_close_path(c);
+            cairo_rectangle(c, 520, 10, 80, 140);
+            cairo_rectangle(c, 380, 590, 360, 40);
+        },
+        kWalls, 0.3, 0.4);
+    SetRgb(cr, Hex(0xE8B04A));
+    cairo_arc(cr, 560, 190, 36, 0, 2 * M_PI);
+    cairo_fill(cr);
+    for (int i = 0; i < 4; i++) {
+        SetRgb(cr, kLamp);
+        RoundedRect(cr, 350 + i * 120, 330, 60, 100, 28);
+        cairo_fill(cr);
+    }
+    SetRgb(cr, Tone(4));
+    RoundedRect(cr, 520, 450, 80, 140, 38);
+    cairo_fill(cr);
+    // The King on the steps, the crowd cheering below.
+    InkFill(cr, [](cairo_t* c) {
+        Person(c, 560, 592, 1.5, 2);
+        cairo_move_to(c, 542, 346);
+        for (int i = 0; i <= 4; i++) {
+            cairo_line_to(c, 542 + i * 9, 326);
+            if (i < 4) cairo_line_to(c, 546.5 + i * 9, 340);
+        }
+        cairo_line_to(c, 578, 346);
+        cairo_close_path(c);
+        for (int i = 0; i < 14; i++) Bust(c, 30 + i * 80, 860, 1.4 + (i % 2) * 0.2, (i % 4) == 0 ? 3 : i % 4);
+    });
+    return s;
+}
+
+SurfacePtr Night() {
+    const int w = 1024, h = 768;
+    SurfacePtr s = NewSurface(w, h);
+    Ctx cr(s.get());
+    Sky(cr, w, h, Hex(0x1A2040), Hex(0x5A4A70), 780, 220, 18);
+    Rng rng(81);
+    for (int i = 0; i < 160; i++) {
+        SetRgb(cr, Hex(0xFFF4D0), rng.Range(0.4, 1));
+        cairo_arc(cr, rng.Range(0, w), rng.Range(0, 460), rng.Range(0.8, 2.2), 0, 2 * M_PI);
+        cairo_fill(cr);
+    }
+    SetRgb(cr, Hex(0xFFF0C8));
+    cairo_arc(cr, 780, 220, 42, 0, 2 * M_PI);
+    cairo_fill(cr);
+    PaperFill(
+        cr, [](cairo_t* c) { RidgePath(c, 1024, 768, 520, 30, 82, 400); }, Hex(0x3A3050));
+    // The village's windows down in the valley.
+    for (int i = 0; i < 14; i++) {
+        const double x = 300 + i * 48, y = 560 + (i % 3) * 8;
+        PaperFill(
+            cr, [=](cairo_t* c) { Cottage(c, x, y, 34, 22, i % 4 == 0); }, Hex(0x2A2038), 0.2, 0.2);
+        SetRgb(cr, kLamp);
+        cairo_rectangle(cr, x + 8, y - 15, 6, 7);
+        cairo_rectangle(cr, x + 21, y - 15, 6, 7);
+        cairo_fill(cr);
+    }
+    PaperFill(
+        cr, [](cairo_t* c) { Tower(c, 820, 560, 30, 120); }, Hex(0x2A2038), 0.3, 0.2);
+    SetRgb(cr, kLamp);
+    cairo_rectangle(cr, 830, 470, 10, 14);
+    cairo_fill(cr);
+    InkFill(
+        cr,
+        [](cairo_t* c) {
+            cairo_move_to(c, 0, 768);
+            cairo_curve_to(c, 200, 520, 420, 480, 620, 560);
+            cairo_curve_to(c, 760, 620, 900, 700, 1024, 720);
+            cairo_line_to(c, 1024, 768);
+            cairo_close_path(c);
+            Horse(c, 330, 330, 0.9, false, 0.2);
+            Rider(c, 330, 328, 0.9, false, 999, true);
+        },
+        Hex(0x100810));
+    return s;
+}
+}  // namespace
+
+void DrawOutroArt(Sink& sink) {
+    const char* what[4] = {"outro: Brambleton rebuilt at sunrise (1800x900, pans)", "outro: market day",
+                           "outro: the King opens the town hall", "outro: riding home under the stars"};
+    SurfacePtr (*draw[4])() = {Sunrise, MarketDay, TownHall, Night};
+    for (int i = 0; i < 4; i++) {
+        SurfacePtr s = draw[i]();
+        sink.Jpg(kDir + "screen-" + std::to_string(i + 1) + ".jpg", s.get(), what[i]);
+    }
+}
+
+}  // namespace story
+}  // namespace art
