@@ -337,11 +337,41 @@ void SceneThreeFigures(Sink& sink) {
                 cairo_restore(c);
                 cairo_close_path(c);
                 RoundedRect(c, -70, 330 - 92 * 2.2 - 24, 140, 12, 6);
+                // Her nose toward the King, a braid behind and the helmet's plume.
+                const double headY = 330 - 92 * 2.2;
+                cairo_move_to(c, 50, headY - 8);
+                cairo_line_to(c, 70, headY + 14);
+                cairo_line_to(c, 50, headY + 18);
+                cairo_close_path(c);
+                cairo_move_to(c, -48, headY + 10);
+                cairo_curve_to(c, -80, headY + 40, -70, headY + 90, -84, headY + 120);
+                cairo_curve_to(c, -60, headY + 100, -56, headY + 50, -36, headY + 24);
+                cairo_close_path(c);
+                cairo_move_to(c, -6, headY - 62);
+                cairo_curve_to(c, -40, headY - 110, -100, headY - 100, -118, headY - 60);
+                cairo_curve_to(c, -84, headY - 84, -48, headY - 80, 6, headY - 58);
+                cairo_close_path(c);
             },
             Hex(0x24120E));
         SetRgb(cr, kGlow);
         cairo_arc(cr, 138, 330 - 92 * 2.2 + 4, 5, 0, 2 * M_PI);
         cairo_fill(cr);
+        // Grandpa's helmet catches the light, as it did on its post.
+        const double domeY = 330 - 92 * 2.2 - 20;
+        cairo_save(cr);
+        cairo_translate(cr, 150, domeY);
+        cairo_scale(cr, 60, 44);
+        cairo_arc(cr, 0, 0, 1, M_PI, 2 * M_PI);
+        cairo_restore(cr);
+        cairo_close_path(cr);
+        RoundedRect(cr, 80, domeY - 4, 140, 12, 6);
+        cairo_pattern_t* metal = cairo_pattern_create_linear(100, domeY - 44, 200, domeY + 8);
+        AddStop(metal, 0, Hex(0xE8C090));
+        AddStop(metal, 0.45, Hex(0x7A6058));
+        AddStop(metal, 1, Hex(0x2A1A18));
+        cairo_set_source(cr, metal);
+        cairo_fill(cr);
+        cairo_pattern_destroy(metal);
         sink.Png(dir + "hero.png", s.get(),
                  "intro scene 3: Wren rising into view, handle at the bottom centre");
     }
