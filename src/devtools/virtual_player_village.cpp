@@ -36,7 +36,7 @@ std::string TVillageHand::seenScreen() {
     if (landScreen.running) return "village";
     if (levelSummary.running) return "level summary";
     if (loseLevel.running) return "lose dialog";
-    if (mainGame.level() && !mainGame.fadedOut()) return "board";
+    if (mainGame.running && !mainGame.fadedOut()) return "board";
     return "";
 }
 

@@ -100,6 +100,7 @@ public:
     virtual void _prepareRes();
     virtual void prepare();
     virtual int mainLoop();
+    bool running = false;  // its main loop runs (the virtual player reads it)
     // The main loop's work after each frame: the hint's fade on a click, the
     // Menu button and Escape, the developer keys.
     virtual void _afterFrame();

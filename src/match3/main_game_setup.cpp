@@ -161,10 +161,12 @@ int TMainGame::mainLoop() {
         return SCREEN_MAIN_MENU;
     }
     prepare();
+    running = true;
     do {
         ScreenFrame(*this);
         _afterFrame();
     } while (!fadedOut());
+    running = false;
     _prepareCleans();
     return wynik;
 }
