@@ -171,7 +171,7 @@ void Bubble(Sink& sink) {
     SurfacePtr s = NewSurface(720, 380);
     Ctx cr(s.get());
     const PathFn cloud = [](cairo_t* c) {
-        const double blobs[][3] = {{120, 170, 100}, {250, 110, 105}, {400, 100, 110}, {540, 140, 100},
+        const double blobs[][3] = {{120, 170, 100}, {250, 118, 100}, {400, 116, 106}, {540, 140, 100},
                                    {600, 210, 75},  {470, 230, 90},  {300, 235, 95},  {150, 235, 70}};
         for (const auto& b : blobs) {
             cairo_new_sub_path(c);

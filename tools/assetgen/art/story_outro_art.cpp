@@ -33,54 +33,110 @@ void House(cairo_t* cr, double x, double ground, double w, double h, Rgb roof, b
 }
 
 // Rising smoke from a chimney, as soft paper curls.
-void Smoke(cairo_t* cr, double x, double y) {
-    for (int i = 0; i < 5; i++) {
-        SetRgb(cr, Hex(0xFFF4E0), 0.5 - i * 0.08);
-        cairo_arc(cr, x + i * 10 + 6 * std::sin(i), y - i * 26, 10 + i * 4, 0, 2 * M_PI);
+void Smoke(cairo_t* cr, double x, double y, double s) {
+    for (int i = 0; i < 4; i++) {
+        SetRgb(cr, Hex(0xFFF4E0), 0.35 - i * 0.07);
+        cairo_arc(cr, x + (i * 8 + 5 * std::sin(i)) * s, y - i * 20 * s, (7 + i * 3) * s, 0, 2 * M_PI);
         cairo_fill(cr);
     }
 }
 
-// The rebuilt village along a hill: farmstead, woodcutter's lodge with its
-// logs, smithy with smoke, market hall, scholar's tower and town hall.
+// The rebuilt village along a hill: cottages among trees, the woodcutter's
+// logs, the market stall, the town hall and the scholar's tower.
 void Village(cairo_t* cr, double w, double ground, double s) {
+    const double hallX = w * 0.42, towerX = w * 0.62, marketX = w * 0.27;
+    const auto reserved = [&](double x0, double x1) {
+        for (const auto& zone :
+             {std::pair{marketX - 20 * s, marketX + 160 * s}, std::pair{hallX - 30 * s, hallX + 200 * s},
+              std::pair{towerX - 30 * s, towerX + 80 * s}})
+            if (x1 > zone.first && x0 < zone.second) return true;
+        return false;
+    };
+    PaperFill(
+        cr,
+        [=](cairo_t* c) {
+            for (int i = 0; i * 140 * s < w; i++)
+                RoundTree(c, 60 * s + i * 140 * s, ground - 20 * s, 120 * s);
+        },
+        Hex(0x6E8A4A), 0.3, 0.2);
     for (int i = 0; i * 95 * s < w; i++) {
-        const double x = 20 + i * 95 * s + (i % 3) * 9 * s;
-        House(cr, x, ground - (i % 2) * 8 * s, 62 * s, (40 + (i % 3) * 10) * s, kRoofs[i % 4], i % 3 == 0);
-        if (i % 3 == 0) Smoke(cr, x + 46 * s, ground - 110 * s);
+        const double x = 20 + i * 95 * s + (i % 3) * 9 * s, hw = 62 * s;
+        if (reserved(x - 8 * s, x + hw + 8 * s)) continue;
+        House(cr, x, ground - (i % 2) * 8 * s, hw, (40 + (i % 3) * 10) * s, kRoofs[i % 4], i % 3 == 0);
+        if (i % 3 == 0) Smoke(cr, x + 46 * s, ground - (110 + (i % 2) * 8) * s, s);
     }
-    // Woodcutter's logs, the market's striped awnings, the tower and the hall.
+    // The woodcutter's pile of logs beside the first houses.
     PaperFill(
         cr,
         [=](cairo_t* c) {
             for (int k = 0; k < 3; k++)
                 for (int j = 0; j <= k; j++) {
                     cairo_new_sub_path(c);
-                    cairo_arc(c, w * 0.18 + (j * 2 - k) * 9 * s, ground + 10 * s - (2 - k) * 16 * s, 8 * s, 0,
+                    cairo_arc(c, w * 0.12 + (j * 2 - k) * 9 * s, ground + 10 * s - (2 - k) * 16 * s, 8 * s, 0,
                               2 * M_PI);
                 }
         },
         Hex(0xA8703A), 0.3, 0.2);
-    PaperFill(
-        cr, [=](cairo_t* c) { Tower(c, w * 0.62, ground, 46 * s, 170 * s); }, Hex(0x9A7A6A), 0.35, 0.3);
+    // The market stall: posts, a counter with fruit and a striped awning.
     PaperFill(
         cr,
         [=](cairo_t* c) {
-            cairo_rectangle(c, w * 0.42, ground - 90 * s, 170 * s, 92 * s);
-            cairo_move_to(c, w * 0.42 - 14 * s, ground - 90 * s);
-            cairo_line_to(c, w * 0.42 + 85 * s, ground - 150 * s);
-            cairo_line_to(c, w * 0.42 + 184 * s, ground - 90 * s);
+            cairo_rectangle(c, marketX, ground - 70 * s, 8 * s, 70 * s);
+            cairo_rectangle(c, marketX + 132 * s, ground - 70 * s, 8 * s, 70 * s);
+            cairo_rectangle(c, marketX - 4 * s, ground - 30 * s, 148 * s, 30 * s);
+        },
+        Hex(0x8A5A3A), 0.3, 0.2);
+    for (int k = 0; k < 7; k++) {
+        const double x = marketX - 10 * s + k * 23 * s;
+        PaperFill(
+            cr,
+            [=](cairo_t* c) {
+                cairo_move_to(c, x, ground - 88 * s);
+                cairo_line_to(c, x + 23 * s, ground - 88 * s);
+                cairo_line_to(c, x + 23 * s, ground - 66 * s);
+                cairo_curve_to(c, x + 16 * s, ground - 60 * s, x + 7 * s, ground - 60 * s, x,
+                               ground - 66 * s);
+                cairo_close_path(c);
+            },
+            k % 2 ? Hex(0xF2E2C0) : Hex(0xB8463A), 0.3, 0.1);
+    }
+    SetRgb(cr, Hex(0xE8B04A));
+    for (int k = 0; k < 5; k++) {
+        cairo_arc(cr, marketX + 20 * s + k * 25 * s, ground - 36 * s, 8 * s, 0, 2 * M_PI);
+        cairo_fill(cr);
+    }
+    PaperFill(
+        cr, [=](cairo_t* c) { Tower(c, towerX, ground, 46 * s, 170 * s); }, Hex(0x9A7A6A), 0.35, 0.3);
+    SetRgb(cr, kLamp);
+    cairo_rectangle(cr, towerX + 17 * s, ground - 140 * s, 12 * s, 18 * s);
+    cairo_fill(cr);
+    PaperFill(
+        cr,
+        [=](cairo_t* c) {
+            cairo_rectangle(c, hallX, ground - 90 * s, 170 * s, 92 * s);
+            cairo_move_to(c, hallX - 14 * s, ground - 90 * s);
+            cairo_line_to(c, hallX + 85 * s, ground - 150 * s);
+            cairo_line_to(c, hallX + 184 * s, ground - 90 * s);
             cairo_close_path(c);
-            cairo_rectangle(c, w * 0.42 + 72 * s, ground - 190 * s, 26 * s, 50 * s);
+            cairo_rectangle(c, hallX + 72 * s, ground - 190 * s, 26 * s, 50 * s);
         },
         kWalls, 0.3, 0.35);
     SetRgb(cr, Hex(0xE8B04A));
-    cairo_arc(cr, w * 0.42 + 85 * s, ground - 112 * s, 13 * s, 0, 2 * M_PI);
+    cairo_arc(cr, hallX + 85 * s, ground - 112 * s, 13 * s, 0, 2 * M_PI);
     cairo_fill(cr);
-    for (int k = 0; k < 6; k++) {
-        SetRgb(cr, k % 2 ? Hex(0xF2E2C0) : Hex(0xB8463A));
-        cairo_rectangle(cr, w * 0.3 + k * 22 * s, ground - 46 * s, 22 * s, 16 * s);
-        cairo_fill(cr);
+    SetRgb(cr, kLamp);
+    for (int k = 0; k < 3; k++)
+        RoundedRect(cr, hallX + 22 * s + k * 50 * s, ground - 70 * s, 26 * s, 40 * s, 12 * s);
+    cairo_fill(cr);
+}
+
+// Rows of ripe wheat in front, each a band of golden paper.
+void WheatFields(cairo_t* cr, double w, double top, double bottom) {
+    for (int row = 0; row < 4; row++) {
+        const double y = top + (bottom - top) * row / 4;
+        PaperFill(
+            cr, [=](cairo_t* c) { RidgePath(c, w, bottom + 40, y, 8, 90 + row, 260); },
+            Mix(Hex(0xE8C060), Hex(0xB88A3A), row / 3.0), 0.4, 0.15);
     }
 }
 
@@ -105,13 +161,7 @@ SurfacePtr Sunrise() {
             cairo_close_path(c);
         },
         Hex(0xF6D8A8), 0.5, 0.2);
-    PaperFill(
-        cr,
-        [](cairo_t* c) {
-            RidgePath(c, 1800, 900, 800, 14, 73, 300);
-            GrassTufts(c, 0, 1800, 802, 50, 74);
-        },
-        Tone(4));
+    WheatFields(cr, w, 780, 900);
     return s;
 }
 
