@@ -165,6 +165,37 @@ SurfacePtr Sunrise() {
     return s;
 }
 
+// The Baron's goats, come to market: a stout body, thin legs, curled horns
+// and a beard; feet at (x, feet), facing right unless `left`.
+void Goat(cairo_t* cr, double x, double feet, double s, bool left) {
+    Saved keep(cr);
+    cairo_translate(cr, x, feet);
+    cairo_scale(cr, left ? -s : s, s);
+    cairo_save(cr);
+    cairo_translate(cr, 0, -48);
+    cairo_scale(cr, 40, 20);
+    cairo_new_sub_path(cr);
+    cairo_arc(cr, 0, 0, 1, 0, 2 * M_PI);
+    cairo_restore(cr);
+    for (double lx : {-28.0, -18.0, 18.0, 28.0}) cairo_rectangle(cr, lx - 3, -40, 6, 40);
+    cairo_move_to(cr, 30, -60);
+    cairo_line_to(cr, 52, -82);
+    cairo_line_to(cr, 66, -64);
+    cairo_line_to(cr, 58, -50);
+    cairo_line_to(cr, 56, -36);
+    cairo_line_to(cr, 50, -48);
+    cairo_line_to(cr, 38, -46);
+    cairo_close_path(cr);
+    cairo_move_to(cr, 50, -80);
+    cairo_curve_to(cr, 44, -100, 30, -100, 28, -88);
+    cairo_curve_to(cr, 36, -94, 42, -90, 46, -78);
+    cairo_close_path(cr);
+    cairo_move_to(cr, -38, -56);
+    cairo_line_to(cr, -50, -66);
+    cairo_line_to(cr, -40, -48);
+    cairo_close_path(cr);
+}
+
 SurfacePtr MarketDay() {
     const int w = 1200, h = 820;
     SurfacePtr s = NewSurface(w, h);
@@ -200,6 +231,14 @@ SurfacePtr MarketDay() {
             cairo_fill(cr);
         }
     }
+    InkFill(
+        cr,
+        [](cairo_t* c) {
+            Goat(c, 250, 606, 0.9, false);
+            Goat(c, 690, 612, 1.0, true);
+            Goat(c, 770, 604, 0.8, false);
+        },
+        Hex(0x3A2418));
     InkFill(cr, [](cairo_t* c) {
         for (int i = 0; i < 12; i++) Person(c, 60 + i * 96 + (i % 2) * 20, 760, 1.4 + (i % 3) * 0.1, i % 4);
     });
