@@ -85,6 +85,40 @@ TEST_F(IntroRun, AClickAtAnyMomentFadesTheIntroOutOverTwentyFrames) {
     EXPECT_LE(frame, 4);
 }
 
+TEST_F(IntroRun, LosingTheWindowDoesNotPauseTheIntro) {
+    // Were the intro paused, its window would come back after 100 paused
+    // frames (frames after which the screen's own hooks did not run), and
+    // those frames would show in the count.
+    static long lastScreenFrame = 0, pausedFrames = 0;
+    static bool installed = false;
+    Watch() = nullptr;  // the screen's hook first: it marks the frames it saw
+    if (!installed) {
+        installed = true;
+        AddAfterAnyFrameHook([] {
+            if (FrameCount() != lastScreenFrame && ++pausedFrames % 100 == 0) InPushEvent(FocusEvent(true));
+        });
+    }
+    const long before = FrameCount();
+    long frame = 0;
+    bool suspended = false;
+    Watch() = [&] {
+        lastScreenFrame = FrameCount();
+        ++frame;
+        if (frame == 5) InPushEvent(FocusEvent(false));
+        if (frame == 300) {
+            suspended = SysAppSuspended();
+            clickNow();
+        }
+    };
+    EXPECT_EQ(intro.mainloop(), SCREEN_LAND);
+    InPushEvent(FocusEvent(true));
+    SysPoll();
+    EXPECT_TRUE(suspended);
+    // The intro's own frames went on: no paused frames in between.
+    EXPECT_EQ(pausedFrames, 0);
+    EXPECT_NEAR(FrameCount() - before, 321, 2);
+}
+
 TEST_F(IntroRun, ClicksBeforeTheIntroStartsAreForgotten) {
     clickNow();
     long frame = 0;
