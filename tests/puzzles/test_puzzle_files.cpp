@@ -136,3 +136,27 @@ TEST_F(PuzzleFileTest, EveryShippedPuzzleIsAcceptedAndGrowsWithItsStage) {
     }
     for (int t = 1; t <= 4; t++) EXPECT_EQ(kinds[t], 6) << t;
 }
+
+// Every shipped puzzle with its generated pictures: the grid divides them, and a
+// pair tile (the tile picture stretched to the cell, its symbol under the same
+// stretch) keeps the symbols close to their drawn shape.
+TEST_F(PuzzleFileTest, EveryShippedPuzzlePlaysWithItsOwnPictures) {
+    gameDir = savedGameDir;
+    Image tile = GfxLoadImage(gameDir + "gfx/gui/puzzleGame/pan.png", GFX_IMAGE_DEFAULT);
+    if (!tile) GTEST_SKIP() << "assets not generated (configure with -DBRAMBLETON_ASSETS=ON)";
+    const float tileAspect =
+        static_cast<float>(GfxImageWidth(tile)) / static_cast<float>(GfxImageHeight(tile));
+    for (int n = 1; n <= 24; n++) {
+        auto level = LoadPuzzleLevel(gameDir + "data/puzzles/puzzle-" + std::to_string(n) + ".txt");
+        ASSERT_TRUE(level) << n;
+        EXPECT_EQ(level->pictureW() % level->cols, 0) << n;
+        EXPECT_EQ(level->pictureH() % level->rows, 0) << n;
+        if (level->puzzleType != 2) continue;
+        const float cellAspect = (static_cast<float>(level->pictureW()) / static_cast<float>(level->cols)) /
+                                 (static_cast<float>(level->pictureH()) / static_cast<float>(level->rows));
+        // 1 keeps a round symbol round; a third taller or wider than drawn reads as a different shape.
+        const float stretch = cellAspect / tileAspect;
+        EXPECT_GE(stretch, 0.75f) << "pair symbols of puzzle " << n << " are stretched tall";
+        EXPECT_LE(stretch, 1.34f) << "pair symbols of puzzle " << n << " are stretched wide";
+    }
+}
