@@ -62,6 +62,9 @@ void Bridge(cairo_t* cr, double x, double y, double w, double h);
 void Smoke(cairo_t* cr, double x, double y, double h, double alpha, Rng& rng);
 // One of the village's buildings, its ground point at (x, y), drawn s times its village size.
 void Building(cairo_t* cr, const village::Design& d, double x, double y, double s, std::uint64_t seed);
+// The same under snow: a white cap `depth` pixels deep along its upper outline.
+void SnowyBuilding(cairo_t* cr, const village::Design& d, double x, double y, double s, std::uint64_t seed,
+                   double depth);
 // Weather and light laid over the whole picture.
 void Snowfall(cairo_t* cr, Rng& rng, int n);
 void SnowGround(cairo_t* cr, double y0, Rng& rng);

@@ -187,8 +187,8 @@ const Mood& SmithyAtNight(cairo_t* cr, Rng& rng) {
 const Mood& FirstSnow(cairo_t* cr, Rng& rng) {
     Backdrop(cr, kSnow, rng, 150, 3);
     SnowGround(cr, 150, rng);
-    Building(cr, village::Farmstead().basic, 130, 270, 1.8, 51);
-    Building(cr, village::Goldsmith().basic, 440, 220, 1.2, 52);
+    SnowyBuilding(cr, village::Farmstead().basic, 130, 270, 1.8, 51, 11);
+    SnowyBuilding(cr, village::Goldsmith().basic, 440, 220, 1.2, 52, 7);
     for (int i = 0; i < 6; ++i) Pine(cr, 20 + i * 22, 190, 60 + (i % 2) * 20, Hex(0x3E5A46));
     BareTree(cr, 540, 340, 200, rng);
     BareTree(cr, 60, 350, 150, rng);

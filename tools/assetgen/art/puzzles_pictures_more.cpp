@@ -143,7 +143,7 @@ const Mood& TownHallSquare(cairo_t* cr, Rng& rng) {
     cairo_set_line_width(cr, 1);
     SetRgb(cr, Hex(0x9A8866), 0.5);
     cairo_stroke(cr);
-    Building(cr, village::TownHall().basic, 170, 262, 1.9, 161);
+    Building(cr, village::TownHall().basic, 195, 262, 1.45, 161);
     AtScale(cr, 470, 330, 2.5, [&] {
         village::Barrel(cr, {0, 0}, {0, 0, 0});
         village::Sack(cr, {0, 0}, {12, -4, 0}, Hex(0xE8DCC0));

@@ -325,4 +325,42 @@ void Building(cairo_t* cr, const village::Design& d, double x, double y, double 
     village::DrawDesign(cr, {0, 0}, d, village::Stage::Done, seed);
 }
 
+void SnowyBuilding(cairo_t* cr, const village::Design& d, double x, double y, double s, std::uint64_t seed,
+                   double depth) {
+    Building(cr, d, x, y, s, seed);
+    // The building alone, in picture pixels, so its upper outline can be found.
+    SurfacePtr shape = NewSurface(kPicW, kPicH);
+    {
+        cairo_t* g = cairo_create(shape.get());
+        cairo_matrix_t m;
+        cairo_get_matrix(cr, &m);
+        cairo_set_matrix(g, &m);
+        Building(g, d, x, y, s, seed);
+        cairo_destroy(g);
+    }
+    // Snow lies where the building is and the building `depth` pixels higher is not:
+    // a cap along every roof line, ridge and chimney top.
+    auto cap = [&](double deep) {
+        SurfacePtr snow = NewSurface(kPicW, kPicH);
+        cairo_t* g = cairo_create(snow.get());
+        cairo_set_source_surface(g, shape.get(), 0, 0);
+        cairo_paint(g);
+        cairo_set_operator(g, CAIRO_OPERATOR_DEST_OUT);
+        cairo_set_source_surface(g, shape.get(), 0, deep);
+        cairo_paint(g);
+        cairo_destroy(g);
+        return snow;
+    };
+    const SurfacePtr drift = cap(depth * 2.5), crest = cap(depth);
+    Saved saved(cr);
+    cairo_identity_matrix(cr);
+    // A thin dusting further down the slopes, a blue-grey underside, then the white cap.
+    cairo_set_source_rgba(cr, 0.93, 0.95, 1, 0.45);
+    cairo_mask_surface(cr, drift.get(), 0, 0);
+    cairo_set_source_rgba(cr, 0.70, 0.76, 0.88, 0.9);
+    cairo_mask_surface(cr, crest.get(), 0, 1.5);
+    cairo_set_source_rgba(cr, 0.97, 0.98, 1, 1);
+    cairo_mask_surface(cr, crest.get(), 0, 0);
+}
+
 }  // namespace art::puzzles
