@@ -172,7 +172,11 @@ TEST_F(Subtitles, BrokenFilesGiveWhatTheyCanAndNeverHang) {
     ASSERT_EQ(all.size(), 2u);
     EXPECT_EQ(all[0]->txt[0], "Windows line");
     EXPECT_EQ(all[1]->txt[0], TXT_BEYOND);
-    // An absurd count is cut to what a sequence could ever show.
+    // A count beyond what a sequence could ever show is cut, and an absurd
+    // one neither hangs nor fills the memory.
+    write("d.txt", "texts {\n i = 1500\n}\n");
+    LoadStoryTexts((dir / "d.txt").string(), (dir / "t.txt").string());
+    EXPECT_EQ(StoryList().size(), static_cast<size_t>(MAX_STORY_TEXTS));
     write("d.txt", "texts {\n i = 2000000000\n}\n");
     LoadStoryTexts((dir / "d.txt").string(), (dir / "t.txt").string());
     EXPECT_EQ(StoryList().size(), static_cast<size_t>(MAX_STORY_TEXTS));
