@@ -13,9 +13,12 @@ brambleton_e2e(story_intro_skipped_by_a_click
        --user-dir ${E2E_DIR}/story-skip
   EXPECT_OUTPUT "virtual player: intro.*where = 6.*virtual player: village")
 
-# A plain start: the menu's play button starts a new quest, which opens with
-# the intro and goes on to the village.
+# A plain start with a fresh folder: the menu's play button starts a new
+# quest, which opens with the intro and goes on to the village.
+add_test(NAME e2e_story_new_quest_clean COMMAND ${CMAKE_COMMAND} -E rm -rf ${E2E_DIR}/story-new-quest)
+set_tests_properties(e2e_story_new_quest_clean PROPERTIES LABELS e2e)
 brambleton_e2e(story_new_quest_plays_the_intro
   ARGS --autoplay --headless --renderer null --fixed-step --seed 1 --frames 8000
        --user-dir ${E2E_DIR}/story-new-quest
   EXPECT_OUTPUT "where = 101.*where = 8.*virtual player: intro.*where = 6.*virtual player: village")
+set_tests_properties(e2e_story_new_quest_plays_the_intro PROPERTIES DEPENDS e2e_story_new_quest_clean)
