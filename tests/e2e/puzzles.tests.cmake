@@ -38,3 +38,15 @@ add_test(NAME e2e_village_offer_puzzle_blueprint_saved
     -P ${CMAKE_CURRENT_SOURCE_DIR}/e2e/puzzle_check.cmake)
 set_tests_properties(e2e_village_offer_puzzle_blueprint_saved PROPERTIES LABELS e2e
   FIXTURES_REQUIRED "puzzle_profile;puzzle_won")
+
+# The play flow from a fresh profile: the virtual player earns resources on the
+# board until an offer in the puzzle state appears, plays its puzzle from the
+# village, wins it and buys the building.
+set(PUZZLE_FRESH_DIR ${E2E_DIR}/puzzle-fresh)
+add_test(NAME e2e_puzzle_fresh_clean COMMAND ${CMAKE_COMMAND} -E rm -rf ${PUZZLE_FRESH_DIR})
+set_tests_properties(e2e_puzzle_fresh_clean PROPERTIES LABELS e2e FIXTURES_SETUP puzzle_fresh)
+brambleton_e2e(fresh_village_plays_a_puzzle_offer
+  ARGS --screen village --autoplay --headless --renderer null --fixed-step --seed 1 --frames 20000
+       --user-dir ${PUZZLE_FRESH_DIR}
+  EXPECT_OUTPUT "virtual player: puzzle.*puzzle solved.*building preview: BUY")
+set_tests_properties(e2e_fresh_village_plays_a_puzzle_offer PROPERTIES FIXTURES_REQUIRED puzzle_fresh)
