@@ -8,6 +8,7 @@
 #include <string>
 
 #include "platform/frame_pacing.h"
+#include "platform/gfx_prefetch.h"
 #include "platform/platform_internal.h"
 #include "platform/renderer_choice.h"
 
@@ -236,6 +237,7 @@ void PlatformShutdown() {
         return;
     }
     SndCloseDevice();
+    GfxStopPrefetch();
     GfxShutdown();
     SDL_Quit();
     gVideoReady = false;

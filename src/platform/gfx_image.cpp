@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <cstring>
 
+#include "platform/gfx_prefetch.h"
 #include "platform/image_codecs.h"
 #include "platform/platform_internal.h"
 
@@ -43,24 +43,15 @@ Image MakeImage(int w, int h, std::vector<std::uint8_t>&& rgba, int flags) {
     return img;
 }
 
-// Decodes a PNG or JPEG file, black made transparent for masked pictures
-// without alpha; false when it cannot (and why, unless the file is missing).
+// The file's pixels (decoded ahead when prefetched), black made transparent for masked
+// pictures without alpha; false when it cannot (and why, unless the file is missing).
 bool ReadPixels(const std::string& path, int flags, DecodedImage& decoded) {
-    std::string bytes;
-    if (!FsReadAll(path, bytes)) {
+    std::string error;
+    const ImageFileRead read = TakeImageFile(path, decoded, error);
+    if (read == ImageFileRead::Missing) {
         return false;  // a missing picture draws nothing; the caller decides whether to say so
     }
-    std::string error;
-    bool ok = false;
-    const auto* b = reinterpret_cast<const unsigned char*>(bytes.data());
-    if (bytes.size() >= 8 && std::memcmp(b, "\x89PNG", 4) == 0) {
-        ok = DecodePng(bytes, decoded, error);
-    } else if (bytes.size() >= 3 && b[0] == 0xFF && b[1] == 0xD8) {
-        ok = DecodeJpeg(bytes, decoded, error);
-    } else {
-        error = "neither PNG nor JPEG";
-    }
-    if (!ok) {
+    if (read == ImageFileRead::Unreadable) {
         std::printf("Cannot read image %s: %s\n", path.c_str(), error.c_str());
         return false;
     }

@@ -1,0 +1,30 @@
+// Pictures decoded ahead of time on one worker thread (GfxPrefetchImages), and the
+// one way a picture file becomes pixels: from that cache, or decoded by the caller.
+#pragma once
+
+#include <string>
+
+#include "platform/image_codecs.h"
+
+enum class ImageFileRead { Ok, Missing, Unreadable };
+
+// Reads and decodes a PNG or JPEG file as it is (no masking); `error` says why when
+// Unreadable. Safe on any thread: touches neither SDL nor shared state.
+ImageFileRead DecodeImageFile(const std::string& path, DecodedImage& out, std::string& error);
+
+// The decoded file: the worker's pixels when it has them (waiting while it decodes this
+// very file), else decoded here, the file then dropped from the worker's queue. The cache
+// lets the entry go once taken.
+ImageFileRead TakeImageFile(const std::string& path, DecodedImage& out, std::string& error);
+
+// Empties the queue, joins the worker and drops every cached picture (platform shutdown).
+void GfxStopPrefetch();
+
+// Tests: a look at the worker, and a way to stop it before it decodes its next file.
+struct PrefetchSnapshot {
+    int queued = 0;
+    int cached = 0;
+    std::string decoding;  // the file the worker holds; empty when idle
+};
+PrefetchSnapshot PrefetchSnapshotForTest();
+void PrefetchHoldForTest(bool hold);
