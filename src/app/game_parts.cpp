@@ -5,6 +5,7 @@
 
 #include "app/command_line.h"
 #include "app/front_end_parts.h"
+#include "app/menu_parts.h"
 #include "app/puzzle_parts.h"
 #include "app/story_parts.h"
 #include "app/story_screens_parts.h"
@@ -138,6 +139,7 @@ void RegisterGameParts(const CommandLine& cl) {
     RegisterPuzzles();
     RegisterStory();
     RegisterFrontEnd();
+    RegisterMenus();
     RegisterStoryScreens(cl);
 }
 

@@ -109,7 +109,8 @@ bool TVirtualPlayer::mayMove() const {
 void TVirtualPlayer::frame() {
     // The front end, the adviser's tips and the village between levels: their own
     // hands play them.
-    if (frontEnd.frame() || tips.frame() || village.frame()) {
+    // A menu dialog over any screen comes first: what is behind it waits.
+    if (dialogs.menuFrame() || frontEnd.frame() || tips.frame() || village.frame()) {
         gesture.clear();
         calmFrames = 0;
         buttonDown = false;

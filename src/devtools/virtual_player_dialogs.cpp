@@ -1,7 +1,14 @@
 #include "devtools/virtual_player_dialogs.h"
 
+#include <cstdio>
+
 #include "frame/globals.h"
 #include "gui/gui.h"
+#include "menus/credits.h"
+#include "menus/enter_text.h"
+#include "menus/options_dialog.h"
+#include "menus/pop_up.h"
+#include "menus/profile_manager_dialog.h"
 #include "quest/lose_level.h"
 #include "quest/summary.h"
 
@@ -48,5 +55,63 @@ bool TDialogHand::frame() {
     const float x = obj->dim.x + obj->dim.w / 2 + static_cast<float>(RandInt(-20, 20));
     const float y = obj->dim.y + obj->dim.h / 2 + static_cast<float>(RandInt(-6, 6));
     click(x, y);
+    return true;
+}
+
+namespace {
+// The menu dialog that is up, innermost first: a question or the name entry
+// can be over the profile manager, the credits over the options.
+std::string MenuDialogUp() {
+    if (popUp.running) return "question";
+    if (enterText.running) return "name entry";
+    if (credits.running) return "credits";
+    if (profileManagerDialog.running) return "profile manager";
+    if (optionsDialog.running) return "options";
+    return "";
+}
+}  // namespace
+
+bool TDialogHand::clickMenuObject(const TEkran& dialog, const std::string& object) {
+    auto obj = dialog.gui ? dialog.gui->GetObject(object) : nullptr;
+    if (!obj || !obj->visible || !obj->active) return false;
+    AddClickAt(menuGesture, obj->dim.x + obj->dim.w / 2 + static_cast<float>(RandInt(-10, 10)),
+               obj->dim.y + obj->dim.h / 2 + static_cast<float>(RandInt(-5, 5)));
+    return true;
+}
+
+void TDialogHand::typeName() {
+    // A name of another player is taken: one more letter makes it new.
+    if (enterText.exists) {
+        menuGesture.push_back(CharEvent('A' + RandInt(0, 25)));
+    } else if (enterText.entry.empty()) {
+        for (char c : name) menuGesture.push_back(CharEvent(static_cast<unsigned char>(c)));
+    } else {
+        menuGesture.push_back(KeyEvent(true, KEY_ENTER));
+        menuGesture.push_back(KeyEvent(false, KEY_ENTER));
+    }
+}
+
+bool TDialogHand::menuFrame() {
+    const std::string seen = MenuDialogUp();
+    if (seen != menuSeen) {
+        if (!seen.empty()) std::printf("virtual player: %s\n", seen.c_str());
+        menuSeen = seen;
+        menuGesture.clear();
+        menuWaited = 0;
+    }
+    if (seen.empty()) return false;
+    if (!menuGesture.empty()) {
+        InPushEvent(menuGesture.front());
+        menuGesture.pop_front();
+        return true;
+    }
+    if (++menuWaited < lookFrames) return true;
+    menuWaited = 0;
+    if (seen == "question" && popUp.showPer >= 1) clickMenuObject(popUp, "OK");
+    else if (seen == "name entry" && enterText.alpha >= 1) typeName();
+    else if (seen == "credits" && credits.alpha >= 1) AddClickAt(menuGesture, 512, 384);
+    else if (seen == "profile manager" && profileManagerDialog.showPer >= 1)
+        clickMenuObject(profileManagerDialog, "OK");
+    else if (seen == "options" && optionsDialog.showPer >= 1) clickMenuObject(optionsDialog, "OK");
     return true;
 }

@@ -1,7 +1,10 @@
-// The virtual player's hand on the level-end dialogs: it answers the level
-// summary with "continue" once the totals have counted up, and the lose
-// dialog with "replay" once its panel is in, by clicking the centre of the
-// button's rectangle through the platform's input queue.
+// The virtual player's hand on the dialogs: it answers the level summary
+// with "continue" once the totals have counted up, and the lose dialog with
+// "replay" once its panel is in, by clicking the button through the
+// platform's input queue. Over any screen it answers the menu dialogs the
+// same way: yes to a question, a name typed letter by letter and Enter into
+// the name entry, "OK" in the options and the profile manager, a click on
+// the credits.
 #pragma once
 
 #include <deque>
@@ -24,9 +27,21 @@ public:
     // none is up or it is not time yet.
     std::string choice() const;
 
+    // One decision after a presented frame; true while a menu dialog is up
+    // (whatever is behind it is not to be played then).
+    bool menuFrame();
+    // The name it types into an empty name entry.
+    std::string name = "VIRTUAL";
+
 private:
     Gesture gesture;
     int waited = 0;
+    Gesture menuGesture;
+    int menuWaited = 0;
+    std::string menuSeen;
 
     void click(float x, float y);
+    // Queues a click on a shown GUI object of the dialog; false when none.
+    bool clickMenuObject(const TEkran& dialog, const std::string& object);
+    void typeName();
 };

@@ -245,6 +245,10 @@ bool FsDeleteFile(const std::string& path) {
     return FsFileType(path) == 1 && unlink(FsResolvePath(path).c_str()) == 0;
 }
 
+bool FsDeleteDir(const std::string& path) {
+    return FsFileType(path) == 2 && rmdir(FsResolvePath(path).c_str()) == 0;
+}
+
 bool FsRenameFile(const std::string& from, const std::string& to) {
     return std::rename(FsResolvePath(from).c_str(), FsResolvePath(to).c_str()) == 0;
 }

@@ -240,6 +240,7 @@ bool FsIsSaveTemporary(const std::string& name);
 int FsRemoveSaveTemporaries(const std::string& folder);
 bool FsCreateDir(const std::string& path);  // one level
 bool FsDeleteFile(const std::string& path);
+bool FsDeleteDir(const std::string& path);  // an empty folder
 bool FsRenameFile(const std::string& from, const std::string& to);
 std::vector<std::string> FsListDir(const std::string& path);  // names, sorted
 std::string FsRealPath(const std::string& path);

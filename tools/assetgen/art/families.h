@@ -17,6 +17,7 @@ void DrawGuiSample(Sink& sink);     // gui_sample.cpp: the atlas of the GUI prev
 void DrawVillage(Sink& sink);       // village*.cpp: village picture, buildings, item icons, reviews
 void DrawVillageGui(Sink& sink);    // village_gui.cpp, animals.cpp: offer row, research, preview, animals
 void DrawBranding(Sink& sink);      // branding.cpp: the studio and title cards of the start-up
+void DrawMenus(Sink& sink);         // menus_art.cpp: options, question, name entry, players, credits
 void DrawStory(Sink& sink);         // story_*.cpp: the intro's scenes and the outro's pictures
 void DrawTips(Sink& sink);          // tips.cpp: the two advisers, the speech bubble, the arrow
 void DrawPuzzles(Sink& sink);       // puzzles*.cpp: puzzle pictures, symbols, tile, cards, scroll, frame

@@ -38,6 +38,7 @@ const Family kFamilies[] = {
     {"buttons", art::DrawButtons},
     {"gui_sample", art::DrawGuiSample},
     {"branding", art::DrawBranding},
+    {"menus", art::DrawMenus},
     {"tips", art::DrawTips},
 };
 

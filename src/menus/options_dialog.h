@@ -1,0 +1,73 @@
+// The options dialog: a panel slides up over the calling screen with the
+// music and sound sliders, switches for full screen, the wide picture and
+// the custom cursor (each applied at once and saved), and buttons back, to
+// the main menu, to the village, to restart the level or to the credits,
+// shown by the screen that opened it. The settings themselves live in
+// `options` (frame/options.h).
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "frame/screen.h"
+#include "quest/level_end_dialog.h"
+
+// Which screen opened the dialog: it decides the buttons shown.
+enum class OptionsCaller { MainMenu, Village, Game };
+
+// The panel's height when its picture is missing.
+constexpr float OPTIONS_PANEL_H = 680;
+// The sliders' hit rectangles (x, y, w, h) before the slide offset.
+constexpr float MUSIC_SLIDER_Y = 206, SOUND_SLIDER_Y = 270;
+constexpr float SLIDER_X = 445, SLIDER_W = 300, SLIDER_H = 22;
+
+// The volume (0..10) a knob dragged with the mouse at `mouseX` gives.
+float SliderVolume(float mouseX, int minBarX, int maxBarX);
+
+class TOptionsDialog : public TEkran {
+public:
+    TEkran* ekran = nullptr;  // the screen that opened the dialog
+    OptionsCaller from = OptionsCaller::Game;
+    // Keeps the caller moving behind the dialog (the village); may be empty.
+    std::function<void()> updateCaller;
+    Image panel, pasek, bar;  // panel, slider track, knob
+    Font font1;
+    std::string txtOptions, txtMusic, txtSound, txtDisplay, txtCustom, txtWindow, txtRatio1, txtRatio2;
+    int minBarX = 445;
+    int maxBarX = 745;
+    float showPer = 0, dShowPer = 0;
+    int holded = 0;        // knob being dragged: 0 none, 1 music, 2 sound
+    float odl = 0;         // distance of the dragged knob from the right end
+    bool running = false;  // true while the dialog is up (the virtual player reads it)
+    // Opens the credits over the dialog; empty: nothing happens.
+    std::function<void(TEkran* over)> runCredits;
+    TCallerPicture callerPicture;
+
+    void setup() override;
+    virtual void _drawBack();
+    virtual void _drawMyText(const std::string& text, float x, float y);
+    virtual void _drawPanel();
+    virtual void _drawSettings();
+    virtual void _updateShow();
+    virtual float CountY() const;
+    virtual void _updateSoundsSettings();
+    virtual void prepare();
+    // Runs the dialog over `caller`; returns 0 (closed), 1 (main menu),
+    // 6 (village) or 105 (restart the level).
+    virtual int mainloop(TEkran* caller, OptionsCaller opener);
+    virtual void goCredits();
+    virtual void goMenu();
+    virtual void goMap();
+    void draw() override;
+    void update() override;
+    // The buttons and Escape after one frame.
+    void _checkButtons();
+    // The loop is over.
+    bool finished() const;
+
+private:
+    void _showByCaller();
+    void _showSwitches();
+};
+
+extern TOptionsDialog optionsDialog;
