@@ -27,7 +27,7 @@ std::string CommandLineHelp() {
            "  --level N|PATH             play quest level N or a level file, print the result, exit\n"
            "  --puzzle N|PATH            play puzzle N or a puzzle file, print the result, exit\n"
            "  --screen NAME              open one screen with the current profile: village,\n"
-           "                             intro, outro\n"
+           "                             menu, options, manager, credits, intro, outro\n"
            "  --autoplay                 let the virtual player play\n"
            "  --skip-story               the virtual player clicks the intro away\n"
            "  --unlock-powerups          start a --level run with all six power-ups unlocked\n"
