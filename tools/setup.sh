@@ -62,8 +62,9 @@ check_format() {
 check_play_command() {
   local dir
   dir=$(mktemp -d)
-  # 700 frames: the two cards, the loading screen and its fade into the menu.
-  bash tools/setup.sh play --headless --frames 700 --user-dir "$dir/user" --screenshot "$dir/play.png" \
+  # 700 frames of the game's own clock (--fixed-step: 1/60 s each, however fast
+  # they are drawn): the two cards, the loading screen and its fade into the menu.
+  bash tools/setup.sh play --headless --fixed-step --frames 700 --user-dir "$dir/user" --screenshot "$dir/play.png" \
     >"$dir/play.log" 2>&1 || { cat "$dir/play.log"; echo "The play command failed." >&2; exit 1; }
   [ -s "$dir/play.png" ] || { cat "$dir/play.log"; echo "The play command drew no frame." >&2; exit 1; }
   grep -q "^where = 1$" "$dir/play.log" ||
