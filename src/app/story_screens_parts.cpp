@@ -5,6 +5,7 @@
 #include "devtools/virtual_player_story.h"
 #include "frame/control.h"
 #include "frame/loading_steps.h"
+#include "menus/credits.h"
 #include "quest/profile.h"
 #include "story/intro.h"
 #include "story/outro.h"
@@ -35,6 +36,7 @@ void RegisterStoryScreens(const CommandLine& cl) {
     RegisterLoadingSteps();
     RegisterScreen(SCREEN_INTRO, [] { return intro.mainloop(); });
     RegisterScreen(SCREEN_OUTRO, [] { return outro.mainloop(); });
+    outro.hooks.runCredits = [](TEkran& behind) { credits.mainLoop(&behind); };
     AddScreenFlag("intro", [] {
         StartQuestIfNone();
         return SCREEN_INTRO;
