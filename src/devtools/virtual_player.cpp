@@ -210,6 +210,7 @@ void TVirtualPlayer::planClicks(const TTile* first, const TTile* second) {
 
 void StartVirtualPlayer(TMainGame& game) {
     auto player = std::make_shared<TVirtualPlayer>(game);
+    player->frontEnd.dialogs = &player->dialogs;
     player->powerUps.listen();
     AddAfterFrameHook([player] { player->frame(); });
 }

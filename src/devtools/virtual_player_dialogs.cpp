@@ -110,8 +110,9 @@ bool TDialogHand::menuFrame() {
     if (seen == "question" && popUp.showPer >= 1) clickMenuObject(popUp, "OK");
     else if (seen == "name entry" && enterText.alpha >= 1) typeName();
     else if (seen == "credits" && credits.alpha >= 1) AddClickAt(menuGesture, 512, 384);
-    else if (seen == "profile manager" && profileManagerDialog.showPer >= 1)
-        clickMenuObject(profileManagerDialog, "OK");
-    else if (seen == "options" && optionsDialog.showPer >= 1) clickMenuObject(optionsDialog, "OK");
+    else if (seen == "profile manager" && profileManagerDialog.showPer >= 1) {
+        if (makeProfile && clickMenuObject(profileManagerDialog, "NEW")) makeProfile = false;
+        else clickMenuObject(profileManagerDialog, "OK");
+    } else if (seen == "options" && optionsDialog.showPer >= 1) clickMenuObject(optionsDialog, "OK");
     return true;
 }

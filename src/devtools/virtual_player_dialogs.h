@@ -32,6 +32,9 @@ public:
     bool menuFrame();
     // The name it types into an empty name entry.
     std::string name = "VIRTUAL";
+    // Set by the front-end hand: the next profile manager it meets makes a
+    // new profile ("NEW", then the name) before it closes.
+    bool makeProfile = false;
 
 private:
     Gesture gesture;

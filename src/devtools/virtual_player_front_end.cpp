@@ -2,10 +2,13 @@
 
 #include <cstdio>
 
+#include "devtools/virtual_player_dialogs.h"
 #include "gui/gui.h"
 #include "menus/main_menu.h"
 #include "menus/splash.h"
 #include "quest/continue_quest.h"
+#include "quest/profile.h"
+#include "quest/profile_list.h"
 
 std::string TFrontEndHand::seenScreen() {
     if (continueQuest.running) return "continue dialog";
@@ -22,9 +25,21 @@ bool TFrontEndHand::clickObject(const TEkran& screen, const std::string& name) {
     return true;
 }
 
+bool TFrontEndHand::onlyTheFirstProfile() const {
+    return actProfile && profileManager.profiles.size() == 1 &&
+           actProfile->name == profileManager.txtPlayer && actProfile->CanContinue() == 0;
+}
+
 void TFrontEndHand::useMainMenu() {
     // The buttons are there once they have faded in.
     if (mainMenu.alpha < 1 || mainMenu.dFade == 1) return;
+    if (dialogs && !askedForProfile && onlyTheFirstProfile()) {
+        askedForProfile = true;
+        dialogs->makeProfile = true;
+        // The welcome line under the logo opens the profile manager.
+        AddClickAt(gesture, 512 + static_cast<float>(RandInt(-20, 20)), 232);
+        return;
+    }
     clickObject(mainMenu, "play");
 }
 

@@ -1,13 +1,16 @@
 // The virtual player's hand on the front end: it clicks a start-up card away
-// after a look, presses "play" in the main menu and answers the continue
-// dialog with "RESUME", through the platform's input queue like a person,
-// and says once which screen it has come to.
+// after a look; in the main menu it first makes itself a profile when the
+// game has only the first, unnamed one (the welcome line opens the profile
+// manager, whose hand types the name), then presses "play"; it answers the
+// continue dialog with "RESUME". It acts through the platform's input queue
+// like a person and says once which screen it has come to.
 #pragma once
 
 #include <string>
 
 #include "devtools/gesture.h"
 
+class TDialogHand;
 class TEkran;
 
 class TFrontEndHand {
@@ -17,6 +20,9 @@ public:
     bool frame();
     // Frames the player looks before each click.
     int lookFrames = 30;
+    // The hand on the menu dialogs: asked to make a new profile when the
+    // game starts with only the first, unnamed one.
+    TDialogHand* dialogs = nullptr;
 
     // The front-end screen it sees now: "start-up card", "main menu",
     // "continue dialog" or "" (none of them).
@@ -26,7 +32,9 @@ private:
     Gesture gesture;
     int waited = 0;
     std::string lastSeen;
+    bool askedForProfile = false;  // once a run
 
     bool clickObject(const TEkran& screen, const std::string& name);
     void useMainMenu();
+    bool onlyTheFirstProfile() const;
 };

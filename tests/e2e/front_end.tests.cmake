@@ -11,15 +11,16 @@ brambleton_e2e(screen_menu_opens_the_main_menu
   ARGS --screen menu --headless --fixed-step --frames 60 --user-dir ${E2E_DIR}/front-menu
   EXPECT_OUTPUT "where = 1")
 
-# On a fresh user folder the virtual player clicks the cards away, presses
-# play, and plays the new quest: the village, level 1, its summary, the
-# village again.
+# On a fresh user folder the virtual player clicks the cards away, makes
+# itself a profile (the welcome line, the manager's "NEW", its name typed),
+# presses play, and plays the new quest: the intro, the village, level 1, its
+# summary, the village again.
 foreach(seed 1 2 3)
   add_test(NAME e2e_front_end_clean_${seed} COMMAND ${CMAKE_COMMAND} -E rm -rf ${E2E_DIR}/front-quest${seed})
-  set_tests_properties(e2e_front_end_clean_${seed} PROPERTIES LABELS e2e)
+  set_tests_properties(e2e_front_end_clean_${seed} PROPERTIES LABELS e2e FIXTURES_SETUP front_quest_${seed})
   brambleton_e2e(front_end_new_quest_seed_${seed}
     ARGS --autoplay --headless --renderer null --fixed-step --seed ${seed} --frames 9000
          --user-dir ${E2E_DIR}/front-quest${seed}
-    EXPECT_OUTPUT "start-up card.*main menu.*where = 101.*virtual player: village.*level summary.*where = 102")
-  set_tests_properties(e2e_front_end_new_quest_seed_${seed} PROPERTIES DEPENDS e2e_front_end_clean_${seed})
+    EXPECT_OUTPUT "start-up card.*main menu.*profile manager.*name entry.*where = 101.*virtual player: village.*level summary.*where = 102")
+  set_tests_properties(e2e_front_end_new_quest_seed_${seed} PROPERTIES FIXTURES_REQUIRED front_quest_${seed})
 endforeach()
