@@ -4,8 +4,11 @@
 #pragma once
 
 #include <deque>
+#include <string>
 
 #include "platform/platform.h"
+
+class TEkran;
 
 using Gesture = std::deque<InputEvent>;
 
@@ -14,3 +17,6 @@ void AddPress(Gesture& gesture);
 void AddRelease(Gesture& gesture);
 // Move there, press and release the left button.
 void AddClickAt(Gesture& gesture, float x, float y);
+// A click a few pixels off the centre of the screen's GUI object of that name;
+// false (nothing added) when it is missing, hidden or inactive.
+bool AddClickOnObject(Gesture& gesture, const TEkran& screen, const std::string& name);

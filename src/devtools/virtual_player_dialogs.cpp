@@ -71,14 +71,6 @@ std::string MenuDialogUp() {
 }
 }  // namespace
 
-bool TDialogHand::clickMenuObject(const TEkran& dialog, const std::string& object) {
-    auto obj = dialog.gui ? dialog.gui->GetObject(object) : nullptr;
-    if (!obj || !obj->visible || !obj->active) return false;
-    AddClickAt(menuGesture, obj->dim.x + obj->dim.w / 2 + static_cast<float>(RandInt(-10, 10)),
-               obj->dim.y + obj->dim.h / 2 + static_cast<float>(RandInt(-5, 5)));
-    return true;
-}
-
 void TDialogHand::typeName() {
     // A name of another player is taken: one more letter makes it new.
     if (enterText.exists) {
@@ -107,12 +99,13 @@ bool TDialogHand::menuFrame() {
     }
     if (++menuWaited < lookFrames) return true;
     menuWaited = 0;
-    if (seen == "question" && popUp.showPer >= 1) clickMenuObject(popUp, "OK");
+    if (seen == "question" && popUp.showPer >= 1) AddClickOnObject(menuGesture, popUp, "OK");
     else if (seen == "name entry" && enterText.alpha >= 1) typeName();
     else if (seen == "credits" && credits.alpha >= 1) AddClickAt(menuGesture, 512, 384);
     else if (seen == "profile manager" && profileManagerDialog.showPer >= 1) {
-        if (makeProfile && clickMenuObject(profileManagerDialog, "NEW")) makeProfile = false;
-        else clickMenuObject(profileManagerDialog, "OK");
-    } else if (seen == "options" && optionsDialog.showPer >= 1) clickMenuObject(optionsDialog, "OK");
+        if (makeProfile && AddClickOnObject(menuGesture, profileManagerDialog, "NEW")) makeProfile = false;
+        else AddClickOnObject(menuGesture, profileManagerDialog, "OK");
+    } else if (seen == "options" && optionsDialog.showPer >= 1)
+        AddClickOnObject(menuGesture, optionsDialog, "OK");
     return true;
 }

@@ -44,7 +44,5 @@ private:
     std::string menuSeen;
 
     void click(float x, float y);
-    // Queues a click on a shown GUI object of the dialog; false when none.
-    bool clickMenuObject(const TEkran& dialog, const std::string& object);
     void typeName();
 };

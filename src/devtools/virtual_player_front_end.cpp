@@ -17,14 +17,6 @@ std::string TFrontEndHand::seenScreen() {
     return "";
 }
 
-bool TFrontEndHand::clickObject(const TEkran& screen, const std::string& name) {
-    auto obj = screen.gui ? screen.gui->GetObject(name) : nullptr;
-    if (!obj || !obj->visible || !obj->active) return false;
-    AddClickAt(gesture, obj->dim.x + obj->dim.w / 2 + static_cast<float>(RandInt(-5, 5)),
-               obj->dim.y + obj->dim.h / 2 + static_cast<float>(RandInt(-5, 5)));
-    return true;
-}
-
 bool TFrontEndHand::onlyTheFirstProfile() const {
     return actProfile && profileManager.profiles.size() == 1 &&
            actProfile->name == profileManager.txtPlayer && actProfile->CanContinue() == 0;
@@ -40,7 +32,7 @@ void TFrontEndHand::useMainMenu() {
         AddClickAt(gesture, 512 + static_cast<float>(RandInt(-20, 20)), 232);
         return;
     }
-    clickObject(mainMenu, "play");
+    AddClickOnObject(gesture, mainMenu, "play");
 }
 
 bool TFrontEndHand::frame() {
@@ -61,6 +53,7 @@ bool TFrontEndHand::frame() {
     waited = 0;
     if (seen == "start-up card") AddClickAt(gesture, 512, 384);
     else if (seen == "main menu") useMainMenu();
-    else if (seen == "continue dialog" && continueQuest.showPer >= 1) clickObject(continueQuest, "RESUME");
+    else if (seen == "continue dialog" && continueQuest.showPer >= 1)
+        AddClickOnObject(gesture, continueQuest, "RESUME");
     return true;
 }

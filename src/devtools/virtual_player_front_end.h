@@ -11,7 +11,6 @@
 #include "devtools/gesture.h"
 
 class TDialogHand;
-class TEkran;
 
 class TFrontEndHand {
 public:
@@ -34,7 +33,6 @@ private:
     std::string lastSeen;
     bool askedForProfile = false;  // once a run
 
-    bool clickObject(const TEkran& screen, const std::string& name);
     void useMainMenu();
     bool onlyTheFirstProfile() const;
 };

@@ -46,16 +46,9 @@ void TVillageHand::clickRect(float x, float y, float w, float h) {
     click(x + w / 2 + static_cast<float>(RandInt(-5, 5)), y + h / 2 + static_cast<float>(RandInt(-5, 5)));
 }
 
-bool TVillageHand::clickObject(const TEkran& screen, const std::string& name) {
-    auto obj = screen.gui ? screen.gui->GetObject(name) : nullptr;
-    if (!obj || !obj->visible || !obj->active) return false;
-    clickRect(obj->dim.x, obj->dim.y, obj->dim.w, obj->dim.h);
-    return true;
-}
-
 void TVillageHand::answerPreview() {
     if (showBuilding.showPer < 1 || showBuilding.dStripeA == 0) return;
-    if (!clickObject(showBuilding, "BUY")) clickObject(showBuilding, "CANCEL");
+    if (!AddClickOnObject(gesture, showBuilding, "BUY")) AddClickOnObject(gesture, showBuilding, "CANCEL");
 }
 
 void TVillageHand::useResearch() {
@@ -76,7 +69,7 @@ void TVillageHand::useResearch() {
         clickRect(x, y, w, h);
         return;
     }
-    clickObject(r, "return");
+    AddClickOnObject(gesture, r, "return");
 }
 
 void TVillageHand::useVillage() {
@@ -112,7 +105,7 @@ void TVillageHand::useVillage() {
             return;
         }
     }
-    clickObject(v, "continue");
+    AddClickOnObject(gesture, v, "continue");
 }
 
 bool TVillageHand::frame() {

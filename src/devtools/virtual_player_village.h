@@ -33,7 +33,6 @@ private:
 
     void click(float x, float y);
     void clickRect(float x, float y, float w, float h);
-    bool clickObject(const class TEkran& screen, const std::string& name);
     void answerPreview();
     void useResearch();
     void useVillage();
