@@ -8,6 +8,7 @@
 #include "app/front_end_parts.h"
 #include "app/game_parts.h"
 #include "app/puzzle_parts.h"
+#include "app/quest_run_parts.h"
 #include "app/screen_flags.h"
 #include "devtools/frame_stats.h"
 #include "devtools/input_recording.h"
@@ -104,7 +105,7 @@ int RunGame(int argc, char** argv) {
     if (cl.level.empty() && cl.puzzle.empty() && cl.gui.empty() && cl.screen.empty()) {
         start.showLoading = FrontEndLoading();
         // The virtual player starts with the cards, so it plays the whole game.
-        if (cl.autoplay) StartVirtualPlayer(mainGame);
+        if (cl.autoplay) StartWholeGameRun(cl);
     }
     StartGame(start);
 

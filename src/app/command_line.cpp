@@ -32,6 +32,8 @@ std::string CommandLineHelp() {
            "  --skip-story               the virtual player clicks the intro away\n"
            "  --unlock-powerups          start a --level run with all six power-ups unlocked\n"
            "  --frame-stats FILE         write frame time statistics at exit\n"
+           "  --balance-report DIR       with --autoplay from the main menu: write DIR/balance.md\n"
+           "                             and DIR/balance.png of the whole quest at exit\n"
            "  --gui PATH                 preview one GUI script\n"
            "  --version                  show the version\n"
            "  --help                     show this text\n";
@@ -115,6 +117,8 @@ bool ParseCommandLine(const std::vector<std::string>& args, CommandLine& out, st
             out.unlockPowerups = true;
         } else if (a == "--frame-stats") {
             if (!value(out.frameStats)) return false;
+        } else if (a == "--balance-report") {
+            if (!value(out.balanceReport)) return false;
         } else if (a == "--help" || a == "-h") {
             out.help = true;
         } else if (a == "--version") {

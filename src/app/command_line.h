@@ -27,6 +27,7 @@ struct CommandLine {
     bool autoplay = false;
     bool skipStory = false;  // the virtual player skips the intro
     std::string frameStats;
+    std::string balanceReport;  // folder of a whole-game run's balance.md and balance.png
     bool unlockPowerups = false;
     bool help = false;
     bool version = false;

@@ -208,9 +208,10 @@ void TVirtualPlayer::planClicks(const TTile* first, const TTile* second) {
     }
 }
 
-void StartVirtualPlayer(TMainGame& game) {
+std::shared_ptr<TVirtualPlayer> StartVirtualPlayer(TMainGame& game) {
     auto player = std::make_shared<TVirtualPlayer>(game);
     player->frontEnd.dialogs = &player->dialogs;
     player->powerUps.listen();
     AddAfterFrameHook([player] { player->frame(); });
+    return player;
 }

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <deque>
+#include <memory>
 #include <vector>
 
 #include "devtools/gesture.h"
@@ -73,4 +74,4 @@ private:
 };
 
 // Starts the player on the match-3 screen: one decision after every frame.
-void StartVirtualPlayer(TMainGame& game);
+std::shared_ptr<TVirtualPlayer> StartVirtualPlayer(TMainGame& game);

@@ -25,6 +25,11 @@ bool TFrontEndHand::onlyTheFirstProfile() const {
 void TFrontEndHand::useMainMenu() {
     // The buttons are there once they have faded in.
     if (mainMenu.alpha < 1 || mainMenu.dFade == 1) return;
+    if (leaveNow && leaveNow()) {
+        std::printf("virtual player: leaves through the main menu's exit\n");
+        AddClickOnObject(gesture, mainMenu, "Exit");
+        return;
+    }
     if (dialogs && !askedForProfile && onlyTheFirstProfile()) {
         askedForProfile = true;
         dialogs->makeProfile = true;

@@ -1,11 +1,12 @@
 // The virtual player's hand on the front end: it clicks a start-up card away
 // after a look; in the main menu it first makes itself a profile when the
 // game has only the first, unnamed one (the welcome line opens the profile
-// manager, whose hand types the name), then presses "play"; it answers the
-// continue dialog with "RESUME". It acts through the platform's input queue
-// like a person and says once which screen it has come to.
+// manager, whose hand types the name), then presses "play" (or, once its
+// whole-game run is over, "Exit"); it answers the continue dialog with "RESUME". It acts through the
+// platform's input queue like a person and says once which screen it has come to.
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "devtools/gesture.h"
@@ -22,6 +23,9 @@ public:
     // The hand on the menu dialogs: asked to make a new profile when the
     // game starts with only the first, unnamed one.
     TDialogHand* dialogs = nullptr;
+    // Asked at the main menu: when it says yes, the hand leaves the game
+    // through the menu's exit (answering its question) instead of playing.
+    std::function<bool()> leaveNow;
 
     // The front-end screen it sees now: "start-up card", "main menu",
     // "continue dialog" or "" (none of them).
