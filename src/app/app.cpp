@@ -7,6 +7,7 @@
 #include "app/command_line.h"
 #include "app/front_end_parts.h"
 #include "app/game_parts.h"
+#include "app/level_tools_parts.h"
 #include "app/puzzle_parts.h"
 #include "app/quest_run_parts.h"
 #include "app/screen_flags.h"
@@ -31,6 +32,12 @@ PlatformConfig MakePlatformConfig(const CommandLine& cl) {
     cfg.audio = !cl.headless;
     if (cl.rendererGiven) cfg.renderer = cl.renderer;
     else cfg.renderer = cl.headless ? RendererKind::Software : RendererKind::Auto;
+    // The level sheet draws boards off screen and reads their pixels back.
+    if (!cl.levelSheet.empty()) {
+        cfg.headless = true;
+        cfg.audio = false;
+        cfg.renderer = RendererKind::Software;
+    }
     return cfg;
 }
 
@@ -76,6 +83,7 @@ int RunGame(int argc, char** argv) {
         std::fprintf(stderr, "brambleton: %s", lookedIn.c_str());
         return 1;
     }
+    if (!cl.checkLevel.empty()) return RunLevelCheckMode(cl);
     if (!PlatformInit(MakePlatformConfig(cl))) {
         std::fprintf(stderr,
                      "brambleton: no display to open a window on. Start it on a desktop, under an X "
@@ -102,7 +110,8 @@ int RunGame(int argc, char** argv) {
     start.displayMode = cl.displayMode;
     // A plain start shows the cards, the loading screen and the main menu; a
     // run of one level, puzzle, screen or GUI script loads unseen and starts there.
-    if (cl.level.empty() && cl.puzzle.empty() && cl.gui.empty() && cl.screen.empty()) {
+    if (cl.level.empty() && cl.puzzle.empty() && cl.gui.empty() && cl.screen.empty() &&
+        cl.levelSheet.empty()) {
         start.showLoading = FrontEndLoading();
         // The virtual player starts with the cards, so it plays the whole game.
         if (cl.autoplay) StartWholeGameRun(cl);
@@ -110,6 +119,7 @@ int RunGame(int argc, char** argv) {
     StartGame(start);
 
     if (!cl.gui.empty()) return RunGuiPreviewMode(cl.gui);
+    if (!cl.levelSheet.empty()) EndProgram(RunLevelSheetMode(cl));
     if (!cl.level.empty()) where = PrepareLevelRun(cl);
     else if (!cl.puzzle.empty()) where = PreparePuzzleRun(cl);
     else if (!cl.screen.empty()) where = PrepareScreenRun(cl.screen, cl.autoplay);

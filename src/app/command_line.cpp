@@ -25,9 +25,14 @@ std::string CommandLineHelp() {
            "  --user-dir DIR             keep settings and profiles in DIR\n"
            "  --data-dir DIR             read the game's resource folder from DIR\n"
            "  --level N|PATH             play quest level N or a level file, print the result, exit\n"
+           "                             (a level file: F5 reads it again and starts it over)\n"
            "  --puzzle N|PATH            play puzzle N or a puzzle file, print the result, exit\n"
            "  --screen NAME              open one screen with the current profile: village,\n"
            "                             menu, options, manager, credits, intro, outro\n"
+           "  --check-level PATH         print the loader's messages for a level file, let the\n"
+           "                             virtual player play it on seeds 1-10, say if it is fit\n"
+           "  --level-sheet FILE         draw every level's starting board into one PNG\n"
+           "  --levels DIR               the level files --level-sheet draws (default: the game's)\n"
            "  --autoplay                 let the virtual player play\n"
            "  --skip-story               the virtual player clicks the intro away\n"
            "  --unlock-powerups          start a --level run with all six power-ups unlocked\n"
@@ -109,6 +114,12 @@ bool ParseCommandLine(const std::vector<std::string>& args, CommandLine& out, st
             if (!value(out.puzzle)) return false;
         } else if (a == "--screen") {
             if (!value(out.screen)) return false;
+        } else if (a == "--check-level") {
+            if (!value(out.checkLevel)) return false;
+        } else if (a == "--level-sheet") {
+            if (!value(out.levelSheet)) return false;
+        } else if (a == "--levels") {
+            if (!value(out.levelsDir)) return false;
         } else if (a == "--autoplay") {
             out.autoplay = true;
         } else if (a == "--skip-story") {

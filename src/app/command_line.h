@@ -19,11 +19,14 @@ struct CommandLine {
     std::string record;
     std::string replay;
     std::string userDir;
-    std::string dataDir;  // the resource folder; "" to look for it
-    std::string gui;      // a GUI script to preview
-    std::string level;    // quest level number or level file
-    std::string puzzle;   // puzzle number or puzzle file
-    std::string screen;   // a screen to open directly ("village", ...)
+    std::string dataDir;     // the resource folder; "" to look for it
+    std::string gui;         // a GUI script to preview
+    std::string level;       // quest level number or level file
+    std::string puzzle;      // puzzle number or puzzle file
+    std::string screen;      // a screen to open directly ("village", ...)
+    std::string checkLevel;  // a level file to check: loader messages, ten autoplayed seeds
+    std::string levelSheet;  // a PNG to draw every level's starting board into
+    std::string levelsDir;   // the level files of the sheet; "" the game's own
     bool autoplay = false;
     bool skipStory = false;  // the virtual player skips the intro
     std::string frameStats;

@@ -5,6 +5,7 @@
 
 #include "app/command_line.h"
 #include "app/front_end_parts.h"
+#include "app/level_tools_parts.h"
 #include "app/menu_parts.h"
 #include "app/puzzle_parts.h"
 #include "app/story_parts.h"
@@ -168,6 +169,8 @@ int PrepareLevelRun(const CommandLine& cl) {
         mainGame.SetData(loaded ? loaded : LoadLevel(path));
     };
     handOver(quest ? nullptr : level);
+    // A designer's file is read again on F5.
+    if (!quest) InstallLevelReloadKey(path);
     if (cl.unlockPowerups) PowerUps::UnlockAllNow();
     // One level, then the program ends with its result. With a frame limit
     // the level is played again and again until the limit ends the run
@@ -176,6 +179,8 @@ int PrepareLevelRun(const CommandLine& cl) {
     RegisterScreen(SCREEN_MATCH3, [handOver, replay] {
         const int result = mainGame.mainLoop();
         std::printf("level result = %d\n", result);
+        if (const TLevel* played = mainGame.level())
+            std::printf("level clock left = %d of %d s\n", played->time, played->maxTime);
         // What the summary credited stays with the profile.
         if (actProfile) SaveAll();
         if (!replay) EndProgram(0);

@@ -50,6 +50,7 @@ struct TMainGameHooks {
     // Tutorial tips: CheckTutorialTips, UpdateTutorialTip, DrawTutorialTip,
     // ClearTutorialTip, HideTutorialTip.
     std::function<void()> checkTips, updateTip, drawTip, clearTip, hideTip;
+    std::function<void()> designerKeys;  // a level file's run: F5 reads it again; nothing
 };
 
 class TMainGame : public TEkran {

@@ -181,6 +181,7 @@ void TMainGame::_afterFrame() {
         if (menu || escape) goMenu();
     }
     if (cheats) _checkDeveloperKeys();
+    if (hooks.designerKeys) hooks.designerKeys();
 }
 
 void TMainGame::_checkDeveloperKeys() {

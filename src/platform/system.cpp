@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "platform/platform_internal.h"
+#include "platform/process.h"
 
 namespace {
 bool gSuspended = false;
@@ -68,46 +69,6 @@ void AddFilters(const std::string& filter, std::vector<std::string>& args) {
     }
 }
 
-// Runs a program without a shell and returns what it printed; false unless it
-// ended with status 0.
-bool RunForOutput(const std::vector<std::string>& args, std::string& output) {
-    int fds[2];
-    if (pipe(fds) != 0) {
-        return false;
-    }
-    const pid_t pid = fork();
-    if (pid < 0) {
-        close(fds[0]);
-        close(fds[1]);
-        return false;
-    }
-    if (pid == 0) {
-        dup2(fds[1], STDOUT_FILENO);
-        close(fds[0]);
-        close(fds[1]);
-        std::vector<char*> argv;
-        for (const std::string& a : args) {
-            argv.push_back(const_cast<char*>(a.c_str()));
-        }
-        argv.push_back(nullptr);
-        execvp(argv[0], argv.data());
-        _exit(127);
-    }
-    close(fds[1]);
-    char buf[4096];
-    ssize_t n = 0;
-    while ((n = read(fds[0], buf, sizeof buf)) != 0) {
-        if (n > 0) {
-            output.append(buf, static_cast<std::size_t>(n));
-        } else if (errno != EINTR) {
-            break;
-        }
-    }
-    close(fds[0]);
-    int status = 0;
-    while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {}
-    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
-}
 }  // namespace
 
 void SysResetState() {
@@ -239,7 +200,7 @@ std::string SysRequestFile(const std::string& title, const std::string& filter, 
     }
     AddFilters(filter, args);
     std::string out;
-    if (!RunForOutput(args, out)) {
+    if (SysRunProgram(args, out) != 0) {
         return "";
     }
     while (!out.empty() && (out.back() == '\n' || out.back() == '\r')) {
