@@ -22,10 +22,17 @@ brambleton_e2e(check_level_file_with_loader_messages
   ARGS --check-level ${LT_DATA}/faulty-level.txt
   EXPECT_EXIT 1
   EXPECT_OUTPUT "Loader messages:.  Nie ma chipsa: 77.*  Level: tile id 7.*  Level: creator 7.*seed 10: won.*The level needs work: the loader gave 3 message")
+# A clock of 3 s for a row of double cyan: silent loader, every seed lost,
+# status 1.
+brambleton_e2e(check_level_lost_on_every_seed
+  ARGS --check-level ${LT_DATA}/short-clock-level.txt
+  EXPECT_EXIT 1
+  EXPECT_OUTPUT "Loader: no messages.*seed 1: lost, clock used 3 s of 3 s.*Summary: won 0 of 10, worst clock used 3 s of 3 s, margin 0 s.The level needs work: 10 seed")
 brambleton_e2e(check_level_missing_file
   ARGS --check-level ${E2E_DIR}/no-such-folder/level-1.txt
   EXPECT_EXIT 1 EXPECT_OUTPUT "No level file .*no-such-folder/level-1.txt")
-set_tests_properties(e2e_check_level_good_file e2e_check_level_file_with_loader_messages PROPERTIES TIMEOUT 300)
+set_tests_properties(e2e_check_level_good_file e2e_check_level_file_with_loader_messages
+  e2e_check_level_lost_on_every_seed PROPERTIES TIMEOUT 300)
 
 # Levels 1, 3 and 12 (the last holds no board): two rows of ten cells.
 brambleton_e2e(level_sheet_of_a_folder
