@@ -5,13 +5,12 @@
 #include "frame/frame_loop.h"
 #include "frame/globals.h"
 #include "frame/loading_steps.h"
-#include "frame/names.h"
 #include "menus/loading_screen.h"
 #include "menus/main_menu.h"
 #include "menus/splash.h"
-#include "platform/platform.h"
 #include "quest/continue_quest.h"
 #include "quest/profile.h"
+#include "story/scene.h"
 
 namespace {
 // The loading picture fades into the menu: the menu's village runs behind it
@@ -30,33 +29,6 @@ void RevealMainMenuBehindLoading() {
     };
     h.updateNext = [] { mainMenu._updateONLYWorld(); };
     h.drawNext = [] { mainMenu.draw(); };
-}
-
-bool IsPictureName(const std::string& name) {
-    const std::string upper = UpperCase(name);
-    const auto endsWith = [&](const std::string& ext) {
-        return upper.size() > ext.size() && upper.compare(upper.size() - ext.size(), ext.size(), ext) == 0;
-    };
-    return endsWith(".PNG") || endsWith(".JPG") || endsWith(".JPEG");
-}
-
-void ListPicturesUnder(const std::string& folder, std::vector<std::string>& paths) {
-    for (const std::string& name : FsListDir(folder)) {
-        const std::string path = folder + name;
-        if (FsFileType(path) == 2) {
-            ListPicturesUnder(path + "/", paths);
-        } else if (IsPictureName(name)) {
-            paths.push_back(path);
-        }
-    }
-}
-
-// The intro's scenes read a hundred pictures in a few set-up steps; decoded meanwhile on
-// another thread, each step only wraps them and the loading bar keeps moving.
-void PrefetchIntroPictures() {
-    std::vector<std::string> paths;
-    ListPicturesUnder(gameDir + "gfx/story/intro/", paths);
-    GfxPrefetchImages(paths);
 }
 
 // A new quest opens with the intro; while the game has none, in the village.

@@ -50,6 +50,11 @@ void TIntro::SetupIntro() {
     landScreen.toExit = 0;
 }
 
+void TIntro::dropScenePictures() {
+    for (auto& s : scene)
+        if (s) s->dropPictures();
+}
+
 void TIntro::setup() {
     infoFont = GetFont(gameDir + "gfx/fonts/font1.ttf", 16);
     txtClick = TxtLine(LoadTxtFile(gameDir + "txt/#LANG#/story.txt"), 3);
@@ -103,6 +108,8 @@ void TIntro::_prepareStoryTExts() {
 }
 
 void TIntro::prepare() {
+    // Decoded on the side while the first scene plays (a no-op for those decoded at start-up).
+    PrefetchIntroPictures();
     _prepareSelf();
     _prepareParts();
     globalSnd.playMyMusic("intro");
@@ -127,6 +134,8 @@ int TIntro::mainloop() {
     }
     running = false;
     globalSnd.stopAllSpecialSounds();
+    // A hundred large pictures are not kept for the rest of the game.
+    dropScenePictures();
     return SCREEN_LAND;
 }
 

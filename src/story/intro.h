@@ -27,6 +27,8 @@ public:
     void SetupScene_6();
     void SetupScene_7();
     void SetupIntro();
+    // Lets every scene's pictures go (they come back from the files on the next run).
+    void dropScenePictures();
     void setup() override;
     virtual void _drawScene();
     virtual void _drawBars();

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "frame/globals.h"
+#include "frame/names.h"
 #include "frame/screen.h"
 #include "platform/angles.h"
 
@@ -26,6 +27,7 @@ void TScene::CountPer() {
 }
 
 void TScene::Start() {
+    loadPictures();
     time = SysMillisecs() + MyTime;
     maxTime = MyTime;
     fade = 1;
@@ -34,6 +36,34 @@ void TScene::Start() {
 }
 
 float TScene::SinPer() const { return SinDeg(90 * per); }
+
+namespace {
+bool IsPictureName(const std::string& name) {
+    const std::string upper = UpperCase(name);
+    const auto endsWith = [&](const std::string& ext) {
+        return upper.size() > ext.size() && upper.compare(upper.size() - ext.size(), ext.size(), ext) == 0;
+    };
+    return endsWith(".PNG") || endsWith(".JPG") || endsWith(".JPEG");
+}
+
+// Folder names sort in scene order ("scene-1" ... "scene-7").
+void ListPicturesUnder(const std::string& folder, std::vector<std::string>& paths) {
+    for (const std::string& name : FsListDir(folder)) {
+        const std::string path = folder + name;
+        if (FsFileType(path) == 2) {
+            ListPicturesUnder(path + "/", paths);
+        } else if (IsPictureName(name)) {
+            paths.push_back(path);
+        }
+    }
+}
+}  // namespace
+
+void PrefetchIntroPictures() {
+    std::vector<std::string> paths;
+    ListPicturesUnder(gameDir + "gfx/story/intro/", paths);
+    GfxPrefetchImages(paths);
+}
 
 Image LoadSceneImage(const std::string& path) { return GfxLoadImage(gameDir + path, GFX_IMAGE_DEFAULT); }
 

@@ -26,15 +26,24 @@ public:
     // 1 when the scene is over.
     virtual int update() { return 0; }
     virtual void CountPer();
+    // Takes the scene's pictures (once a run) and starts its clock and fade.
     virtual void Start();
     // sin(90 * per): eases out from 0 to 1.
     virtual float SinPer() const;
     virtual void MyStart() {}
+    // The pictures are taken when the scene first starts, not when it is set up:
+    // by then they have been decoded on the side, and the loading bar never waits.
+    virtual void loadPictures() {}
+    // Lets the pictures go once the intro is over; a later start takes them again.
+    virtual void dropPictures() {}
 
 protected:
     bool fadedOut() const { return fade >= 1 && dFade >= 1; }
 };
 
+// Queues every picture under "gfx/story/intro/" to be decoded on the side, in the order the
+// scenes play, so that a scene's start only takes what is ready.
+void PrefetchIntroPictures();
 // A picture of the intro (gameDir + path), loaded with the default flags.
 Image LoadSceneImage(const std::string& path);
 // The same with its handle at the bottom centre (width / 2, height - 1).

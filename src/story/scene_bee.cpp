@@ -36,10 +36,9 @@ void TIntroFour::SetupGFX() {
     if (pics.wing[1]) GfxSetHandle(pics.wing[1], 7, 13);
 }
 
-void TIntroFour::setup() {
-    SetupGFX();
-    MyTime = 20000;
-}
+void TIntroFour::FreeGFX() { pics = Pictures{}; }
+
+void TIntroFour::setup() { MyTime = 20000; }
 
 void TIntroFour::draw() {
     GfxResetDrawState();

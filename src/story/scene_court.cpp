@@ -36,10 +36,9 @@ void TIntroThree::SetupGFX() {
     if (pics.wheel) GfxSetHandle(pics.wheel, 73, 75);
 }
 
-void TIntroThree::setup() {
-    SetupGFX();
-    MyTime = 30000;
-}
+void TIntroThree::FreeGFX() { pics = Pictures{}; }
+
+void TIntroThree::setup() { MyTime = 30000; }
 
 void TIntroThree::MyStart() { PlayGameSound("story-crowd"); }
 
@@ -109,10 +108,7 @@ void TIntroSeven::SetupGFX() {
     if (!pics.happyKing) pics.happyKing = LoadSceneImage("gfx/story/intro/scene-7/king.png");
 }
 
-void TIntroSeven::setup() {
-    SetupGFX();
-    MyTime = 30000;
-}
+void TIntroSeven::setup() { MyTime = 30000; }
 
 const Image& TIntroSeven::kingImage() const { return pics.happyKing; }
 

@@ -28,8 +28,9 @@ void TIntroFive::SetupGFX() {
     pics.enemy = LoadSceneImage(folder + "enemy.png");
 }
 
+void TIntroFive::FreeGFX() { pics = Pictures{}; }
+
 void TIntroFive::setup() {
-    SetupGFX();
     MyTime = 0;  // driven by its states, not by the clock
 }
 

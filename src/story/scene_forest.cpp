@@ -28,10 +28,9 @@ void TIntroOne::SetupGFX() {
     if (pics.hat) GfxSetHandle(pics.hat, 5, 20);
 }
 
-void TIntroOne::setup() {
-    SetupGFX();
-    MyTime = 15000;
-}
+void TIntroOne::FreeGFX() { pics = Pictures{}; }
+
+void TIntroOne::setup() { MyTime = 15000; }
 
 float TIntroOne::AddNormal() const { return -500 + 500 * SinDeg(90 * per); }
 

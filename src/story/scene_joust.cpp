@@ -48,8 +48,9 @@ void TIntroSix::SetupGFX() {
         pics.enemy[n] = LoadWithHandle("enemy" + std::to_string(n) + ".png", 141, 384);
 }
 
+void TIntroSix::FreeGFX() { pics = Pictures{}; }
+
 void TIntroSix::setup() {
-    SetupGFX();
     MyTime = 0;  // driven by its shots
 }
 

@@ -27,10 +27,9 @@ void TIntroTwo::SetupGFX() {
     pics.hero = LoadSceneImageStanding(std::string(kFolder) + "hero.png");
 }
 
-void TIntroTwo::setup() {
-    SetupGFX();
-    MyTime = 15000;
-}
+void TIntroTwo::FreeGFX() { pics = Pictures{}; }
+
+void TIntroTwo::setup() { MyTime = 15000; }
 
 float TIntroTwo::AddNormal() const { return -1400 * per; }
 

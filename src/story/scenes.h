@@ -1,5 +1,5 @@
 // The seven scenes of the intro, in the order they play. Each loads its
-// pictures once a run (SetupGFX) from "gfx/story/intro/scene-N/".
+// pictures once a run (SetupGFX) from "gfx/story/intro/scene-N/" when it first starts.
 #pragma once
 
 #include <array>
@@ -16,6 +16,9 @@ public:
     int state = 0;
 
     static void SetupGFX();
+    void loadPictures() override { SetupGFX(); }
+    static void FreeGFX();
+    void dropPictures() override { FreeGFX(); }
     void setup() override;
     void draw() override;
     int update() override;
@@ -31,6 +34,9 @@ public:
     int byloFallSound = 0;
 
     static void SetupGFX();
+    void loadPictures() override { SetupGFX(); }
+    static void FreeGFX();
+    void dropPictures() override { FreeGFX(); }
     void setup() override;
     void draw() override;
     int update() override;
@@ -51,6 +57,9 @@ public:
     int state = 0;
 
     static void SetupGFX();
+    void loadPictures() override { SetupGFX(); }
+    static void FreeGFX();
+    void dropPictures() override { FreeGFX(); }
     void setup() override;
     void draw() override;
     int update() override;
@@ -83,6 +92,9 @@ public:
     int nextTime = 0;
 
     static void SetupGFX();
+    void loadPictures() override { SetupGFX(); }
+    static void FreeGFX();
+    void dropPictures() override { FreeGFX(); }
     void setup() override;
     void draw() override;
     int update() override;
@@ -95,6 +107,9 @@ public:
     int state = 0;
 
     static void SetupGFX();
+    void loadPictures() override { SetupGFX(); }
+    static void FreeGFX();
+    void dropPictures() override { FreeGFX(); }
     void setup() override;
     void draw() override;
     int update() override;
@@ -117,6 +132,9 @@ public:
     int byloSound = 0;
 
     static void SetupGFX();
+    void loadPictures() override { SetupGFX(); }
+    static void FreeGFX();
+    void dropPictures() override { FreeGFX(); }
     void setup() override;
     void draw() override;
     int update() override;
@@ -129,6 +147,7 @@ private:
 class TIntroSeven : public TIntroThree {
 public:
     static void SetupGFX();
+    void loadPictures() override { SetupGFX(); }
     void setup() override;
     int update() override;
     void MyStart() override {}

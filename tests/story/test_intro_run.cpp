@@ -2,12 +2,16 @@
 // a click at any moment, and "noStory.txt".
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <functional>
+#include <thread>
 
 #include "frame/control.h"
 #include "frame/frame_loop.h"
 #include "frame/globals.h"
+#include "platform/gfx_prefetch.h"
 #include "story/intro.h"
+#include "story/scene.h"
 #include "story/story_text.h"
 #include "test_scene_fixture.h"
 
@@ -155,5 +159,53 @@ TEST_F(IntroRun, TheSubtitlesFollowTheIntrosOwnClock) {
     intro.mainloop();
     // The first subtitle starts at 1 s and stays 6 s.
     EXPECT_EQ(shownAtFiveSeconds, 1u);
+}
+// The loading bar sets the scenes up while their pictures are still being decoded on
+// the side: a set-up takes none of them, the scene's first start takes its own.
+TEST_F(IntroRun, AScenesPicturesAreTakenWhenItStartsNotWhenItIsSetUp) {
+    GfxStopPrefetch();  // nothing decoded by an earlier run
+    intro.SetupScene_3();
+    intro.dropScenePictures();
+    PrefetchHoldForTest(true);
+    PrefetchIntroPictures();
+    // The worker holds its first file before the hold stops it; count the queue after.
+    for (int i = 0; i < 10000 && PrefetchSnapshotForTest().decoding.empty(); i++)
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    const int queued = PrefetchSnapshotForTest().queued;
+    ASSERT_GT(queued, 25);
+
+    intro.SetupScene_3();
+    ASSERT_TRUE(intro.scene[2]);
+    EXPECT_EQ(PrefetchSnapshotForTest().queued, queued);
+
+    // Scene 3 reads the 26 pictures of its folder, decoded here as the worker is held.
+    intro.scene[2]->Start();
+    EXPECT_EQ(PrefetchSnapshotForTest().queued, queued - 26);
+    // Once taken they stay: starting again reads nothing.
+    intro.scene[2]->Start();
+    EXPECT_EQ(PrefetchSnapshotForTest().queued, queued - 26);
+    PrefetchHoldForTest(false);
+}
+
+TEST_F(IntroRun, TheIntroLetsItsPicturesGoWhenItEnds) {
+    intro.SetupScene_3();
+    intro.scene[2]->Start();  // scene 3's pictures taken
+    long frame = 0;
+    Watch() = [&] {
+        if (++frame == 10) intro.dFade = 1;
+    };
+    intro.mainloop();
+    ASSERT_TRUE(intro.scene[2]);
+
+    GfxStopPrefetch();
+    PrefetchHoldForTest(true);
+    PrefetchIntroPictures();
+    for (int i = 0; i < 10000 && PrefetchSnapshotForTest().decoding.empty(); i++)
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    const int queued = PrefetchSnapshotForTest().queued;
+    // Scene 3 never played in this run, yet its pictures were let go with the others.
+    intro.scene[2]->Start();
+    EXPECT_EQ(PrefetchSnapshotForTest().queued, queued - 26);
+    PrefetchHoldForTest(false);
 }
 }  // namespace
