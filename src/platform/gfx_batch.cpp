@@ -36,7 +36,12 @@ void Quad(const GfxSprite& s, float w, float h, float hx, float hy, float ox, fl
 }  // namespace
 
 void GfxDrawImageBatch(const Image& img, int blend, const GfxSprite* sprites, std::size_t count) {
-    if (!img || sprites == nullptr || count == 0 || !GfxCanDraw()) return;
+    if (!img || sprites == nullptr || count == 0) return;
+    if (GfxLayerTakesCall()) {
+        GfxNoteBatch(img, blend, sprites, count);
+        return;
+    }
+    if (!GfxCanDraw()) return;
     SDL_Texture* tex = GfxTextureOf(*img);
     if (tex == nullptr) return;
     const GfxState& g = GfxS();

@@ -328,6 +328,7 @@ void GfxCls() {
     SDL_Renderer* r = GfxS().renderer;
     SDL_SetRenderDrawColor(r, 0, 0, 0, 255);
     SDL_RenderClear(r);
+    GfxS().drawnSinceClear = false;
 }
 
 void GfxFlip(int sync) {

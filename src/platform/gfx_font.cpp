@@ -224,6 +224,10 @@ void GfxSetImageFont(const Font& font) { GfxS().font = font; }
 Font GfxGetImageFont() { return GfxS().font; }
 
 void GfxDrawText(const std::string& text, float x, float y) {
+    if (GfxLayerTakesCall()) {
+        GfxNoteText(text, x, y);
+        return;
+    }
     const GfxState& g = GfxS();
     GfxFontData* font = g.font.get();
     if (font == nullptr || !GfxCanDraw() || text.empty()) {

@@ -167,6 +167,10 @@ Image GfxMakeShadowImage(const Image& img, float alpha) {
 SDL_Texture* GfxTextureOf(GfxImageData& img) { return TextureOf(img); }
 
 void GfxDrawImage(const Image& img, float x, float y, int frame) {
+    if (img && GfxLayerTakesCall()) {
+        GfxNoteImage(img, x, y);
+        return;
+    }
     if (!img || !GfxCanDraw()) {
         return;
     }
@@ -182,6 +186,10 @@ void GfxDrawImage(const Image& img, float x, float y, int frame) {
 
 void GfxDrawImageRect(const Image& img, float x, float y, float w, float h, float sx, float sy, float sw,
                       float sh, float hx, float hy, int frame) {
+    if (img && GfxLayerTakesCall()) {
+        GfxNoteImageRect(img, x, y, w, h, sx, sy, sw, sh, hx, hy);
+        return;
+    }
     if (!img || !GfxCanDraw() || sw <= 0 || sh <= 0) {
         return;
     }

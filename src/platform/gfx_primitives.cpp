@@ -15,6 +15,10 @@ void UseDrawState(SDL_Renderer* r) {
 // The rectangle hangs from its top-left corner: scale grows it from there and
 // rotation turns it around that corner, like an image with its handle at 0,0.
 void GfxDrawRect(float x, float y, float w, float h) {
+    if (GfxLayerTakesCall()) {
+        GfxNoteRect(x, y, w, h);
+        return;
+    }
     if (!GfxCanDraw()) {
         return;
     }
@@ -48,6 +52,10 @@ void GfxDrawRect(float x, float y, float w, float h) {
 }
 
 void GfxDrawLine(float x1, float y1, float x2, float y2) {
+    if (GfxLayerTakesCall()) {
+        GfxNoteLine(x1, y1, x2, y2);
+        return;
+    }
     if (!GfxCanDraw()) {
         return;
     }

@@ -69,6 +69,8 @@ struct GfxState {
 
     bool keepLastFrame = false;
     Pixmap lastFrame;
+    bool layerRecording = false;   // a still layer notes the draw calls instead (gfx_layer.h)
+    bool drawnSinceClear = false;  // the back buffer holds more than the clear's black
     std::string title = "Brambleton";
 };
 
@@ -108,6 +110,22 @@ bool GfxEnsureBackBuffer();
 // Points the renderer at the back buffer, logical units scaled onto its real pixels.
 void GfxUseBackBuffer();
 void GfxShutdown();
+
+// Still layers (gfx_layer.cpp). Every draw entry point asks first: true when a layer notes the
+// call, which must then not draw; otherwise the back buffer counts as drawn on.
+inline bool GfxLayerTakesCall() {
+    GfxState& g = GfxS();
+    g.drawnSinceClear = g.drawnSinceClear || !g.layerRecording;
+    return g.layerRecording;
+}
+struct GfxSprite;
+void GfxNoteImage(const Image& img, float x, float y);
+void GfxNoteImageRect(const Image& img, float x, float y, float w, float h, float sx, float sy, float sw,
+                      float sh, float hx, float hy);
+void GfxNoteRect(float x, float y, float w, float h);
+void GfxNoteLine(float x1, float y1, float x2, float y2);
+void GfxNoteText(const std::string& text, float x, float y);
+void GfxNoteBatch(const Image& img, int blend, const GfxSprite* sprites, std::size_t count);
 
 // Graphics helpers used by several files.
 // Logical pixels of the back buffer; at a pixel scale above 1 each is the mean of its real pixels.

@@ -2,6 +2,7 @@
 #include "frame/frame_loop.h"
 #include "frame/globals.h"
 #include "frame/text_layout.h"
+#include "platform/gfx_layer.h"
 #include "quest/profile.h"
 #include "village/land_screen.h"
 
@@ -43,7 +44,10 @@ void TLandScreen::_drawHudInfo() {
     GfxResetDrawState();
 }
 
+// Through a still layer, like the main menu: only what moved is drawn again.
 void TLandScreen::draw() {
+    static const GfxLayer layer = GfxCreateLayer();
+    GfxBeginLayer(layer);
     _drawBack();
     _drawBuildings();
     _drawAnims();
@@ -57,4 +61,5 @@ void TLandScreen::draw() {
     _drawHudInfo();
     if (hooks.drawTip) hooks.drawTip();
     _drawFade();
+    GfxEndLayer(layer);
 }

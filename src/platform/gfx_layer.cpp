@@ -1,0 +1,288 @@
+// Still layers: where two frames' calls differ (on a grid of the screen), redrawing those spots
+// into the layer's picture, and copying the picture into the back buffer.
+#include <algorithm>
+#include <vector>
+
+#include "platform/gfx_layer_calls.h"
+
+namespace {
+// Side of a grid square in logical pixels: small enough that a rocking chip or a sparkle
+// redraws little around it, large enough that a frame's rectangles stay few.
+constexpr int kGrid = 32;
+
+void Mark(GfxLayerData& layer, const SDL_Rect& box) {
+    const GfxState& g = GfxS();
+    SDL_Rect part;
+    const SDL_Rect whole{0, 0, g.virtualW, g.virtualH};
+    if (!SDL_IntersectRect(&box, &whole, &part)) return;
+    for (int gy = part.y / kGrid; gy <= (part.y + part.h - 1) / kGrid; ++gy) {
+        for (int gx = part.x / kGrid; gx <= (part.x + part.w - 1) / kGrid; ++gx) {
+            layer.dirty[static_cast<size_t>(gy) * layer.gridW + gx] = 1;
+        }
+    }
+}
+
+void MarkCall(GfxLayerData& layer, const LayerCall& call) {
+    if (call.kind != LayerCall::Kind::Batch) {
+        Mark(layer, call.box);
+        return;
+    }
+    for (const SDL_Rect& box : call.spriteBoxes) Mark(layer, box);
+}
+
+// Index ranges [front, n - back) and [front, m - back) of two sequences that differ; whatever
+// lies outside them is equal pair by pair.
+template <class T, class Same>
+void DifferingMiddle(const T* a, size_t n, const T* b, size_t m, Same same, size_t& front, size_t& back) {
+    front = 0;
+    while (front < n && front < m && same(a[front], b[front])) ++front;
+    back = 0;
+    while (back < n - front && back < m - front && same(a[n - 1 - back], b[m - 1 - back])) ++back;
+}
+
+// Two batches of one picture and state: only the sprites that differ.
+void MarkSprites(GfxLayerData& layer, const LayerCall& now, const LayerCall& before) {
+    size_t front = 0, back = 0;
+    DifferingMiddle(now.sprites.data(), now.sprites.size(), before.sprites.data(), before.sprites.size(),
+                    SameLayerSprite, front, back);
+    for (size_t i = front; i < now.sprites.size() - back; ++i) Mark(layer, now.spriteBoxes[i]);
+    for (size_t i = front; i < before.sprites.size() - back; ++i) Mark(layer, before.spriteBoxes[i]);
+}
+
+// Every spot where this frame's calls may draw other pixels than the previous frame's. A spot
+// no call in the differing middle touches is drawn by the same calls in the same order.
+void MarkDifferences(GfxLayerData& layer) {
+    size_t front = 0, back = 0;
+    DifferingMiddle(layer.calls.data(), layer.used, layer.previous.data(), layer.previousUsed, SameLayerCall,
+                    front, back);
+    const size_t nowEnd = layer.used - back, beforeEnd = layer.previousUsed - back;
+    size_t i = front, j = front;
+    for (; i < nowEnd && j < beforeEnd; ++i, ++j) {
+        const LayerCall& now = layer.calls[i];
+        const LayerCall& before = layer.previous[j];
+        if (SameLayerCall(now, before)) continue;
+        if (now.kind == LayerCall::Kind::Batch && SameLayerState(now, before)) {
+            MarkSprites(layer, now, before);
+        } else {
+            MarkCall(layer, now);
+            MarkCall(layer, before);
+        }
+    }
+    for (; i < nowEnd; ++i) MarkCall(layer, layer.calls[i]);
+    for (; j < beforeEnd; ++j) MarkCall(layer, layer.previous[j]);
+}
+
+// The marked squares as rectangles: runs along each grid row, stacked while rows repeat them.
+std::vector<SDL_Rect> DirtyRects(const GfxLayerData& layer) {
+    std::vector<SDL_Rect> rects;  // in grid squares while built
+    for (int gy = 0; gy < layer.gridH; ++gy) {
+        const unsigned char* row = &layer.dirty[static_cast<size_t>(gy) * layer.gridW];
+        for (int gx = 0; gx < layer.gridW;) {
+            if (!row[gx]) {
+                ++gx;
+                continue;
+            }
+            int end = gx;
+            while (end < layer.gridW && row[end]) ++end;
+            auto above = std::find_if(rects.begin(), rects.end(), [&](const SDL_Rect& r) {
+                return r.x == gx && r.w == end - gx && r.y + r.h == gy;
+            });
+            if (above != rects.end()) {
+                above->h++;
+            } else {
+                rects.push_back(SDL_Rect{gx, gy, end - gx, 1});
+            }
+            gx = end;
+        }
+    }
+    const GfxState& g = GfxS();
+    const SDL_Rect whole{0, 0, g.virtualW, g.virtualH};
+    for (SDL_Rect& r : rects) {
+        r = SDL_Rect{r.x * kGrid, r.y * kGrid, r.w * kGrid, r.h * kGrid};
+        SDL_IntersectRect(&r, &whole, &r);
+    }
+    return rects;
+}
+
+// Grows a rectangle until it cuts no scaled copy, which clipped would sample other pixels.
+void HoldScaledCopiesWhole(const GfxLayerData& layer, SDL_Rect& rect) {
+    const GfxState& g = GfxS();
+    const SDL_Rect whole{0, 0, g.virtualW, g.virtualH};
+    for (bool grown = true; grown;) {
+        grown = false;
+        for (size_t i = 0; i < layer.used; ++i) {
+            const LayerCall& call = layer.calls[i];
+            SDL_Rect box;
+            if (!LayerCallMustBeWhole(call) || !SDL_IntersectRect(&call.box, &whole, &box) ||
+                !SDL_HasIntersection(&box, &rect)) {
+                continue;
+            }
+            SDL_Rect both;
+            SDL_UnionRect(&rect, &box, &both);
+            if (both.x != rect.x || both.y != rect.y || both.w != rect.w || both.h != rect.h) {
+                rect = both;
+                grown = true;
+            }
+        }
+    }
+}
+
+// Draws one noted call again, clipped to `rect`, with the state it was noted with.
+void Replay(const LayerCall& call, const SDL_Rect& rect, std::vector<GfxSprite>& scratch) {
+    GfxState& g = GfxS();
+    SDL_Rect clip = rect;
+    if (call.viewportSet && !SDL_IntersectRect(&clip, &call.viewport, &clip)) return;
+    SDL_RenderSetClipRect(g.renderer, &clip);
+    GfxSetColor(call.r, call.g, call.b);
+    GfxSetAlpha(call.alpha);
+    GfxSetBlend(call.blend);
+    GfxSetScale(call.scaleX, call.scaleY);
+    GfxSetRotation(call.rotation);
+    GfxSetOrigin(call.originX, call.originY);
+    const float* a = call.args;
+    const float hx = call.img ? call.img->hx : 0, hy = call.img ? call.img->hy : 0;
+    if (call.img) GfxSetHandle(call.img, call.hx, call.hy);
+    switch (call.kind) {
+        case LayerCall::Kind::Image:
+            GfxDrawImage(call.img, a[0], a[1]);
+            break;
+        case LayerCall::Kind::ImageRect:
+            GfxDrawImageRect(call.img, a[0], a[1], a[2], a[3], a[4], a[5], a[6], a[7], a[8], a[9]);
+            break;
+        case LayerCall::Kind::Rect:
+            GfxDrawRect(a[0], a[1], a[2], a[3]);
+            break;
+        case LayerCall::Kind::Line:
+            GfxDrawLine(a[0], a[1], a[2], a[3]);
+            break;
+        case LayerCall::Kind::Text:
+            GfxSetImageFont(call.font);
+            GfxDrawText(call.text, a[0], a[1]);
+            break;
+        case LayerCall::Kind::Batch:
+            scratch.clear();
+            for (size_t i = 0; i < call.sprites.size(); ++i) {
+                if (SDL_HasIntersection(&call.spriteBoxes[i], &rect)) scratch.push_back(call.sprites[i]);
+            }
+            GfxDrawImageBatch(call.img, call.batchBlend, scratch.data(), scratch.size());
+            break;
+    }
+    if (call.img) GfxSetHandle(call.img, hx, hy);
+}
+
+// A picture like the back buffer; false when it was made anew (or could not be), so the layer
+// must be drawn whole.
+bool KeepTexture(GfxLayerData& layer) {
+    const GfxState& g = GfxS();
+    if (layer.tex != nullptr && layer.generation == g.generation && layer.bufferW == g.bufferW &&
+        layer.bufferH == g.bufferH && layer.virtualW == g.virtualW && layer.virtualH == g.virtualH) {
+        return true;
+    }
+    if (layer.tex != nullptr && layer.generation == g.generation) SDL_DestroyTexture(layer.tex);
+    layer.tex = SDL_CreateTexture(g.renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_TARGET, g.bufferW,
+                                  g.bufferH);
+    if (layer.tex != nullptr) SDL_SetTextureBlendMode(layer.tex, SDL_BLENDMODE_NONE);
+    layer.generation = g.generation;
+    layer.bufferW = g.bufferW;
+    layer.bufferH = g.bufferH;
+    layer.virtualW = g.virtualW;
+    layer.virtualH = g.virtualH;
+    layer.gridW = (g.virtualW + kGrid - 1) / kGrid;
+    layer.gridH = (g.virtualH + kGrid - 1) / kGrid;
+    return false;
+}
+
+void PointAtLayer(const GfxLayerData& layer) {
+    const GfxState& g = GfxS();
+    SDL_SetRenderTarget(g.renderer, layer.tex);
+    if (g.pixelScaleX != 1.0f || g.pixelScaleY != 1.0f) {
+        SDL_RenderSetScale(g.renderer, g.pixelScaleX, g.pixelScaleY);
+    }
+}
+
+void Redraw(GfxLayerData& layer, const std::vector<SDL_Rect>& rects) {
+    GfxState& g = GfxS();
+    const GfxStateScope keep;
+    std::vector<GfxSprite> scratch;
+    PointAtLayer(layer);
+    layer.redrawn = 0;
+    for (SDL_Rect rect : rects) {
+        HoldScaledCopiesWhole(layer, rect);
+        layer.redrawn += static_cast<long>(rect.w) * rect.h;
+        // From the black of a cleared back buffer, as the calls would have been drawn.
+        SDL_RenderSetClipRect(g.renderer, &rect);
+        SDL_SetRenderDrawBlendMode(g.renderer, SDL_BLENDMODE_NONE);
+        SDL_SetRenderDrawColor(g.renderer, 0, 0, 0, 255);
+        SDL_RenderFillRect(g.renderer, &rect);
+        for (size_t i = 0; i < layer.used; ++i) {
+            if (SDL_HasIntersection(&layer.calls[i].box, &rect)) Replay(layer.calls[i], rect, scratch);
+        }
+    }
+}
+}  // namespace
+
+GfxLayerData::~GfxLayerData() {
+    const GfxState& g = GfxS();
+    if (tex != nullptr && generation == g.generation && g.renderer != nullptr) SDL_DestroyTexture(tex);
+}
+
+GfxLayer GfxCreateLayer() { return std::make_shared<GfxLayerData>(); }
+
+void GfxBeginLayer(const GfxLayer& layer) {
+    GfxState& g = GfxS();
+    if (!layer) return;
+    layer->direct = g.layerRecording || g.drawnSinceClear || !GfxCanDraw();
+    if (layer->direct) return;
+    std::swap(layer->calls, layer->previous);
+    layer->previousUsed = layer->used;
+    layer->used = 0;
+    g.layerRecording = true;
+    GfxRecordingLayer() = layer.get();
+}
+
+void GfxEndLayer(const GfxLayer& layer) {
+    if (!layer) return;
+    if (layer->direct) {
+        layer->redrawn = -1;
+        return;
+    }
+    GfxState& g = GfxS();
+    g.layerRecording = false;
+    GfxRecordingLayer() = nullptr;
+    const bool kept = KeepTexture(*layer);
+    if (layer->tex == nullptr) {
+        // No picture to keep: the calls go straight to the back buffer, and all again next time.
+        std::vector<GfxSprite> scratch;
+        const GfxStateScope keep;
+        for (size_t i = 0; i < layer->used; ++i)
+            Replay(layer->calls[i], SDL_Rect{0, 0, g.virtualW, g.virtualH}, scratch);
+        layer->generation = 0;
+        layer->redrawn = -1;
+        GfxApplyClip();
+        return;
+    }
+    layer->dirty.assign(static_cast<size_t>(layer->gridW) * layer->gridH, kept ? 0 : 1);
+    if (kept) MarkDifferences(*layer);
+    Redraw(*layer, DirtyRects(*layer));
+    GfxUseBackBuffer();
+    SDL_RenderSetClipRect(g.renderer, nullptr);
+    const SDL_Rect all{0, 0, g.virtualW, g.virtualH};
+    SDL_RenderCopy(g.renderer, layer->tex, nullptr, &all);
+    GfxApplyClip();
+    g.drawnSinceClear = true;
+}
+
+long GfxLayerRedrawnArea(const GfxLayer& layer) { return layer ? layer->redrawn : -1; }
+
+void GfxReleaseLayer(const GfxLayer& layer) {
+    if (!layer) return;
+    const GfxState& g = GfxS();
+    if (layer->tex != nullptr && layer->generation == g.generation && g.renderer != nullptr) {
+        SDL_DestroyTexture(layer->tex);
+    }
+    layer->tex = nullptr;
+    layer->generation = 0;
+    layer->calls.clear();
+    layer->previous.clear();
+    layer->used = layer->previousUsed = 0;
+}

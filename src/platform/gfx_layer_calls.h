@@ -1,0 +1,55 @@
+// Inside of the still layers (gfx_layer.h): the noted calls and what a layer keeps. Only the
+// layer files include this header.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "platform/gfx_batch.h"
+#include "platform/gfx_layer.h"
+#include "platform/platform_internal.h"
+
+// One noted draw call with the drawing state it would have been drawn with.
+struct LayerCall {
+    enum class Kind : unsigned char { Image, ImageRect, Rect, Line, Text, Batch };
+    Kind kind = Kind::Image;
+    Image img;
+    Font font;
+    std::string text;
+    std::vector<GfxSprite> sprites;
+    std::vector<SDL_Rect> spriteBoxes;  // what each sprite may touch, as LayerSpriteBox says
+    float args[10] = {};                // the call's own arguments, in order
+    float hx = 0, hy = 0;               // the image's handle at the time
+    int batchBlend = 0;
+    float r = 0, g = 0, b = 0, alpha = 0, scaleX = 0, scaleY = 0, rotation = 0, originX = 0, originY = 0;
+    int blend = 0;
+    bool viewportSet = false;
+    SDL_Rect viewport{0, 0, 0, 0};
+    SDL_Rect box{0, 0, 0, 0};  // logical pixels it may touch (a little more)
+};
+
+struct GfxLayerData {
+    std::vector<LayerCall> calls, previous;
+    std::size_t used = 0, previousUsed = 0;  // the vectors keep their strings and sprites
+    SDL_Texture* tex = nullptr;
+    unsigned generation = 0;
+    int bufferW = 0, bufferH = 0, virtualW = 0, virtualH = 0;
+    bool direct = false;  // this frame's calls are drawn directly
+    long redrawn = 0;
+    std::vector<unsigned char> dirty;  // grid squares to redraw
+    int gridW = 0, gridH = 0;
+    ~GfxLayerData();
+};
+
+// The layer noting calls now; null when none.
+GfxLayerData*& GfxRecordingLayer();
+// Same call and state but for a batch's sprites.
+bool SameLayerState(const LayerCall& a, const LayerCall& b);
+// Same call, same state, same sprites: it draws the same pixels.
+bool SameLayerCall(const LayerCall& a, const LayerCall& b);
+bool SameLayerSprite(const GfxSprite& a, const GfxSprite& b);
+// The logical pixels one sprite of a batch call may touch.
+SDL_Rect LayerSpriteBox(const LayerCall& call, const GfxSprite& s);
+// A scaled copy: clipped, the software renderer samples it differently, so a redrawn spot must
+// hold it whole.
+bool LayerCallMustBeWhole(const LayerCall& call);
