@@ -142,6 +142,7 @@ void MeanOfCell(const std::vector<std::uint8_t>& buf, int rx, int ry, int rw, in
 }  // namespace
 
 Pixmap GfxReadBackBuffer(int x, int y, int w, int h) {
+    GfxSettleClear();
     Pixmap pix;
     if (w <= 0 || h <= 0 || w > 16384 || h > 16384) {
         return pix;
@@ -187,6 +188,7 @@ Pixmap GfxReadBackBuffer(int x, int y, int w, int h) {
 }
 
 Pixmap GfxReadRealBackBuffer() {
+    GfxSettleClear();
     const GfxState& g = GfxS();
     Pixmap pix;
     if (!GfxCanDraw()) {

@@ -325,13 +325,25 @@ void GfxCls() {
     if (!GfxCanDraw()) {
         return;
     }
-    SDL_Renderer* r = GfxS().renderer;
-    SDL_SetRenderDrawColor(r, 0, 0, 0, 255);
-    SDL_RenderClear(r);
-    GfxS().drawnSinceClear = false;
+    GfxState& g = GfxS();
+    g.clearPending = true;
+    g.drawnSinceClear = false;
+}
+
+void GfxSettleClear() {
+    GfxState& g = GfxS();
+    if (!g.clearPending) {
+        return;
+    }
+    g.clearPending = false;
+    if (GfxCanDraw()) {
+        SDL_SetRenderDrawColor(g.renderer, 0, 0, 0, 255);
+        SDL_RenderClear(g.renderer);
+    }
 }
 
 void GfxFlip(int sync) {
+    GfxSettleClear();
     GfxState& g = GfxS();
     if (g.keepLastFrame && g.opened) {
         g.lastFrame = GfxReadBackBuffer(0, 0, g.virtualW, g.virtualH);
@@ -339,8 +351,12 @@ void GfxFlip(int sync) {
     const PlatformConfig& cfg = PlatformConfigRef();
     if (g.window != nullptr && GfxCanDraw()) {
         SDL_SetRenderTarget(g.renderer, nullptr);
-        SDL_SetRenderDrawColor(g.renderer, 0, 0, 0, 255);
-        SDL_RenderClear(g.renderer);  // the letterbox bars
+        // The letterbox bars; a window of the back buffer's size has none.
+        int ow = 0, oh = 0;
+        if (SDL_GetRendererOutputSize(g.renderer, &ow, &oh) != 0 || ow != g.bufferW || oh != g.bufferH) {
+            SDL_SetRenderDrawColor(g.renderer, 0, 0, 0, 255);
+            SDL_RenderClear(g.renderer);
+        }
         SDL_RenderCopy(g.renderer, g.target, nullptr, nullptr);
         const bool pace = sync != 0 && !cfg.fixedStep;
         if (pace) {

@@ -251,6 +251,7 @@ void GfxEndLayer(const GfxLayer& layer) {
     GfxRecordingLayer() = nullptr;
     const bool kept = KeepTexture(*layer);
     if (layer->tex == nullptr) {
+        GfxSettleClear();
         // No picture to keep: the calls go straight to the back buffer, and all again next time.
         std::vector<GfxSprite> scratch;
         const GfxStateScope keep;
@@ -261,6 +262,7 @@ void GfxEndLayer(const GfxLayer& layer) {
         GfxApplyClip();
         return;
     }
+    g.clearPending = false;  // the copy below covers the whole back buffer
     layer->dirty.assign(static_cast<size_t>(layer->gridW) * layer->gridH, kept ? 0 : 1);
     if (kept) MarkDifferences(*layer);
     Redraw(*layer, DirtyRects(*layer));

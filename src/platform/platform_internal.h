@@ -71,6 +71,7 @@ struct GfxState {
     Pixmap lastFrame;
     bool layerRecording = false;   // a still layer notes the draw calls instead (gfx_layer.h)
     bool drawnSinceClear = false;  // the back buffer holds more than the clear's black
+    bool clearPending = false;     // GfxCls was asked; the clear waits for the first drawing
     std::string title = "Brambleton";
 };
 
@@ -111,12 +112,17 @@ bool GfxEnsureBackBuffer();
 void GfxUseBackBuffer();
 void GfxShutdown();
 
+// Clears the back buffer now if GfxCls asked for it. A clear waits for the first drawing, the
+// first read or the present: a still layer that covers the whole buffer makes it unneeded.
+void GfxSettleClear();
 // Still layers (gfx_layer.cpp). Every draw entry point asks first: true when a layer notes the
 // call, which must then not draw; otherwise the back buffer counts as drawn on.
 inline bool GfxLayerTakesCall() {
     GfxState& g = GfxS();
-    g.drawnSinceClear = g.drawnSinceClear || !g.layerRecording;
-    return g.layerRecording;
+    if (g.layerRecording) return true;
+    GfxSettleClear();
+    g.drawnSinceClear = true;
+    return false;
 }
 struct GfxSprite;
 void GfxNoteImage(const Image& img, float x, float y);
