@@ -3,8 +3,20 @@
 #include "frame/frame_loop.h"
 #include "frame/globals.h"
 #include "frame/timing.h"
+#include "platform/gfx_layer.h"
 
 Image stripesImage;
+
+namespace {
+const GfxLayer& SharedStillLayer() {
+    static const GfxLayer layer = GfxCreateLayer();
+    return layer;
+}
+}  // namespace
+
+TStillDrawing::TStillDrawing() { GfxBeginLayer(SharedStillLayer()); }
+
+TStillDrawing::~TStillDrawing() { GfxEndLayer(SharedStillLayer()); }
 
 float Approach(float value, float target, float speed) {
     if (value < target) {

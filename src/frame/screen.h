@@ -42,6 +42,18 @@ public:
     virtual bool keepsRunningWhenSuspended() const { return false; }
 };
 
+// For the rest of its scope a screen's drawing goes through the still layer (platform/gfx_layer.h)
+// that every screen shares, as only one screen draws the whole frame at a time (a screen drawn
+// under a dialog or over another picture is drawn directly): frames where little moves redraw
+// only the spots that changed.
+class TStillDrawing {
+public:
+    TStillDrawing();
+    ~TStillDrawing();
+    TStillDrawing(const TStillDrawing&) = delete;
+    TStillDrawing& operator=(const TStillDrawing&) = delete;
+};
+
 // The "gfx/stripes.png" overlay, loaded during loading.
 extern Image stripesImage;
 

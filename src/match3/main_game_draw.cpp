@@ -6,7 +6,6 @@
 #include "match3/fantom.h"
 #include "match3/flying.h"
 #include "match3/main_game.h"
-#include "platform/gfx_layer.h"
 
 namespace {
 
@@ -22,11 +21,10 @@ void DrawBarPart(const Image& img, float x, float y, float fraction) {
 
 }  // namespace
 
-// The board is drawn through a still layer: frames where little moves (a rocking hint, a
-// shine, a falling chip) redraw only the spots that changed.
+// Frames where little moves (a rocking hint, a shine, a falling chip) redraw only the spots
+// that changed.
 void TMainGame::draw() {
-    static const GfxLayer layer = GfxCreateLayer();
-    GfxBeginLayer(layer);
+    const TStillDrawing still;
     _drawBack();
     _drawLevel();
     DrawFantoms();
@@ -45,7 +43,6 @@ void TMainGame::draw() {
     _drawCaptions();
     if (hooks.drawTip) hooks.drawTip();
     _drawFade();
-    GfxEndLayer(layer);
 }
 
 // A clear fade is a blended rectangle over the whole screen that changes

@@ -5,7 +5,6 @@
 #include "frame/mouse.h"
 #include "menus/main_menu.h"
 #include "platform/angles.h"
-#include "platform/gfx_layer.h"
 
 namespace {
 constexpr int KEY_D = 68;
@@ -54,21 +53,18 @@ void TMainMenu::_updateManagerOver() {
     if (mouse.leftPressed) goManager();
 }
 
-// Through a still layer: the village, its buildings and the menu stay put while the glitter,
-// smoke and animals move, and only the spots they touch are drawn again.
+// The village, its buildings and the menu stay put while the glitter, smoke and animals move:
+// only the spots they touch are drawn again.
 void TMainMenu::draw() {
-    static const GfxLayer layer = GfxCreateLayer();
-    GfxBeginLayer(layer);
+    const TStillDrawing still;
     _drawBack();
     _drawAnims();
     DrawParticlesBatched(&smokeParticles);
-    if (!VillageOnly()) {
-        _drawLogo();
-        _drawPanel();
-        _drawGui();
-        _drawFade();
-    }
-    GfxEndLayer(layer);
+    if (VillageOnly()) return;
+    _drawLogo();
+    _drawPanel();
+    _drawGui();
+    _drawFade();
 }
 
 void TMainMenu::_drawBack() {

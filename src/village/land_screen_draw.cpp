@@ -2,7 +2,6 @@
 #include "frame/frame_loop.h"
 #include "frame/globals.h"
 #include "frame/text_layout.h"
-#include "platform/gfx_layer.h"
 #include "quest/profile.h"
 #include "village/land_screen.h"
 
@@ -44,10 +43,9 @@ void TLandScreen::_drawHudInfo() {
     GfxResetDrawState();
 }
 
-// Through a still layer, like the main menu: only what moved is drawn again.
+// Like the main menu: only what moved is drawn again.
 void TLandScreen::draw() {
-    static const GfxLayer layer = GfxCreateLayer();
-    GfxBeginLayer(layer);
+    const TStillDrawing still;
     _drawBack();
     _drawBuildings();
     _drawAnims();
@@ -61,5 +59,4 @@ void TLandScreen::draw() {
     _drawHudInfo();
     if (hooks.drawTip) hooks.drawTip();
     _drawFade();
-    GfxEndLayer(layer);
 }
