@@ -8,7 +8,7 @@
 #include "quest/level_end_dialog.h"
 
 // The panel's height when its picture is missing.
-constexpr float POPUP_PANEL_H = 300;
+constexpr float POPUP_PANEL_H = 336;
 
 class TPopUp : public TEkran {
 public:

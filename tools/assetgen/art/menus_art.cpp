@@ -48,12 +48,16 @@ SurfacePtr OptionsPanel() {
     WoodPanel(cr, 8, 8, 664, 690, 36, 26, 9400, true);
     // The labels sit in dark wells at x 228.. (music 193, sound 258, picture
     // 348, cursor 418, full screen 488) so the white lettering reads.
-    for (double y : {190.0, 255.0, 345.0, 415.0, 485.0}) Well(cr, 226 - left, y - top, 222, 46, 10, 9401);
+    // One rule under the switches; the picture labels' wells stand where a rule
+    // between the sliders and the switches would run.
+    Rule(cr, 250 - left, 774 - left, 545 - top);
+    // The sliders lie over the first two wells; the tick box rows have room for
+    // "Custom cursor", the longest label.
+    for (double y : {190.0, 255.0, 345.0}) Well(cr, 226 - left, y - top, 222, 46, 10, 9401);
+    for (double y : {415.0, 485.0}) Well(cr, 226 - left, y - top, 238, 46, 10, 9401);
     // Small wells under the two picture labels ("wide" at x 465, "4:3" at 570).
     Well(cr, 455 - left, 305 - top, 92, 42, 10, 9404);
     Well(cr, 560 - left, 305 - top, 92, 42, 10, 9405);
-    Rule(cr, 250 - left, 774 - left, 320 - top + 5);
-    Rule(cr, 250 - left, 774 - left, 545 - top);
     return s;
 }
 
@@ -130,12 +134,15 @@ SurfacePtr Switch(SwitchKind kind, bool on, bool over) {
 }
 
 SurfacePtr QuestionPanel() {
-    // Handle (260, 450): at rest x 252..772, y 318..618; the question is
-    // centred on y 370, the buttons lie at y 520..584.
-    SurfacePtr s = NewSurface(520, 300);
+    // Handle (260, 504), one and a half heights: at rest x 252..772, y 264..600.
+    // The question is centred on y 370 (two lines fill 330..410 clear of the
+    // frame), the rule lies at y 492, the buttons at y 505..569.
+    SurfacePtr s = NewSurface(520, 336);
     Ctx cr(s.get());
-    WoodPanel(cr, 6, 6, 508, 288, 30, 22, 9500, true);
-    Rule(cr, 70, 450, 190);
+    WoodPanel(cr, 6, 6, 508, 324, 30, 22, 9500, true);
+    // The white question reads on a dark board (y 318..430, up to three lines).
+    Well(cr, 70, 54, 380, 112, 14, 9501);
+    Rule(cr, 70, 450, 228);
     return s;
 }
 
@@ -145,6 +152,8 @@ SurfacePtr NamePanel() {
     SurfacePtr s = NewSurface(600, 380);
     Ctx cr(s.get());
     WoodPanel(cr, 6, 6, 588, 368, 30, 24, 9600, true);
+    // The white prompt reads on a dark board, as the name does.
+    Well(cr, 130, 32, 340, 50, 12, 9602);
     Well(cr, 50, 138, 500, 66, 14, 9601);
     return s;
 }
@@ -250,7 +259,7 @@ void DrawMenus(Sink& sink) {
         switches.Add("radio_on" + tail, Switch(SwitchKind::Radio, true, over));
     }
     switches.Write(sink, "gfx/gui/options/switches.png", "options switches: tick boxes and radio buttons");
-    sink.Png("gfx/gui/popUp/panel.png", QuestionPanel().get(), "yes/no question panel, handle (260,450)");
+    sink.Png("gfx/gui/popUp/panel.png", QuestionPanel().get(), "yes/no question panel, handle (260,504)");
     sink.Png("gfx/gui/enterText/panel.png", NamePanel().get(), "name entry panel, centred at (512,344)");
     sink.Png("gfx/gui/profileManager/panel.png", ManagerPanel().get(),
              "profile manager panel with its list, handle (300,680)");
