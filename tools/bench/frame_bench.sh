@@ -63,6 +63,8 @@ windowed gpu12 --renderer gpu --level 12 --autoplay --seed 7
 windowed default1 --level 1 --autoplay --seed 7
 windowed default_idle --level 12 --seed 7
 windowed gpu_idle --renderer gpu --level 12 --seed 7
+windowed menu_idle --screen menu
+windowed gpu_menu_idle --renderer gpu --screen menu
 run headless12 "$PROGRAM" --headless --renderer software --fixed-step --level 12 --autoplay \
     --seed 7 --frames "$FRAMES"
 
@@ -74,5 +76,7 @@ row gpu12 "level 12 played, --renderer gpu"
 row default1 "level 1 played, default renderer"
 row default_idle "level 12 idle, default renderer"
 row gpu_idle "level 12 idle, --renderer gpu"
+row menu_idle "main menu idle, default renderer"
+row gpu_menu_idle "main menu idle, --renderer gpu"
 row headless12 "level 12 played, headless software, fixed step"
 grep -h "^Renderer:" "$OUT/default12.log" "$OUT/gpu12.log" 2>/dev/null || true
