@@ -42,7 +42,14 @@ int StartNewQuest() {
 
 void RegisterFrontEnd() {
     AddLoadingStep(2, "main menu", [] { mainMenu.setup(); });
-    RegisterScreen(SCREEN_MAIN_MENU, [] { return mainMenu.mainloop(); });
+    RegisterScreen(SCREEN_MAIN_MENU, [] {
+        // A new quest opens with the intro: its first scene is decoded while the player
+        // looks at the menu, and let go again when the menu leads anywhere else.
+        PrefetchIntroOpening();
+        const int next = mainMenu.mainloop();
+        if (next != QUEST_START_NEW) ForgetPrefetchedIntroPictures();
+        return next;
+    });
     RegisterScreen(QUEST_START_NEW, StartNewQuest);
     RevealMainMenuBehindLoading();
     // The menu opened directly has no loading screen to reveal its animals.
@@ -54,7 +61,6 @@ void RegisterFrontEnd() {
 
 std::function<void(bool)> FrontEndLoading() {
     return [](bool showSplash) {
-        PrefetchIntroPictures();
         loadingScreen.Setup();
         if (showSplash) {
             splash.setup();

@@ -17,9 +17,6 @@ ImageFileRead DecodeImageFile(const std::string& path, DecodedImage& out, std::s
 // lets the entry go once taken.
 ImageFileRead TakeImageFile(const std::string& path, DecodedImage& out, std::string& error);
 
-// Empties the queue, joins the worker and drops every cached picture (platform shutdown).
-void GfxStopPrefetch();
-
 // Tests: a look at the worker, and a way to stop it before it decodes its next file.
 struct PrefetchSnapshot {
     int queued = 0;

@@ -108,8 +108,10 @@ private:
 Image GfxLoadImage(const std::string& path, int flags);  // PNG or JPEG; null when missing
 // Decodes these files on one worker thread, in order, so that loading one of them later only
 // wraps its pixels; paths spelt as they will be loaded. Pictures never loaded stay decoded
-// until PlatformShutdown.
+// until GfxStopPrefetch or PlatformShutdown.
 void GfxPrefetchImages(const std::vector<std::string>& paths);
+// Empties the queue, joins the worker and drops every picture decoded and not yet loaded.
+void GfxStopPrefetch();
 // An image made from RGBA pixels (tests, generated pictures); null on bad sizes.
 Image GfxCreateImage(int w, int h, const std::uint8_t* rgba, int flags);
 // A black copy of `img` (same size and handle) whose opacity is `alpha` times the original's:

@@ -108,7 +108,8 @@ void TIntro::_prepareStoryTExts() {
 }
 
 void TIntro::prepare() {
-    // Decoded on the side while the first scene plays (a no-op for those decoded at start-up).
+    // The later scenes are decoded on the side while the first one plays (the first was
+    // queued when the main menu opened).
     PrefetchIntroPictures();
     _prepareSelf();
     _prepareParts();
@@ -134,8 +135,10 @@ int TIntro::mainloop() {
     }
     running = false;
     globalSnd.stopAllSpecialSounds();
-    // A hundred large pictures are not kept for the rest of the game.
+    // A hundred large pictures are not kept for the rest of the game, nor are those
+    // of scenes a click skipped.
     dropScenePictures();
+    ForgetPrefetchedIntroPictures();
     return SCREEN_LAND;
 }
 

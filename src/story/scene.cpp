@@ -60,10 +60,21 @@ void ListPicturesUnder(const std::string& folder, std::vector<std::string>& path
 }  // namespace
 
 void PrefetchIntroPictures() {
+    if (noStory) return;
     std::vector<std::string> paths;
     ListPicturesUnder(gameDir + "gfx/story/intro/", paths);
     GfxPrefetchImages(paths);
 }
+
+void PrefetchIntroOpening() {
+    if (noStory) return;
+    std::vector<std::string> paths;
+    ListPicturesUnder(gameDir + "gfx/story/intro/scene-1/", paths);
+    GfxPrefetchImages(paths);
+}
+
+// The intro is the only user of the side decoding.
+void ForgetPrefetchedIntroPictures() { GfxStopPrefetch(); }
 
 Image LoadSceneImage(const std::string& path) { return GfxLoadImage(gameDir + path, GFX_IMAGE_DEFAULT); }
 

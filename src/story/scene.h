@@ -44,6 +44,10 @@ protected:
 // Queues every picture under "gfx/story/intro/" to be decoded on the side, in the order the
 // scenes play, so that a scene's start only takes what is ready.
 void PrefetchIntroPictures();
+// Only the first scene's pictures (about 28 MiB of pixels): what a new quest needs at once.
+void PrefetchIntroOpening();
+// Drops every intro picture decoded on the side and not taken, and stops the decoding.
+void ForgetPrefetchedIntroPictures();
 // A picture of the intro (gameDir + path), loaded with the default flags.
 Image LoadSceneImage(const std::string& path);
 // The same with its handle at the bottom centre (width / 2, height - 1).

@@ -208,4 +208,28 @@ TEST_F(IntroRun, TheIntroLetsItsPicturesGoWhenItEnds) {
     EXPECT_EQ(PrefetchSnapshotForTest().queued, queued - 26);
     PrefetchHoldForTest(false);
 }
+
+// While the main menu waits, only the opening scene is decoded ahead; leaving the menu for
+// anything but a new quest lets it go; with the story switched off nothing is queued.
+TEST_F(IntroRun, TheMenuQueuesOnlyTheOpeningSceneAndCanLetItGo) {
+    GfxStopPrefetch();
+    PrefetchHoldForTest(true);
+    PrefetchIntroOpening();
+    for (int i = 0; i < 10000 && PrefetchSnapshotForTest().decoding.empty(); i++)
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    const PrefetchSnapshot opening = PrefetchSnapshotForTest();
+    EXPECT_NE(opening.decoding.find("/scene-1/"), std::string::npos);
+    EXPECT_EQ(opening.queued + 1, static_cast<int>(FsListDir(gameDir + "gfx/story/intro/scene-1/").size()));
+
+    ForgetPrefetchedIntroPictures();
+    EXPECT_EQ(PrefetchSnapshotForTest().queued, 0);
+    EXPECT_TRUE(PrefetchSnapshotForTest().decoding.empty());
+
+    noStory = 1;
+    PrefetchIntroOpening();
+    PrefetchIntroPictures();
+    EXPECT_EQ(PrefetchSnapshotForTest().queued, 0);
+    EXPECT_TRUE(PrefetchSnapshotForTest().decoding.empty());
+    PrefetchHoldForTest(false);
+}
 }  // namespace
