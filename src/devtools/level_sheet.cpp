@@ -18,9 +18,10 @@ namespace {
 
 constexpr int CELL = 48;
 constexpr int FRAME_REACH = 17;  // the board frame's reach beyond the outer cells
-constexpr int BOARD_AREA_TOP = 4;
-constexpr int BOARD_AREA_W = SHEET_CELL_W - 8;
-constexpr int BOARD_AREA_H = SHEET_CELL_H - SHEET_LABEL_H - 6;
+constexpr int BOARD_AREA_TOP = 3;
+constexpr int BOARD_AREA_W = SHEET_CELL_W - 6;
+constexpr int BOARD_AREA_H = SHEET_CELL_H - SHEET_LABEL_H - 4;
+constexpr int LABEL_FONT_SIZE = 13;
 constexpr float COMMON_SCALE =
     static_cast<float>(std::min(BOARD_AREA_W, BOARD_AREA_H)) / (10 * CELL + 2 * FRAME_REACH);
 
@@ -147,7 +148,7 @@ void Paste(Pixmap& dst, const Pixmap& src, int x, int y) {
 // The number's strip, drawn in the corner of the back buffer and grabbed.
 Pixmap DrawLabel(int n, bool playable) {
     FillBack(0, 0, SHEET_CELL_W, SHEET_LABEL_H);
-    GfxSetImageFont(GetFont(gameDir + "gfx/fonts/font1.ttf", 20));
+    GfxSetImageFont(GetFont(gameDir + "gfx/fonts/font1.ttf", LABEL_FONT_SIZE));
     const std::string text = std::to_string(n);
     const float y = static_cast<float>(SHEET_LABEL_H - GfxTextHeight(text)) / 2;
     const TRGB refused = NewRGB(235, 80, 70);

@@ -11,9 +11,12 @@
 #include "platform/platform.h"
 
 constexpr int SHEET_COLUMNS = 10;
-constexpr int SHEET_CELL_W = 220;
-constexpr int SHEET_CELL_H = 206;
-constexpr int SHEET_LABEL_H = 26;     // the number's strip at the bottom of a cell
+// Small cells keep the sheet near 1100 x 1030 for a hundred levels (a picture
+// the repository holds, redrawn as the levels change): a 10 x 10 board is
+// about 80 pixels square, enough to tell its shape and gem colours.
+constexpr int SHEET_CELL_W = 110;
+constexpr int SHEET_CELL_H = 103;
+constexpr int SHEET_LABEL_H = 16;     // the number's strip at the bottom of a cell
 constexpr int SHEET_MAX_LEVEL = 200;  // higher numbers are left off the sheet
 // The sheet's background, left as it is in cells without a level and in holes.
 constexpr std::uint8_t SHEET_BACK[3] = {34, 38, 46};

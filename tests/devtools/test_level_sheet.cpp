@@ -86,7 +86,7 @@ TEST_F(LevelSheet, BoardsInTheirCellsEmptyCellsStayBackground) {
     EXPECT_EQ(Look(sheet, x + one.x + one.w / 2 - 10, y + one.y + one.h / 2 - 10, 20, 20).back, 0);
     EXPECT_GT(Look(sheet, x + one.x, y + one.y, one.w, one.h / 4).green, 6);
     EXPECT_EQ(Look(sheet, x + one.x, y + one.y + one.h / 4, one.w, one.h * 3 / 4).green, 0);
-    EXPECT_GT(Look(sheet, x, y + boardH, SHEET_CELL_W, SHEET_LABEL_H).light, 10);
+    EXPECT_GT(Look(sheet, x, y + boardH, SHEET_CELL_W, SHEET_LABEL_H).light, 4);  // a small "1"
     // Level 2 does not exist: background throughout, no number.
     SheetCellOrigin(2, x, y);
     EXPECT_EQ(Look(sheet, x, y, SHEET_CELL_W, SHEET_CELL_H).other, 0);
@@ -97,9 +97,10 @@ TEST_F(LevelSheet, BoardsInTheirCellsEmptyCellsStayBackground) {
     EXPECT_GT(Look(sheet, x + three.x, y + three.y, three.w, three.h).other, three.w * three.h / 2);
     const auto at = [&](int px) { return static_cast<int>(static_cast<float>(px) * three.scale); };
     EXPECT_EQ(Look(sheet, x + three.x + 1, y + three.y + 1, at(36), at(36)).other, 0);
-    EXPECT_EQ(
-        Look(sheet, x + three.x + at(17 + 4 * 48 + 24) - 1, y + three.y + at(17 + 3 * 48) - 1, 2, 2).other,
-        0);
+    // The middle of the hole column: at this size the hole's own edge pieces
+    // leave a pixel or two of background between them.
+    const int holeX = x + three.x + at(17 + 4 * 48 + 24), holeY = y + three.y + at(17 + 3 * 48);
+    EXPECT_EQ(Look(sheet, holeX, holeY, 1, 1).other, 0);
     EXPECT_EQ(
         Look(sheet, x + three.x + at(17 + 2 * 48 + 24) - 1, y + three.y + at(17 + 3 * 48) - 1, 2, 2).back, 0);
     // Level 12 holds no board: an empty cell with its number in red.

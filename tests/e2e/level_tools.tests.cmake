@@ -37,8 +37,8 @@ set_tests_properties(e2e_check_level_good_file e2e_check_level_file_with_loader_
 # Levels 1, 3 and 12 (the last holds no board): two rows of ten cells.
 brambleton_e2e(level_sheet_of_a_folder
   ARGS --level-sheet ${E2E_DIR}/level-sheet.png --levels ${LT_DATA}/sheet-levels --user-dir ${E2E_DIR}/lt_sheet
-  EXPECT_OUTPUT "Level sheet .*: 3 levels, 2200 x 412"
-  SCREENSHOT ${E2E_DIR}/level-sheet.png EXPECT_SIZE 2200x412)
+  EXPECT_OUTPUT "Level sheet .*: 3 levels, 1100 x 206"
+  SCREENSHOT ${E2E_DIR}/level-sheet.png EXPECT_SIZE 1100x206)
 brambleton_e2e(level_sheet_of_an_empty_folder
   ARGS --level-sheet ${E2E_DIR}/no-sheet.png --levels ${LT_DATA}/puzzle-profile --user-dir ${E2E_DIR}/lt_sheet0
   EXPECT_EXIT 1 EXPECT_OUTPUT "No level files")
