@@ -7,6 +7,7 @@
 #include <fstream>
 #include <map>
 #include <string>
+#include <vector>
 
 #include "frame/globals.h"
 #include "m3_fixture.h"
@@ -224,6 +225,24 @@ TEST_F(GameData, EveryChipSetHasAResourceAndOnlyFirstGrades) {
         EXPECT_EQ(std::adjacent_find(ids.begin(), ids.end()), ids.end()) << "level " << n;
         EXPECT_GE(ids.size(), 4u) << "level " << n;
         EXPECT_LE(ids.size(), 7u) << "level " << n;
+    }
+}
+
+// The plain gems only colour the boards: neighbouring levels never share one set
+// of them, so no two boards in a row look alike.
+TEST_F(GameData, NeighbouringLevelsDifferInGemColours) {
+    std::vector<int> before;
+    for (int n = 1; n <= QUEST_LEVELS; n++) {
+        auto level = LoadQuiet(n);
+        ASSERT_TRUE(level->IsPresent()) << "level " << n;
+        std::vector<int> gems;
+        for (auto& chip : level->availableChips)
+            if (chip->id >= 18 && chip->id <= 23) gems.push_back(chip->id);
+        std::sort(gems.begin(), gems.end());
+        if (n > 1 && !gems.empty()) {
+            EXPECT_NE(gems, before) << "levels " << n - 1 << " and " << n;
+        }
+        before = gems;
     }
 }
 

@@ -22,6 +22,7 @@ LEVEL_DIR = os.path.join(ROOT, "game", "data", "levels")
 TILE_IDS = {".": 0, "o": 1, "c": 2, "C": 3}
 SCROLL = 201
 KIND_NAMES = {1: "wood", 4: "food", 9: "gold", 15: "rock"}
+GEM_NAMES = {18: "red", 19: "blue", 20: "green", 21: "yellow", 22: "purple", 23: "orange"}
 MIN_MOVES = 3
 MAX_ROWS, MAX_COLS = 10, 20
 
@@ -343,8 +344,8 @@ def mechanics(d):
 
 def kinds_text(d):
     res = [KIND_NAMES[k] for k in d.kinds if k in KIND_NAMES]
-    gems = sum(1 for k in d.kinds if 18 <= k <= 23)
-    return " ".join(res) + (f" + {gems} gem" + ("s" if gems > 1 else "") if gems else "")
+    gems = [GEM_NAMES[k] for k in d.kinds if k in GEM_NAMES]
+    return " ".join(res) + (" + " + ", ".join(gems) if gems else "")
 
 
 def main():
