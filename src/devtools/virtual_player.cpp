@@ -109,8 +109,10 @@ bool TVirtualPlayer::mayMove() const {
 void TVirtualPlayer::frame() {
     // The front end, the adviser's tips and the village between levels: their own
     // hands play them.
-    // A menu dialog over any screen comes first: what is behind it waits.
-    if (dialogs.menuFrame() || frontEnd.frame() || tips.frame() || village.frame()) {
+    // A menu dialog over any screen comes first: what is behind it waits. A
+    // level-end dialog comes before a tip still up on the board behind it.
+    const bool levelEnd = TDialogHand::levelEndDialogUp();
+    if (dialogs.menuFrame() || frontEnd.frame() || (!levelEnd && (tips.frame() || village.frame()))) {
         gesture.clear();
         calmFrames = 0;
         buttonDown = false;

@@ -20,6 +20,8 @@ TEkran* OpenDialog() {
 }
 }  // namespace
 
+bool TDialogHand::levelEndDialogUp() { return OpenDialog() != nullptr; }
+
 std::string TDialogHand::choice() const {
     if (levelSummary.running) return levelSummary.animationDone() ? "continue" : "";
     if (loseLevel.running) return loseLevel.showPer >= 1 ? "replay" : "";

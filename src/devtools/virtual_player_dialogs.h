@@ -26,6 +26,8 @@ public:
     // The button the hand would click on the dialog that is up, "" when
     // none is up or it is not time yet.
     std::string choice() const;
+    // The level summary or the lose dialog is up.
+    static bool levelEndDialogUp();
 
     // One decision after a presented frame; true while a menu dialog is up
     // (whatever is behind it is not to be played then).

@@ -1,5 +1,6 @@
 #include "devtools/virtual_player_village.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "frame/screen.h"
@@ -79,13 +80,16 @@ void TVillageHand::useVillage() {
         click(512, 300);
         return;
     }
-    // The row is sliding: the next stage's offers are on their way.
-    if (v.iPer != 1 || v.diPer != 1) return;
+    // The row is sliding: the next stage's offers are on their way. Past the
+    // last stage the rows come empty for ever, and nothing is to be waited for.
+    const bool emptyRow = std::all_of(v.items.begin(), v.items.end(), [](auto& item) { return !item; });
+    if (!emptyRow && (v.iPer != 1 || v.diPer != 1)) return;
     for (auto& item : v.items) {
         if (!item || item->Hidding) continue;
         const int offer = item->getProperButtonInd();
-        // Each puzzle once a run: a file that does not open is not tried for ever.
-        if (offer == OFFER_PUZZLE && !puzzlesTried.insert(item->puzzleId).second) continue;
+        // A puzzle lost is tried again, a few times: a file that does not open
+        // is not tried for ever.
+        if (offer == OFFER_PUZZLE && ++puzzleTries[item->puzzleId] > MAX_PUZZLE_TRIES) continue;
         if (offer != OFFER_BUY && offer != OFFER_PUZZLE) continue;
         float x = 0, y = 0, w = 0, h = 0;
         OfferButtonRect(*item, v.look, x, y, w, h);

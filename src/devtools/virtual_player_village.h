@@ -6,7 +6,7 @@
 // screen it has come to.
 #pragma once
 
-#include <set>
+#include <map>
 #include <string>
 
 #include "devtools/gesture.h"
@@ -26,8 +26,9 @@ public:
 
 private:
     Gesture gesture;
-    TPuzzleHand puzzle;          // plays the puzzles of the offers
-    std::set<int> puzzlesTried;  // puzzle offers clicked
+    TPuzzleHand puzzle;              // plays the puzzles of the offers
+    std::map<int, int> puzzleTries;  // puzzle offers clicked, by puzzle number
+    static constexpr int MAX_PUZZLE_TRIES = 3;
     int waited = 0;
     std::string lastSeen;
 
