@@ -57,7 +57,7 @@ bool WriteBalanceReport(const TQuestLog& log, const std::string& dir, std::strin
     }
     const std::string mdPath = dir + "/balance.md";
     const std::string existing = FsFileType(mdPath) == 1 ? FsLoadText(mdPath) : "";
-    if (!FsSaveText(MergeBalanceReport(existing, BalanceTables(log)), mdPath)) {
+    if (!FsSaveBytes(MergeBalanceReport(existing, BalanceTables(log)), mdPath)) {
         error = "cannot write " + mdPath;
         return false;
     }

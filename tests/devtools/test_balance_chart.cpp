@@ -94,8 +94,16 @@ TEST_F(BalanceChart, TheReportWritesItsTablesAndAPng) {
     FsDeleteFile(dir + "/balance.md");
     FsDeleteFile(dir + "/balance.png");
     std::string error;
-    ASSERT_TRUE(WriteBalanceReport(TenLevels(), dir, error)) << error;
-    EXPECT_NE(FsLoadText(dir + "/balance.md").find("| 10 | 1 | 100 / 400 s |"), std::string::npos);
+    TQuestLog log = TenLevels();
+    TPurchaseRecord mill;
+    mill.name = "M\u00fcller's Mill";
+    log.bought(mill);
+    ASSERT_TRUE(WriteBalanceReport(log, dir, error)) << error;
+    // Plain UTF-8 Markdown, as a reader of docs/ expects, not the game's text files' UTF-16.
+    const std::string md = FsLoadString(dir + "/balance.md");
+    EXPECT_EQ(md.rfind("# Balance report\n", 0), 0u);
+    EXPECT_NE(md.find("| 10 | 1 | 100 / 400 s |"), std::string::npos);
+    EXPECT_NE(md.find("M\u00fcller's Mill"), std::string::npos);
     const std::string png = FsLoadString(dir + "/balance.png");
     ASSERT_GT(png.size(), 1000u);
     EXPECT_EQ(png.substr(1, 3), "PNG");
