@@ -19,7 +19,7 @@ brambleton_e2e(village_buys_through_clicks
 set_tests_properties(e2e_village_buys_through_clicks PROPERTIES FIXTURES_REQUIRED village_profile
   FIXTURES_SETUP village_bought)
 add_test(NAME e2e_village_profile_holds_the_purchase
-  COMMAND ${CMAKE_COMMAND} -DDIR=${VILLAGE_DIR} -DITEM=2 "-DSTOCK=4850|4900|5000|4900"
+  COMMAND ${CMAKE_COMMAND} -DDIR=${VILLAGE_DIR} -DITEM=2 "-DSTOCK=4920|4950|5000|4980"
     -P ${CMAKE_CURRENT_SOURCE_DIR}/e2e/village_check.cmake)
 set_tests_properties(e2e_village_profile_holds_the_purchase PROPERTIES LABELS e2e
   FIXTURES_REQUIRED "village_profile;village_bought")
