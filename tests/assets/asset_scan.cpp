@@ -55,8 +55,9 @@ std::string ReplaceLang(std::string s) {
 }
 
 // Names the game writes, or only uses when present.
+// Files the game writes rather than reads, and the optional splash pictures.
 bool Ignored(const std::string& lower) {
-    return lower == "screenshot.png" || lower.find("splash") != std::string::npos;
+    return lower == "screenshot.png" || lower == "/balance.png" || lower.find("splash") != std::string::npos;
 }
 
 // Source text without its comments, so names mentioned in prose are not taken for files.

@@ -44,7 +44,7 @@ private:
 TEST(AssetScan, ReadsNamesFromCodeDataAndGuiScripts) {
     const auto code = assets::ScanSourceText(
         R"(Load("gfx/game/tile0.png"); img = "gfx/gui/mainGame/power-up-" + n + "-over.png";
-           f = GetFont(gameDir + "gfx/fonts/font1.ttf", 36); s = "screenshot.png"; x = ".png"; t = "txt/#LANG#/a.txt";
+           f = GetFont(gameDir + "gfx/fonts/font1.ttf", 36); s = "screenshot.png"; b = dir + "/balance.png"; x = ".png"; t = "txt/#LANG#/a.txt";
            logo = "gfx/gui/mainMenu/#LANG#/logo.png"; // see "gfx/not/this.png"
            /* nor "gfx/nor/that.png" */ c = '"';)",
         "a.cpp");
@@ -56,6 +56,7 @@ TEST(AssetScan, ReadsNamesFromCodeDataAndGuiScripts) {
     ASSERT_EQ(found.count("-over.png"), 1u);
     EXPECT_TRUE(found["-over.png"]);
     EXPECT_EQ(found.count("screenshot.png"), 0u);  // written by the game, not read
+    EXPECT_EQ(found.count("/balance.png"), 0u);
     EXPECT_EQ(found.count(".png"), 0u);
     EXPECT_EQ(code.size(), 4u);
 
