@@ -35,6 +35,8 @@ std::string CommandLineHelp() {
            "  --levels DIR               the level files --level-sheet draws (default: the game's)\n"
            "  --autoplay                 let the virtual player play\n"
            "  --skip-story               the virtual player clicks the intro away\n"
+           "  --move-every MS            the virtual player thinks MS ms before each move on the\n"
+           "                             board (default 200; a steady person takes about 750)\n"
            "  --unlock-powerups          start a --level run with all six power-ups unlocked\n"
            "  --frame-stats FILE         write frame time statistics at exit\n"
            "  --balance-report DIR       with --autoplay from the main menu: write DIR/balance.md\n"
@@ -124,6 +126,12 @@ bool ParseCommandLine(const std::vector<std::string>& args, CommandLine& out, st
             out.autoplay = true;
         } else if (a == "--skip-story") {
             out.skipStory = true;
+        } else if (a == "--move-every") {
+            if (!number(out.moveEveryMs)) return false;
+            if (out.moveEveryMs < 0 || out.moveEveryMs > 10000) {
+                error = "--move-every takes 0 to 10000 ms";
+                return false;
+            }
         } else if (a == "--unlock-powerups") {
             out.unlockPowerups = true;
         } else if (a == "--frame-stats") {

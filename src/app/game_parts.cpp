@@ -188,6 +188,6 @@ int PrepareLevelRun(const CommandLine& cl) {
         handOver(nullptr);
         return SCREEN_MATCH3;
     });
-    if (cl.autoplay) StartVirtualPlayer(mainGame);
+    if (cl.autoplay) StartVirtualPlayer(mainGame)->thinkBeforeEachMove(cl.moveEveryMs);
     return SCREEN_MATCH3;
 }

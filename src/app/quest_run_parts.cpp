@@ -8,6 +8,7 @@
 
 void StartWholeGameRun(const CommandLine& cl) {
     auto player = StartVirtualPlayer(mainGame);
+    player->thinkBeforeEachMove(cl.moveEveryMs);
     auto run = StartQuestRun(cl.balanceReport);
     player->frontEnd.leaveNow = [run] { return run->questOver(); };
     // The level-end dialogs tell the referee how each try ended.

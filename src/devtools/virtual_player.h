@@ -4,6 +4,7 @@
 // events, as a person's hand would: move, press, drag or click, release.
 #pragma once
 
+#include <algorithm>
 #include <deque>
 #include <memory>
 #include <vector>
@@ -35,6 +36,8 @@ public:
     void frame();
     // Frames of a calm board the player looks at before moving.
     int lookFrames = 12;
+    // The same given as a thinking time (60 frames a second, at least one frame).
+    void thinkBeforeEachMove(long ms) { lookFrames = std::max(1, static_cast<int>(ms * 60 / 1000)); }
 
     // Its use of the power-up bar.
     TPowerUpPlayer powerUps;

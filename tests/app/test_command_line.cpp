@@ -29,6 +29,8 @@ TEST(CommandLine, ReadsEveryFlag) {
                                   "--frame-stats",
                                   "s.txt",
                                   "--windowed",
+                                  "--move-every",
+                                  "750",
                                   "--unlock-powerups"},
                                  cl, error))
         << error;
@@ -47,13 +49,18 @@ TEST(CommandLine, ReadsEveryFlag) {
     EXPECT_EQ(cl.frameStats, "s.txt");
     EXPECT_EQ(cl.displayMode, 0);
     EXPECT_TRUE(cl.unlockPowerups);
+    EXPECT_EQ(cl.moveEveryMs, 750);
 }
 
 TEST(CommandLine, RejectsBadInputWithAReason) {
-    const std::vector<std::vector<std::string>> bad = {
-        {"--seed"},         {"--seed", "x7"},
-        {"--frames", "-3"}, {"--renderer", "vulkan"},
-        {"--bogus"},        {"--record", "a", "--replay", "a"}};
+    const std::vector<std::vector<std::string>> bad = {{"--seed"},
+                                                       {"--seed", "x7"},
+                                                       {"--frames", "-3"},
+                                                       {"--renderer", "vulkan"},
+                                                       {"--bogus"},
+                                                       {"--record", "a", "--replay", "a"},
+                                                       {"--move-every", "-1"},
+                                                       {"--move-every", "10001"}};
     for (const auto& args : bad) {
         CommandLine cl;
         std::string error;
@@ -70,7 +77,7 @@ TEST(CommandLine, HelpNamesEveryFlag) {
     const std::string help = CommandLineHelp();
     for (const char* flag : {"--windowed", "--fullscreen", "--headless", "--renderer", "--fixed-step",
                              "--seed", "--frames", "--screenshot", "--record", "--replay", "--user-dir",
-                             "--level", "--autoplay", "--frame-stats", "--gui", "--help"})
+                             "--level", "--autoplay", "--move-every", "--frame-stats", "--gui", "--help"})
         EXPECT_NE(help.find(flag), std::string::npos) << flag;
 }
 
