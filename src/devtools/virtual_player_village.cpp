@@ -8,6 +8,7 @@
 #include "match3/main_game.h"
 #include "match3/powerup.h"
 #include "puzzles/puzzle_game.h"
+#include "quest/land_catalogue.h"
 #include "quest/lose_level.h"
 #include "quest/profile.h"
 #include "quest/summary.h"
@@ -81,9 +82,13 @@ void TVillageHand::useVillage() {
         return;
     }
     // The row is sliding: the next stage's offers are on their way. Past the
-    // last stage the rows come empty for ever, and nothing is to be waited for.
+    // last stage the rows come empty for ever, and nothing is to be waited for;
+    // before the first (a quest never started) an empty row is followed by stage 1.
     const bool emptyRow = std::all_of(v.items.begin(), v.items.end(), [](auto& item) { return !item; });
-    if (!emptyRow && (v.iPer != 1 || v.diPer != 1)) return;
+    const int stage = actProfile ? actProfile->stage : 0;
+    const bool moreToCome = std::any_of(landItems.begin(), landItems.end(),
+                                        [stage](auto& item) { return item && item->stage > stage; });
+    if ((!emptyRow || moreToCome) && (v.iPer != 1 || v.diPer != 1)) return;
     for (auto& item : v.items) {
         if (!item || item->Hidding) continue;
         const int offer = item->getProperButtonInd();
