@@ -23,3 +23,10 @@ struct GfxSprite {
 // applies; the current colour, alpha, scale, rotation and blend do not, and
 // are left as they were.
 void GfxDrawImageBatch(const Image& img, int blend, const GfxSprite* sprites, std::size_t count);
+
+// On the software renderer an upright sprite is drawn as an unscaled copy of the image stretched
+// to its size (kept per image and size): the pixels of the geometry, much cheaper. Tests and
+// benchmarks turn it off to compare with the geometry.
+void GfxSetBatchCopies(bool allowed);
+// The stretched pictures kept for the copies (tests).
+std::size_t GfxBatchPicturesHeld();

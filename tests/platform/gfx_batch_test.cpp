@@ -1,0 +1,192 @@
+// Batches of sprites on the software renderer: upright sprites drawn as copies of the image
+// stretched once to their size give the pixels of the same sprites drawn as geometry, in order,
+// at any pixel scale; the stretched pictures go with their image.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "platform/gfx_batch.h"
+#include "platform/platform_internal.h"
+#include "support/headless_platform.h"
+
+namespace {
+// A soft round spark with colour in every pixel, so that any shift or other resampling shows.
+std::vector<std::uint8_t> SparkPixels(int side) {
+    std::vector<std::uint8_t> px;
+    const float mid = (side - 1) / 2.0f;
+    for (int y = 0; y < side; ++y) {
+        for (int x = 0; x < side; ++x) {
+            const float d = std::abs(x - mid) + std::abs(y - mid);
+            const int a = d >= mid ? 0 : static_cast<int>(255 * (1 - d / mid));
+            px.insert(px.end(),
+                      {static_cast<std::uint8_t>(40 + x * 9), static_cast<std::uint8_t>(200 - y * 5),
+                       static_cast<std::uint8_t>((x * y) % 256), static_cast<std::uint8_t>(a)});
+        }
+    }
+    return px;
+}
+
+Image Spark(int side) { return GfxCreateImage(side, side, SparkPixels(side).data(), GFX_IMAGE_FILTERED); }
+
+Image Backdrop() {
+    std::vector<std::uint8_t> px;
+    for (int y = 0; y < 768; ++y) {
+        for (int x = 0; x < 1024; ++x) {
+            const int v = (x * 37 + y * 91) % 256;
+            px.insert(px.end(), {static_cast<std::uint8_t>(v / 2), static_cast<std::uint8_t>(v / 3),
+                                 static_cast<std::uint8_t>(60 + v / 4), 255});
+        }
+    }
+    return GfxCreateImage(1024, 768, px.data(), 0);
+}
+
+// Sparkles as the water and the board throw them: fractional places, several sizes, tints and
+// alphas; every `turnEvery`-th one turned or mirrored (those stay geometry).
+std::vector<GfxSprite> Sparkles(int count, int turnEvery, float margin) {
+    std::vector<GfxSprite> out;
+    for (int i = 0; i < count; ++i) {
+        GfxSprite s;
+        s.x = margin + static_cast<float>((i * 97) % static_cast<int>(1024 - 2 * margin)) + 0.37f * (i % 3);
+        s.y = margin + static_cast<float>((i * 61) % static_cast<int>(768 - 2 * margin)) + 0.61f * (i % 2);
+        const float scales[] = {0.25f, 0.3f, 0.5f, 1.0f, 1.7f};
+        s.sx = s.sy = scales[i % 5];
+        if (i % 7 == 3) s.sy *= 1.5f;
+        s.r = static_cast<float>(200 + i % 50);
+        s.g = i % 3 == 0 ? 0.0f : s.r;
+        s.b = i % 3 == 1 ? s.r / 2 : s.r;
+        s.a = 0.15f + 0.1f * static_cast<float>(i % 8);
+        if (turnEvery > 0 && i % turnEvery == 0) s.rotation = 30.0f;
+        if (turnEvery > 0 && i % turnEvery == 1) s.sx = -s.sx;
+        out.push_back(s);
+    }
+    return out;
+}
+
+Pixmap Draw(bool copies, const Image& back, const Image& spark, int blend, const std::vector<GfxSprite>& s) {
+    GfxSetBatchCopies(copies);
+    GfxCls();
+    GfxResetDrawState();
+    GfxDrawImage(back, 0, 0);
+    GfxDrawImageBatch(spark, blend, s.data(), s.size());
+    GfxSetBatchCopies(true);
+    return GfxGrabPixmap(0, 0, 1024, 768);
+}
+
+// Every channel of every pixel within `tolerance`; the worst one is named.
+void ExpectClose(const Pixmap& got, const Pixmap& want, int tolerance) {
+    ASSERT_EQ(got.rgba.size(), want.rgba.size());
+    int worst = 0;
+    size_t differing = 0, first = 0;
+    for (size_t i = 0; i < want.rgba.size(); ++i) {
+        const int d = std::abs(got.rgba[i] - want.rgba[i]);
+        if (d > worst) {
+            worst = d;
+            first = i;
+        }
+        if (d > 0) ++differing;
+    }
+    const size_t p = first / 4;
+    EXPECT_LE(worst, tolerance) << "pixel " << p % 1024 << "," << p / 1024 << " channel " << first % 4
+                                << " is " << int(got.rgba[first]) << " instead of " << int(want.rgba[first])
+                                << "; " << differing << " channels differ";
+}
+
+class GfxBatchTest : public HeadlessPlatformTest {
+protected:
+    void TearDown() override {
+        GfxForceBackBufferScale(0);
+        HeadlessPlatformTest::TearDown();
+    }
+};
+}  // namespace
+
+TEST_F(GfxBatchTest, CopiesGiveThePixelsOfTheGeometryInBothBlends) {
+    const Image back = Backdrop();
+    const Image spark = Spark(24);
+    GfxMidHandle(spark);
+    const std::vector<GfxSprite> sprites = Sparkles(600, 0, 30);
+    for (int blend : {GFX_BLEND_LIGHT, GFX_BLEND_ALPHA}) {
+        SCOPED_TRACE(blend);
+        ExpectClose(Draw(true, back, spark, blend, sprites), Draw(false, back, spark, blend, sprites), 0);
+    }
+}
+
+TEST_F(GfxBatchTest, TurnedAndMirroredSpritesKeepTheirPlaceInTheOrder) {
+    // Overlapping sprites in alpha blending: any change of order changes the pixels.
+    const Image back = Backdrop();
+    const Image spark = Spark(32);
+    const std::vector<GfxSprite> sprites = Sparkles(900, 4, 30);
+    ExpectClose(Draw(true, back, spark, GFX_BLEND_ALPHA, sprites),
+                Draw(false, back, spark, GFX_BLEND_ALPHA, sprites), 0);
+}
+
+TEST_F(GfxBatchTest, SparklesCutByTheEdgesMatchToo) {
+    const Image back = Backdrop();
+    const Image spark = Spark(24);
+    GfxMidHandle(spark);
+    std::vector<GfxSprite> sprites;
+    for (int i = 0; i < 200; ++i) {
+        GfxSprite s;
+        s.x = i % 2 == 0 ? -3.0f + 0.3f * static_cast<float>(i % 9)
+                         : 1021.0f + 0.3f * static_cast<float>(i % 9);
+        s.y = static_cast<float>(i) * 3.7f - 4;
+        s.sx = s.sy = i % 3 == 0 ? 0.25f : 1.0f;
+        s.a = 0.5f;
+        sprites.push_back(s);
+    }
+    ExpectClose(Draw(true, back, spark, GFX_BLEND_LIGHT, sprites),
+                Draw(false, back, spark, GFX_BLEND_LIGHT, sprites), 0);
+}
+
+TEST_F(GfxBatchTest, APlainDrawAfterABatchShowsTheImagesOwnColours) {
+    // The renderer leaves the last sprite's tint and alpha on the image's texture.
+    std::vector<std::uint8_t> px;
+    for (int i = 0; i < 64; ++i) px.insert(px.end(), {200, 100, 50, 255});
+    const Image img = GfxCreateImage(8, 8, px.data(), GFX_IMAGE_FILTERED);
+    GfxSprite s;
+    s.x = s.y = 10;
+    s.r = 128;
+    s.a = 0.5f;
+    GfxSetBatchCopies(false);
+    GfxDrawImageBatch(img, GFX_BLEND_LIGHT, &s, 1);
+    GfxSetBatchCopies(true);
+    GfxCls();
+    GfxResetDrawState();
+    GfxDrawImage(img, 10, 10);
+    const Rgb drawn = PixelAt(12, 12);
+    EXPECT_EQ(drawn.r, 200);
+    EXPECT_EQ(drawn.g, 100);
+    EXPECT_EQ(drawn.b, 50);
+}
+
+TEST_F(GfxBatchTest, CopiesMatchAtTwoRealPixelsPerLogicalOne) {
+    GfxForceBackBufferScale(2);
+    const Image back = Backdrop();
+    const Image spark = Spark(24);
+    GfxMidHandle(spark);
+    const std::vector<GfxSprite> sprites = Sparkles(600, 0, 30);
+    ExpectClose(Draw(true, back, spark, GFX_BLEND_LIGHT, sprites),
+                Draw(false, back, spark, GFX_BLEND_LIGHT, sprites), 0);
+}
+
+TEST_F(GfxBatchTest, StretchedPicturesGoWithTheirImage) {
+    const Image back = Backdrop();
+    const std::vector<GfxSprite> sprites = Sparkles(50, 0, 30);
+    std::size_t perImage = 0;
+    {
+        const Image spark = Spark(24);
+        GfxDrawImageBatch(spark, GFX_BLEND_LIGHT, sprites.data(), sprites.size());
+        perImage = GfxBatchPicturesHeld();  // one per size
+        EXPECT_GE(perImage, 5u);
+    }
+    EXPECT_EQ(GfxBatchPicturesHeld(), 0u);
+    // A second image of the same look gets pictures of its own, which draw the same.
+    const Image spark = Spark(24);
+    const Pixmap first = Draw(true, back, spark, GFX_BLEND_LIGHT, sprites);
+    EXPECT_EQ(GfxBatchPicturesHeld(), perImage);
+    ExpectClose(Draw(true, back, spark, GFX_BLEND_LIGHT, sprites), first, 0);
+    EXPECT_EQ(GfxBatchPicturesHeld(), perImage);
+}
