@@ -17,6 +17,8 @@ namespace {
 // with the logo above the screen and the buttons unseen.
 void RevealMainMenuBehindLoading() {
     TLoadingScreen::Hooks& h = loadingScreen.hooks;
+    h.prefetchNext = [] { mainMenu.prefetchShown(); };
+    h.drawNextUnseen = [] { mainMenu.drawUnseen(); };
     h.prepareNext = [] {
         mainMenu.prepare();
         mainMenu._prepareAnims();
@@ -42,10 +44,14 @@ int StartNewQuest() {
 
 void RegisterFrontEnd() {
     AddLoadingStep(2, "main menu", [] { mainMenu.setup(); });
+    // After the stripes (36) and the village's catalogue (31).
+    AddLoadingStep(37, "main menu pictures", [] { mainMenu.holdSharedPictures(); });
+    // A new quest opens with the intro: its first scene is decoded while the menu fades out,
+    // and let go again should the menu lead anywhere else.
+    mainMenu.hooks.leaving = [](int code) {
+        if (code == QUEST_START_NEW) PrefetchIntroOpening();
+    };
     RegisterScreen(SCREEN_MAIN_MENU, [] {
-        // A new quest opens with the intro: its first scene is decoded while the player
-        // looks at the menu, and let go again when the menu leads anywhere else.
-        PrefetchIntroOpening();
         const int next = mainMenu.mainloop();
         if (next != QUEST_START_NEW) ForgetPrefetchedIntroPictures();
         return next;

@@ -43,8 +43,7 @@ void RegisterFrameSteps() {
         mouse.cur = GfxLoadImage(gameDir + "gfx/cursor.png", GFX_IMAGE_DEFAULT);
         GfxSetHandle(mouse.cur, 2, 2);
     });
-    AddLoadingStep(36, "stripes",
-                   [] { stripesImage = GfxLoadImage(gameDir + "gfx/stripes.png", GFX_IMAGE_DEFAULT); });
+    AddLoadingStep(36, "stripes", LoadStripesImage);
 }
 
 void RegisterSoundAndEffects() {

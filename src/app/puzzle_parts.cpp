@@ -46,6 +46,12 @@ void RegisterPuzzles() {
     AddLoadingStep(41, "puzzle game", [] { puzzleGame.setup(); });
     AddLoadingStep(42, "memory symbols", LoadMemorySymbols);
     AddLoadingStep(43, "pair symbols", LoadPuzzleSymbols);
+    // The symbols are held only while a puzzle is played.
+    AddLoadingStep(43, "puzzle pictures", [] {
+        for (const Image& img : pairSymbols) puzzleGame.shownOnly(img);
+        for (const Image& img : memorySymbols) puzzleGame.shownOnly(img);
+        for (const Image& img : memoryCardSides) puzzleGame.shownOnly(img);
+    });
     // A quest saved inside a puzzle comes back to it over its village.
     RegisterScreen(SCREEN_PUZZLE, [] {
         PrepareVillageBehind();

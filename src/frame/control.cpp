@@ -5,6 +5,7 @@
 
 #include "frame/frame_loop.h"
 #include "frame/globals.h"
+#include "frame/screen.h"
 #include "platform/platform.h"
 
 namespace {
@@ -63,5 +64,8 @@ int RunScreenCode(int code) {
 }
 
 void Control::mainloop() {
-    for (;;) where = RunScreenCode(where);
+    for (;;) {
+        where = RunScreenCode(where);
+        ReleaseStillDrawing();
+    }
 }

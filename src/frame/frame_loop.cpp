@@ -162,6 +162,8 @@ void ScreenFrame(TEkran& screen) {
 
 void RunDialogLoop(TEkran& dialog, const std::function<void()>& afterFrame,
                    const std::function<bool()>& done) {
+    const TScreenShown backing(DialogBacking());
+    const TScreenShown shown(dialog);
     while (!done()) {
         ScreenFrame(dialog);
         if (afterFrame) afterFrame();

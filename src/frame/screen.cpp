@@ -1,5 +1,7 @@
 #include "frame/screen.h"
 
+#include <algorithm>
+
 #include "frame/frame_loop.h"
 #include "frame/globals.h"
 #include "frame/timing.h"
@@ -16,7 +18,71 @@ const GfxLayer& SharedStillLayer() {
 
 TStillDrawing::TStillDrawing() { GfxBeginLayer(SharedStillLayer()); }
 
-TStillDrawing::~TStillDrawing() { GfxEndLayer(SharedStillLayer()); }
+TStillDrawing::~TStillDrawing() {
+    // The side pictures of the wide picture never move: kept in the layer, a frame does not
+    // draw and show them again.
+    DrawSideFrames();
+    GfxEndLayer(SharedStillLayer());
+}
+
+void ReleaseStillDrawing() { GfxReleaseLayer(SharedStillLayer()); }
+
+TEkran& DialogBacking() {
+    static TEkran backing;
+    return backing;
+}
+
+void LoadStripesImage() {
+    stripesImage = DialogBacking().shownOnly(GfxLoadImage(gameDir + "gfx/stripes.png", GFX_IMAGE_DEFAULT));
+}
+
+namespace {
+std::vector<const TEkran*>& ShownScreens() {
+    static std::vector<const TEkran*> screens;
+    return screens;
+}
+
+bool HeldByAShownScreen(const Image& img) {
+    const auto& screens = ShownScreens();
+    return std::any_of(screens.begin(), screens.end(), [&](const TEkran* s) { return s->holds(img); });
+}
+}  // namespace
+
+TEkran::~TEkran() {
+    if (shownDepth > 0) std::erase(ShownScreens(), this);
+}
+
+Image TEkran::shownOnly(const Image& img) {
+    if (!img || holds(img)) return img;
+    shownPictures.push_back(img);
+    if (!HeldByAShownScreen(img)) GfxReleaseImage(img);
+    return img;
+}
+
+bool TEkran::holds(const Image& img) const {
+    return std::find(shownPictures.begin(), shownPictures.end(), img) != shownPictures.end();
+}
+
+void TEkran::prefetchShown() { GfxPrefetchReleasedImages(shownPictures); }
+
+void TEkran::enterShown() {
+    if (shownDepth++ > 0) return;
+    ShownScreens().push_back(this);
+    GfxPrefetchReleasedImages(shownPictures);
+}
+
+void TEkran::leaveShown() {
+    if (shownDepth == 0 || --shownDepth > 0) return;
+    std::erase(ShownScreens(), this);
+    std::vector<Image> released;
+    for (const Image& img : shownPictures) {
+        if (HeldByAShownScreen(img)) continue;
+        GfxReleaseImage(img);
+        released.push_back(img);
+    }
+    // Decoded for this visit and never drawn.
+    GfxForgetPrefetchedImages(released);
+}
 
 float Approach(float value, float target, float speed) {
     if (value < target) {
@@ -44,7 +110,8 @@ void TEkran::_drawStripes() {
     ApproachInPlace(stripeA, dStripeA, 0.05f);
     GfxResetDrawState();
     GfxSetAlpha(stripeA);
-    GfxDrawImage(stripesImage, 0, 0);
+    // Clear stripes show nothing: they are not even decoded until a dialog needs them.
+    if (stripeA > 0) GfxDrawImage(stripesImage, 0, 0);
 }
 
 void TEkran::_updateAlpha() { ApproachInPlace(alpha, dAlpha, aSpeed); }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <memory>
+#include <vector>
 
 #include "platform/platform.h"
 
@@ -22,7 +23,7 @@ public:
     float stripeA = 0;
     float dStripeA = 0;
 
-    virtual ~TEkran() = default;
+    virtual ~TEkran();
 
     virtual void setup() {}
     virtual void _drawFade();
@@ -40,6 +41,35 @@ public:
     bool fadedOut() const { return fade >= 1 && dFade >= 1; }
     // Screens the suspend loop leaves running (the intro and the outro).
     virtual bool keepsRunningWhenSuspended() const { return false; }
+
+    // Big pictures (backgrounds, panels) are held only while the screen is shown: loaded at
+    // set-up for their sizes and handles and let go at once, decoded on the side again each time
+    // the screen is entered, let go when it is left unless another screen shown holds them too.
+    // Returns `img`.
+    Image shownOnly(const Image& img);
+    bool holds(const Image& img) const;
+    // Queues the decoding of its let-go pictures ahead of an entry (a screen faded in by another).
+    void prefetchShown();
+    // Entry and leave (TScreenShown calls them; nested entries count).
+    void enterShown();
+    void leaveShown();
+    bool shown() const { return shownDepth > 0; }
+
+private:
+    std::vector<Image> shownPictures;
+    int shownDepth = 0;
+};
+
+// For the rest of its scope the screen is shown: a main loop or a dialog's loop.
+class TScreenShown {
+public:
+    explicit TScreenShown(TEkran& screen) : screen_(screen) { screen_.enterShown(); }
+    ~TScreenShown() { screen_.leaveShown(); }
+    TScreenShown(const TScreenShown&) = delete;
+    TScreenShown& operator=(const TScreenShown&) = delete;
+
+private:
+    TEkran& screen_;
 };
 
 // For the rest of its scope a screen's drawing goes through the still layer (platform/gfx_layer.h)
@@ -54,8 +84,15 @@ public:
     TStillDrawing& operator=(const TStillDrawing&) = delete;
 };
 
+// Lets the still layer's picture go between screens: the next screen draws its own whole.
+void ReleaseStillDrawing();
+
 // The "gfx/stripes.png" overlay, loaded during loading.
 extern Image stripesImage;
+// Loads it as a picture of the dialogs' backing: held only while a dialog runs.
+void LoadStripesImage();
+// What every dialog shows behind itself (the stripes): shown for each RunDialogLoop.
+TEkran& DialogBacking();
 
 // Approach rule: moves value toward target by speed x frame delta and stops
 // at the target.

@@ -69,7 +69,7 @@ void TCredits::readLines(const std::vector<std::string>& lines) {
 }
 
 void TCredits::setup() {
-    img = GfxLoadImage(gameDir + "gfx/gui/credits/background.jpg", GFX_IMAGE_DEFAULT);
+    img = shownOnly(GfxLoadImage(gameDir + "gfx/gui/credits/background.jpg", GFX_IMAGE_DEFAULT));
     const std::string path = gameDir + "gfx/fonts/aparaj.ttf";
     font1 = GetFont(path, 26);
     font2 = GetFont(path, 42);

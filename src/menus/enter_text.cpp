@@ -26,7 +26,7 @@ void ShowButton(TGui* gui, const std::string& name, bool shown) {
 }  // namespace
 
 void TEnterText::setup() {
-    panel = GfxLoadImage(gameDir + "gfx/gui/enterText/panel.png", GFX_IMAGE_DEFAULT);
+    panel = shownOnly(GfxLoadImage(gameDir + "gfx/gui/enterText/panel.png", GFX_IMAGE_DEFAULT));
     GfxMidHandle(panel);
     const std::string path = gameDir + "gfx/fonts/font1.ttf";
     font = GetFont(path, 42);

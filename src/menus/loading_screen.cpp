@@ -75,6 +75,10 @@ void TLoadingScreen::Mainloop() {
         UpdateDelta();
         draw();
         RunLoadingSlot(slot);
+        // The bar is full: the next screen's pictures are decoded on the side meanwhile, and
+        // its textures made before the cross-fade.
+        if (slot == maxProgress && hooks.prefetchNext) hooks.prefetchNext();
+        if (slot == kLoadingSlots - 1 && hooks.drawNextUnseen) hooks.drawNextUnseen();
     }
     RunRemainingLoadingSteps();
     draw();

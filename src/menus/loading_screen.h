@@ -19,9 +19,11 @@ public:
     // The screen the loading picture fades into; empty: the fade only shows
     // the loading picture going dark (tests, runs without a main menu).
     struct Hooks {
-        std::function<void()> prepareNext;  // the main menu's prepare and animals
-        std::function<void()> updateNext;   // its world (smoke, water) for one frame
-        std::function<void()> drawNext;     // its picture
+        std::function<void()> prefetchNext;    // the main menu's pictures decoded on the side
+        std::function<void()> drawNextUnseen;  // its textures made a few frames later
+        std::function<void()> prepareNext;     // the main menu's prepare and animals
+        std::function<void()> updateNext;      // its world (smoke, water) for one frame
+        std::function<void()> drawNext;        // its picture
     } hooks;
 
     void Setup();

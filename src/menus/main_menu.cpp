@@ -11,6 +11,7 @@
 #include "gui/gui.h"
 #include "platform/angles.h"
 #include "quest/continue_quest.h"
+#include "quest/land_catalogue.h"
 #include "quest/profile.h"
 
 TMainMenu mainMenu;
@@ -24,14 +25,24 @@ void TMainMenu::setup() {
     txtWelcome = {TxtLine(texts, 5), TxtLine(texts, 6), TxtLine(texts, 7)};
     txtAreYouSureYouWantToExit = TxtLine(texts, 8);
     txtAreYouSureYouWantToRestart = TxtLine(texts, 11);
-    back = GfxLoadImage(gameDir + "gfx/gui/landScreen/back.jpg", GFX_IMAGE_DEFAULT);
-    logo = GfxLoadImage(gameDir + "gfx/gui/mainMenu/" + lang + "/logo.png", GFX_IMAGE_DEFAULT);
+    back = shownOnly(GfxLoadImage(gameDir + "gfx/gui/landScreen/back.jpg", GFX_IMAGE_DEFAULT));
+    logo = shownOnly(GfxLoadImage(gameDir + "gfx/gui/mainMenu/" + lang + "/logo.png", GFX_IMAGE_DEFAULT));
     gui = LoadGui(gameDir + "gfx/gui/mainMenu/" + lang + "/mainMenu.gui");
     profileFont = GetFont(gameDir + "gfx/fonts/font1.ttf", 36);
-    // One frame drawn unseen, so the first shown frame finds every texture made.
+    smokePart.fill(0);
+}
+
+void TMainMenu::drawUnseen() {
     draw();
     GfxCls();
-    smokePart.fill(0);
+}
+
+void TMainMenu::holdSharedPictures() {
+    shownOnly(stripesImage);
+    for (const auto& b : landBuildings) {
+        shownOnly(b->img);
+        shownOnly(b->upgraded);
+    }
 }
 
 void TMainMenu::_prepareSelf() {
@@ -52,6 +63,7 @@ void TMainMenu::prepare() {
 void TMainMenu::_prepareAnims() { anims = PrepareVillageAnims(nullptr, SysMillisecs()); }
 
 int TMainMenu::mainloop() {
+    const TScreenShown shownHere(*this);
     prepare();
     if (firstContact) {
         // The loading screen has already faded the village in.
@@ -88,6 +100,7 @@ void TMainMenu::goPlay() {
     if (!actProfile || actProfile->CanContinue() == 0) {
         wynik = QUEST_START_NEW;
         dFade = 1;
+        if (hooks.leaving) hooks.leaving(wynik);
         globalSnd.hideMusic();
         return;
     }
@@ -98,6 +111,7 @@ void TMainMenu::goPlay() {
         fade = 1;
         dFade = 1;
         globalSnd.hideMusic();
+        if (hooks.leaving) hooks.leaving(wynik);
     }
 }
 

@@ -44,9 +44,16 @@ public:
         std::function<void(TEkran* caller)> runOptions;
         std::function<void(TEkran* caller)> runManager;                    // the profile manager
         std::function<std::string(const std::string& title)> requestFile;  // save dialog
+        // The menu starts fading out toward this screen code; empty: nothing.
+        std::function<void(int code)> leaving;
     } hooks;
 
     void setup() override;
+    // The stripes and the village's buildings, loaded after the menu, are held only while it is
+    // shown (the land screen holds the buildings too).
+    void holdSharedPictures();
+    // One frame drawn and cleared, so the first shown frame finds every texture made.
+    void drawUnseen();
     void draw() override;
     void update() override;
 

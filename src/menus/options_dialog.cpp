@@ -44,10 +44,10 @@ void TOptionsDialog::setup() {
     txtRatio1 = TxtLine(txt, 8);
     txtRatio2 = TxtLine(txt, 9);
     font1 = GetFont(gameDir + "gfx/fonts/font1.ttf", 36);
-    panel = GfxLoadImage(gameDir + "gfx/gui/options/panel.png", GFX_IMAGE_DEFAULT);
+    panel = shownOnly(GfxLoadImage(gameDir + "gfx/gui/options/panel.png", GFX_IMAGE_DEFAULT));
     if (panel) GfxSetHandle(panel, static_cast<float>(GfxImageWidth(panel)) / 2, 680);
-    pasek = GfxLoadImage(gameDir + "gfx/gui/options/pasek.png", GFX_IMAGE_DEFAULT);
-    bar = GfxLoadImage(gameDir + "gfx/gui/options/bar.png", GFX_IMAGE_DEFAULT);
+    pasek = shownOnly(GfxLoadImage(gameDir + "gfx/gui/options/pasek.png", GFX_IMAGE_DEFAULT));
+    bar = shownOnly(GfxLoadImage(gameDir + "gfx/gui/options/bar.png", GFX_IMAGE_DEFAULT));
     GfxMidHandle(bar);
     gui = LoadGui(gameDir + "gfx/gui/options/" + lang + "/options.gui");
     maxBarX = 745 - GfxImageWidth(bar) / 2;

@@ -17,7 +17,7 @@ constexpr float kTextWidth = 340;
 }  // namespace
 
 void TPopUp::setup() {
-    panel = GfxLoadImage(gameDir + "gfx/gui/popup/panel.png", GFX_IMAGE_DEFAULT);
+    panel = shownOnly(GfxLoadImage(gameDir + "gfx/gui/popup/panel.png", GFX_IMAGE_DEFAULT));
     if (panel) {
         const auto w = static_cast<float>(GfxImageWidth(panel));
         GfxSetHandle(panel, w / 2, 1.5f * static_cast<float>(GfxImageHeight(panel)));

@@ -24,7 +24,7 @@ void SetShown(TGui* gui, const std::string& name, bool shown) {
 }  // namespace
 
 void TProfileManagerDialog::setup() {
-    panel = GfxLoadImage(gameDir + "gfx/gui/profileManager/panel.png", GFX_IMAGE_DEFAULT);
+    panel = shownOnly(GfxLoadImage(gameDir + "gfx/gui/profileManager/panel.png", GFX_IMAGE_DEFAULT));
     if (panel) GfxSetHandle(panel, static_cast<float>(GfxImageWidth(panel)) / 2, 680);
     const std::string font = gameDir + "gfx/fonts/font1.ttf";
     font1 = GetFont(font, 36);

@@ -47,7 +47,8 @@ FT_Library Library() {
 }  // namespace
 
 struct GfxFontData {
-    std::string bytes;  // FreeType reads the face from here (a sharp copy reads its parent's)
+    // FreeType reads the face from here; every size of one file shares one copy.
+    std::shared_ptr<const std::string> bytes;
     FT_Face face = nullptr;
     int size = 0;
     int style = 0;
@@ -187,6 +188,21 @@ bool OpenFace(GfxFontData& font, const std::string& data, int size, int style, c
     return true;
 }
 
+// The bytes of a font file, read once while any font made from it lives; null when missing.
+std::shared_ptr<const std::string> FontFile(const std::string& path) {
+    static std::unordered_map<std::string, std::weak_ptr<const std::string>> files;
+    if (auto known = files[path].lock()) {
+        return known;
+    }
+    std::string bytes;
+    if (!FsReadAll(path, bytes)) {
+        return nullptr;
+    }
+    auto shared = std::make_shared<const std::string>(std::move(bytes));
+    files[path] = shared;
+    return shared;
+}
+
 // The glyphs to draw with at `scale` real pixels per logical one: the font itself at 1,
 // else a copy of the face at the real size, made on first use.
 GfxFontData* GlyphsFor(GfxFontData& font, float scale) {
@@ -196,7 +212,7 @@ GfxFontData* GlyphsFor(GfxFontData& font, float scale) {
     }
     if (font.sharp == nullptr || font.sharp->size != realSize) {
         auto sharp = std::make_unique<GfxFontData>();
-        if (!OpenFace(*sharp, font.bytes, realSize, font.style, "(sharp copy)")) {
+        if (!OpenFace(*sharp, *font.bytes, realSize, font.style, "(sharp copy)")) {
             return &font;
         }
         font.sharp = std::move(sharp);
@@ -210,10 +226,11 @@ Font GfxLoadFont(const std::string& path, int size, int style) {
         return nullptr;
     }
     auto font = std::make_shared<GfxFontData>();
-    if (!FsReadAll(path, font->bytes)) {
+    font->bytes = FontFile(path);
+    if (font->bytes == nullptr) {
         return nullptr;  // a missing font measures and draws nothing
     }
-    if (!OpenFace(*font, font->bytes, size, style, path)) {
+    if (!OpenFace(*font, *font->bytes, size, style, path)) {
         return nullptr;
     }
     return font;

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <memory>
+#include <vector>
 
 #include "platform/gfx_prefetch.h"
 #include "platform/image_codecs.h"
@@ -24,8 +26,30 @@ void MaskBlack(std::vector<std::uint8_t>& rgba) {
     }
 }
 
+// Every image made, so that the pixels held can be counted; the dead are swept as they are met.
+std::vector<std::weak_ptr<GfxImageData>>& LiveImages() {
+    static std::vector<std::weak_ptr<GfxImageData>> images;
+    return images;
+}
+
+void NoteLiveImage(const Image& img) {
+    auto& images = LiveImages();
+    if (images.size() == images.capacity()) {
+        std::erase_if(images, [](const std::weak_ptr<GfxImageData>& p) { return p.expired(); });
+    }
+    images.push_back(img);
+}
+
+bool HasTexture(const GfxImageData& img) {
+    return img.tex != nullptr && img.texGeneration == GfxS().generation;
+}
+
+// A released picture: read from a file, neither its pixels nor a texture held.
+bool Released(const GfxImageData& img) { return !img.source.empty() && img.rgba.empty() && !HasTexture(img); }
+
 Image MakeImage(int w, int h, std::vector<std::uint8_t>&& rgba, int flags) {
     auto img = std::make_shared<GfxImageData>();
+    NoteLiveImage(img);
     img->w = w;
     img->h = h;
     img->flags = flags;
@@ -115,10 +139,18 @@ SDL_Texture* GfxMakeTexture(int w, int h, const std::uint8_t* rgba, bool filtere
     if (g.textureFormat == SDL_PIXELFORMAT_RGBA32) {
         SDL_UpdateTexture(tex, nullptr, rgba, w * 4);
     } else {
-        std::vector<std::uint8_t> converted(static_cast<size_t>(w) * h * 4);
-        SDL_ConvertPixels(w, h, SDL_PIXELFORMAT_RGBA32, rgba, w * 4, g.textureFormat, converted.data(),
-                          w * 4);
-        SDL_UpdateTexture(tex, nullptr, converted.data(), w * 4);
+        // Converted a band of rows at a time: a whole converted copy of a large picture would
+        // briefly hold its pixels a third time.
+        const int bandRows = std::max(1, std::min(h, 65536 / w));
+        std::vector<std::uint8_t> converted(static_cast<size_t>(w) * bandRows * 4);
+        for (int y = 0; y < h; y += bandRows) {
+            const int rows = std::min(bandRows, h - y);
+            const std::uint8_t* src = rgba + static_cast<size_t>(y) * w * 4;
+            SDL_ConvertPixels(w, rows, SDL_PIXELFORMAT_RGBA32, src, w * 4, g.textureFormat, converted.data(),
+                              w * 4);
+            const SDL_Rect band{0, y, w, rows};
+            SDL_UpdateTexture(tex, &band, converted.data(), w * 4);
+        }
     }
     SDL_SetTextureBlendMode(tex, SDL_BLENDMODE_BLEND);
     SDL_SetTextureScaleMode(tex, filtered ? SDL_ScaleModeLinear : SDL_ScaleModeNearest);
@@ -165,6 +197,61 @@ Image GfxMakeShadowImage(const Image& img, float alpha) {
 }
 
 SDL_Texture* GfxTextureOf(GfxImageData& img) { return TextureOf(img); }
+
+void GfxReleaseImage(const Image& img) {
+    if (!img || img->source.empty()) {
+        return;
+    }
+    const GfxState& g = GfxS();
+    if (HasTexture(*img) && g.renderer != nullptr) {
+        SDL_DestroyTexture(img->tex);
+    }
+    img->tex = nullptr;
+    img->mods = GfxTexMods();
+    std::vector<std::uint8_t>().swap(img->rgba);
+}
+
+namespace {
+std::vector<std::string> SourcesOfReleased(const std::vector<Image>& images) {
+    std::vector<std::string> paths;
+    for (const Image& img : images) {
+        if (img && Released(*img)) {
+            paths.push_back(img->source);
+        }
+    }
+    return paths;
+}
+}  // namespace
+
+void GfxPrefetchReleasedImages(const std::vector<Image>& images) {
+    if (PlatformConfigRef().renderer == RendererKind::Null) {
+        return;  // nothing is drawn: the pictures would stay decoded, never taken
+    }
+    const std::vector<std::string> paths = SourcesOfReleased(images);
+    if (!paths.empty()) {
+        GfxPrefetchImages(paths);
+    }
+}
+
+void GfxForgetPrefetchedImages(const std::vector<Image>& images) {
+    const std::vector<std::string> paths = SourcesOfReleased(images);
+    if (!paths.empty()) {
+        ForgetPrefetchedFiles(paths);
+    }
+}
+
+long long GfxResidentImageBytes() {
+    long long bytes = 0;
+    for (const std::weak_ptr<GfxImageData>& weak : LiveImages()) {
+        if (const Image img = weak.lock()) {
+            bytes += static_cast<long long>(img->rgba.size());
+            if (HasTexture(*img)) {
+                bytes += 4LL * img->w * img->h;
+            }
+        }
+    }
+    return bytes;
+}
 
 void GfxDrawImage(const Image& img, float x, float y, int frame) {
     if (img && GfxLayerTakesCall()) {

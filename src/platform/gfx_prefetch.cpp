@@ -64,6 +64,18 @@ public:
         return DecodeImageFile(path, out, error);
     }
 
+    void Forget(const std::vector<std::string>& paths) {
+        const auto listed = [&](const std::string& path) {
+            return std::find(paths.begin(), paths.end(), path) != paths.end();
+        };
+        std::unique_lock<std::mutex> lock(mutex_);
+        finished_.wait(lock, [&] { return decoding_.empty() || !listed(decoding_); });
+        queue_.erase(std::remove_if(queue_.begin(), queue_.end(), listed), queue_.end());
+        for (const std::string& path : paths) {
+            done_.erase(path);
+        }
+    }
+
     void Stop() {
         std::thread worker;
         {
@@ -162,6 +174,8 @@ ImageFileRead TakeImageFile(const std::string& path, DecodedImage& out, std::str
 void GfxPrefetchImages(const std::vector<std::string>& paths) { ThePrefetcher().Add(paths); }
 
 void GfxStopPrefetch() { ThePrefetcher().Stop(); }
+
+void ForgetPrefetchedFiles(const std::vector<std::string>& paths) { ThePrefetcher().Forget(paths); }
 
 PrefetchSnapshot PrefetchSnapshotForTest() { return ThePrefetcher().Snapshot(); }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "platform/image_codecs.h"
 
@@ -16,6 +17,9 @@ ImageFileRead DecodeImageFile(const std::string& path, DecodedImage& out, std::s
 // very file), else decoded here, the file then dropped from the worker's queue. The cache
 // lets the entry go once taken.
 ImageFileRead TakeImageFile(const std::string& path, DecodedImage& out, std::string& error);
+
+// Drops these files from the queue and the cache (waiting while the worker decodes one of them).
+void ForgetPrefetchedFiles(const std::vector<std::string>& paths);
 
 // Tests: a look at the worker, and a way to stop it before it decodes its next file.
 struct PrefetchSnapshot {

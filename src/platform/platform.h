@@ -46,6 +46,9 @@ struct PlatformConfig {
     bool fixedStep = false;                      // SysMillisecs advances 1000/60 ms per GfxFlip, no waiting
     bool audio = true;                           // false: a silent mixer that still counts channels
     std::string appName = "Brambleton";
+    // A program that answers kRendererProbeArg (the game itself): the automatic renderer choice
+    // then tries the accelerated renderer there instead of in this process. "" tries it here.
+    std::string rendererProbeProgram;
 };
 
 // Initialises SDL subsystems as the config asks. Returns false (with a printed
@@ -112,6 +115,17 @@ Image GfxLoadImage(const std::string& path, int flags);  // PNG or JPEG; null wh
 void GfxPrefetchImages(const std::vector<std::string>& paths);
 // Empties the queue, joins the worker and drops every picture decoded and not yet loaded.
 void GfxStopPrefetch();
+// Lets the pixels and the texture of a picture read from a file go (a screen that is left): its
+// size and handle stay, and its next draw reads the file again. A made picture keeps its own.
+void GfxReleaseImage(const Image& img);
+// Queues the files of released pictures for decoding on the side, so that a screen entered again
+// finds them ready; nothing with the null renderer, which never draws them.
+void GfxPrefetchReleasedImages(const std::vector<Image>& images);
+// Drops what was decoded on the side for these pictures and not yet taken (a screen left before
+// it drew them all).
+void GfxForgetPrefetchedImages(const std::vector<Image>& images);
+// Bytes of picture pixels held now, decoded or in textures, by every image alive (tests).
+long long GfxResidentImageBytes();
 // An image made from RGBA pixels (tests, generated pictures); null on bad sizes.
 Image GfxCreateImage(int w, int h, const std::uint8_t* rgba, int flags);
 // A black copy of `img` (same size and handle) whose opacity is `alpha` times the original's:

@@ -43,14 +43,14 @@ void TPuzzleGame::setup() {
     skipFont = GetFont(font1, 28);
     titleFont = GetFont(font1, 40);
     gui = LoadGui(gameDir + "gfx/gui/puzzleGame/" + lang + "/puzzleGame.gui");
-    scroll = LoadPuzzleImage("puzzleGame/scroll.png");
+    scroll = shownOnly(LoadPuzzleImage("puzzleGame/scroll.png"));
     GfxMidHandle(scroll);
-    ramka = LoadPuzzleImage("puzzleGame/panel.png");
+    ramka = shownOnly(LoadPuzzleImage("puzzleGame/panel.png"));
     GfxSetHandle(ramka, 15, 20);
-    puzzleTileImage = LoadPuzzleImage("puzzleGame/pan.png");
-    skipButton[0] = LoadPuzzleImage("button_red_0.png");
-    skipButton[1] = LoadPuzzleImage("button_blue_0.png");
-    skipButton[2] = LoadPuzzleImage("button_green_0a.png");
+    puzzleTileImage = shownOnly(LoadPuzzleImage("puzzleGame/pan.png"));
+    skipButton[0] = shownOnly(LoadPuzzleImage("button_red_0.png"));
+    skipButton[1] = shownOnly(LoadPuzzleImage("button_blue_0.png"));
+    skipButton[2] = shownOnly(LoadPuzzleImage("button_green_0a.png"));
 }
 
 float TPuzzleGame::skipW() const {

@@ -13,7 +13,7 @@
 TContinueQuest continueQuest;
 
 void TContinueQuest::setup() {
-    panel = GfxLoadImage(gameDir + "gfx/gui/continueQuest/panel.png", GFX_IMAGE_DEFAULT);
+    panel = shownOnly(GfxLoadImage(gameDir + "gfx/gui/continueQuest/panel.png", GFX_IMAGE_DEFAULT));
     if (panel) GfxSetHandle(panel, static_cast<float>(GfxImageWidth(panel)) / 2, 600);
     const std::string font = gameDir + "gfx/fonts/font1.ttf";
     font1 = GetFont(font, 42);

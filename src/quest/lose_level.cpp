@@ -13,7 +13,7 @@
 TLoseLevel loseLevel;
 
 void TLoseLevel::setup() {
-    panel = GfxLoadImage(gameDir + "gfx/gui/loseLevel/panel.png", GFX_IMAGE_DEFAULT);
+    panel = shownOnly(GfxLoadImage(gameDir + "gfx/gui/loseLevel/panel.png", GFX_IMAGE_DEFAULT));
     GfxMidHandle(panel);
     txtLose = TxtLine(LoadTxtFile(gameDir + "txt/#LANG#/lose.txt"), 3);
     font = GetFont(gameDir + "gfx/fonts/font1.ttf", 72);

@@ -50,11 +50,11 @@ int SummaryTotal(int bonus, int count, float multiplier) {
 }
 
 void TLevelSummary::setup() {
-    panel = LoadSummaryImage("panel.png");
+    panel = shownOnly(LoadSummaryImage("panel.png"));
     GfxMidHandle(panel);
-    circle = LoadSummaryImage("circle.png");
-    circle2 = LoadSummaryImage("circle2.png");
-    point = LoadSummaryImage("point.png");
+    circle = shownOnly(LoadSummaryImage("circle.png"));
+    circle2 = shownOnly(LoadSummaryImage("circle2.png"));
+    point = shownOnly(LoadSummaryImage("point.png"));
     const char* names[4] = {"res_wood.png", "res_food.png", "res_gold.png", "res_rock.png"};
     for (int i = 0; i < 4; i++) summaryResImages[i] = LoadSummaryImage(names[i]);
 

@@ -25,8 +25,8 @@ void DrawStep(const Image& img, float alpha, float scale, float dx, float dy) {
 
 void TOutro::setup() {
     for (size_t i = 0; i < sceneImg.size(); i++) {
-        sceneImg[i] = GfxLoadImage(gameDir + "gfx/story/outro/screen-" + std::to_string(i + 1) + ".jpg",
-                                   GFX_IMAGE_DEFAULT);
+        sceneImg[i] = shownOnly(GfxLoadImage(
+            gameDir + "gfx/story/outro/screen-" + std::to_string(i + 1) + ".jpg", GFX_IMAGE_DEFAULT));
         if (sceneImg[i]) GfxMidHandle(sceneImg[i]);
     }
 }
@@ -107,6 +107,7 @@ void TOutro::update() {
 }
 
 int TOutro::mainloop() {
+    const TScreenShown shownHere(*this);  // the credits run over the last picture
     prepare();
     running = true;
     // No input is read: the outro plays to its end.

@@ -31,17 +31,23 @@ void TLandScreen::_setupGUI() { gui = LoadGui(gameDir + "gfx/gui/landScreen/" + 
 // The pictures of the buildings come with the catalogue (LoadLandCatalogues);
 // the screen adds the research building's glow.
 void TLandScreen::_setupBuildings() {
-    back = LoadLandImage("back.jpg");
-    overHall[0] = LoadLandImage("over-hall.png");
+    back = shownOnly(LoadLandImage("back.jpg"));
+    overHall[0] = shownOnly(LoadLandImage("over-hall.png"));
     GfxSetHandle(overHall[0], 9, 11);
-    overHall[1] = LoadLandImage("over-hall-2.png");
+    overHall[1] = shownOnly(LoadLandImage("over-hall-2.png"));
     GfxSetHandle(overHall[1], 14, 13);
+    for (const auto& b : landBuildings) {
+        shownOnly(b->img);
+        shownOnly(b->upgraded);
+        for (const Image& stage : b->buildStateImg) shownOnly(stage);
+    }
 }
 
 void TLandScreen::_setupLandItems() {
-    look.frame = LoadLandImage("frame.png");
+    look.frame = shownOnly(LoadLandImage("frame.png"));
+    for (const auto& item : landItems) shownOnly(item->icon);
     const char* names[4] = {"button_red.png", "button_green.png", "button_grey.png", "button_cyan.png"};
-    for (int k = 0; k < 4; k++) look.button[k] = LoadLandImage(names[k]);
+    for (int k = 0; k < 4; k++) look.button[k] = shownOnly(LoadLandImage(names[k]));
     const std::string font1 = gameDir + "gfx/fonts/font1.ttf";
     const int sizes[4] = {20, 30, 24, 20};
     for (int k = 0; k < 4; k++) look.font[k] = GetFont(font1, sizes[k]);
@@ -158,6 +164,7 @@ void TLandScreen::prepare() {
 // The main loop and its ways out
 // ---------------------------------------------------------------------------
 int TLandScreen::mainloop() {
+    const TScreenShown shownHere(*this);
     prepare();
     running = true;
     std::printf("village: stage %d, buildings standing: %d\n", actProfile ? actProfile->stage : 0,

@@ -62,13 +62,14 @@ void TResearchScreen::_setupResearches(const std::string& textPath) {
 }
 
 void TResearchScreen::setup() {
-    back = LoadResearchImage("back.png");
-    pag = LoadResearchImage("pag.png");
-    pagBut[0] = LoadResearchImage("pagBut0.png");
-    pagBut[1] = LoadResearchImage("pagBut1.png");
-    powerFrame = LoadResearchImage("frame.png");
-    panelImg = LoadResearchImage("panel.png");
-    for (int k = 0; k < 3; k++) buttonImg[k] = LoadResearchImage("button" + std::to_string(k) + ".png");
+    back = shownOnly(LoadResearchImage("back.png"));
+    pag = shownOnly(LoadResearchImage("pag.png"));
+    pagBut[0] = shownOnly(LoadResearchImage("pagBut0.png"));
+    pagBut[1] = shownOnly(LoadResearchImage("pagBut1.png"));
+    powerFrame = shownOnly(LoadResearchImage("frame.png"));
+    panelImg = shownOnly(LoadResearchImage("panel.png"));
+    for (int k = 0; k < 3; k++)
+        buttonImg[k] = shownOnly(LoadResearchImage("button" + std::to_string(k) + ".png"));
     const std::string font1 = gameDir + "gfx/fonts/font1.ttf";
     powerFont = GetFont(font1, 24);
     titleFont = GetFont(font1, 28);

@@ -44,9 +44,9 @@ void DrawShadowedBox(const std::string& text, float x, float y, float width, con
 }  // namespace
 
 void TShowBuilding::setup() {
-    panel = LoadShowImage("panel.png");
-    podklad = LoadShowImage("podklad.jpg");
-    arrow = LoadShowImage("arrow.png");
+    panel = shownOnly(LoadShowImage("panel.png"));
+    podklad = shownOnly(LoadShowImage("podklad.jpg"));
+    arrow = shownOnly(LoadShowImage("arrow.png"));
     GfxMidHandle(arrow);
     const std::string font1 = gameDir + "gfx/fonts/font1.ttf";
     titleFont = GetFont(font1, 32);
