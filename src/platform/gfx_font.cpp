@@ -184,7 +184,9 @@ bool OpenFace(GfxFontData& font, const std::string& data, int size, int style, c
     font.ascender = static_cast<int>(std::lround(m.ascender / 64.0));
     font.lineHeight = static_cast<int>(std::lround((m.ascender - m.descender) / 64.0));
     font.smooth = (style & GFX_FONT_SMOOTH) != 0;
-    font.pageSize = size <= 48 ? 512 : 1024;
+    // Pages sized to the letters: small text (panels, counters, tips) fills a quarter page, whose
+    // texture costs a quarter of the memory; more pages come as they fill.
+    font.pageSize = size <= 24 ? 256 : size <= 48 ? 512 : 1024;
     return true;
 }
 
