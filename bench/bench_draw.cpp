@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "platform/gfx_batch.h"
 #include "platform/platform.h"
 
 namespace {
@@ -103,9 +104,39 @@ void BM_SoftwareText(benchmark::State& state) {
 }
 }  // namespace
 
+// The main menu's water: 2,400 sparkles of a 32-pixel picture at a quarter size, additive, in one
+// batch; range 0 draws them as geometry, 1 as copies of the picture stretched once.
+void BM_SoftwareBatchSparkles(benchmark::State& state) {
+    if (!Start(RendererKind::Software)) {
+        state.SkipWithError("platform did not start");
+        return;
+    }
+    Image img = Particle();
+    std::vector<GfxSprite> sparkles;
+    for (int i = 0; i < 2400; ++i) {
+        GfxSprite s;
+        s.x = static_cast<float>(i * 37 % 500) + 0.3f;
+        s.y = static_cast<float>(i * 13 % 180) + 0.6f;
+        s.sx = s.sy = 0.25f;
+        s.r = s.g = s.b = static_cast<float>(200 + i % 50);
+        s.a = 0.15f;
+        sparkles.push_back(s);
+    }
+    GfxSetBatchCopies(state.range(0) == 1);
+    for (auto _ : state) {
+        GfxCls();
+        GfxDrawImageBatch(img, GFX_BLEND_LIGHT, sparkles.data(), sparkles.size());
+        Finish();
+    }
+    GfxSetBatchCopies(true);
+    img.reset();
+    PlatformShutdown();
+}
+
 BENCHMARK(BM_SoftwareRotatedTintedLight)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SoftwarePlainAlpha)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_NullRotatedTintedLight)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_SoftwareText)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SoftwareBatchSparkles)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();

@@ -25,8 +25,8 @@ struct GfxSprite {
 void GfxDrawImageBatch(const Image& img, int blend, const GfxSprite* sprites, std::size_t count);
 
 // On the software renderer an upright sprite is drawn as an unscaled copy of the image stretched
-// to its size (kept per image and size): the pixels of the geometry, much cheaper. Tests and
-// benchmarks turn it off to compare with the geometry.
+// to its size (kept per image and size), and many additive ones are summed in tiles first: the
+// pixels of the geometry, much cheaper. Tests and benchmarks turn it off to compare.
 void GfxSetBatchCopies(bool allowed);
 // The stretched pictures kept for the copies (tests).
 std::size_t GfxBatchPicturesHeld();

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -189,4 +190,37 @@ TEST_F(GfxBatchTest, StretchedPicturesGoWithTheirImage) {
     EXPECT_EQ(GfxBatchPicturesHeld(), perImage);
     ExpectClose(Draw(true, back, spark, GFX_BLEND_LIGHT, sprites), first, 0);
     EXPECT_EQ(GfxBatchPicturesHeld(), perImage);
+}
+
+TEST_F(GfxBatchTest, APictureLetGoTakesItsStretchesAlongAndDrawsAsBeforeAfter) {
+    const Image back = Backdrop();
+    const std::vector<GfxSprite> sprites = Sparkles(50, 0, 30);
+    const std::string path = (std::filesystem::temp_directory_path() / "batch_spark_test.png").string();
+    ASSERT_TRUE(GfxSavePng(Pixmap{24, 24, SparkPixels(24)}, path, 1));
+    const Image spark = GfxLoadImage(path, GFX_IMAGE_FILTERED);
+    ASSERT_TRUE(spark);
+    const Pixmap before = Draw(true, back, spark, GFX_BLEND_LIGHT, sprites);
+    EXPECT_GE(GfxBatchPicturesHeld(), 5u);
+    GfxReleaseImage(spark);
+    EXPECT_EQ(GfxBatchPicturesHeld(), 0u);
+    ExpectClose(Draw(true, back, spark, GFX_BLEND_LIGHT, sprites), before, 0);
+    std::filesystem::remove(path);
+}
+
+TEST_F(GfxBatchTest, ALightBatchWithPicturesTooLargeToKeepEndsInCopiesAndGeometry) {
+    // Many sparkles are summed in tiles; from the first sprite whose stretch is too large to keep
+    // on, the rest are drawn one by one, and light adds up the same either way.
+    const Image back = Backdrop();
+    const Image spark = Spark(24);
+    std::vector<GfxSprite> sprites = Sparkles(300, 0, 30);
+    for (int i = 0; i < 4; ++i) {
+        GfxSprite big;
+        big.x = 100.0f + 150.0f * static_cast<float>(i);
+        big.y = 200;
+        big.sx = big.sy = 12;  // 288 x 288: over what is kept
+        big.a = 0.3f;
+        sprites.insert(sprites.begin() + 100 + 50 * i, big);
+    }
+    ExpectClose(Draw(true, back, spark, GFX_BLEND_LIGHT, sprites),
+                Draw(false, back, spark, GFX_BLEND_LIGHT, sprites), 0);
 }
