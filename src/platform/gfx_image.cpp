@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/gfx_prefetch.h"
+#include "platform/gfx_turned.h"
 #include "platform/image_codecs.h"
 #include "platform/platform_internal.h"
 
@@ -198,6 +199,16 @@ Image GfxMakeShadowImage(const Image& img, float alpha) {
 
 SDL_Texture* GfxTextureOf(GfxImageData& img) { return TextureOf(img); }
 
+bool GfxImagePixels(const GfxImageData& img, std::vector<std::uint8_t>& out) {
+    DecodedImage reread;
+    const std::vector<std::uint8_t>& pixels = PixelsOf(img, reread);
+    if (pixels.empty()) {
+        return false;
+    }
+    out = pixels;
+    return true;
+}
+
 void GfxReleaseImage(const Image& img) {
     if (!img || img->source.empty()) {
         return;
@@ -254,6 +265,9 @@ long long GfxResidentImageBytes() {
 }
 
 void GfxDrawImage(const Image& img, float x, float y, int frame) {
+    if (GfxS().colA == 0) {
+        return;  // blended or added at no opacity: no pixel changes
+    }
     if (img && GfxLayerTakesCall()) {
         GfxNoteImage(img, x, y);
         return;
@@ -262,7 +276,7 @@ void GfxDrawImage(const Image& img, float x, float y, int frame) {
         return;
     }
     SDL_Texture* tex = TextureOf(*img);
-    if (tex == nullptr) {
+    if (tex == nullptr || GfxDrawTurnedCopy(img, x, y)) {
         return;
     }
     const GfxTexRef ref{tex, img->w, img->h, &img->mods, img->opaque};
@@ -273,6 +287,9 @@ void GfxDrawImage(const Image& img, float x, float y, int frame) {
 
 void GfxDrawImageRect(const Image& img, float x, float y, float w, float h, float sx, float sy, float sw,
                       float sh, float hx, float hy, int frame) {
+    if (GfxS().colA == 0) {
+        return;  // as in GfxDrawImage
+    }
     if (img && GfxLayerTakesCall()) {
         GfxNoteImageRect(img, x, y, w, h, sx, sy, sw, sh, hx, hy);
         return;

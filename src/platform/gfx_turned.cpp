@@ -1,0 +1,328 @@
+// Turned pictures in the software renderer: a turned copy made in one bilinear pass, kept, and
+// blended unscaled (see gfx_turned.h).
+#include "platform/gfx_turned.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <unordered_map>
+#include <vector>
+
+#include "platform/angles.h"
+
+namespace {
+// Enough for every sparkle of a busy board frame; the pixels bound the memory (4 MiB).
+constexpr std::size_t kMaxCopies = 256;
+constexpr long kMaxPixels = 1L << 20;
+
+// A picture's pixels as 0xAARRGGBB with a transparent border of one texel, kept while it is
+// drawn turned: sampling next to an edge then needs no test.
+struct Source {
+    std::weak_ptr<GfxImageData> img;
+    int w = 0, h = 0;  // the picture's size; the rows hold w + 2 texels
+    std::vector<std::uint32_t> argb;
+};
+
+// Spots within a pixel a copy is made for: a quarter pixel apart, so that copies of one turn
+// serve sparkles at many spots (a trail, a picture at rest), at most an eighth of a pixel off.
+constexpr float kSpotSteps = 4;
+
+// Everything a turned copy depends on: the picture, its drawn size, the handle in drawn pixels,
+// where within a pixel the handle lands (in kSpotSteps) and the angle.
+struct Key {
+    const GfxImageData* img = nullptr;
+    float dw = 0, dh = 0, cx = 0, cy = 0, px = 0, py = 0, angle = 0;
+    std::uint32_t tint = 0;  // colour and alpha, 0xAARRGGBB, baked into the copy
+    bool operator==(const Key& o) const {
+        return img == o.img && dw == o.dw && dh == o.dh && cx == o.cx && cy == o.cy && px == o.px &&
+               py == o.py && angle == o.angle && tint == o.tint;
+    }
+};
+
+struct KeyHash {
+    std::size_t operator()(const Key& k) const {
+        std::size_t h = std::hash<const void*>()(k.img);
+        for (float f : {k.dw, k.dh, k.cx, k.cy, k.px, k.py, k.angle}) {
+            h = h * 1000003u ^ std::hash<float>()(f);
+        }
+        return h * 1000003u ^ k.tint;
+    }
+};
+
+struct Copy {
+    Key key;
+    std::weak_ptr<GfxImageData> img;  // the key's picture: another may come at its address
+    SDL_Texture* tex = nullptr;
+    int texW = 0, texH = 0;
+    SDL_Rect box{0, 0, 0, 0};  // where it lands, from the whole pixel the handle lands in
+    GfxTexMods mods;
+    long lastUse = 0;
+};
+
+struct Cache {
+    unsigned generation = 0;
+    std::unordered_map<const GfxImageData*, Source> sources;
+    std::vector<Copy> copies;
+    std::unordered_map<Key, std::size_t, KeyHash> index;
+    std::vector<std::uint32_t> scratch;
+    long clock = 0;
+    long pixels = 0;
+};
+
+Cache& TheCache() {
+    static Cache cache;
+    return cache;
+}
+
+void DestroyTextures(Cache& c) {
+    const GfxState& g = GfxS();
+    for (Copy& copy : c.copies) {
+        if (copy.tex != nullptr && c.generation == g.generation && g.renderer != nullptr) {
+            SDL_DestroyTexture(copy.tex);
+        }
+    }
+}
+
+// Drops every copy; their textures are destroyed unless they went with their renderer.
+void Reset(Cache& c) {
+    DestroyTextures(c);
+    c.copies.clear();
+    c.index.clear();
+    c.sources.clear();
+    c.pixels = 0;
+    c.generation = GfxS().generation;
+}
+
+const Source* SourceOf(Cache& c, const Image& img) {
+    auto it = c.sources.find(img.get());
+    if (it != c.sources.end() && it->second.img.lock() == img && it->second.w == img->w &&
+        it->second.h == img->h) {
+        return &it->second;
+    }
+    std::vector<std::uint8_t> rgba;
+    if (!GfxImagePixels(*img, rgba)) return nullptr;
+    const int w = img->w, h = img->h;
+    if (rgba.size() != static_cast<std::size_t>(w) * h * 4) return nullptr;
+    Source s{img, w, h, std::vector<std::uint32_t>(static_cast<std::size_t>(w + 2) * (h + 2), 0)};
+    for (int y = 0; y < h; ++y) {
+        for (int x = 0; x < w; ++x) {
+            const std::uint8_t* p = &rgba[(static_cast<std::size_t>(y) * w + x) * 4];
+            s.argb[static_cast<std::size_t>(y + 1) * (w + 2) + x + 1] =
+                static_cast<std::uint32_t>(p[3]) << 24 | static_cast<std::uint32_t>(p[0]) << 16 |
+                static_cast<std::uint32_t>(p[1]) << 8 | p[2];
+        }
+    }
+    // Pictures gone since are forgotten as new ones come.
+    std::erase_if(c.sources, [](const auto& kv) { return kv.second.img.expired(); });
+    return &(c.sources[img.get()] = std::move(s));
+}
+
+// Two texels mixed, `f` in 1/256ths toward `b`: red and blue, then alpha and green, in pairs.
+inline std::uint32_t Lerp(std::uint32_t a, std::uint32_t b, std::uint32_t f) {
+    const std::uint32_t rb = ((a & 0xFF00FFu) * (256 - f) + (b & 0xFF00FFu) * f) >> 8 & 0xFF00FFu;
+    const std::uint32_t ag = ((a >> 8 & 0xFF00FFu) * (256 - f) + (b >> 8 & 0xFF00FFu) * f) >> 8 & 0xFF00FFu;
+    return rb | ag << 8;
+}
+
+// Colour and alpha multiplied in as SDL's modulation does (each channel times the tint's, over
+// 255), so that the copy is blended without modulation: SDL's much faster plain blend.
+void Tint(std::vector<std::uint32_t>& pixels, std::uint32_t tint) {
+    const std::uint32_t ta = tint >> 24, tr = tint >> 16 & 255, tg = tint >> 8 & 255, tb = tint & 255;
+    for (std::uint32_t& p : pixels) {
+        if (p == 0) continue;
+        const std::uint32_t a = (p >> 24) * ta / 255, r = (p >> 16 & 255) * tr / 255,
+                            g = (p >> 8 & 255) * tg / 255, b = (p & 255) * tb / 255;
+        p = a << 24 | r << 16 | g << 8 | b;
+    }
+}
+
+// First and last step i of u0 + i * du that lies strictly inside (lo, hi); empty when first > last.
+void Inside(double u0, double du, double lo, double hi, int& first, int& last) {
+    if (du == 0) {
+        if (!(u0 > lo && u0 < hi)) last = -1;
+        return;
+    }
+    double a = (lo - u0) / du, b = (hi - u0) / du;
+    if (a > b) std::swap(a, b);
+    first = std::max(first, static_cast<int>(std::floor(a)) + 1);
+    last = std::min(last, static_cast<int>(std::ceil(b)) - 1);
+}
+
+// The picture turned into `out` (box.w x box.h): each pixel centre traced back into the picture
+// and sampled between its four nearest texels (the border makes outside transparent).
+void Turn(const Source& src, const Key& k, const SDL_Rect& box, std::vector<std::uint32_t>& out) {
+    out.assign(static_cast<std::size_t>(box.w) * box.h, 0);
+    const double rad = DegToRad(k.angle);
+    const double cs = std::cos(rad), sn = std::sin(rad);
+    // Texels per drawn pixel, and the steps of the traced point along a row of the box.
+    const double ux = src.w / static_cast<double>(k.dw), uy = src.h / static_cast<double>(k.dh);
+    const double du = cs * ux, dv = -sn * uy;
+    const int stride = src.w + 2;
+    for (int j = 0; j < box.h; ++j) {
+        const double ex = box.x + 0.5 - k.px, ey = box.y + j + 0.5 - k.py;
+        // At the row's first pixel, in texels of the bordered picture (centres at .5).
+        const double u0 = (ex * cs + ey * sn + k.cx) * ux + 0.5, v0 = (-ex * sn + ey * cs + k.cy) * uy + 0.5;
+        int first = 0, last = box.w - 1;
+        Inside(u0, du, 0, src.w + 1, first, last);
+        Inside(v0, dv, 0, src.h + 1, first, last);
+        std::uint32_t* row = &out[static_cast<std::size_t>(j) * box.w];
+        // 16.16 fixed point from here on.
+        auto u = static_cast<std::int64_t>((u0 + first * du) * 65536),
+             v = static_cast<std::int64_t>((v0 + first * dv) * 65536);
+        const auto stepU = static_cast<std::int64_t>(du * 65536),
+                   stepV = static_cast<std::int64_t>(dv * 65536);
+        for (int i = first; i <= last; ++i, u += stepU, v += stepV) {
+            const auto tx = static_cast<int>(std::clamp<std::int64_t>(u >> 16, 0, src.w));
+            const auto ty = static_cast<int>(std::clamp<std::int64_t>(v >> 16, 0, src.h));
+            const std::uint32_t* t = &src.argb[static_cast<std::size_t>(ty) * stride + tx];
+            const auto fx = static_cast<std::uint32_t>(u >> 8 & 255),
+                       fy = static_cast<std::uint32_t>(v >> 8 & 255);
+            if ((t[0] | t[1] | t[stride] | t[stride + 1]) == 0) continue;
+            row[i] = Lerp(Lerp(t[0], t[1], fx), Lerp(t[stride], t[stride + 1], fx), fy);
+        }
+    }
+    if (k.tint != 0xFFFFFFFFu) Tint(out, k.tint);
+}
+
+// The screen box the turned picture may touch, in whole pixels.
+SDL_Rect TurnedBox(const Key& k) {
+    const double rad = DegToRad(k.angle);
+    const double cs = std::cos(rad), sn = std::sin(rad);
+    const double xs[2] = {-k.cx, k.dw - k.cx}, ys[2] = {-k.cy, k.dh - k.cy};
+    double x0 = 1e9, y0 = 1e9, x1 = -1e9, y1 = -1e9;
+    for (double x : xs) {
+        for (double y : ys) {
+            const double sx = k.px + x * cs - y * sn, sy = k.py + x * sn + y * cs;
+            x0 = std::min(x0, sx);
+            x1 = std::max(x1, sx);
+            y0 = std::min(y0, sy);
+            y1 = std::max(y1, sy);
+        }
+    }
+    const int bx = static_cast<int>(std::floor(x0)), by = static_cast<int>(std::floor(y0));
+    return SDL_Rect{bx, by, static_cast<int>(std::ceil(x1)) - bx, static_cast<int>(std::ceil(y1)) - by};
+}
+
+// A slot for a new copy: a free one while under the limits, else the least recently used.
+Copy& FreeSlot(Cache& c, long pixels) {
+    if (c.copies.size() < kMaxCopies && c.pixels + pixels <= kMaxPixels) {
+        c.copies.emplace_back();
+        return c.copies.back();
+    }
+    auto oldest = std::min_element(c.copies.begin(), c.copies.end(),
+                                   [](const Copy& a, const Copy& b) { return a.lastUse < b.lastUse; });
+    c.index.erase(oldest->key);
+    return *oldest;
+}
+
+bool Make(Cache& c, Copy& copy, const Source& src, const Key& key, const SDL_Rect& box) {
+    const GfxState& g = GfxS();
+    const bool tooSmall = copy.texW < box.w || copy.texH < box.h;
+    const bool tooBig = copy.texW * copy.texH > 4 * (box.w + 8) * (box.h + 8);
+    if (copy.tex == nullptr || tooSmall || tooBig) {
+        if (copy.tex != nullptr) SDL_DestroyTexture(copy.tex);
+        c.pixels -= static_cast<long>(copy.texW) * copy.texH;
+        // A little room, so that a sparkle growing by a pixel keeps its texture.
+        copy.texW = box.w + 8;
+        copy.texH = box.h + 8;
+        copy.tex = SDL_CreateTexture(g.renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STATIC,
+                                     copy.texW, copy.texH);
+        copy.mods = GfxTexMods();
+        if (copy.tex == nullptr) {
+            copy.texW = copy.texH = 0;
+            return false;
+        }
+        c.pixels += static_cast<long>(copy.texW) * copy.texH;
+        SDL_SetTextureBlendMode(copy.tex, SDL_BLENDMODE_BLEND);
+    }
+    Turn(src, key, box, c.scratch);
+    const SDL_Rect part{0, 0, box.w, box.h};
+    SDL_UpdateTexture(copy.tex, &part, c.scratch.data(), box.w * 4);
+    copy.key = key;
+    copy.box = box;
+    return true;
+}
+
+void ApplyBlend(Copy& copy) {
+    const GfxState& s = GfxS();
+    if (copy.mods.blend != s.sdlBlend) {
+        SDL_SetTextureBlendMode(copy.tex, s.sdlBlend);
+        copy.mods.blend = s.sdlBlend;
+    }
+}
+
+bool copiesAllowed = true;
+
+bool ThisPathDraws(const GfxImageData& img) {
+    const GfxState& s = GfxS();
+    if (!copiesAllowed || !s.softwareRenderer || s.pixelScaleX != 1.0f || s.pixelScaleY != 1.0f) return false;
+    // Quarter turns are exact pixel moves in SDL already.
+    if (s.rotation == 0 || std::fmod(s.rotation, 90.0f) == 0) return false;
+    if (!(s.scaleX > 0) || !(s.scaleY > 0)) return false;
+    // An opaque picture at full opacity is copied, not blended (gfx_state.cpp).
+    const bool copied = img.opaque && s.colA == 255 && s.sdlBlend == SDL_BLENDMODE_BLEND;
+    return !copied && (s.sdlBlend == SDL_BLENDMODE_BLEND || s.sdlBlend == SDL_BLENDMODE_ADD);
+}
+}  // namespace
+
+bool GfxDrawTurnedCopy(const Image& img, float x, float y) {
+    if (!img || img->w <= 0 || img->h <= 0 || !ThisPathDraws(*img)) return false;
+    const GfxState& s = GfxS();
+    Cache& c = TheCache();
+    if (c.generation != s.generation) Reset(c);
+    Key key;
+    key.img = img.get();
+    key.dw = img->w * s.scaleX;
+    key.dh = img->h * s.scaleY;
+    key.cx = img->hx * s.scaleX;
+    key.cy = img->hy * s.scaleY;
+    const float spotX = x + s.originX, spotY = y + s.originY;
+    const float wholeX = std::floor(spotX), wholeY = std::floor(spotY);
+    key.px = std::round((spotX - wholeX) * kSpotSteps) / kSpotSteps;
+    key.py = std::round((spotY - wholeY) * kSpotSteps) / kSpotSteps;
+    key.angle = s.rotation;
+    key.tint = static_cast<std::uint32_t>(s.colA) << 24 | static_cast<std::uint32_t>(s.colR) << 16 |
+               static_cast<std::uint32_t>(s.colG) << 8 | s.colB;
+    if (!(key.dw >= 1) || !(key.dh >= 1)) return false;
+    const SDL_Rect box = TurnedBox(key);
+    const long pixels = static_cast<long>(box.w) * box.h;
+    if (box.w <= 0 || box.h <= 0 || pixels > kMaxPixels / 2) return false;
+
+    Copy* copy = nullptr;
+    auto found = c.index.find(key);
+    if (found != c.index.end() && c.copies[found->second].img.lock() != img) {
+        c.copies[found->second].key = Key();  // made from a picture gone since
+        c.index.erase(found);
+        found = c.index.end();
+    }
+    if (found != c.index.end()) {
+        copy = &c.copies[found->second];
+    } else {
+        const Source* src = SourceOf(c, img);
+        if (src == nullptr) return false;
+        Copy& slot = FreeSlot(c, pixels + 64L * (box.w + box.h));
+        if (!Make(c, slot, *src, key, box)) {
+            c.index.erase(slot.key);
+            slot.key = Key();
+            return false;
+        }
+        slot.img = img;
+        copy = &slot;
+        c.index[key] = static_cast<std::size_t>(copy - c.copies.data());
+    }
+    copy->lastUse = ++c.clock;
+    ApplyBlend(*copy);
+    const SDL_Rect part{0, 0, copy->box.w, copy->box.h};
+    const SDL_Rect at{copy->box.x + static_cast<int>(wholeX), copy->box.y + static_cast<int>(wholeY),
+                      copy->box.w, copy->box.h};
+    SDL_RenderCopy(s.renderer, copy->tex, &part, &at);
+    return true;
+}
+
+void GfxSetTurnedCopies(bool allowed) { copiesAllowed = allowed; }
+
+std::size_t GfxTurnedCopiesHeld() { return TheCache().copies.size(); }
+
+void GfxDropTurnedCopies() { Reset(TheCache()); }

@@ -1,0 +1,28 @@
+// Turned pictures in the software renderer (internal to the platform layer). SDL turns a picture
+// for every call through temporary surfaces (stretched, then turned, then blended), and a still
+// layer that redraws a turned sparkle in two spots pays that twice. Here a turned copy is made in
+// one pass (bilinear, like SDL's smoothed turn), kept, and blended as a plain unscaled copy; the
+// same turn at the same spot (the layer's second spot, a picture at rest) reuses it.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+#include "platform/platform_internal.h"
+
+// Draws `img` with its handle on (x, y) and the current state, when the
+// state is one this path draws: software renderer at one real pixel per logical one, turned by an
+// angle that is not a whole quarter turn, scaled up or down but not mirrored, alpha blended or
+// added but not copied. False when it did not draw (the caller draws through SDL).
+bool GfxDrawTurnedCopy(const Image& img, float x, float y);
+
+// The picture's RGBA pixels (its own, or its file's read again); false when it has none
+// (gfx_image.cpp).
+bool GfxImagePixels(const GfxImageData& img, std::vector<std::uint8_t>& out);
+
+// Tests and benchmarks turn the copies off to compare with SDL's own turn.
+void GfxSetTurnedCopies(bool allowed);
+// The turned copies held (tests), and dropping them all.
+std::size_t GfxTurnedCopiesHeld();
+void GfxDropTurnedCopies();
