@@ -120,6 +120,17 @@ void RegisterProgression() {
         return SummaryAnswerCode(levelSummary.mainloop(&mainGame, mainGame.board.level));
     };
     game.runLose = [] { return LoseAnswerCode(loseLevel.mainloop(&mainGame)); };
+    // The summary's pictures and the stripes are decoded on the side while the won board flies
+    // away, so that the summary's first frame finds them ready (once for each win).
+    AddAfterFrameHook([] {
+        static bool queued = false;
+        if (mainGame.state != M3_WON) queued = false;
+        else if (!queued) {
+            queued = true;
+            DialogBacking().prefetchShown();
+            levelSummary.prefetchShown();
+        }
+    });
 }
 
 bool AllDigits(const std::string& s) {
