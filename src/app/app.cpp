@@ -23,6 +23,8 @@
 #include "frame/user_dir.h"
 #include "match3/main_game.h"
 #include "platform/platform.h"
+#include "platform/process.h"
+#include "platform/renderer_probe.h"
 
 namespace {
 PlatformConfig MakePlatformConfig(const CommandLine& cl) {
@@ -32,6 +34,7 @@ PlatformConfig MakePlatformConfig(const CommandLine& cl) {
     cfg.audio = !cl.headless;
     if (cl.rendererGiven) cfg.renderer = cl.renderer;
     else cfg.renderer = cl.headless ? RendererKind::Software : RendererKind::Auto;
+    if (cfg.renderer == RendererKind::Auto) cfg.rendererProbeProgram = SysProgramPath();
     // The level sheet draws boards off screen and reads their pixels back.
     if (!cl.levelSheet.empty()) {
         cfg.headless = true;
@@ -64,6 +67,7 @@ void InstallRunTools(const CommandLine& cl) {
 }  // namespace
 
 int RunGame(int argc, char** argv) {
+    if (argc == 2 && std::string(argv[1]) == kRendererProbeArg) return RunRendererProbe();
     CommandLine cl;
     std::string error;
     if (!ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc), cl, error)) {

@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <fstream>
 #include <memory>
+#include <utility>
 
 #include "frame/frame_loop.h"
 #include "frame/loading_steps.h"
@@ -59,7 +60,18 @@ struct Samples {
     double lastThreadCpu = 0;
     Clock::time_point first, last;
     double firstCpu = 0;
+    // At the middle frame so far: the settled second half leaves start-up and loading out.
+    std::vector<std::pair<Clock::time_point, double>> wallAndCpu;
 };
+
+// Process CPU over wall time in the second half of the frames.
+double SettledCores(const Samples& s) {
+    if (s.wallAndCpu.size() < 4) return 0;
+    const auto& mid = s.wallAndCpu[s.wallAndCpu.size() / 2];
+    const auto& end = s.wallAndCpu.back();
+    const double wall = SecondsBetween(mid.first, end.first);
+    return wall > 0 ? (end.second - mid.second) / wall : 0;
+}
 
 std::string Report(const Samples& s) {
     const auto u = SummariseFrameTimes(s.update);
@@ -77,9 +89,9 @@ std::string Report(const Samples& s) {
                   "draw_ms_median %.4f\ndraw_ms_p99 %.4f\ndraw_ms_max %.4f\n"
                   "frame_ms_median %.4f\nframe_ms_p99 %.4f\nframe_ms_max %.4f\nfps %.2f\n"
                   "thread_cpu_ms_median %.4f\nthread_cpu_ms_p99 %.4f\ncores %.3f\nfirst_frame_s "
-                  "%.3f\npeak_rss_mb %.1f\n",
+                  "%.3f\npeak_rss_mb %.1f\ncores_second_half %.3f\n",
                   s.update.size(), u.median, u.p99, u.max, d.median, d.p99, d.max, f.median, f.p99, f.max,
-                  fps, c.median, c.p99, cores, firstFrame, PeakRssMegabytes());
+                  fps, c.median, c.p99, cores, firstFrame, PeakRssMegabytes(), SettledCores(s));
     return text;
 }
 }  // namespace
@@ -128,6 +140,7 @@ void StartFrameStats(const std::string& path) {
     samples->draw.reserve(1 << 16);
     samples->frame.reserve(1 << 16);
     samples->cpu.reserve(1 << 16);
+    samples->wallAndCpu.reserve(1 << 16);
     SetFrameTimeObserver([samples](double u, double d) {
         const auto now = Clock::now();
         const double threadCpu = ThreadCpuMs();
@@ -143,6 +156,7 @@ void StartFrameStats(const std::string& path) {
         samples->last = now;
         samples->update.push_back(u);
         samples->draw.push_back(d);
+        samples->wallAndCpu.emplace_back(now, ProcessCpuSeconds());
     });
     auto startUp = std::make_shared<StartUp>();
     AddAfterAnyFrameHook([startUp] {

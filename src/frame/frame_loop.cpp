@@ -106,11 +106,22 @@ void CommonUpdate(TEkran* screen) {
     if (SysAppTerminate() || (InKeyDown(KEY_LALT) && f4Hits > 0)) EndProgram(0);
 }
 
-void FinishFrame() {
+namespace {
+long sideFramesDrawnAt = -1;  // the frame whose still layer holds the side pictures
+}  // namespace
+
+void DrawSideFrames() {
+    const GfxStateScope keep;
     GfxResetDrawState();
     GfxSetOrigin(0, 0);
     GfxDrawImage(frameLeft, static_cast<float>(sideOffset - 171), 0);
     GfxDrawImage(frameRight, static_cast<float>(sideOffset + 1024), 0);
+    sideFramesDrawnAt = framesPresented;
+}
+
+void FinishFrame() {
+    GfxResetDrawState();
+    if (sideFramesDrawnAt != framesPresented) DrawSideFrames();
     GfxSetOrigin(static_cast<float>(sideOffset), 0);
     mouse.draw();
     // Grabbed before presenting: the back buffer is undefined afterwards.

@@ -53,6 +53,8 @@ long FrameCount();
 
 extern Image frameLeft;
 extern Image frameRight;
+// Draws the wide picture's side pictures (once a frame: a still layer may hold them already).
+void DrawSideFrames();
 extern Image pointImage;
 
 // One frame of a screen's main loop: clear, update, draw, present. Screens

@@ -85,6 +85,8 @@ bool GfxEnsureBackBuffer() {
         return false;
     }
     SDL_SetTextureBlendMode(g.target, SDL_BLENDMODE_NONE);
+    g.bufferLayer = nullptr;  // a new buffer holds no layer's picture, and all of it is to be shown
+    g.presentDamage.MarkWhole();
     if (g.window != nullptr) {
         SDL_RenderSetLogicalSize(g.renderer, g.virtualW, g.virtualH);
     }

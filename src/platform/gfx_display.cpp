@@ -11,11 +11,15 @@
 #include "platform/gfx_prefetch.h"
 #include "platform/platform_internal.h"
 #include "platform/renderer_choice.h"
+#include "platform/renderer_probe.h"
 
 namespace {
 bool gInitialised = false;
 bool gVideoReady = false;
 FramePacer gPacer;
+// How long the window waits for the child trying the accelerated renderer; a
+// driver that takes longer is not one to play on.
+constexpr int kProbeWaitMs = 3000;
 
 bool EnvSet(const char* name) {
     const char* v = std::getenv(name);
@@ -69,35 +73,6 @@ bool OpenHeadless(GfxState& g, int w, int h) {
     return GfxEnsureBackBuffer();
 }
 
-// OpenGL's name for what draws (GL_RENDERER), read through the renderer's
-// current context; "" for renderers that are not OpenGL.
-std::string GlRendererName(SDL_Renderer* r) {
-    SDL_RendererInfo info;
-    if (SDL_GetRendererInfo(r, &info) != 0 || std::strncmp(info.name, "opengl", 6) != 0) {
-        return "";
-    }
-    using GetString = const unsigned char* (*)(unsigned int);
-    constexpr unsigned int kGlRenderer = 0x1F01;
-    auto getString = reinterpret_cast<GetString>(SDL_GL_GetProcAddress("glGetString"));
-    const unsigned char* name = getString != nullptr ? getString(kGlRenderer) : nullptr;
-    return name != nullptr ? reinterpret_cast<const char*>(name) : "";
-}
-
-SDL_Renderer* CreateAccelerated(SDL_Window* window, AcceleratedProbe& probe) {
-    const Uint32 flags = SDL_RENDERER_ACCELERATED | SDL_RENDERER_TARGETTEXTURE;
-    SDL_Renderer* r = SDL_CreateRenderer(window, -1, flags | SDL_RENDERER_PRESENTVSYNC);
-    if (r == nullptr) {
-        r = SDL_CreateRenderer(window, -1, flags);
-    }
-    if (r != nullptr) {
-        SDL_RendererInfo info;
-        probe.created = true;
-        probe.name = SDL_GetRendererInfo(r, &info) == 0 ? info.name : "?";
-        probe.glRenderer = GlRendererName(r);
-    }
-    return r;
-}
-
 // The window's renderer, chosen once per window (see renderer_choice.h). The
 // software path writes into the window's own framebuffer, never through a
 // texture of another renderer. When the accelerated renderer is given up the
@@ -106,13 +81,20 @@ SDL_Renderer* CreateWindowRenderer(SDL_Window*& window, RendererKind kind,
                                    const std::function<SDL_Window*()>& makeWindow) {
     AcceleratedProbe probe;
     SDL_Renderer* r = nullptr;
-    if (kind != RendererKind::Software) {
-        r = CreateAccelerated(window, probe);
+    // A child's answer spares the game the accelerated renderer's libraries when it is not kept.
+    const bool told = kind == RendererKind::Auto && FinishRendererProbe(probe, kProbeWaitMs);
+    if (!told && kind != RendererKind::Software) {
+        r = GfxCreateAccelerated(window, probe);
     }
     const WindowRenderer chosen = ChooseWindowRenderer(kind, probe);
     std::printf("%s\n", DescribeRendererChoice(kind, probe, chosen).c_str());
     if (chosen == WindowRenderer::Accelerated) {
-        return r;
+        if (r == nullptr) {
+            AcceleratedProbe here;
+            r = GfxCreateAccelerated(window, here);
+        }
+        if (r != nullptr) return r;
+        std::printf("Renderer: software (the accelerated renderer could not be made here).\n");
     }
     if (r != nullptr) {
         SDL_DestroyRenderer(r);
@@ -169,6 +151,7 @@ bool OpenWindow(GfxState& g, int w, int h, bool fullScreen) {
         SDL_StartTextInput();
     } else {
         SDL_SetRenderTarget(g.renderer, nullptr);
+        g.presentDamage.MarkWhole();
         if (SDL_SetWindowFullscreen(g.window, fsFlag) != 0) {
             std::printf("Cannot switch the display mode: %s\n", SDL_GetError());
             GfxUseBackBuffer();
@@ -221,6 +204,9 @@ bool PlatformInit(const PlatformConfig& config) {
             return false;
         }
         gVideoReady = true;
+        if (config.renderer == RendererKind::Auto && !config.rendererProbeProgram.empty()) {
+            StartRendererProbe(config.rendererProbeProgram);  // answers while the game starts
+        }
     }
     GfxState& g = GfxS();
     g.title = config.appName;
@@ -237,6 +223,8 @@ void PlatformShutdown() {
         return;
     }
     SndCloseDevice();
+    AcceleratedProbe unused;
+    FinishRendererProbe(unused, 0);  // a probe never asked for is stopped
     GfxStopPrefetch();
     GfxShutdown();
     SDL_Quit();
@@ -339,8 +327,47 @@ void GfxSettleClear() {
     if (GfxCanDraw()) {
         SDL_SetRenderDrawColor(g.renderer, 0, 0, 0, 255);
         SDL_RenderClear(g.renderer);
+        g.bufferLayer = nullptr;
+        g.presentDamage.MarkWhole();
     }
 }
+
+namespace {
+// Shows the back buffer in the window: only the changed spots when the window's framebuffer
+// still shows the last frame one to one (SDL's software renderer, no scaling); else whole.
+void Present(GfxState& g, bool pace) {
+    SDL_SetRenderTarget(g.renderer, nullptr);
+    int ow = 0, oh = 0;
+    const bool sameSize =
+        SDL_GetRendererOutputSize(g.renderer, &ow, &oh) == 0 && ow == g.bufferW && oh == g.bufferH;
+    SDL_Surface* shown = g.softwareRenderer ? SDL_GetWindowSurface(g.window) : nullptr;
+    const bool partial = shown != nullptr && shown == g.presentedSurface && sameSize &&
+                         g.bufferW == g.virtualW && g.bufferH == g.virtualH && !g.presentDamage.Whole();
+    if (!partial) {
+        if (!sameSize) {  // the letterbox bars
+            SDL_SetRenderDrawColor(g.renderer, 0, 0, 0, 255);
+            SDL_RenderClear(g.renderer);
+        }
+        SDL_RenderCopy(g.renderer, g.target, nullptr, nullptr);
+        if (pace) gPacer.BeforePresent();
+        SDL_RenderPresent(g.renderer);
+        if (pace) gPacer.AfterPresent();
+        g.presentedSurface = shown;
+        g.presentedArea = static_cast<long>(g.virtualW) * g.virtualH;
+        return;
+    }
+    const std::vector<SDL_Rect> rects = g.presentDamage.Rects(g.virtualW, g.virtualH);
+    g.presentedArea = 0;
+    for (const SDL_Rect& r : rects) {
+        SDL_RenderCopy(g.renderer, g.target, &r, &r);
+        g.presentedArea += static_cast<long>(r.w) * r.h;
+    }
+    SDL_RenderFlush(g.renderer);
+    if (pace) gPacer.BeforePresent();
+    if (!rects.empty()) SDL_UpdateWindowSurfaceRects(g.window, rects.data(), static_cast<int>(rects.size()));
+    if (pace) gPacer.AfterPresent();
+}
+}  // namespace
 
 void GfxFlip(int sync) {
     GfxSettleClear();
@@ -350,28 +377,14 @@ void GfxFlip(int sync) {
     }
     const PlatformConfig& cfg = PlatformConfigRef();
     if (g.window != nullptr && GfxCanDraw()) {
-        SDL_SetRenderTarget(g.renderer, nullptr);
-        // The letterbox bars; a window of the back buffer's size has none.
-        int ow = 0, oh = 0;
-        if (SDL_GetRendererOutputSize(g.renderer, &ow, &oh) != 0 || ow != g.bufferW || oh != g.bufferH) {
-            SDL_SetRenderDrawColor(g.renderer, 0, 0, 0, 255);
-            SDL_RenderClear(g.renderer);
-        }
-        SDL_RenderCopy(g.renderer, g.target, nullptr, nullptr);
-        const bool pace = sync != 0 && !cfg.fixedStep;
-        if (pace) {
-            gPacer.BeforePresent();
-        }
-        SDL_RenderPresent(g.renderer);
-        if (pace) {
-            gPacer.AfterPresent();
-        }
+        Present(g, sync != 0 && !cfg.fixedStep);
         // A resized window, full screen or another display may want another pixel scale.
         GfxEnsureBackBuffer();
         GfxUseBackBuffer();
     } else if (GfxCanDraw()) {
         SDL_RenderFlush(g.renderer);  // nothing presents: finish the frame's queued drawing here
     }
+    g.presentDamage.Clear(g.virtualW, g.virtualH);
     // Headless and null runs never wait: they go as fast as they can.
     SysOnFlip();
 }

@@ -6,20 +6,9 @@
 #include "platform/gfx_layer_calls.h"
 
 namespace {
-// Side of a grid square in logical pixels: small enough that a rocking chip or a sparkle
-// redraws little around it, large enough that a frame's rectangles stay few.
-constexpr int kGrid = 32;
-
 void Mark(GfxLayerData& layer, const SDL_Rect& box) {
     const GfxState& g = GfxS();
-    SDL_Rect part;
-    const SDL_Rect whole{0, 0, g.virtualW, g.virtualH};
-    if (!SDL_IntersectRect(&box, &whole, &part)) return;
-    for (int gy = part.y / kGrid; gy <= (part.y + part.h - 1) / kGrid; ++gy) {
-        for (int gx = part.x / kGrid; gx <= (part.x + part.w - 1) / kGrid; ++gx) {
-            layer.dirty[static_cast<size_t>(gy) * layer.gridW + gx] = 1;
-        }
-    }
+    layer.dirty.Mark(box, g.virtualW, g.virtualH);
 }
 
 void MarkCall(GfxLayerData& layer, const LayerCall& call) {
@@ -49,59 +38,48 @@ void MarkSprites(GfxLayerData& layer, const LayerCall& now, const LayerCall& bef
     for (size_t i = front; i < before.sprites.size() - back; ++i) Mark(layer, before.spriteBoxes[i]);
 }
 
-// Every spot where this frame's calls may draw other pixels than the previous frame's. A spot
-// no call in the differing middle touches is drawn by the same calls in the same order.
+// How far ahead a call may have moved when a few calls came or went before it (a chip that
+// starts to shine, a caption that goes).
+constexpr size_t kLookAhead = 8;
+
+// Every spot where this frame's calls may draw other pixels than the previous frame's. The two
+// lists are walked side by side; a spot no call left unpaired (or paired with a different one)
+// touches is drawn by the same calls in the same order.
 void MarkDifferences(GfxLayerData& layer) {
     size_t front = 0, back = 0;
     DifferingMiddle(layer.calls.data(), layer.used, layer.previous.data(), layer.previousUsed, SameLayerCall,
                     front, back);
     const size_t nowEnd = layer.used - back, beforeEnd = layer.previousUsed - back;
+    const auto& calls = layer.calls;
+    const auto& previous = layer.previous;
     size_t i = front, j = front;
-    for (; i < nowEnd && j < beforeEnd; ++i, ++j) {
-        const LayerCall& now = layer.calls[i];
-        const LayerCall& before = layer.previous[j];
-        if (SameLayerCall(now, before)) continue;
+    while (i < nowEnd && j < beforeEnd) {
+        const LayerCall& now = calls[i];
+        const LayerCall& before = previous[j];
+        if (SameLayerCall(now, before)) {
+            ++i, ++j;
+            continue;
+        }
         if (now.kind == LayerCall::Kind::Batch && SameLayerState(now, before)) {
             MarkSprites(layer, now, before);
-        } else {
+            ++i, ++j;
+            continue;
+        }
+        size_t added = 0, gone = 0;
+        for (size_t d = 1; d <= kLookAhead && added == 0 && gone == 0; ++d) {
+            if (i + d < nowEnd && SameLayerCall(calls[i + d], before)) added = d;
+            else if (j + d < beforeEnd && SameLayerCall(now, previous[j + d])) gone = d;
+        }
+        if (added == 0 && gone == 0) {
             MarkCall(layer, now);
             MarkCall(layer, before);
+            ++i, ++j;
         }
+        for (; added > 0; --added) MarkCall(layer, calls[i++]);
+        for (; gone > 0; --gone) MarkCall(layer, previous[j++]);
     }
-    for (; i < nowEnd; ++i) MarkCall(layer, layer.calls[i]);
-    for (; j < beforeEnd; ++j) MarkCall(layer, layer.previous[j]);
-}
-
-// The marked squares as rectangles: runs along each grid row, stacked while rows repeat them.
-std::vector<SDL_Rect> DirtyRects(const GfxLayerData& layer) {
-    std::vector<SDL_Rect> rects;  // in grid squares while built
-    for (int gy = 0; gy < layer.gridH; ++gy) {
-        const unsigned char* row = &layer.dirty[static_cast<size_t>(gy) * layer.gridW];
-        for (int gx = 0; gx < layer.gridW;) {
-            if (!row[gx]) {
-                ++gx;
-                continue;
-            }
-            int end = gx;
-            while (end < layer.gridW && row[end]) ++end;
-            auto above = std::find_if(rects.begin(), rects.end(), [&](const SDL_Rect& r) {
-                return r.x == gx && r.w == end - gx && r.y + r.h == gy;
-            });
-            if (above != rects.end()) {
-                above->h++;
-            } else {
-                rects.push_back(SDL_Rect{gx, gy, end - gx, 1});
-            }
-            gx = end;
-        }
-    }
-    const GfxState& g = GfxS();
-    const SDL_Rect whole{0, 0, g.virtualW, g.virtualH};
-    for (SDL_Rect& r : rects) {
-        r = SDL_Rect{r.x * kGrid, r.y * kGrid, r.w * kGrid, r.h * kGrid};
-        SDL_IntersectRect(&r, &whole, &r);
-    }
-    return rects;
+    for (; i < nowEnd; ++i) MarkCall(layer, calls[i]);
+    for (; j < beforeEnd; ++j) MarkCall(layer, previous[j]);
 }
 
 // Grows a rectangle until it cuts no scaled copy, which clipped would sample other pixels.
@@ -187,8 +165,6 @@ bool KeepTexture(GfxLayerData& layer) {
     layer.bufferH = g.bufferH;
     layer.virtualW = g.virtualW;
     layer.virtualH = g.virtualH;
-    layer.gridW = (g.virtualW + kGrid - 1) / kGrid;
-    layer.gridH = (g.virtualH + kGrid - 1) / kGrid;
     return false;
 }
 
@@ -200,13 +176,17 @@ void PointAtLayer(const GfxLayerData& layer) {
     }
 }
 
-void Redraw(GfxLayerData& layer, const std::vector<SDL_Rect>& rects) {
+// Redraws the marked spots into the layer's picture; the rectangles redrawn (grown to hold
+// scaled copies whole).
+std::vector<SDL_Rect> Redraw(GfxLayerData& layer) {
     GfxState& g = GfxS();
     const GfxStateScope keep;
+    const DrawingThrough through;
     std::vector<GfxSprite> scratch;
+    std::vector<SDL_Rect> rects = layer.dirty.Rects(g.virtualW, g.virtualH);
     PointAtLayer(layer);
     layer.redrawn = 0;
-    for (SDL_Rect rect : rects) {
+    for (SDL_Rect& rect : rects) {
         HoldScaledCopiesWhole(layer, rect);
         layer.redrawn += static_cast<long>(rect.w) * rect.h;
         // From the black of a cleared back buffer, as the calls would have been drawn.
@@ -218,12 +198,33 @@ void Redraw(GfxLayerData& layer, const std::vector<SDL_Rect>& rects) {
             if (SDL_HasIntersection(&layer.calls[i].box, &rect)) Replay(layer.calls[i], rect, scratch);
         }
     }
+    return rects;
+}
+
+// Copies the layer's picture into the back buffer: where it was redrawn and where something was
+// drawn over its last copy, when the back buffer still holds that copy; else whole.
+void CopyToBackBuffer(GfxLayerData& layer, bool kept, const std::vector<SDL_Rect>& redrawn) {
+    GfxState& g = GfxS();
+    const bool sameBuffer = kept && g.bufferLayer == &layer && g.pixelScaleX == 1.0f && g.pixelScaleY == 1.0f;
+    GfxDamage& over = g.overLayer;
+    if (!sameBuffer) over.MarkWhole();
+    for (const SDL_Rect& r : redrawn) over.Mark(r, g.virtualW, g.virtualH);
+    GfxUseBackBuffer();
+    SDL_RenderSetClipRect(g.renderer, nullptr);
+    for (const SDL_Rect& r : over.Rects(g.virtualW, g.virtualH)) {
+        SDL_RenderCopy(g.renderer, layer.tex, &r, &r);  // one real pixel per logical one, or whole
+        g.presentDamage.Mark(r, g.virtualW, g.virtualH);
+    }
+    if (over.Whole()) g.presentDamage.MarkWhole();
+    over.Clear(g.virtualW, g.virtualH);
+    g.bufferLayer = &layer;
 }
 }  // namespace
 
 GfxLayerData::~GfxLayerData() {
-    const GfxState& g = GfxS();
+    GfxState& g = GfxS();
     if (tex != nullptr && generation == g.generation && g.renderer != nullptr) SDL_DestroyTexture(tex);
+    if (g.bufferLayer == this) g.bufferLayer = nullptr;
 }
 
 GfxLayer GfxCreateLayer() { return std::make_shared<GfxLayerData>(); }
@@ -255,6 +256,9 @@ void GfxEndLayer(const GfxLayer& layer) {
         // No picture to keep: the calls go straight to the back buffer, and all again next time.
         std::vector<GfxSprite> scratch;
         const GfxStateScope keep;
+        const DrawingThrough through;
+        g.bufferLayer = nullptr;
+        g.presentDamage.MarkWhole();
         for (size_t i = 0; i < layer->used; ++i)
             Replay(layer->calls[i], SDL_Rect{0, 0, g.virtualW, g.virtualH}, scratch);
         layer->generation = 0;
@@ -263,13 +267,13 @@ void GfxEndLayer(const GfxLayer& layer) {
         return;
     }
     g.clearPending = false;  // the copy below covers the whole back buffer
-    layer->dirty.assign(static_cast<size_t>(layer->gridW) * layer->gridH, kept ? 0 : 1);
-    if (kept) MarkDifferences(*layer);
-    Redraw(*layer, DirtyRects(*layer));
-    GfxUseBackBuffer();
-    SDL_RenderSetClipRect(g.renderer, nullptr);
-    const SDL_Rect all{0, 0, g.virtualW, g.virtualH};
-    SDL_RenderCopy(g.renderer, layer->tex, nullptr, &all);
+    layer->dirty.Clear(g.virtualW, g.virtualH);
+    if (kept) {
+        MarkDifferences(*layer);
+    } else {
+        layer->dirty.MarkWhole();
+    }
+    CopyToBackBuffer(*layer, kept, Redraw(*layer));
     GfxApplyClip();
     g.drawnSinceClear = true;
 }
@@ -278,7 +282,8 @@ long GfxLayerRedrawnArea(const GfxLayer& layer) { return layer ? layer->redrawn 
 
 void GfxReleaseLayer(const GfxLayer& layer) {
     if (!layer) return;
-    const GfxState& g = GfxS();
+    GfxState& g = GfxS();
+    if (g.bufferLayer == layer.get()) g.bufferLayer = nullptr;
     if (layer->tex != nullptr && layer->generation == g.generation && g.renderer != nullptr) {
         SDL_DestroyTexture(layer->tex);
     }
@@ -287,4 +292,21 @@ void GfxReleaseLayer(const GfxLayer& layer) {
     layer->calls.clear();
     layer->previous.clear();
     layer->used = layer->previousUsed = 0;
+}
+
+void GfxDrawOverLayer(const LayerCall& call) {
+    GfxState& g = GfxS();
+    if (call.kind == LayerCall::Kind::Batch) {
+        for (const SDL_Rect& box : call.spriteBoxes) {
+            g.overLayer.Mark(box, g.virtualW, g.virtualH);
+            g.presentDamage.Mark(box, g.virtualW, g.virtualH);
+        }
+    } else {
+        g.overLayer.Mark(call.box, g.virtualW, g.virtualH);
+        g.presentDamage.Mark(call.box, g.virtualW, g.virtualH);
+    }
+    const DrawingThrough through;
+    static std::vector<GfxSprite> scratch;  // kept, so that a frame's draws allocate nothing
+    Replay(call, SDL_Rect{0, 0, g.virtualW, g.virtualH}, scratch);
+    GfxApplyClip();
 }

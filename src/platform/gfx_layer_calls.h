@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/gfx_batch.h"
+#include "platform/gfx_damage.h"
 #include "platform/gfx_layer.h"
 #include "platform/platform_internal.h"
 
@@ -36,10 +37,25 @@ struct GfxLayerData {
     int bufferW = 0, bufferH = 0, virtualW = 0, virtualH = 0;
     bool direct = false;  // this frame's calls are drawn directly
     long redrawn = 0;
-    std::vector<unsigned char> dirty;  // grid squares to redraw
-    int gridW = 0, gridH = 0;
+    GfxDamage dirty;  // spots to redraw
     ~GfxLayerData();
 };
+
+// While one lives, draw calls reach the renderer as they are: a layer's calls replayed, or a call
+// over the back buffer whose spot is already noted.
+class DrawingThrough {
+public:
+    DrawingThrough() : before_(GfxS().drawingThrough) { GfxS().drawingThrough = true; }
+    ~DrawingThrough() { GfxS().drawingThrough = before_; }
+    DrawingThrough(const DrawingThrough&) = delete;
+    DrawingThrough& operator=(const DrawingThrough&) = delete;
+
+private:
+    bool before_;
+};
+
+// Draws a call made over the back buffer's copy of a layer, noting its spot as changed.
+void GfxDrawOverLayer(const LayerCall& call);
 
 // The layer noting calls now; null when none.
 GfxLayerData*& GfxRecordingLayer();

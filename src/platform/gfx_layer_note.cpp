@@ -88,10 +88,12 @@ SDL_Rect BoxOf(const LayerCall& call) {
     return WholeScreen();
 }
 
+// The next call of the recording layer, or, for a call over a layer's copy, a scratch call.
 LayerCall& NewCall(LayerCall::Kind kind) {
-    GfxLayerData& layer = *GfxRecordingLayer();
-    if (layer.used == layer.calls.size()) layer.calls.emplace_back();
-    LayerCall& call = layer.calls[layer.used++];
+    static LayerCall over;
+    GfxLayerData* layer = GfxRecordingLayer();
+    if (layer != nullptr && layer->used == layer->calls.size()) layer->calls.emplace_back();
+    LayerCall& call = layer != nullptr ? layer->calls[layer->used++] : over;
     const GfxState& g = GfxS();
     call.kind = kind;
     call.img = nullptr;
@@ -115,6 +117,11 @@ LayerCall& NewCall(LayerCall::Kind kind) {
     call.viewportSet = g.viewportSet;
     call.viewport = g.viewport;
     return call;
+}
+
+// A call over a layer's copy is drawn now; a layer's own call waits for the layer's end.
+void DrawIfOver(const LayerCall& call) {
+    if (GfxRecordingLayer() == nullptr) GfxDrawOverLayer(call);
 }
 }  // namespace
 
@@ -170,6 +177,7 @@ void GfxNoteImage(const Image& img, float x, float y) {
     call.hx = img->hx;
     call.hy = img->hy;
     call.box = BoxOf(call);
+    DrawIfOver(call);
 }
 
 void GfxNoteImageRect(const Image& img, float x, float y, float w, float h, float sx, float sy, float sw,
@@ -179,6 +187,7 @@ void GfxNoteImageRect(const Image& img, float x, float y, float w, float h, floa
     const float args[10] = {x, y, w, h, sx, sy, sw, sh, hx, hy};
     std::copy(args, args + 10, call.args);
     call.box = BoxOf(call);
+    DrawIfOver(call);
 }
 
 void GfxNoteRect(float x, float y, float w, float h) {
@@ -186,6 +195,7 @@ void GfxNoteRect(float x, float y, float w, float h) {
     const float args[4] = {x, y, w, h};
     std::copy(args, args + 4, call.args);
     call.box = BoxOf(call);
+    DrawIfOver(call);
 }
 
 void GfxNoteLine(float x1, float y1, float x2, float y2) {
@@ -193,6 +203,7 @@ void GfxNoteLine(float x1, float y1, float x2, float y2) {
     const float args[4] = {x1, y1, x2, y2};
     std::copy(args, args + 4, call.args);
     call.box = BoxOf(call);
+    DrawIfOver(call);
 }
 
 void GfxNoteText(const std::string& text, float x, float y) {
@@ -201,6 +212,7 @@ void GfxNoteText(const std::string& text, float x, float y) {
     call.args[0] = x;
     call.args[1] = y;
     call.box = BoxOf(call);
+    DrawIfOver(call);
 }
 
 void GfxNoteBatch(const Image& img, int blend, const GfxSprite* sprites, std::size_t count) {
@@ -213,4 +225,5 @@ void GfxNoteBatch(const Image& img, int blend, const GfxSprite* sprites, std::si
     call.spriteBoxes.resize(count);
     for (std::size_t i = 0; i < count; ++i) call.spriteBoxes[i] = LayerSpriteBox(call, sprites[i]);
     call.box = BoxOf(call);
+    DrawIfOver(call);
 }

@@ -110,6 +110,18 @@ void TranslateWindowEvent(const SDL_WindowEvent& w) {
         default:
             break;
     }
+    switch (w.event) {
+        case SDL_WINDOWEVENT_SHOWN:
+        case SDL_WINDOWEVENT_EXPOSED:
+        case SDL_WINDOWEVENT_RESIZED:
+        case SDL_WINDOWEVENT_SIZE_CHANGED:
+        case SDL_WINDOWEVENT_MAXIMIZED:
+        case SDL_WINDOWEVENT_RESTORED:
+            GfxS().presentDamage.MarkWhole();  // the window's pixels must all be shown again
+            break;
+        default:
+            break;
+    }
 }
 
 void TranslateInputEvent(const SDL_Event& ev) {

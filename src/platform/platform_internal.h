@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/gfx_damage.h"
 #include "platform/platform.h"
 
 // Texture colour, alpha and blend as last given to SDL, so that draw calls only
@@ -36,6 +37,7 @@ struct GfxImageData {
 
 // Everything the graphics files share. Lives on the heap for the whole run so
 // that images released during static destruction still find it.
+struct GfxLayerData;
 struct GfxState {
     SDL_Window* window = nullptr;
     SDL_Renderer* renderer = nullptr;
@@ -72,6 +74,14 @@ struct GfxState {
     bool layerRecording = false;   // a still layer notes the draw calls instead (gfx_layer.h)
     bool drawnSinceClear = false;  // the back buffer holds more than the clear's black
     bool clearPending = false;     // GfxCls was asked; the clear waits for the first drawing
+    // What changed, so that only that is copied and shown again (gfx_layer.cpp, GfxFlip).
+    GfxLayerData* bufferLayer = nullptr;      // the layer whose picture the back buffer holds, spots
+                                              // of `overLayer` aside; null when unknown
+    GfxDamage overLayer;                      // spots drawn over that picture since it was copied
+    GfxDamage presentDamage;                  // spots of the back buffer changed since the last present
+    bool drawingThrough = false;              // a call being drawn whose spot is noted (or needs none)
+    SDL_Surface* presentedSurface = nullptr;  // the window's framebuffer shown last
+    long presentedArea = 0;                   // logical pixels the last present showed again
     std::string title = "Brambleton";
 };
 
@@ -117,11 +127,13 @@ void GfxShutdown();
 void GfxSettleClear();
 // Still layers (gfx_layer.cpp). Every draw entry point asks first: true when a layer notes the
 // call, which must then not draw; otherwise the back buffer counts as drawn on.
+// Over a layer's copy in the back buffer a call is noted too, for its spot, and then drawn.
 inline bool GfxLayerTakesCall() {
     GfxState& g = GfxS();
-    if (g.layerRecording) return true;
+    if (g.layerRecording || (g.bufferLayer != nullptr && !g.drawingThrough)) return true;
     GfxSettleClear();
     g.drawnSinceClear = true;
+    if (!g.drawingThrough) g.presentDamage.MarkWhole();  // drawn where nobody noted
     return false;
 }
 struct GfxSprite;

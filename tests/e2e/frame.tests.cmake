@@ -97,3 +97,6 @@ add_test(NAME e2e_unseeded_runs_deal_different_boards
   COMMAND ${CMAKE_COMMAND} -E compare_files ${E2E_DIR}/unseeded1.png ${E2E_DIR}/unseeded2.png)
 set_tests_properties(e2e_unseeded_runs_deal_different_boards PROPERTIES WILL_FAIL TRUE LABELS e2e
   FIXTURES_REQUIRED "unseeded_1;unseeded_2")
+
+# The child that tries the accelerated renderer answers in three lines, whatever it finds.
+brambleton_e2e(renderer_probe_answers ARGS --probe-renderer EXPECT_OUTPUT "^created [01].name [^ ]*.gl ")

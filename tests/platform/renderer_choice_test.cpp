@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/renderer_choice.h"
+#include "platform/renderer_probe.h"
 
 namespace {
 AcceleratedProbe Gl(const std::string& name) { return {true, "opengl", name}; }
@@ -48,4 +49,32 @@ TEST(RendererChoice, TheStartLineSaysWhatDrawsAndWhy) {
               "Renderer: software, as asked.");
     EXPECT_EQ(DescribeRendererChoice(RendererKind::Auto, {}, WindowRenderer::Software),
               "Renderer: software (no accelerated renderer).");
+}
+
+TEST(RendererProbe, TheChildsAnswerIsReadBackAndNothingElseIs) {
+    const AcceleratedProbe gl{true, "opengl", "Mesa Intel(R) UHD Graphics 620 (KBL GT2)"};
+    AcceleratedProbe read;
+    ASSERT_TRUE(ParseProbeAnswer(FormatProbeAnswer(gl), read));
+    EXPECT_TRUE(read.created);
+    EXPECT_EQ(read.name, gl.name);
+    EXPECT_EQ(read.glRenderer, gl.glRenderer);
+    ASSERT_TRUE(ParseProbeAnswer(FormatProbeAnswer(AcceleratedProbe{}), read));
+    EXPECT_FALSE(read.created);
+    EXPECT_EQ(read.glRenderer, "");
+    // A child that died half-way, or printed something else, tells nothing.
+    AcceleratedProbe untouched;
+    EXPECT_FALSE(ParseProbeAnswer("", untouched));
+    EXPECT_FALSE(ParseProbeAnswer("created 1\nname opengl\n", untouched));
+    EXPECT_FALSE(ParseProbeAnswer("created yes\nname opengl\ngl x\n", untouched));
+    EXPECT_FALSE(ParseProbeAnswer("Segmentation fault\n\n\n", untouched));
+    EXPECT_FALSE(untouched.created);
+}
+
+TEST(RendererProbe, NoChildMeansNoAnswer) {
+    AcceleratedProbe probe;
+    EXPECT_FALSE(FinishRendererProbe(probe, 0));
+    // A program that cannot be started gives no answer either, at once.
+    ASSERT_TRUE(StartRendererProbe("/nonexistent/brambleton"));
+    EXPECT_FALSE(FinishRendererProbe(probe, 2000));
+    EXPECT_FALSE(probe.created);
 }
