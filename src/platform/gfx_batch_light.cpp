@@ -12,7 +12,8 @@
 
 namespace {
 constexpr int kTile = 32;
-constexpr Uint32 kNoLight = 0xFF000000u;  // opaque, so the copy adds the colour as it is
+constexpr Uint32 kNoLight = 0xFF000000u;       // opaque, so the copy adds the colour as it is
+constexpr std::size_t kLightPixels = 1 << 18;  // the tinted lights one picture keeps
 
 struct Tiles {
     int w = 0, h = 0;            // the target in real pixels
@@ -83,7 +84,8 @@ const std::vector<Uint32>& LightPicture(GfxStretched& s, SDL_Color c) {
         static_cast<Uint32>(c.r) << 24 | static_cast<Uint32>(c.g) << 16 | static_cast<Uint32>(c.b) << 8 | c.a;
     auto found = s.lights.find(key);
     if (found != s.lights.end()) return found->second;
-    if (s.lights.size() >= 4096) s.lights.clear();  // tints without end: start again
+    // Tints without end (or a large picture) start again rather than grow: a megabyte at most.
+    if ((s.lights.size() + 1) * s.pixels.size() > kLightPixels) s.lights.clear();
     std::vector<Uint32>& light = s.lights[key];
     light.resize(s.pixels.size());
     for (size_t i = 0; i < light.size(); ++i) light[i] = LightOf(s.pixels[i], c);
