@@ -16,6 +16,7 @@ namespace {
 // Enough for every sparkle of a busy board frame; the pixels bound the memory (4 MiB).
 constexpr std::size_t kMaxCopies = 256;
 constexpr long kMaxPixels = 1L << 20;
+constexpr float kMaxSide = 4096;
 
 // A picture's pixels as 0xAARRGGBB with a transparent border of one texel, kept while it is
 // drawn turned: sampling next to an edge then needs no test.
@@ -146,8 +147,12 @@ void Inside(double u0, double du, double lo, double hi, int& first, int& last) {
     }
     double a = (lo - u0) / du, b = (hi - u0) / du;
     if (a > b) std::swap(a, b);
-    first = std::max(first, static_cast<int>(std::floor(a)) + 1);
-    last = std::min(last, static_cast<int>(std::ceil(b)) - 1);
+    // Kept within the row before turning into whole steps: a nearly straight turn steps very
+    // little and puts the ends far off.
+    a = std::clamp(std::floor(a) + 1, -1.0, static_cast<double>(last) + 1);
+    b = std::clamp(std::ceil(b) - 1, -1.0, static_cast<double>(last) + 1);
+    first = std::max(first, static_cast<int>(a));
+    last = std::min(last, static_cast<int>(b));
 }
 
 // The picture turned into `out` (box.w x box.h): each pixel centre traced back into the picture
@@ -285,7 +290,8 @@ bool GfxDrawTurnedCopy(const Image& img, float x, float y) {
     key.angle = s.rotation;
     key.tint = static_cast<std::uint32_t>(s.colA) << 24 | static_cast<std::uint32_t>(s.colR) << 16 |
                static_cast<std::uint32_t>(s.colG) << 8 | s.colB;
-    if (!(key.dw >= 1) || !(key.dh >= 1)) return false;
+    // Too small to turn, or too large for a copy (SDL cuts those to the screen itself).
+    if (!(key.dw >= 1) || !(key.dh >= 1) || key.dw > kMaxSide || key.dh > kMaxSide) return false;
     const SDL_Rect box = TurnedBox(key);
     const long pixels = static_cast<long>(box.w) * box.h;
     if (box.w <= 0 || box.h <= 0 || pixels > kMaxPixels / 2) return false;

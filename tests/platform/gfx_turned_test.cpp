@@ -153,3 +153,20 @@ TEST_F(GfxTurned, ManyTurnsStayWithinTheBound) {
     EXPECT_LE(GfxTurnedCopiesHeld(), 256u);
     EXPECT_GT(GfxTurnedCopiesHeld(), 100u);
 }
+
+TEST_F(GfxTurned, NearlyQuarterTurnsAndHugeSizesDrawSafely) {
+    Image img = Lopsided(20, 10);
+    GfxMidHandle(img);
+    // A turn a hair from a quarter steps almost nothing along a row; a huge scale is no copy.
+    for (float angle : {90.0001f, 179.99999f, -0.00001f, 270.00003f}) {
+        GfxCls();
+        GfxSetRotation(angle);
+        GfxDrawImage(img, 200, 200);
+        GfxSetRotation(0);
+        EXPECT_GT(LightOf(GfxGrabPixmap(0, 0, 400, 400), 200, 200, 20).sum, 0) << angle;
+    }
+    GfxSetScale(1e7f, 1e7f);
+    GfxSetRotation(30);
+    GfxDrawImage(img, 200, 200);
+    GfxResetDrawState();
+}
