@@ -16,6 +16,7 @@ void StartGame(const StartOptions& opts) {
     RandSeed(opts.seedGiven ? opts.seed : RandFreshSeed());
     InSetCursorVisible(false);
 
+    PlatformRememberRendererIn(userDir + "/data/renderer.txt");
     options.LoadSettings();
     options.forcedFullscreen = opts.displayMode;
     options.initScreen();

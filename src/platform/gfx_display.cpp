@@ -20,6 +20,33 @@ FramePacer gPacer;
 // How long the window waits for the child trying the accelerated renderer; a
 // driver that takes longer is not one to play on.
 constexpr int kProbeWaitMs = 3000;
+// The file that remembers the child's last answer, and whether the running child's answer is
+// still to be put there.
+std::string gRendererMemory;
+bool gAnswerToRemember = false;
+
+void RememberRendererAnswer(const AcceleratedProbe& probe) {
+    const std::string text = FormatProbeAnswer(probe);
+    if (!gRendererMemory.empty() && FsLoadString(gRendererMemory) != text) FsSaveBytes(text, gRendererMemory);
+}
+
+// The accelerated renderer as found at an earlier start, when the child runs to check it again
+// (its fresh answer is remembered for the next start): the window need not wait for it.
+bool RememberedRendererAnswer(AcceleratedProbe& probe) {
+    AcceleratedProbe running;
+    if (gRendererMemory.empty() || CheckRendererProbe(running) != ProbeCheck::Running) return false;
+    return ParseProbeAnswer(FsLoadString(gRendererMemory), probe);
+}
+
+// Once the child has answered, its answer is remembered; one look per frame until then.
+void KeepFreshRendererAnswer() {
+    if (!gAnswerToRemember) return;
+    AcceleratedProbe fresh;
+    const ProbeCheck check = CheckRendererProbe(fresh);
+    if (check == ProbeCheck::Running) return;
+    if (check == ProbeCheck::Answered) RememberRendererAnswer(fresh);
+    gAnswerToRemember = false;
+}
 
 bool EnvSet(const char* name) {
     const char* v = std::getenv(name);
@@ -82,7 +109,14 @@ SDL_Renderer* CreateWindowRenderer(SDL_Window*& window, RendererKind kind,
     AcceleratedProbe probe;
     SDL_Renderer* r = nullptr;
     // A child's answer spares the game the accelerated renderer's libraries when it is not kept.
-    const bool told = kind == RendererKind::Auto && FinishRendererProbe(probe, kProbeWaitMs);
+    bool told = false;
+    if (kind == RendererKind::Auto) {
+        gAnswerToRemember = told = RememberedRendererAnswer(probe);
+        if (!told && FinishRendererProbe(probe, kProbeWaitMs)) {
+            told = true;
+            RememberRendererAnswer(probe);
+        }
+    }
     if (!told && kind != RendererKind::Software) {
         r = GfxCreateAccelerated(window, probe);
     }
@@ -184,6 +218,8 @@ const PlatformConfig& PlatformGetConfig() { return PlatformConfigRef(); }
 
 bool PlatformHasWindow() { return GfxS().window != nullptr; }
 
+void PlatformRememberRendererIn(const std::string& path) { gRendererMemory = path; }
+
 bool PlatformInit(const PlatformConfig& config) {
     if (gInitialised) {
         PlatformShutdown();
@@ -225,6 +261,7 @@ void PlatformShutdown() {
     SndCloseDevice();
     AcceleratedProbe unused;
     FinishRendererProbe(unused, 0);  // a probe never asked for is stopped
+    gAnswerToRemember = false;
     GfxStopPrefetch();
     GfxShutdown();
     SDL_Quit();
@@ -385,6 +422,7 @@ void GfxFlip(int sync) {
         SDL_RenderFlush(g.renderer);  // nothing presents: finish the frame's queued drawing here
     }
     g.presentDamage.Clear(g.virtualW, g.virtualH);
+    KeepFreshRendererAnswer();
     // Headless and null runs never wait: they go as fast as they can.
     SysOnFlip();
 }

@@ -58,6 +58,9 @@ void PlatformShutdown();
 const PlatformConfig& PlatformGetConfig();
 // True while a display (window) is open, false in headless or before GfxOpen.
 bool PlatformHasWindow();
+// A file to remember the renderer trial's answer in (before GfxOpen): a later start opens its
+// window at once with it while the trial runs again, and keeps the new answer for the next.
+void PlatformRememberRendererIn(const std::string& path);
 
 // ---------------------------------------------------------------------------
 // Graphics

@@ -6,6 +6,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -16,27 +17,31 @@
 namespace {
 pid_t gChild = -1;
 int gAnswerFd = -1;
+std::string gText;  // what the child printed so far
 
-void Reap() {
+// Stops listening to the child (killing it unless it ended) and reaps it.
+void EndChild(bool kill) {
+    if (kill) ::kill(gChild, SIGKILL);
+    close(gAnswerFd);
+    gAnswerFd = -1;
     int status = 0;
     while (waitpid(gChild, &status, 0) < 0 && errno == EINTR) {}
     gChild = -1;
 }
 
-// What the child printed until it closed its end or the time ran out.
-bool ReadAnswer(std::string& text, int waitMs) {
-    const Uint64 deadline = SDL_GetTicks64() + static_cast<Uint64>(waitMs);
+// Reads what the child prints until it closes its end (true) or `waitMs` ran out (false).
+bool ReadAnswer(int waitMs) {
+    const Uint64 deadline = SDL_GetTicks64() + static_cast<Uint64>(std::max(0, waitMs));
     char buf[512];
     for (;;) {
         const Uint64 now = SDL_GetTicks64();
-        if (now >= deadline) return false;
         pollfd p{gAnswerFd, POLLIN, 0};
-        const int ready = poll(&p, 1, static_cast<int>(deadline - now));
+        const int ready = poll(&p, 1, now >= deadline ? 0 : static_cast<int>(deadline - now));
         if (ready < 0 && errno == EINTR) continue;
         if (ready <= 0) return false;
         const ssize_t n = read(gAnswerFd, buf, sizeof buf);
         if (n > 0) {
-            text.append(buf, static_cast<size_t>(n));
+            gText.append(buf, static_cast<size_t>(n));
         } else if (n == 0) {
             return true;
         } else if (errno != EINTR) {
@@ -101,18 +106,22 @@ bool StartRendererProbe(const std::string& program) {
     close(fds[1]);
     gChild = pid;
     gAnswerFd = fds[0];
+    gText.clear();
     return true;
 }
 
 bool FinishRendererProbe(AcceleratedProbe& probe, int waitMs) {
     if (gChild <= 0) return false;
-    std::string text;
-    const bool answered = ReadAnswer(text, waitMs);
-    if (!answered) kill(gChild, SIGKILL);
-    close(gAnswerFd);
-    gAnswerFd = -1;
-    Reap();
-    return answered && ParseProbeAnswer(text, probe);
+    const bool answered = ReadAnswer(waitMs);
+    EndChild(!answered);
+    return answered && ParseProbeAnswer(gText, probe);
+}
+
+ProbeCheck CheckRendererProbe(AcceleratedProbe& probe) {
+    if (gChild <= 0) return ProbeCheck::None;
+    if (!ReadAnswer(0)) return ProbeCheck::Running;
+    EndChild(false);
+    return ParseProbeAnswer(gText, probe) ? ProbeCheck::Answered : ProbeCheck::Failed;
 }
 
 int RunRendererProbe() {

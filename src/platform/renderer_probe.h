@@ -23,6 +23,10 @@ bool StartRendererProbe(const std::string& program);
 // The child's answer, waiting at most `waitMs` for it; false when no probe
 // runs or it gave no answer in time (it is then stopped).
 bool FinishRendererProbe(AcceleratedProbe& probe, int waitMs);
+// The child's answer without waiting: None when no child runs, Running while it works,
+// Answered (`probe` filled) or Failed once it has ended.
+enum class ProbeCheck { None, Running, Answered, Failed };
+ProbeCheck CheckRendererProbe(AcceleratedProbe& probe);
 // The child's whole work: open a hidden window, try the accelerated renderer,
 // print what it was (FormatProbeAnswer) and return the exit status.
 int RunRendererProbe();

@@ -2,8 +2,13 @@
 // without any display.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
+#include <chrono>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "platform/platform.h"
@@ -129,4 +134,71 @@ TEST(Window, SoftwareWindowsArePacedByTheTimerFromTheFirstFrame) {
     PlatformShutdown();
     EXPECT_EQ(said.find("Vertical sync"), std::string::npos) << said;
     EXPECT_GE(elapsed, 39 * 1000 / 60);  // 40 paced frames take 39 periods at least
+}
+
+namespace {
+// A stand-in for the game's renderer trial: answers after `delay` seconds.
+std::string FakeProbeProgram(const std::string& dir, const std::string& answer, const char* delay) {
+    const std::string path = dir + "/probe.sh";
+    FsSaveBytes("#!/bin/sh\nsleep " + std::string(delay) + "\nprintf '" + answer + "'\n", path);
+    chmod(path.c_str(), 0755);
+    return path;
+}
+
+std::string Memory(const std::string& path) { return FsLoadString(path); }
+}  // namespace
+
+TEST(Window, TheRendererTrialIsRememberedAndARememberedAnswerIsNotWaitedFor) {
+    EnvScope env;
+    env.Set("SDL_VIDEODRIVER", "dummy");
+    const std::string dir = testing::TempDir() + "renderer_memory";
+    std::filesystem::create_directories(dir);
+    const std::string memory = dir + "/renderer.txt";
+    std::filesystem::remove(memory);
+    PlatformConfig config;
+    config.audio = false;
+    config.fixedStep = true;
+    const std::string none = "created 0\\nname \\ngl \\n";
+    const std::string cpu = "created 1\\nname opengl\\ngl llvmpipe (LLVM 15.0.6, 256 bits)\\n";
+
+    // A first start waits for the trial and keeps its answer.
+    config.rendererProbeProgram = FakeProbeProgram(dir, none, "0.2");
+    ASSERT_TRUE(PlatformInit(config));
+    PlatformRememberRendererIn(memory);
+    testing::internal::CaptureStdout();
+    ASSERT_TRUE(GfxOpen(320, 200, 0, 60, 0));
+    EXPECT_NE(testing::internal::GetCapturedStdout().find("no accelerated renderer"), std::string::npos);
+    EXPECT_EQ(Memory(memory), "created 0\nname \ngl \n");
+    PlatformShutdown();
+
+    // A later start opens at once with what was found before, while a slow trial runs again;
+    // its new answer is kept for the start after.
+    FsSaveBytes("created 1\nname opengl\ngl llvmpipe (LLVM 15.0.6, 256 bits)\n", memory);
+    config.rendererProbeProgram = FakeProbeProgram(dir, none, "0.5");
+    ASSERT_TRUE(PlatformInit(config));
+    PlatformRememberRendererIn(memory);
+    testing::internal::CaptureStdout();
+    const auto start = std::chrono::steady_clock::now();
+    ASSERT_TRUE(GfxOpen(320, 200, 0, 60, 0));
+    const auto waited = std::chrono::steady_clock::now() - start;
+    EXPECT_NE(testing::internal::GetCapturedStdout().find("llvmpipe"), std::string::npos);
+    EXPECT_LT(waited, std::chrono::milliseconds(400));
+    for (int i = 0; i < 200 && Memory(memory).find("created 0") == std::string::npos; ++i) {
+        GfxFlip(-1);
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    EXPECT_EQ(Memory(memory), "created 0\nname \ngl \n");
+    PlatformShutdown();
+
+    // A damaged memory is not trusted: the trial is waited for again.
+    FsSaveBytes("created maybe\n", memory);
+    config.rendererProbeProgram = FakeProbeProgram(dir, cpu, "0.1");
+    ASSERT_TRUE(PlatformInit(config));
+    PlatformRememberRendererIn(memory);
+    testing::internal::CaptureStdout();
+    ASSERT_TRUE(GfxOpen(320, 200, 0, 60, 0));
+    EXPECT_NE(testing::internal::GetCapturedStdout().find("rasterises on the CPU"), std::string::npos);
+    EXPECT_NE(Memory(memory).find("llvmpipe"), std::string::npos);
+    PlatformShutdown();
+    PlatformRememberRendererIn("");
 }
