@@ -210,14 +210,36 @@ SDL_Rect TurnedBox(const Key& k) {
     return SDL_Rect{bx, by, static_cast<int>(std::ceil(x1)) - bx, static_cast<int>(std::ceil(y1)) - by};
 }
 
-// A slot for a new copy: a free one while under the limits, else the least recently used.
+// Lets a copy's texture go; the slot stays, empty.
+void Drop(Cache& c, Copy& copy) {
+    const GfxState& g = GfxS();
+    if (copy.tex != nullptr && c.generation == g.generation && g.renderer != nullptr)
+        SDL_DestroyTexture(copy.tex);
+    c.pixels -= static_cast<long>(copy.texW) * copy.texH;
+    copy.tex = nullptr;
+    copy.texW = copy.texH = 0;
+    c.index.erase(copy.key);
+    copy.key = Key();
+    copy.lastUse = 0;
+}
+
+// A slot for a new copy of `pixels`: the least recently used copies go until it fits under the
+// bound; then a new slot while there are fewer than the most, else the least recently used.
 Copy& FreeSlot(Cache& c, long pixels) {
-    if (c.copies.size() < kMaxCopies && c.pixels + pixels <= kMaxPixels) {
+    const auto byAge = [](const Copy& a, const Copy& b) { return a.lastUse < b.lastUse; };
+    while (c.pixels + pixels > kMaxPixels) {
+        auto oldest = c.copies.end();
+        for (auto it = c.copies.begin(); it != c.copies.end(); ++it) {
+            if (it->tex != nullptr && (oldest == c.copies.end() || byAge(*it, *oldest))) oldest = it;
+        }
+        if (oldest == c.copies.end()) break;
+        Drop(c, *oldest);
+    }
+    if (c.copies.size() < kMaxCopies) {
         c.copies.emplace_back();
         return c.copies.back();
     }
-    auto oldest = std::min_element(c.copies.begin(), c.copies.end(),
-                                   [](const Copy& a, const Copy& b) { return a.lastUse < b.lastUse; });
+    auto oldest = std::min_element(c.copies.begin(), c.copies.end(), byAge);
     c.index.erase(oldest->key);
     return *oldest;
 }
@@ -328,6 +350,8 @@ bool GfxDrawTurnedCopy(const Image& img, float x, float y) {
 }
 
 void GfxSetTurnedCopies(bool allowed) { copiesAllowed = allowed; }
+
+long GfxTurnedCopyPixels() { return TheCache().pixels; }
 
 std::size_t GfxTurnedCopiesHeld() { return TheCache().copies.size(); }
 

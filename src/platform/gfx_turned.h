@@ -25,4 +25,6 @@ bool GfxImagePixels(const GfxImageData& img, std::vector<std::uint8_t>& out);
 void GfxSetTurnedCopies(bool allowed);
 // The turned copies held (tests), and dropping them all.
 std::size_t GfxTurnedCopiesHeld();
+// The pixels of the textures they hold (at most 1 Mi: 4 MiB).
+long GfxTurnedCopyPixels();
 void GfxDropTurnedCopies();

@@ -152,6 +152,17 @@ TEST_F(GfxTurned, ManyTurnsStayWithinTheBound) {
     GfxSetRotation(0);
     EXPECT_LE(GfxTurnedCopiesHeld(), 256u);
     EXPECT_GT(GfxTurnedCopiesHeld(), 100u);
+    // Small copies first, then large ones in their slots: the pixels still keep to the bound.
+    Image big = Lopsided(64, 64);
+    GfxMidHandle(big);
+    for (int i = 0; i < 600; ++i) {
+        GfxSetRotation(2.0f + 0.41f * i);
+        GfxSetScale(1.5f, 1.5f);
+        GfxDrawImage(big, static_cast<float>(100 + i % 700), 300);
+    }
+    GfxResetDrawState();
+    EXPECT_LE(GfxTurnedCopyPixels(), 1L << 20);
+    EXPECT_GT(GfxTurnedCopyPixels(), 1L << 19);
 }
 
 TEST_F(GfxTurned, NearlyQuarterTurnsAndHugeSizesDrawSafely) {
