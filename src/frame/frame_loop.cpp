@@ -4,6 +4,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <vector>
 
 #include "frame/globals.h"
@@ -149,7 +150,7 @@ void SetFrameTimeObserver(std::function<void(double, double)> observer) {
     FrameTimeObserver() = std::move(observer);
 }
 
-void ScreenFrame(TEkran& screen) {
+void ScreenFrame(TEkran& screen, bool wholeStill) {
     using Clock = std::chrono::steady_clock;
     // Time spent in frames run inside this one (a dialog's loop in the
     // update): those frames are reported on their own, not as this update.
@@ -160,7 +161,13 @@ void ScreenFrame(TEkran& screen) {
     const auto start = Clock::now();
     screen.update();
     const auto updated = Clock::now();
-    screen.draw();
+    {
+        // A dialog and the screen under it are compared with the last frame's drawing as a
+        // whole: a dialog waiting for an answer redraws and shows only what changed.
+        std::optional<TStillDrawing> still;
+        if (wholeStill) still.emplace();
+        screen.draw();
+    }
     FinishFrame();
     const auto drawn = Clock::now();
     const auto ms = [](auto d) { return std::chrono::duration<double, std::milli>(d).count(); };
@@ -176,7 +183,7 @@ void RunDialogLoop(TEkran& dialog, const std::function<void()>& afterFrame,
     const TScreenShown backing(DialogBacking());
     const TScreenShown shown(dialog);
     while (!done()) {
-        ScreenFrame(dialog);
+        ScreenFrame(dialog, true);
         if (afterFrame) afterFrame();
     }
 }

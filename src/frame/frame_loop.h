@@ -59,7 +59,8 @@ extern Image pointImage;
 
 // One frame of a screen's main loop: clear, update, draw, present. Screens
 // use it so that frame statistics see every frame the same way.
-void ScreenFrame(TEkran& screen);
+// `wholeStill`: the whole drawing goes through the still layer (dialogs: see RunDialogLoop).
+void ScreenFrame(TEkran& screen, bool wholeStill = false);
 // A dialog's modal loop inside the caller's frame: one ScreenFrame of the
 // dialog, then `afterFrame` (its buttons), until `done` says so.
 void RunDialogLoop(TEkran& dialog, const std::function<void()>& afterFrame,

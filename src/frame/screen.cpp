@@ -16,9 +16,16 @@ const GfxLayer& SharedStillLayer() {
 }
 }  // namespace
 
-TStillDrawing::TStillDrawing() { GfxBeginLayer(SharedStillLayer()); }
+namespace {
+int stillDepth = 0;  // a still drawing inside another adds its calls to the outer one
+}  // namespace
+
+TStillDrawing::TStillDrawing() {
+    if (stillDepth++ == 0) GfxBeginLayer(SharedStillLayer());
+}
 
 TStillDrawing::~TStillDrawing() {
+    if (--stillDepth > 0) return;
     // The side pictures of the wide picture never move: kept in the layer, a frame does not
     // draw and show them again.
     DrawSideFrames();
