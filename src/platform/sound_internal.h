@@ -16,17 +16,21 @@ constexpr int kSndOutputRate = 44100;
 constexpr double kSndStreamSeconds = 10.0;
 
 struct SndSoundData {
-    std::vector<std::int16_t> samples;  // interleaved left, right
+    std::vector<std::int16_t> samples;  // interleaved left, right; or one channel for both
+    int channels = 2;
     bool loop = false;
     std::shared_ptr<const std::string> encoded;  // a streamed sound's Ogg Vorbis bytes
     std::string path;                            // for messages about a damaged stream
     bool Streamed() const { return encoded != nullptr; }
-    std::size_t Frames() const { return samples.size() / 2; }
+    std::size_t Frames() const { return samples.size() / static_cast<std::size_t>(channels); }
 };
 
 // Decoders: false with a reason when the bytes are not a readable sound.
-bool SndDecodeWav(const std::string& bytes, std::vector<std::int16_t>& out, std::string& error);
-bool SndDecodeOgg(const std::string& bytes, std::vector<std::int16_t>& out, std::string& error);
+// A mono sound stays mono (`outChannels` 1), any other becomes stereo (2).
+bool SndDecodeWav(const std::string& bytes, std::vector<std::int16_t>& out, int& outChannels,
+                  std::string& error);
+bool SndDecodeOgg(const std::string& bytes, std::vector<std::int16_t>& out, int& outChannels,
+                  std::string& error);
 // Ogg Vorbis bytes in memory, as vorbisfile reads them.
 struct SndByteCursor {
     const std::string* bytes = nullptr;

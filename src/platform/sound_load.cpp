@@ -14,17 +14,20 @@
 namespace {
 constexpr std::size_t kMaxFrames = static_cast<std::size_t>(kSndOutputRate) * 60 * 30;  // half an hour
 
+// To 16-bit samples at the output rate: mono stays mono (half the memory of a sound kept
+// decoded), anything else becomes stereo; `outChannels` says which.
 bool Convert(SDL_AudioFormat format, int channels, int rate, const void* data, std::size_t bytes,
-             std::vector<std::int16_t>& out, std::string& error) {
+             std::vector<std::int16_t>& out, int& outChannels, std::string& error) {
     if (channels <= 0 || channels > 8 || rate <= 0) {
         error = "unsupported channel count or rate";
         return false;
     }
+    outChannels = channels == 1 ? 1 : 2;
     // One conversion of the whole buffer: SDL's streaming converter holds
     // back the tail of a resampled sound.
     SDL_AudioCVT cvt;
-    const int need =
-        SDL_BuildAudioCVT(&cvt, format, static_cast<Uint8>(channels), rate, AUDIO_S16SYS, 2, kSndOutputRate);
+    const int need = SDL_BuildAudioCVT(&cvt, format, static_cast<Uint8>(channels), rate, AUDIO_S16SYS,
+                                       static_cast<Uint8>(outChannels), kSndOutputRate);
     if (need < 0 || bytes > static_cast<std::size_t>(INT_MAX / std::max(cvt.len_mult, 1))) {
         error = need < 0 ? SDL_GetError() : "sound too long";
         return false;
@@ -45,7 +48,8 @@ bool Convert(SDL_AudioFormat format, int channels, int rate, const void* data, s
 
 }  // namespace
 
-bool SndDecodeWav(const std::string& bytes, std::vector<std::int16_t>& out, std::string& error) {
+bool SndDecodeWav(const std::string& bytes, std::vector<std::int16_t>& out, int& outChannels,
+                  std::string& error) {
     SDL_RWops* rw = SDL_RWFromConstMem(bytes.data(), static_cast<int>(bytes.size()));
     SDL_AudioSpec spec;
     Uint8* buf = nullptr;
@@ -54,12 +58,13 @@ bool SndDecodeWav(const std::string& bytes, std::vector<std::int16_t>& out, std:
         error = SDL_GetError();
         return false;
     }
-    const bool ok = Convert(spec.format, spec.channels, spec.freq, buf, len, out, error);
+    const bool ok = Convert(spec.format, spec.channels, spec.freq, buf, len, out, outChannels, error);
     SDL_FreeWAV(buf);
     return ok;
 }
 
-bool SndDecodeOgg(const std::string& bytes, std::vector<std::int16_t>& out, std::string& error) {
+bool SndDecodeOgg(const std::string& bytes, std::vector<std::int16_t>& out, int& outChannels,
+                  std::string& error) {
     SndByteCursor cursor{&bytes, 0};
     OggVorbis_File vf;
     if (!SndOpenOgg(cursor, vf)) {
@@ -90,7 +95,7 @@ bool SndDecodeOgg(const std::string& bytes, std::vector<std::int16_t>& out, std:
         error = "no sound data";
         return false;
     }
-    return Convert(AUDIO_S16LSB, channels, rate, pcm.data(), pcm.size(), out, error);
+    return Convert(AUDIO_S16LSB, channels, rate, pcm.data(), pcm.size(), out, outChannels, error);
 }
 
 Sound SndLoad(const std::string& path, int flags) {
@@ -107,12 +112,13 @@ Sound SndLoad(const std::string& path, int flags) {
         return snd;
     }
     std::vector<std::int16_t> samples;
+    int channels = 2;
     std::string error = "neither WAV nor Ogg Vorbis";
     bool ok = false;
     if (bytes.size() >= 12 && bytes.compare(0, 4, "RIFF") == 0) {
-        ok = SndDecodeWav(bytes, samples, error);
+        ok = SndDecodeWav(bytes, samples, channels, error);
     } else if (ogg) {
-        ok = SndDecodeOgg(bytes, samples, error);
+        ok = SndDecodeOgg(bytes, samples, channels, error);
     }
     if (!ok) {
         std::printf("Cannot read sound %s: %s\n", path.c_str(), error.c_str());
@@ -120,6 +126,7 @@ Sound SndLoad(const std::string& path, int flags) {
     }
     auto snd = std::make_shared<SndSoundData>();
     snd->samples = std::move(samples);
+    snd->channels = channels;
     snd->loop = (flags & SND_LOOP) != 0;
     snd->path = path;
     return snd;

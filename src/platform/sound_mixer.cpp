@@ -41,6 +41,7 @@ bool MixChannel(ChannelState& c, float* out, int frames) {
     const std::vector<std::int16_t>& data = c.snd->samples;
     const std::size_t n = c.snd->Frames();
     const bool loop = c.snd->loop;
+    const auto step = static_cast<std::size_t>(c.snd->channels);
     if (n == 0) {
         return false;
     }
@@ -56,8 +57,10 @@ bool MixChannel(ChannelState& c, float* out, int frames) {
         const auto i0 = static_cast<std::size_t>(c.pos);
         const std::size_t i1 = i0 + 1 < n ? i0 + 1 : (loop ? 0 : i0);
         const auto frac = static_cast<float>(c.pos - static_cast<double>(i0));
-        const float l = data[i0 * 2] + (data[i1 * 2] - data[i0 * 2]) * frac;
-        const float r = data[i0 * 2 + 1] + (data[i1 * 2 + 1] - data[i0 * 2 + 1]) * frac;
+        // A mono sound's one sample serves both sides.
+        const std::size_t a = i0 * step, b = i1 * step, right = step - 1;
+        const float l = data[a] + (data[b] - data[a]) * frac;
+        const float r = data[a + right] + (data[b + right] - data[a + right]) * frac;
         out[i * 2] += l * volume;
         out[i * 2 + 1] += r * volume;
         c.pos += c.rate;

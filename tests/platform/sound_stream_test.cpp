@@ -38,9 +38,12 @@ protected:
     std::vector<float> Reference() const {
         std::vector<std::int16_t> pcm;
         std::string error;
-        EXPECT_TRUE(SndDecodeOgg(bytes_, pcm, error)) << error;
+        int channels = 0;
+        EXPECT_TRUE(SndDecodeOgg(bytes_, pcm, channels, error)) << error;
         std::vector<float> out;
-        for (std::int16_t s : pcm) out.push_back(s / 32768.0f);
+        for (std::int16_t s : pcm) {
+            for (int side = 0; side < 3 - channels; ++side) out.push_back(s / 32768.0f);  // mono to both
+        }
         return out;
     }
     static float Peak(const std::vector<float>& v, std::size_t from = 0) {

@@ -131,6 +131,23 @@ TEST_F(Mixer, OtherRatesAndMonoAreConverted) {
     EXPECT_NEAR(heard, 4410, 60);
 }
 
+TEST_F(Mixer, AMonoSoundKeptAsOneChannelPlaysTheSameOnBothSides) {
+    std::vector<std::int16_t> ramp;
+    for (int i = 0; i < 1000; ++i) ramp.push_back(static_cast<std::int16_t>(i * 16));
+    WriteBytes(dir_ / "mono-ramp.wav", MakeWav(44100, 1, ramp));
+    const Channel ch = SndCue(SndLoad(dir_ / "mono-ramp.wav", 0));
+    ASSERT_NE(ch, 0);
+    ChnSetRate(ch, 1.5f);  // between samples too
+    ChnResume(ch);
+    const std::vector<float> out = Render(800);
+    for (int i : {0, 1, 2, 3, 100, 501, 665}) {
+        const float want = static_cast<float>(i) * 1.5f * 16 / 32768.0f;
+        EXPECT_NEAR(out[i * 2], want, 1e-4f) << "frame " << i;
+        EXPECT_NEAR(out[i * 2 + 1], want, 1e-4f) << "frame " << i;
+    }
+    EXPECT_EQ(out[700 * 2], 0.0f);  // 1,000 samples at 1.5 end after 667 frames
+}
+
 TEST_F(Mixer, MissingAndBrokenSoundsPlayNothing) {
     WriteBytes(dir_ / "broken.wav", std::string("RIFF\x10\0\0\0WAVEjunkjunk", 20));
     WriteBytes(dir_ / "broken.ogg", "OggS and nothing else");
