@@ -73,6 +73,25 @@ double SettledCores(const Samples& s) {
     return wall > 0 ? (end.second - mid.second) / wall : 0;
 }
 
+// The five slowest frames (update + draw) with their numbers, to find what made them slow.
+std::string SlowestFrames(const Samples& s) {
+    std::vector<size_t> order(s.update.size());
+    for (size_t i = 0; i < order.size(); ++i) order[i] = i;
+    const auto cost = [&](size_t i) { return s.update[i] + s.draw[i]; };
+    const size_t shown = std::min<size_t>(5, order.size());
+    std::partial_sort(order.begin(), order.begin() + static_cast<std::ptrdiff_t>(shown), order.end(),
+                      [&](size_t a, size_t b) { return cost(a) > cost(b); });
+    std::string out;
+    char line[128];
+    for (size_t k = 0; k < shown; ++k) {
+        const size_t i = order[k];
+        std::snprintf(line, sizeof line, "slow_frame %zu update_ms %.2f draw_ms %.2f\n", i + 1, s.update[i],
+                      s.draw[i]);
+        out += line;
+    }
+    return out;
+}
+
 std::string Report(const Samples& s) {
     const auto u = SummariseFrameTimes(s.update);
     const auto d = SummariseFrameTimes(s.draw);
@@ -92,7 +111,7 @@ std::string Report(const Samples& s) {
                   "%.3f\npeak_rss_mb %.1f\ncores_second_half %.3f\n",
                   s.update.size(), u.median, u.p99, u.max, d.median, d.p99, d.max, f.median, f.p99, f.max,
                   fps, c.median, c.p99, cores, firstFrame, PeakRssMegabytes(), SettledCores(s));
-    return text;
+    return text + SlowestFrames(s);
 }
 }  // namespace
 
