@@ -144,6 +144,7 @@ void MeanOfCell(const std::vector<std::uint8_t>& buf, int rx, int ry, int rw, in
 }  // namespace
 
 Pixmap GfxReadBackBuffer(int x, int y, int w, int h) {
+    GfxDrawLayerNow();  // a read in the middle of a still layer sees what it noted so far
     GfxSettleClear();
     Pixmap pix;
     if (w <= 0 || h <= 0 || w > 16384 || h > 16384) {
@@ -190,6 +191,7 @@ Pixmap GfxReadBackBuffer(int x, int y, int w, int h) {
 }
 
 Pixmap GfxReadRealBackBuffer() {
+    GfxDrawLayerNow();
     GfxSettleClear();
     const GfxState& g = GfxS();
     Pixmap pix;

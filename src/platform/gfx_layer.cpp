@@ -250,7 +250,8 @@ void GfxEndLayer(const GfxLayer& layer) {
     GfxState& g = GfxS();
     g.layerRecording = false;
     GfxRecordingLayer() = nullptr;
-    const bool kept = KeepTexture(*layer);
+    const bool kept = KeepTexture(*layer) && !layer->drawWhole;
+    layer->drawWhole = false;
     if (layer->tex == nullptr) {
         GfxSettleClear();
         // No picture to keep: the calls go straight to the back buffer, and all again next time.
@@ -309,4 +310,27 @@ void GfxDrawOverLayer(const LayerCall& call) {
     static std::vector<GfxSprite> scratch;  // kept, so that a frame's draws allocate nothing
     Replay(call, SDL_Rect{0, 0, g.virtualW, g.virtualH}, scratch);
     GfxApplyClip();
+}
+
+void GfxDrawLayerNow() {
+    GfxState& g = GfxS();
+    GfxLayerData* layer = GfxRecordingLayer();
+    if (!g.layerRecording || layer == nullptr) return;
+    g.layerRecording = false;
+    GfxRecordingLayer() = nullptr;
+    layer->direct = true;
+    layer->drawWhole = true;
+    layer->redrawn = -1;
+    g.bufferLayer = nullptr;
+    g.presentDamage.MarkWhole();
+    GfxSettleClear();
+    {
+        const GfxStateScope keep;
+        const DrawingThrough through;
+        std::vector<GfxSprite> scratch;
+        for (size_t i = 0; i < layer->used; ++i)
+            Replay(layer->calls[i], SDL_Rect{0, 0, g.virtualW, g.virtualH}, scratch);
+    }
+    GfxApplyClip();
+    g.drawnSinceClear = true;
 }

@@ -35,7 +35,8 @@ struct GfxLayerData {
     SDL_Texture* tex = nullptr;
     unsigned generation = 0;
     int bufferW = 0, bufferH = 0, virtualW = 0, virtualH = 0;
-    bool direct = false;  // this frame's calls are drawn directly
+    bool direct = false;     // this frame's calls are drawn directly
+    bool drawWhole = false;  // its picture no longer matches its last calls
     long redrawn = 0;
     GfxDamage dirty;  // spots to redraw
     ~GfxLayerData();

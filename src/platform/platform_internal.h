@@ -136,6 +136,9 @@ inline bool GfxLayerTakesCall() {
     if (!g.drawingThrough) g.presentDamage.MarkWhole();  // drawn where nobody noted
     return false;
 }
+// A read of the back buffer while a still layer notes calls: the calls noted so far and the rest
+// of the frame's are drawn directly (the layer is drawn whole next time).
+void GfxDrawLayerNow();
 struct GfxSprite;
 void GfxNoteImage(const Image& img, float x, float y);
 void GfxNoteImageRect(const Image& img, float x, float y, float w, float h, float sx, float sy, float sw,

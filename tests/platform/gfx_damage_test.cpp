@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/gfx_batch.h"
@@ -173,4 +174,40 @@ TEST(GfxDamageWindow, AWindowShownInPartsHoldsTheBackBuffer) {
     } else {
         unsetenv("SDL_VIDEODRIVER");
     }
+}
+
+TEST_F(GfxDamageTest, AReadInTheMiddleOfALayerSeesWhatItNotedSoFar) {
+    Image back = Pattern(1024, 768, 5);
+    Image chip = Pattern(48, 48, 6, true);
+    GfxLayer layer = GfxCreateLayer();
+    // A dialog that grabs the screen under it halfway through its frame, as the level's end does.
+    auto frame = [&](bool layered, int step) {
+        GfxCls();
+        if (layered) GfxBeginLayer(layer);
+        GfxResetDrawState();
+        GfxDrawImage(back, 0, 0);
+        GfxDrawImage(chip, 100.0f + 10 * step, 100);
+        const Pixmap under = GfxGrabPixmap(0, 0, 1024, 768);
+        GfxDrawImage(chip, 300, 300.0f + 10 * step);
+        if (layered) GfxEndLayer(layer);
+        return std::make_pair(under, GfxGrabPixmap(0, 0, 1024, 768));
+    };
+    for (int step = 0; step < 3; ++step) {
+        const auto layered = frame(true, step);
+        GfxFlip(-1);
+        const auto direct = frame(false, step);
+        GfxFlip(-1);
+        ExpectSamePixels(layered.first, direct.first, "the grab at step " + std::to_string(step));
+        ExpectSamePixels(layered.second, direct.second, "the frame at step " + std::to_string(step));
+    }
+    // The next frame without a grab is drawn through the layer again, whole, and right.
+    GfxCls();
+    GfxBeginLayer(layer);
+    GfxDrawImage(back, 0, 0);
+    GfxEndLayer(layer);
+    EXPECT_EQ(GfxLayerRedrawnArea(layer), 1024L * 768);
+    const Pixmap layered = GfxGrabPixmap(0, 0, 1024, 768);
+    GfxCls();
+    GfxDrawImage(back, 0, 0);
+    ExpectSamePixels(layered, GfxGrabPixmap(0, 0, 1024, 768), "after the grabs");
 }
