@@ -152,6 +152,10 @@ void GfxDrawTexture(const GfxTexRef& t, const SDL_Rect* src, float x, float y, f
         SDL_RenderCopyF(s.renderer, t.tex, src, &dst);
         return;
     }
+    // A turned or mirrored copy is made whole before it is cut to the screen: one of an absurd
+    // size (a runaway scale) would ask for memory no machine has, and shows nothing sensible.
+    constexpr double kMostTurnedPixels = 64.0 * 1024 * 1024;
+    if (!(static_cast<double>(dst.w) * dst.h <= kMostTurnedPixels)) return;
     const SDL_FPoint centre{cx, cy};
     SDL_RenderCopyExF(s.renderer, t.tex, src, &dst, s.rotation, &centre, static_cast<SDL_RendererFlip>(flip));
 }
