@@ -1,6 +1,7 @@
 #include "story/tutorial_tips.h"
 
 #include <algorithm>
+#include <climits>
 
 #include "audio/game_sound.h"
 #include "frame/globals.h"
@@ -66,7 +67,11 @@ void TipReset(TTutorialTip& tip) {
     tip.da = 1;
     tip.TextHeightHalf = tip.txt ? static_cast<float>(tip.txt->CountHeight() / 2) : 0;
     InFlushMouse();
-    if (tip.timeDelay != 0) tip.waitTime = SysMillisecs() + tip.timeDelay;
+    if (tip.timeDelay != 0) {
+        // A delay read from a file may be anything: the wait ends at the latest clock there is.
+        const long long until = static_cast<long long>(SysMillisecs()) + tip.timeDelay;
+        tip.waitTime = static_cast<int>(std::clamp<long long>(until, INT_MIN, INT_MAX));
+    }
     if (tip.isAlphaStart) tip.a = 1;
 }
 
