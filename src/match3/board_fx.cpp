@@ -15,6 +15,25 @@ void M3Particle(int n, float x1, float y1, float x2, float y2, float mx, float m
     CreateParticle(n, x1, y1, x2, y2, mx, my, rgb, a1, a2, s1, s2, r1, r2, blend, delay, life);
 }
 
+namespace {
+// Upright for its whole life: a batch copies it as one call would. A batch turns and mirrors
+// sprites otherwise than a single call does (its rim comes out brighter).
+bool StaysUpright(const TParticle& p) {
+    return p.startR == 0 && p.dr == 0 && p.r == 0 && p.startS >= 0 && p.ds >= 0 && p.sx > 0 && p.sy > 0;
+}
+}  // namespace
+
+void M3DrawParticles(TParticleList* list) {
+    TParticleList& particles = list ? *list : particleList;
+    for (std::size_t i = 0; i < particles.size(); ++i) {
+        if (!StaysUpright(particles.at(i))) {
+            DrawParticles(&particles);
+            return;
+        }
+    }
+    DrawParticlesBatched(&particles);
+}
+
 void M3ChainPiece(int n, float x, float y, int direction, int flip) {
     CreateChainPiece(n, x, y, direction, flip);
 }

@@ -15,6 +15,7 @@
 #include "platform/platform.h"
 
 class TChip;
+class TParticleList;
 
 // What the board hands to the sound manager and the profile. Fields left
 // empty are skipped (a sound is silent, nothing is credited or charged).
@@ -35,6 +36,10 @@ TBoardHooks& BoardHooks();
 void M3Particle(int n, float x1, float y1, float x2, float y2, float mx, float my, const TRGB& rgb, float a1,
                 float a2, float s1, float s2, float r1, float r2, int blend, int delay, int life);
 void M3ChainPiece(int n, float x, float y, int direction, int flip);
+// Updates and draws the board's particles (particleList when null) in few calls while none of
+// them turns, which gives exactly the pixels of one call each (the sparkles of a rocking hint
+// cost a fraction); with a turned one among them, one call each, as DrawParticles.
+void M3DrawParticles(TParticleList* list = nullptr);
 void M3Odpadek(const std::shared_ptr<TChip>& chip, int x, int y, int delay);
 void M3ResourceFlyer(const std::shared_ptr<TChip>& chip, int x, int y);
 void M3AddCash(int amount);

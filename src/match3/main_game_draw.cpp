@@ -3,6 +3,7 @@
 // tool, captions and the fade.
 #include "effects/effects.h"
 #include "frame/mouse.h"
+#include "match3/board_fx.h"
 #include "match3/fantom.h"
 #include "match3/flying.h"
 #include "match3/main_game.h"
@@ -37,7 +38,7 @@ void TMainGame::draw() {
     DrawFlyingChips();
     DrawSimpleFlyingObjects();
     DrawBombs();
-    DrawParticles();
+    M3DrawParticles();
     _drawActivePowerUp();
     TFireWork::drawAll();
     _drawCaptions();
