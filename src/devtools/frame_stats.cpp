@@ -14,6 +14,7 @@
 #include "frame/frame_loop.h"
 #include "frame/loading_steps.h"
 #include "menus/main_menu.h"
+#include "platform/load_counts.h"
 #include "platform/platform.h"
 
 namespace {
@@ -62,7 +63,66 @@ struct Samples {
     double firstCpu = 0;
     // At the middle frame so far: the settled second half leaves start-up and loading out.
     std::vector<std::pair<Clock::time_point, double>> wallAndCpu;
+    // Files the game thread decoded itself in each frame (and before it, since the last).
+    std::vector<GameThreadLoads> loads;
+    GameThreadLoads loadsSoFar;
+    // The frames in which the peak memory grew by a mebibyte or more: (frame, MiB).
+    std::vector<std::pair<size_t, double>> peakGrowth;
+    double peakMb = 0;
 };
+
+// The peak resident memory so far (ru_maxrss, in KiB on Linux): a cheap call, made every frame.
+double PeakRssMbNow() {
+    rusage use{};
+    if (getrusage(RUSAGE_SELF, &use) != 0) return 0;
+    return static_cast<double>(use.ru_maxrss) / 1024.0;
+}
+
+// Where the peak memory was reached: the last frames that raised it.
+std::string PeakGrowth(const Samples& s) {
+    std::string out;
+    char line[96];
+    const size_t from = s.peakGrowth.size() > 8 ? s.peakGrowth.size() - 8 : 0;
+    for (size_t i = from; i < s.peakGrowth.size(); ++i) {
+        std::snprintf(line, sizeof line, "peak_rss_grew frame %zu mb %.1f\n", s.peakGrowth[i].first,
+                      s.peakGrowth[i].second);
+        out += line;
+    }
+    return out;
+}
+
+GameThreadLoads LoadsBetween(const GameThreadLoads& before, const GameThreadLoads& after) {
+    return {after.picturesUnasked - before.picturesUnasked, after.picturesNotReady - before.picturesNotReady,
+            after.sounds - before.sounds};
+}
+
+long long AllLoads(const GameThreadLoads& l) { return l.picturesUnasked + l.picturesNotReady + l.sounds; }
+
+// Files decoded on the game thread once the first frame is shown: every one of them holds up
+// its frame. Unasked (pictures never queued for decoding ahead, and sounds) follow the order of
+// the calls only, so a test can count them; late pictures also depend on the side thread's pace.
+std::string LoadsAfterFirstFrame(const Samples& s) {
+    long long unasked = 0, late = 0;
+    std::string frames;
+    int listed = 0;
+    char line[160];
+    for (size_t i = 1; i < s.loads.size(); ++i) {
+        const GameThreadLoads& l = s.loads[i];
+        unasked += l.picturesUnasked + l.sounds;
+        late += l.picturesNotReady;
+        if (AllLoads(l) > 0 && listed < 20) {
+            ++listed;
+            std::snprintf(line, sizeof line,
+                          "load_frame %zu unasked_pictures %lld late_pictures %lld sounds %lld\n", i + 1,
+                          l.picturesUnasked, l.picturesNotReady, l.sounds);
+            frames += line;
+        }
+    }
+    std::snprintf(line, sizeof line,
+                  "unasked_loads_after_first_frame %lld\nlate_pictures_after_first_frame %lld\n", unasked,
+                  late);
+    return line + frames;
+}
 
 // Process CPU over wall time in the second half of the frames.
 double SettledCores(const Samples& s) {
@@ -85,8 +145,8 @@ std::string SlowestFrames(const Samples& s) {
     char line[128];
     for (size_t k = 0; k < shown; ++k) {
         const size_t i = order[k];
-        std::snprintf(line, sizeof line, "slow_frame %zu update_ms %.2f draw_ms %.2f\n", i + 1, s.update[i],
-                      s.draw[i]);
+        std::snprintf(line, sizeof line, "slow_frame %zu update_ms %.2f draw_ms %.2f loads %lld\n", i + 1,
+                      s.update[i], s.draw[i], AllLoads(s.loads[i]));
         out += line;
     }
     return out;
@@ -111,7 +171,7 @@ std::string Report(const Samples& s) {
                   "%.3f\npeak_rss_mb %.1f\ncores_second_half %.3f\n",
                   s.update.size(), u.median, u.p99, u.max, d.median, d.p99, d.max, f.median, f.p99, f.max,
                   fps, c.median, c.p99, cores, firstFrame, PeakRssMegabytes(), SettledCores(s));
-    return text + SlowestFrames(s);
+    return text + SlowestFrames(s) + LoadsAfterFirstFrame(s) + PeakGrowth(s);
 }
 }  // namespace
 
@@ -160,6 +220,8 @@ void StartFrameStats(const std::string& path) {
     samples->frame.reserve(1 << 16);
     samples->cpu.reserve(1 << 16);
     samples->wallAndCpu.reserve(1 << 16);
+    samples->loads.reserve(1 << 16);
+    samples->loadsSoFar = GameThreadLoadCounts();
     SetFrameTimeObserver([samples](double u, double d) {
         const auto now = Clock::now();
         const double threadCpu = ThreadCpuMs();
@@ -176,6 +238,14 @@ void StartFrameStats(const std::string& path) {
         samples->update.push_back(u);
         samples->draw.push_back(d);
         samples->wallAndCpu.emplace_back(now, ProcessCpuSeconds());
+        const GameThreadLoads loads = GameThreadLoadCounts();
+        samples->loads.push_back(LoadsBetween(samples->loadsSoFar, loads));
+        samples->loadsSoFar = loads;
+        const double peak = PeakRssMbNow();
+        if (peak >= samples->peakMb + 1.0) {
+            samples->peakMb = peak;
+            samples->peakGrowth.emplace_back(samples->update.size(), peak);
+        }
     });
     auto startUp = std::make_shared<StartUp>();
     AddAfterAnyFrameHook([startUp] {

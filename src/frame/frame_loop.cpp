@@ -150,11 +150,19 @@ void SetFrameTimeObserver(std::function<void(double, double)> observer) {
     FrameTimeObserver() = std::move(observer);
 }
 
+namespace {
+using Clock = std::chrono::steady_clock;
+// Time spent in dialog loops run inside a frame (in its update), their frames
+// and what runs between them: those frames are reported on their own, not as
+// the update of the frame around them.
+double nestedMs = 0;
+
+double MsBetween(Clock::time_point a, Clock::time_point b) {
+    return std::chrono::duration<double, std::milli>(b - a).count();
+}
+}  // namespace
+
 void ScreenFrame(TEkran& screen, bool wholeStill) {
-    using Clock = std::chrono::steady_clock;
-    // Time spent in frames run inside this one (a dialog's loop in the
-    // update): those frames are reported on their own, not as this update.
-    static double nestedMs = 0;
     const double nestedBefore = nestedMs;
     // No clear here: FinishFrame clears after presenting, so every frame (and
     // the caller's, after a dialog's loop) starts from black.
@@ -170,20 +178,25 @@ void ScreenFrame(TEkran& screen, bool wholeStill) {
     }
     FinishFrame();
     const auto drawn = Clock::now();
-    const auto ms = [](auto d) { return std::chrono::duration<double, std::milli>(d).count(); };
     const double inner = nestedMs - nestedBefore;
-    nestedMs = nestedBefore + ms(drawn - start);
+    nestedMs = nestedBefore + MsBetween(start, drawn);
     if (auto& observer = FrameTimeObserver()) {
-        observer(std::max(0.0, ms(updated - start) - inner), ms(drawn - updated));
+        observer(std::max(0.0, MsBetween(start, updated) - inner), MsBetween(updated, drawn));
     }
 }
 
 void RunDialogLoop(TEkran& dialog, const std::function<void()>& afterFrame,
                    const std::function<bool()>& done) {
-    const TScreenShown backing(DialogBacking());
-    const TScreenShown shown(dialog);
-    while (!done()) {
-        ScreenFrame(dialog, true);
-        if (afterFrame) afterFrame();
+    const auto start = Clock::now();
+    const double nestedBefore = nestedMs;
+    {
+        const TScreenShown backing(DialogBacking());
+        const TScreenShown shown(dialog);
+        while (!done()) {
+            ScreenFrame(dialog, true);
+            if (afterFrame) afterFrame();
+        }
     }
+    // The whole loop, with what runs between its frames, is the dialog's own time.
+    nestedMs = nestedBefore + MsBetween(start, Clock::now());
 }

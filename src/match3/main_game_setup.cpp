@@ -12,9 +12,11 @@
 #include "frame/text_file.h"
 #include "gui/gui.h"
 #include "match3/board_rules.h"
+#include "match3/chip.h"
 #include "match3/fantom.h"
 #include "match3/flying.h"
 #include "match3/main_game.h"
+#include "match3/tile.h"
 
 TMainGame mainGame;
 
@@ -24,6 +26,20 @@ Image LoadGameImage(const std::string& name, bool centred = false) {
     Image img = GfxLoadImage(gameDir + name, GFX_IMAGE_DEFAULT);
     if (img && centred) GfxMidHandle(img);
     return img;
+}
+
+// The pictures a level draws turned or scaled (chips and tiles appearing, particles, the
+// captions): the software renderer turns them from their pixels, which went with their
+// textures. Decoded on the side now, their first turned draws do not decode them in a frame.
+void PrefetchTurnedPictures() {
+    std::vector<Image> pictures(captionImages.begin(), captionImages.begin() + CAPTION_LEVEL_COMPLETED + 1);
+    for (const auto& chip : chipCatalogue)
+        if (chip) pictures.push_back(chip->img);
+    pictures.insert(pictures.end(), std::begin(tileImages.tile), std::end(tileImages.tile));
+    pictures.insert(pictures.end(), std::begin(tileImages.chain), std::end(tileImages.chain));
+    pictures.push_back(tileImages.chest);
+    pictures.insert(pictures.end(), particleImages.begin(), particleImages.end());
+    GfxPrefetchTurnedPixels(pictures);
 }
 
 }  // namespace
@@ -139,6 +155,7 @@ void TMainGame::_prepareRes() {
 }
 
 void TMainGame::prepare() {
+    PrefetchTurnedPictures();
     _prepareCleans();
     _prepareSelf();
     _prepareBegin();

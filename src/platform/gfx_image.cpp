@@ -48,19 +48,22 @@ bool HasTexture(const GfxImageData& img) {
 // A released picture: read from a file, neither its pixels nor a texture held.
 bool Released(const GfxImageData& img) { return !img.source.empty() && img.rgba.empty() && !HasTexture(img); }
 
+bool AllOpaque(const std::vector<std::uint8_t>& rgba) {
+    for (size_t i = 3; i < rgba.size(); i += 4) {
+        if (rgba[i] != 255) {
+            return false;
+        }
+    }
+    return true;
+}
+
 Image MakeImage(int w, int h, std::vector<std::uint8_t>&& rgba, int flags) {
     auto img = std::make_shared<GfxImageData>();
     NoteLiveImage(img);
     img->w = w;
     img->h = h;
     img->flags = flags;
-    img->opaque = true;
-    for (size_t i = 3; i < rgba.size(); i += 4) {
-        if (rgba[i] != 255) {
-            img->opaque = false;
-            break;
-        }
-    }
+    img->opaque = AllOpaque(rgba);
     // The null renderer never draws: sizes are all it needs.
     if (PlatformConfigRef().renderer != RendererKind::Null) {
         img->rgba = std::move(rgba);
@@ -127,7 +130,30 @@ GfxImageData::~GfxImageData() {
     }
 }
 
-SDL_Texture* GfxMakeTexture(int w, int h, const std::uint8_t* rgba, bool filtered) {
+namespace {
+// Writes w x h RGBA pixels into the texture's rows from `top` on.
+void UploadPixels(SDL_Texture* tex, int top, int w, int h, const std::uint8_t* rgba) {
+    const GfxState& g = GfxS();
+    if (g.textureFormat == SDL_PIXELFORMAT_RGBA32) {
+        const SDL_Rect area{0, top, w, h};
+        SDL_UpdateTexture(tex, &area, rgba, w * 4);
+        return;
+    }
+    // Converted a band of rows at a time: a whole converted copy of a large picture would
+    // briefly hold its pixels a third time.
+    const int bandRows = std::max(1, std::min(h, 65536 / w));
+    std::vector<std::uint8_t> converted(static_cast<size_t>(w) * bandRows * 4);
+    for (int y = 0; y < h; y += bandRows) {
+        const int rows = std::min(bandRows, h - y);
+        const std::uint8_t* src = rgba + static_cast<size_t>(y) * w * 4;
+        SDL_ConvertPixels(w, rows, SDL_PIXELFORMAT_RGBA32, src, w * 4, g.textureFormat, converted.data(),
+                          w * 4);
+        const SDL_Rect band{0, top + y, w, rows};
+        SDL_UpdateTexture(tex, &band, converted.data(), w * 4);
+    }
+}
+
+SDL_Texture* NewTexture(int w, int h, bool filtered) {
     const GfxState& g = GfxS();
     if (g.renderer == nullptr) {
         return nullptr;
@@ -137,24 +163,18 @@ SDL_Texture* GfxMakeTexture(int w, int h, const std::uint8_t* rgba, bool filtere
         std::printf("Cannot create a texture of %d x %d: %s\n", w, h, SDL_GetError());
         return nullptr;
     }
-    if (g.textureFormat == SDL_PIXELFORMAT_RGBA32) {
-        SDL_UpdateTexture(tex, nullptr, rgba, w * 4);
-    } else {
-        // Converted a band of rows at a time: a whole converted copy of a large picture would
-        // briefly hold its pixels a third time.
-        const int bandRows = std::max(1, std::min(h, 65536 / w));
-        std::vector<std::uint8_t> converted(static_cast<size_t>(w) * bandRows * 4);
-        for (int y = 0; y < h; y += bandRows) {
-            const int rows = std::min(bandRows, h - y);
-            const std::uint8_t* src = rgba + static_cast<size_t>(y) * w * 4;
-            SDL_ConvertPixels(w, rows, SDL_PIXELFORMAT_RGBA32, src, w * 4, g.textureFormat, converted.data(),
-                              w * 4);
-            const SDL_Rect band{0, y, w, rows};
-            SDL_UpdateTexture(tex, &band, converted.data(), w * 4);
-        }
-    }
     SDL_SetTextureBlendMode(tex, SDL_BLENDMODE_BLEND);
     SDL_SetTextureScaleMode(tex, filtered ? SDL_ScaleModeLinear : SDL_ScaleModeNearest);
+    return tex;
+}
+
+}  // namespace
+
+SDL_Texture* GfxMakeTexture(int w, int h, const std::uint8_t* rgba, bool filtered) {
+    SDL_Texture* tex = NewTexture(w, h, filtered);
+    if (tex != nullptr) {
+        UploadPixels(tex, 0, w, h, rgba);
+    }
     return tex;
 }
 
@@ -175,6 +195,41 @@ Image GfxCreateImage(int w, int h, const std::uint8_t* rgba, int flags) {
     }
     std::vector<std::uint8_t> pixels(rgba, rgba + static_cast<size_t>(w) * h * 4);
     return MakeImage(w, h, std::move(pixels), NormaliseFlags(flags));
+}
+
+Image GfxGrabImage(int x, int y, int w, int h, const Image& reuse) {
+    if (w <= 0 || h <= 0 || GfxS().renderer == nullptr) {
+        return nullptr;
+    }
+    Image img = reuse;
+    if (!reuse || !reuse->source.empty() || !reuse->rgba.empty() || reuse->w != w || reuse->h != h ||
+        !HasTexture(*reuse)) {
+        img = MakeImage(w, h, std::vector<std::uint8_t>(), GFX_IMAGE_FILTERED);
+        img->tex = NewTexture(w, h, true);
+        img->texGeneration = GfxS().generation;
+        if (img->tex == nullptr) {
+            return nullptr;
+        }
+    }
+    // Read and written a band of rows at a time, so that the frame is never held twice. Draws of
+    // a reused picture noted before are done: reading the buffer drew them.
+    constexpr int kBandRows = 64;
+    bool opaque = true;
+    for (int top = 0; top < h; top += kBandRows) {
+        const int rows = std::min(kBandRows, h - top);
+        const Pixmap band = GfxGrabPixmap(x, y + top, w, rows);
+        if (band.w != w || band.h != rows) {
+            return nullptr;
+        }
+        opaque = opaque && AllOpaque(band.rgba);
+        UploadPixels(img->tex, top, w, rows, band.rgba.data());
+    }
+    img->opaque = opaque;
+    return img;
+}
+
+bool GfxImageLost(const Image& img) {
+    return img && img->source.empty() && img->rgba.empty() && !HasTexture(*img);
 }
 
 Image GfxMakeShadowImage(const Image& img, float alpha) {

@@ -13,6 +13,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "platform/load_counts.h"
 #include "platform/platform_internal.h"
 
 namespace {
@@ -49,6 +50,8 @@ public:
     ImageFileRead Take(const std::string& path, DecodedImage& out, std::string& error) {
         {
             std::unique_lock<std::mutex> lock(mutex_);
+            const bool asked = decoding_ == path || done_.count(path) != 0 ||
+                               std::find(queue_.begin(), queue_.end(), path) != queue_.end();
             finished_.wait(lock, [&] { return decoding_ != path; });
             const auto it = done_.find(path);
             if (it != done_.end()) {
@@ -60,6 +63,7 @@ public:
             }
             // Not reached yet: decoded here, and the worker need not do it again.
             queue_.erase(std::remove(queue_.begin(), queue_.end(), path), queue_.end());
+            NoteGameThreadLoad(asked ? GameThreadLoad::PictureNotReady : GameThreadLoad::PictureUnasked);
         }
         return DecodeImageFile(path, out, error);
     }

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <string>
 #include <unordered_map>
 #include <vector>
 
@@ -347,6 +348,30 @@ bool GfxDrawTurnedCopy(const Image& img, float x, float y) {
                       copy->box.w, copy->box.h};
     SDL_RenderCopy(s.renderer, copy->tex, &part, &at);
     return true;
+}
+
+bool GfxTurnedCopyNeedsPixels(const GfxImageData& img) {
+    if (!copiesAllowed || !GfxS().softwareRenderer) return false;
+    const Cache& c = TheCache();
+    const auto it = c.sources.find(&img);
+    return c.generation != GfxS().generation || it == c.sources.end() || it->second.img.expired() ||
+           it->second.w != img.w || it->second.h != img.h;
+}
+
+void GfxPrefetchTurnedPixels(const std::vector<Image>& images) {
+    std::vector<std::string> paths;
+    for (const Image& img : images) {
+        if (!img || img->source.empty() || !GfxTurnedCopyNeedsPixels(*img)) continue;
+        if (img->rgba.empty()) {
+            paths.push_back(img->source);
+            continue;
+        }
+        // Not drawn yet, its pixels still here: kept for its turns before the texture takes them.
+        Cache& c = TheCache();
+        if (c.generation != GfxS().generation) Reset(c);
+        SourceOf(c, img);
+    }
+    if (!paths.empty()) GfxPrefetchImages(paths);
 }
 
 void GfxSetTurnedCopies(bool allowed) { copiesAllowed = allowed; }

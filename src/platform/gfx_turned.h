@@ -21,6 +21,10 @@ bool GfxDrawTurnedCopy(const Image& img, float x, float y);
 // (gfx_image.cpp).
 bool GfxImagePixels(const GfxImageData& img, std::vector<std::uint8_t>& out);
 
+// Whether turned draws of `img` need its pixels here: the software renderer draws turned copies,
+// and none has read the picture's pixels yet (they are kept once read).
+bool GfxTurnedCopyNeedsPixels(const GfxImageData& img);
+
 // Tests and benchmarks turn the copies off to compare with SDL's own turn.
 void GfxSetTurnedCopies(bool allowed);
 // The turned copies held (tests), and dropping them all.

@@ -127,6 +127,10 @@ void GfxPrefetchReleasedImages(const std::vector<Image>& images);
 // Drops what was decoded on the side for these pictures and not yet taken (a screen left before
 // it drew them all).
 void GfxForgetPrefetchedImages(const std::vector<Image>& images);
+// Queues the files of pictures that the software renderer will need the pixels of to draw them
+// turned or scaled, and has not read yet (their pixels went with the texture), so that their
+// first turned draw finds them decoded.
+void GfxPrefetchTurnedPixels(const std::vector<Image>& images);
 // Bytes of picture pixels held now, decoded or in textures, by every image alive (tests).
 long long GfxResidentImageBytes();
 // An image made from RGBA pixels (tests, generated pictures); null on bad sizes.
@@ -157,6 +161,13 @@ void GfxDrawRect(float x, float y, float w, float h);  // filled
 void GfxDrawLine(float x1, float y1, float x2, float y2);
 
 Pixmap GfxGrabPixmap(int x, int y, int w, int h);  // logical coordinates of the back buffer
+// The back buffer's (x, y, w, h) as a picture held only as a texture: no second copy of its pixels
+// stays, so a renderer change loses it (GfxImageLost). When `reuse` is such a picture of that size,
+// its texture takes the new pixels and it is returned: one texture instead of two. Null when the
+// buffer cannot be read.
+Image GfxGrabImage(int x, int y, int w, int h, const Image& reuse = nullptr);
+// A grabbed picture whose texture went with a renderer change: it draws nothing any more.
+bool GfxImageLost(const Image& img);
 bool GfxSavePng(const Pixmap& pix, const std::string& path, int level);
 // Keeps a copy of every presented frame so that the last one can be saved
 // after the back buffer was cleared (the --screenshot flag).

@@ -8,6 +8,7 @@
 #include <cstring>
 #include <memory>
 
+#include "platform/load_counts.h"
 #include "platform/platform_internal.h"
 #include "platform/sound_internal.h"
 
@@ -111,6 +112,7 @@ Sound SndLoad(const std::string& path, int flags) {
         snd->path = path;
         return snd;
     }
+    NoteGameThreadLoad(GameThreadLoad::Sound);  // decoded whole here; a stream is decoded as it plays
     std::vector<std::int16_t> samples;
     int channels = 2;
     std::string error = "neither WAV nor Ogg Vorbis";

@@ -10,13 +10,13 @@
 
 namespace {
 
-// What the frame holds under the dialog's 1024 x 768 screen, as an opaque picture.
-Image GrabScreen() {
+// What the frame holds under the dialog's 1024 x 768 screen, as a picture held only as a
+// texture; in `reuse`'s texture when given (the dimmed picture replaces the plain one in place,
+// so the two never take memory at once).
+Image GrabScreen(const Image& reuse = nullptr) {
     float ox = 0, oy = 0;
     GfxGetOrigin(ox, oy);
-    const Pixmap pix = GfxGrabPixmap(static_cast<int>(ox), static_cast<int>(oy), 1024, 768);
-    if (pix.w != 1024 || pix.h != 768) return nullptr;
-    return GfxCreateImage(pix.w, pix.h, pix.rgba.data(), GFX_IMAGE_DEFAULT);
+    return GfxGrabImage(static_cast<int>(ox), static_cast<int>(oy), 1024, 768, reuse);
 }
 
 void DrawPicture(const Image& picture) {
@@ -27,7 +27,8 @@ void DrawPicture(const Image& picture) {
 }  // namespace
 
 void DrawDialogBackground(TEkran* caller, TEkran& dialog, TCallerPicture& picture) {
-    if (picture.of != caller) picture.forget();
+    // A renderer change takes grabbed pictures with it: the caller is drawn and grabbed again.
+    if (picture.of != caller || GfxImageLost(picture.plain) || GfxImageLost(picture.dimmed)) picture.forget();
     const bool steady = dialog.stripeA == dialog.dStripeA;
     if (picture.dimmed && steady && picture.dimmedAt == dialog.stripeA) {
         DrawPicture(picture.dimmed);
@@ -53,7 +54,7 @@ void DrawDialogBackground(TEkran* caller, TEkran& dialog, TCallerPicture& pictur
     GfxResetDrawState();
     if (steady && dialog.stripeA == dialog.dStripeA) {
         // Veil and stripes at rest: the whole background becomes one picture.
-        picture.dimmed = GrabScreen();
+        picture.dimmed = GrabScreen(picture.plain);
         picture.dimmedAt = dialog.stripeA;
         picture.plain = nullptr;
     }
@@ -63,7 +64,21 @@ float SlideIn(float per) { return SinDeg(90.0f * per); }
 
 float SlideOffset(float h, float per) { return h - h * SlideIn(per); }
 
-void TLevelEndDialog::_drawBack() { DrawDialogBackground(caller, *this, callerPicture); }
+void TLevelEndDialog::_drawBack() {
+    const TCallerPicture& p = callerPicture;
+    const bool current = p.of == caller && !GfxImageLost(p.plain) && !GfxImageLost(p.dimmed);
+    const bool fromDimmed = current && p.dimmed && stripeA == dStripeA && p.dimmedAt == stripeA;
+    // What is about to be drawn again is decoded on the side first.
+    if (!fromDimmed) GfxPrefetchReleasedImages(backingPictures);
+    if (!fromDimmed && !(current && p.plain)) GfxPrefetchReleasedImages(callerPictures);
+    DrawDialogBackground(caller, *this, callerPicture);
+    if (p.plain || p.dimmed) {
+        for (const Image& img : callerPictures) GfxReleaseImage(img);
+    }
+    if (p.dimmed) {
+        for (const Image& img : backingPictures) GfxReleaseImage(img);
+    }
+}
 
 float TLevelEndDialog::panelHeight() const {
     return panel ? static_cast<float>(GfxImageHeight(panel)) : panelHeight_;
@@ -84,6 +99,9 @@ void TLevelEndDialog::startShowing() {
 void TLevelEndDialog::answer(const std::string& choice) {
     gdzie = choice;
     dFade = 1;
+    // The caller draws once more as the loop ends (under its own fade): its pictures let go are
+    // decoded on the side while the dialog fades out.
+    GfxPrefetchReleasedImages(callerPictures);
 }
 
 float TLevelEndDialog::CountY() const { return SlideOffset(panelHeight(), showPer); }
@@ -99,6 +117,8 @@ std::string TLevelEndDialog::runOver(TEkran* callerScreen, const std::string& na
     RunDialogLoop(
         *this, [this] { _checkButtons(); }, [this] { return finished(); });
     running = false;
+    callerPictures.clear();
+    backingPictures.clear();
     std::printf("%s: %s\n", name.c_str(), gdzie.c_str());
     return gdzie;
 }

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "frame/screen.h"
 
@@ -35,6 +36,12 @@ public:
     bool running = false;
     // The caller as drawn behind this showing.
     TCallerPicture callerPicture;
+    // Pictures drawn only under the dialog's pictures of its caller, for the rest of this showing:
+    // the caller's own (the board's background), let go once the caller is grabbed, and the
+    // backing's (the stripes), let go once the veil and the stripes rest in the dimmed picture.
+    // Asked for again should they be drawn once more (the stripes moving, the answer given: the
+    // caller draws once more as the loop ends). Set by the dialog; emptied when its loop ends.
+    std::vector<Image> callerPictures, backingPictures;
 
     // Resets the dialog for another showing.
     virtual void prepare() = 0;

@@ -9,6 +9,7 @@
 #include "frame/text_file.h"
 #include "gui/gui.h"
 #include "match3/level.h"
+#include "match3/main_game.h"
 #include "quest/level_end_dialog.h"
 #include "quest/profile.h"
 
@@ -174,5 +175,11 @@ void TLevelSummary::_checkButtons() {
 
 std::string TLevelSummary::mainloop(TEkran* callerScreen, std::shared_ptr<TLevel> wonLevel) {
     level = std::move(wonLevel);
+    // Over the won board: its background and the stripes stay under the summary's picture of
+    // them until the player answers, and the board is set up anew after the answer.
+    if (callerScreen == &mainGame) {
+        callerPictures = {mainGame.background};
+        backingPictures = {stripesImage};
+    }
     return runOver(callerScreen, "level summary");
 }

@@ -3,8 +3,11 @@
 // another caller or another showing.
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "frame/globals.h"
 #include "frame/screen.h"
+#include "platform/load_counts.h"
 #include "platform/platform.h"
 #include "quest/level_end_dialog.h"
 #include "support/headless_platform.h"
@@ -102,4 +105,50 @@ TEST_F(DialogBack, StripesMovingAgainRedrawTheCallerUnderTheRightVeil) {
         EXPECT_NEAR(Frame(), Dimmed(120, veilAt), 1) << "frame " << frame;
     }
     EXPECT_EQ(Frame(), 120);
+}
+
+namespace {
+// A caller drawing a picture read from a file over its grey (a board's background).
+class PictureCaller : public GreyCaller {
+public:
+    Image picture;
+    void draw() override {
+        GreyCaller::draw();
+        GfxDrawImage(picture, 0, 0);
+    }
+};
+
+Image WrittenPicture(int side) {
+    Pixmap pix{side, side, std::vector<std::uint8_t>(static_cast<size_t>(side) * side * 4, 255)};
+    for (size_t i = 0; i < pix.rgba.size(); i += 4) pix.rgba[i] = static_cast<std::uint8_t>(i % 200 + 20);
+    const std::string path = ::testing::TempDir() + "covered-" + std::to_string(side) + ".png";
+    if (!GfxSavePng(pix, path, 1)) return nullptr;
+    return GfxLoadImage(path, GFX_IMAGE_DEFAULT);
+}
+}  // namespace
+
+TEST_F(DialogBack, PicturesUnderTheGrabbedPicturesAreLetGoAndAskedForBeforeTheyAreDrawnAgain) {
+    PictureCaller back;
+    back.picture = WrittenPicture(256);
+    const Image stripesLike = WrittenPicture(128);
+    ASSERT_TRUE(back.picture && stripesLike);
+    GfxDrawImage(stripesLike, 0, 0);  // its texture made, as the stripes' by the first frames
+    dialog.caller = &back;
+    dialog.callerPictures = {back.picture, nullptr};
+    dialog.backingPictures = {stripesLike};
+    Frame();
+    const long long grabbed = GfxResidentImageBytes();  // the board's picture went after its grab
+    EXPECT_EQ(back.draws, 1);
+    for (int frame = 0; frame < 30; frame++) Frame();
+    ASSERT_FLOAT_EQ(dialog.stripeA, 1);
+    // The plain picture took the dimmed one in place: only the backing's picture went since.
+    EXPECT_EQ(GfxResidentImageBytes(), grabbed - 128 * 128 * 4);
+    EXPECT_EQ(back.draws, 1);
+
+    dialog.dStripeA = 0;  // the stripes leave: the caller is drawn again, its picture decoded ahead
+    const GameThreadLoads before = GameThreadLoadCounts();
+    for (int frame = 0; frame < 30; frame++) Frame();
+    EXPECT_GE(back.draws, 2);
+    EXPECT_EQ(GameThreadLoadCounts().picturesUnasked, before.picturesUnasked);
+    EXPECT_EQ(PixelAt(10, 10).r, (10 * 256 + 10) * 4 % 200 + 20);  // drawn again as it was
 }
