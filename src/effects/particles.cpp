@@ -143,7 +143,7 @@ void TParticleList::updateAndDraw(int now) {
     });
 }
 
-void TParticleList::updateAndDrawBatched(int now) {
+void TParticleList::updateAndDrawBatched(int now, const std::shared_ptr<const GfxLightThrough>& through) {
     // Kept between walks so that a frame of batches allocates nothing.
     static std::vector<GfxSprite> batch;
     batch.clear();
@@ -151,7 +151,7 @@ void TParticleList::updateAndDrawBatched(int now) {
     auto flush = [&] {
         if (!batch.empty())
             GfxDrawImageBatch(particleImages[static_cast<std::size_t>(batchImage)], batchBlend, batch.data(),
-                              batch.size());
+                              batch.size(), through);
         batch.clear();
     };
     walk(now, [&](TParticle& p, int t) {
@@ -240,8 +240,8 @@ void DrawParticles(TParticleList* list) {
     GfxResetDrawState();
 }
 
-void DrawParticlesBatched(TParticleList* list) {
-    (list ? list : &particleList)->updateAndDrawBatched(SysMillisecs());
+void DrawParticlesBatched(TParticleList* list, const std::shared_ptr<const GfxLightThrough>& through) {
+    (list ? list : &particleList)->updateAndDrawBatched(SysMillisecs(), through);
     GfxResetDrawState();
 }
 

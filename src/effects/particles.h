@@ -11,9 +11,11 @@
 
 #include <array>
 #include <cstddef>
+#include <memory>
 #include <vector>
 
 #include "frame/value_types.h"
+#include "platform/gfx_flatten.h"
 #include "platform/platform.h"
 
 class TParticleList;
@@ -101,7 +103,8 @@ public:
     void updateAndDraw(int now);
     // The same, drawn in few calls: each run of consecutive particles of one
     // picture and blend mode is one batch (the village's thousands of sparkles).
-    void updateAndDrawBatched(int now);
+    // With `through`, light seen through still pictures drawn over it (GfxDrawImageBatch).
+    void updateAndDrawBatched(int now, const std::shared_ptr<const GfxLightThrough>& through = nullptr);
     // Update only (for simulation without drawing).
     void update(int now);
     void clear();
@@ -147,5 +150,6 @@ TParticleRef CreateParticle(int n, float x1, float y1, float x2, float y2, float
 void DrawParticles(TParticleList* list = nullptr);
 // DrawParticles in batches (updateAndDrawBatched); looks the same within the
 // renderer's sampling, costs a fraction for lists of thousands.
-void DrawParticlesBatched(TParticleList* list);
+void DrawParticlesBatched(TParticleList* list,
+                          const std::shared_ptr<const GfxLightThrough>& through = nullptr);
 void ClearParticles(TParticleList* list = nullptr);

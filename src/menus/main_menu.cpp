@@ -81,8 +81,11 @@ int TMainMenu::mainloop() {
         _checkButtons();
     }
     running = false;
-    // The land screen starts without the menu's puffs.
+    // The land screen starts without the menu's puffs, and the flattened village goes with the
+    // menu's other pictures.
     smokeParticles.clear();
+    flatVillage = {};
+    flatParts.clear();
     return wynik;
 }
 

@@ -31,7 +31,11 @@ public:
     std::array<std::string, 3> txtWelcome;
     std::string txtAreYouSureYouWantToRestart;
     std::vector<std::shared_ptr<TZBuf>> drawsList;  // this frame's building pictures
-    ChimneyTimers smokePart{};                      // clock time of each chimney's next puff
+    // The village picture, its buildings and the stripes, which never move, as one picture while
+    // the menu is shown (what it was made from, to know it still holds).
+    GfxFlatPicture flatVillage;
+    std::vector<GfxPlacedImage> flatParts;
+    ChimneyTimers smokePart{};  // clock time of each chimney's next puff
     TParticleList waterParticles;
     int waterPart = 0;
     int firstContact = 1;  // until the main loop has run once
@@ -58,6 +62,8 @@ public:
     void update() override;
 
     void _drawBack();
+    // Flattens the still village anew when its parts differ from the last; false when it cannot.
+    bool _flattenVillage(const std::vector<GfxPlacedImage>& parts);
     void _drawPanel();
     void _drawLogo();
     void _drawAnims();

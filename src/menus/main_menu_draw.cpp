@@ -1,5 +1,7 @@
 // The main menu's frame: the village world (buildings, water, smoke,
 // animals), the logo drop and the welcome line.
+#include <algorithm>
+
 #include "frame/frame_loop.h"
 #include "frame/globals.h"
 #include "frame/mouse.h"
@@ -67,18 +69,46 @@ void TMainMenu::draw() {
     _drawFade();
 }
 
+// The village picture, the glitter on its water, the buildings and the stripes, back to front.
+// All but the glitter stand still, so they are drawn as one flattened picture, and the glitter
+// over it is dimmed as the buildings and stripes over the water would have dimmed it.
 void TMainMenu::_drawBack() {
     GfxResetDrawState();
-    if (back) GfxDrawImage(back, 0, 0);
-    DrawParticlesBatched(&waterParticles);
     drawsList.clear();
     for (const auto& b : landBuildings) {
         if (b->upgraded) drawsList.push_back(NewZBuf(b->upgraded, b->upgradeX, b->upgradeY, 1));
         else drawsList.push_back(NewZBuf(b->img, b->x, b->y, 1));
     }
+    std::vector<GfxPlacedImage> parts;
+    if (back) parts.push_back({back, 0, 0});
+    for (const auto& z : drawsList) {
+        parts.push_back({z->img, static_cast<float>(z->drawX), static_cast<float>(z->drawY)});
+    }
+    if (stripesImage) parts.push_back({stripesImage, 0, 0});
+    if (back && _flattenVillage(parts)) {
+        GfxDrawImage(flatVillage.picture, 0, 0);
+        DrawParticlesBatched(&waterParticles, flatVillage.through);
+        return;
+    }
+    if (back) GfxDrawImage(back, 0, 0);
+    DrawParticlesBatched(&waterParticles);
     for (const auto& z : drawsList) z->draw();
     GfxResetDrawState();
     if (stripesImage) GfxDrawImage(stripesImage, 0, 0);
+}
+
+bool TMainMenu::_flattenVillage(const std::vector<GfxPlacedImage>& parts) {
+    const auto same = [](const GfxPlacedImage& a, const GfxPlacedImage& b) {
+        return a.img == b.img && a.x == b.x && a.y == b.y;
+    };
+    // Made once per entry (or tried once: a renderer that cannot leaves the parts drawn one by one).
+    if (!flatParts.empty() && parts.size() == flatParts.size() &&
+        std::equal(parts.begin(), parts.end(), flatParts.begin(), same)) {
+        return flatVillage.picture != nullptr;
+    }
+    flatParts = parts;
+    flatVillage = GfxFlattenImages(1024, 768, parts);
+    return flatVillage.picture != nullptr;
 }
 
 void TMainMenu::_drawAnims() { UpdateAndDrawAnims(anims, SysMillisecs(), frameDelta); }

@@ -8,6 +8,7 @@
 
 #include "platform/angles.h"
 #include "platform/gfx_batch_stretch.h"
+#include "platform/gfx_flatten.h"
 #include "platform/platform_internal.h"
 
 namespace {
@@ -63,6 +64,23 @@ bool DrawAsCopy(const Image& img, SDL_Texture* src, const SDL_Vertex* v, SDL_Ble
 
 bool Upright(const GfxSprite& s) { return s.rotation == 0 && s.sx > 0 && s.sy > 0; }
 
+// Sprites drawn one by one take the share of light at their handle: a sparkle is a few pixels.
+const GfxSprite* DimmedBy(const GfxLightThrough& through, const GfxSprite* sprites, std::size_t count) {
+    if (static_cast<std::size_t>(through.w) * through.h != through.share.size()) return sprites;
+    static std::vector<GfxSprite> dimmed;
+    dimmed.assign(sprites, sprites + count);
+    for (GfxSprite& s : dimmed) {
+        const int x = static_cast<int>(std::floor(s.x)) - through.x;
+        const int y = static_cast<int>(std::floor(s.y)) - through.y;
+        if (x < 0 || y < 0 || x >= through.w || y >= through.h) continue;
+        const float share = through.share[static_cast<std::size_t>(y) * through.w + x] / 255.0f;
+        s.r *= share;
+        s.g *= share;
+        s.b *= share;
+    }
+    return dimmed.data();
+}
+
 }  // namespace
 
 void GfxSetBatchCopies(bool allowed) { copiesAllowed = allowed; }
@@ -72,10 +90,11 @@ std::size_t GfxBatchPicturesHeld() {
     return GfxStretchedCount();
 }
 
-void GfxDrawImageBatch(const Image& img, int blend, const GfxSprite* sprites, std::size_t count) {
+void GfxDrawImageBatch(const Image& img, int blend, const GfxSprite* sprites, std::size_t count,
+                       const std::shared_ptr<const GfxLightThrough>& through) {
     if (!img || sprites == nullptr || count == 0) return;
     if (GfxLayerTakesCall()) {
-        GfxNoteBatch(img, blend, sprites, count);
+        GfxNoteBatch(img, blend, sprites, count, through);
         return;
     }
     if (!GfxCanDraw()) return;
@@ -95,7 +114,10 @@ void GfxDrawImageBatch(const Image& img, int blend, const GfxSprite* sprites, st
         std::all_of(sprites, sprites + count, Upright)) {
         for (std::size_t i = 0; i < count; ++i)
             Quad(sprites[i], w, h, img->hx, img->hy, g.originX, g.originY, &vertices[i * 4]);
-        first = GfxDrawLightSums(img, tex, vertices.data(), count);
+        first = GfxDrawLightSums(img, tex, vertices.data(), count, through.get(), g.originX, g.originY);
+    }
+    if (first < count && through != nullptr && mode == SDL_BLENDMODE_ADD) {
+        sprites = DimmedBy(*through, sprites, count);
     }
     // Runs of sprites that need geometry are drawn in one call each, between the copies, so the
     // order of drawing stays the order of the sprites.

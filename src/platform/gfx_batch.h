@@ -4,8 +4,11 @@
 #pragma once
 
 #include <cstddef>
+#include <memory>
 
 #include "platform/platform.h"
+
+struct GfxLightThrough;
 
 // One copy: its handle lands on (x, y); scale (negative mirrors), rotation in
 // degrees clockwise, colour 0..255 and alpha 0..1 as GfxSetColor and
@@ -22,7 +25,10 @@ struct GfxSprite {
 // GFX_BLEND_LIGHT), in order, as one geometry call. The current origin
 // applies; the current colour, alpha, scale, rotation and blend do not, and
 // are left as they were.
-void GfxDrawImageBatch(const Image& img, int blend, const GfxSprite* sprites, std::size_t count);
+// With `through` (additive sprites only) each sprite's light is dimmed by the share the still
+// pictures drawn over that spot let through (gfx_flatten.h): light drawn beneath a flattened scene.
+void GfxDrawImageBatch(const Image& img, int blend, const GfxSprite* sprites, std::size_t count,
+                       const std::shared_ptr<const GfxLightThrough>& through = nullptr);
 
 // On the software renderer an upright sprite is drawn as an unscaled copy of the image stretched
 // to its size (kept per image and size), and many additive ones are summed in tiles first: the

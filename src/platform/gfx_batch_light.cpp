@@ -4,11 +4,14 @@
 // and each tile touched is laid on with one additive copy: the pixels of the sprites drawn one by
 // one.
 #include <algorithm>
+#include <cmath>
+#include <cstring>
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
 
 #include "platform/gfx_batch_stretch.h"
+#include "platform/gfx_flatten.h"
 
 namespace {
 constexpr int kTile = 32;
@@ -22,6 +25,7 @@ struct Tiles {
     std::vector<int> touched;    // tiles with light, in the order first touched
     std::vector<Uint32> pixels;  // kTile * kTile per touched tile
     SDL_Texture* tex = nullptr;  // one tile, uploaded and copied in turn
+    SDL_BlendMode mode = SDL_BLENDMODE_ADD;
     unsigned generation = 0;
 } tiles;
 
@@ -34,6 +38,7 @@ bool Prepare(int w, int h) {
         tiles.tex = SDL_CreateTexture(g.renderer, g.textureFormat, SDL_TEXTUREACCESS_STREAMING, kTile, kTile);
         if (tiles.tex == nullptr) return false;
         SDL_SetTextureBlendMode(tiles.tex, SDL_BLENDMODE_ADD);
+        tiles.mode = SDL_BLENDMODE_ADD;
         tiles.generation = g.generation;
     }
     if (tiles.w != w || tiles.h != h) {
@@ -128,14 +133,115 @@ void AddLight(GfxStretched& s, int x, int y, SDL_Color c) {
     }
 }
 
+// Where a light is seen through still pictures: their share per pixel, placed on the target.
+struct Dimming {
+    const GfxLightThrough* through = nullptr;
+    int left = 0, top = 0;  // the share's top left on the target
+};
+
+// The light of one pixel, dimmed to a share k of 255.
+inline Uint32 DimmedLight(Uint32 p, int k) {
+    if (k == 255) return p;
+    const int r = Scale255(static_cast<int>((p >> 16) & 255), k);
+    const int g = Scale255(static_cast<int>((p >> 8) & 255), k);
+    const int b = Scale255(static_cast<int>(p & 255), k);
+    return kNoLight | static_cast<Uint32>(r << 16 | g << 8 | b);
+}
+
+// Dims a tile's light (its top left at (x, y) on the target) by the share let through.
+void Dim(Uint32* px, int x, int y, int w, int h, const Dimming& dim) {
+    const GfxLightThrough& t = *dim.through;
+    for (int row = 0; row < h; ++row) {
+        const int sy = y + row - dim.top;
+        if (sy < 0 || sy >= t.h) continue;
+        Uint32* line = px + row * kTile;
+        const std::uint8_t* share = &t.share[static_cast<std::size_t>(sy) * t.w];
+        for (int col = 0; col < w; ++col) {
+            const int sx = x + col - dim.left;
+            if (sx >= 0 && sx < t.w) line[col] = DimmedLight(line[col], share[sx]);
+        }
+    }
+}
+
+// True when the tile lies wholly on the picture the light is drawn right after.
+bool OnBase(int x, int y, int w, int h, const Dimming& dim) {
+    if (dim.through == nullptr || !dim.through->base) return false;
+    const GfxImageData& base = *dim.through->base;
+    const GfxLightThrough& t = *dim.through;
+    return base.w == t.w && base.h == t.h && base.rgba.size() == static_cast<std::size_t>(t.w) * t.h * 4 &&
+           x >= dim.left && y >= dim.top && x + w <= dim.left + t.w && y + h <= dim.top + t.h;
+}
+
+#if defined(__SSE2__)
+// x / 255 rounded down, for x up to 255 * 255, in each 16-bit lane.
+inline __m128i Div255(__m128i x) {
+    return _mm_srli_epi16(_mm_add_epi16(_mm_add_epi16(x, _mm_set1_epi16(1)), _mm_srli_epi16(x, 8)), 8);
+}
+
+// Four finished pixels: the light dimmed to its shares and added to the RGBA pixels under it.
+inline void FinishFour(Uint32* light, const std::uint8_t* share, const std::uint8_t* under) {
+    const __m128i zero = _mm_setzero_si128();
+    const __m128i l = _mm_loadu_si128(reinterpret_cast<const __m128i*>(light));
+    const __m128i u = _mm_loadu_si128(reinterpret_cast<const __m128i*>(under));
+    std::uint32_t four = 0;
+    std::memcpy(&four, share, 4);
+    __m128i k = _mm_cvtsi32_si128(static_cast<int>(four));
+    k = _mm_unpacklo_epi16(_mm_unpacklo_epi8(k, k), _mm_unpacklo_epi8(k, k));  // each share 4 times
+    const __m128i lLo = Div255(_mm_mullo_epi16(_mm_unpacklo_epi8(l, zero), _mm_unpacklo_epi8(k, zero)));
+    const __m128i lHi = Div255(_mm_mullo_epi16(_mm_unpackhi_epi8(l, zero), _mm_unpackhi_epi8(k, zero)));
+    // The picture's R, G, B, A in the light's order (B, G, R, A in memory).
+    constexpr int kSwap = _MM_SHUFFLE(3, 0, 1, 2);
+    __m128i uLo = _mm_unpacklo_epi8(u, zero), uHi = _mm_unpackhi_epi8(u, zero);
+    uLo = _mm_shufflehi_epi16(_mm_shufflelo_epi16(uLo, kSwap), kSwap);
+    uHi = _mm_shufflehi_epi16(_mm_shufflelo_epi16(uHi, kSwap), kSwap);
+    const __m128i sum = _mm_packus_epi16(_mm_add_epi16(uLo, lLo), _mm_add_epi16(uHi, lHi));
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(light),
+                     _mm_or_si128(sum, _mm_set1_epi32(static_cast<int>(kNoLight))));
+}
+#endif
+
+// The tile's finished pixels: the picture under it with the dimmed light added, as the additive
+// copy would leave them.
+void Finish(Uint32* px, int x, int y, int w, int h, const Dimming& dim) {
+    const GfxLightThrough& t = *dim.through;
+    const std::uint8_t* rgba = dim.through->base->rgba.data();
+    for (int row = 0; row < h; ++row) {
+        const std::size_t at = static_cast<std::size_t>(y + row - dim.top) * t.w + (x - dim.left);
+        const std::uint8_t* share = &t.share[at];
+        const std::uint8_t* under = rgba + at * 4;
+        Uint32* line = px + row * kTile;
+        int col = 0;
+#if defined(__SSE2__)
+        for (; col + 4 <= w; col += 4) FinishFour(line + col, share + col, under + col * 4);
+#endif
+        for (; col < w; ++col) {
+            const Uint32 light = DimmedLight(line[col], share[col]);
+            const std::uint8_t* u = under + col * 4;
+            const Uint32 r = std::min<Uint32>(255, u[0] + ((light >> 16) & 255));
+            const Uint32 g = std::min<Uint32>(255, u[1] + ((light >> 8) & 255));
+            const Uint32 b = std::min<Uint32>(255, u[2] + (light & 255));
+            line[col] = kNoLight | r << 16 | g << 8 | b;
+        }
+    }
+}
+
 // Lays every touched tile on the target and empties it again.
-void LayTiles(SDL_Renderer* r) {
+void LayTiles(SDL_Renderer* r, const Dimming& dim) {
     for (size_t i = 0; i < tiles.touched.size(); ++i) {
         const int t = tiles.touched[i];
         const int x = (t % tiles.across) * kTile, y = (t / tiles.across) * kTile;
         const SDL_Rect part{0, 0, std::min(kTile, tiles.w - x), std::min(kTile, tiles.h - y)};
         const SDL_Rect to{x, y, part.w, part.h};
         Uint32* px = &tiles.pixels[i * kTile * kTile];
+        // A plain copy costs the renderer a fraction of an additive one.
+        const bool finished = OnBase(x, y, part.w, part.h, dim);
+        if (finished) Finish(px, x, y, part.w, part.h, dim);
+        else if (dim.through != nullptr) Dim(px, x, y, part.w, part.h, dim);
+        const SDL_BlendMode mode = finished ? SDL_BLENDMODE_NONE : SDL_BLENDMODE_ADD;
+        if (mode != tiles.mode) {
+            SDL_SetTextureBlendMode(tiles.tex, mode);
+            tiles.mode = mode;
+        }
         SDL_UpdateTexture(tiles.tex, nullptr, px, kTile * 4);
         SDL_RenderCopy(r, tiles.tex, &part, &to);
         std::fill(px, px + kTile * kTile, kNoLight);
@@ -145,7 +251,8 @@ void LayTiles(SDL_Renderer* r) {
 }
 }  // namespace
 
-std::size_t GfxDrawLightSums(const Image& img, SDL_Texture* src, const SDL_Vertex* quads, std::size_t count) {
+std::size_t GfxDrawLightSums(const Image& img, SDL_Texture* src, const SDL_Vertex* quads, std::size_t count,
+                             const GfxLightThrough* through, float originX, float originY) {
     SDL_Renderer* r = GfxS().renderer;
     // Real pixels are logical ones and the target is a picture: otherwise the copies do it.
     float scaleX = 1, scaleY = 1;
@@ -169,6 +276,12 @@ std::size_t GfxDrawLightSums(const Image& img, SDL_Texture* src, const SDL_Verte
         if (v[0].color.a == 0) continue;
         AddLight(*s, static_cast<int>(v[0].position.x), static_cast<int>(v[0].position.y), v[0].color);
     }
-    LayTiles(r);
+    Dimming dim;
+    if (through != nullptr && static_cast<std::size_t>(through->w) * through->h == through->share.size()) {
+        dim.through = through;
+        dim.left = static_cast<int>(std::floor(originX)) + through->x;
+        dim.top = static_cast<int>(std::floor(originY)) + through->y;
+    }
+    LayTiles(r, dim);
     return done;
 }

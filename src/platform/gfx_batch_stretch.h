@@ -36,5 +36,8 @@ void GfxSetTexMods(SDL_Texture* tex, GfxTexMods& mods, Uint8 r, Uint8 g, Uint8 b
 
 // Additive sprites summed in memory and laid on with one copy per 32-pixel tile touched (the
 // same pixels as one copy per sprite): `quads` holds 4 vertices per sprite, all upright. How many
-// of the first sprites it drew; the rest are left to the copies.
-std::size_t GfxDrawLightSums(const Image& img, SDL_Texture* src, const SDL_Vertex* quads, std::size_t count);
+// of the first sprites it drew; the rest are left to the copies. With `through`, whose area lies
+// at (originX, originY) plus its own top left, the light is dimmed pixel by pixel.
+struct GfxLightThrough;
+std::size_t GfxDrawLightSums(const Image& img, SDL_Texture* src, const SDL_Vertex* quads, std::size_t count,
+                             const GfxLightThrough* through, float originX, float originY);

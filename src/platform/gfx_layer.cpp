@@ -142,7 +142,7 @@ void Replay(const LayerCall& call, const SDL_Rect& rect, std::vector<GfxSprite>&
             for (size_t i = 0; i < call.sprites.size(); ++i) {
                 if (SDL_HasIntersection(&call.spriteBoxes[i], &rect)) scratch.push_back(call.sprites[i]);
             }
-            GfxDrawImageBatch(call.img, call.batchBlend, scratch.data(), scratch.size());
+            GfxDrawImageBatch(call.img, call.batchBlend, scratch.data(), scratch.size(), call.through);
             break;
     }
     if (call.img) GfxSetHandle(call.img, hx, hy);

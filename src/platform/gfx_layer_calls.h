@@ -2,6 +2,7 @@
 // layer files include this header.
 #pragma once
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -22,6 +23,7 @@ struct LayerCall {
     float args[10] = {};                // the call's own arguments, in order
     float hx = 0, hy = 0;               // the image's handle at the time
     int batchBlend = 0;
+    std::shared_ptr<const GfxLightThrough> through;  // a batch's light dimmed by still pictures
     float r = 0, g = 0, b = 0, alpha = 0, scaleX = 0, scaleY = 0, rotation = 0, originX = 0, originY = 0;
     int blend = 0;
     bool viewportSet = false;

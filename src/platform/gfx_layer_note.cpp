@@ -104,6 +104,7 @@ LayerCall& NewCall(LayerCall::Kind kind) {
     std::fill(std::begin(call.args), std::end(call.args), 0.0f);
     call.hx = call.hy = 0;
     call.batchBlend = 0;
+    call.through = nullptr;
     call.r = g.r;
     call.g = g.g;
     call.b = g.b;
@@ -136,7 +137,7 @@ bool SameLayerState(const LayerCall& a, const LayerCall& b) {
     const float sb[] = {b.hx,     b.hy,     b.r,        b.g,       b.b,      b.alpha,
                         b.scaleX, b.scaleY, b.rotation, b.originX, b.originY};
     return a.kind == b.kind && a.img == b.img && a.font == b.font && a.blend == b.blend &&
-           a.batchBlend == b.batchBlend && a.viewportSet == b.viewportSet &&
+           a.batchBlend == b.batchBlend && a.through == b.through && a.viewportSet == b.viewportSet &&
            (!a.viewportSet || std::memcmp(&a.viewport, &b.viewport, sizeof a.viewport) == 0) &&
            std::memcmp(sa, sb, sizeof sa) == 0 && std::memcmp(a.args, b.args, sizeof a.args) == 0 &&
            a.text == b.text;
@@ -215,10 +216,12 @@ void GfxNoteText(const std::string& text, float x, float y) {
     DrawIfOver(call);
 }
 
-void GfxNoteBatch(const Image& img, int blend, const GfxSprite* sprites, std::size_t count) {
+void GfxNoteBatch(const Image& img, int blend, const GfxSprite* sprites, std::size_t count,
+                  const std::shared_ptr<const GfxLightThrough>& through) {
     LayerCall& call = NewCall(LayerCall::Kind::Batch);
     call.img = img;
     call.batchBlend = blend;
+    call.through = through;
     call.hx = img->hx;
     call.hy = img->hy;
     call.sprites.assign(sprites, sprites + count);

@@ -146,7 +146,9 @@ void GfxNoteImageRect(const Image& img, float x, float y, float w, float h, floa
 void GfxNoteRect(float x, float y, float w, float h);
 void GfxNoteLine(float x1, float y1, float x2, float y2);
 void GfxNoteText(const std::string& text, float x, float y);
-void GfxNoteBatch(const Image& img, int blend, const GfxSprite* sprites, std::size_t count);
+struct GfxLightThrough;
+void GfxNoteBatch(const Image& img, int blend, const GfxSprite* sprites, std::size_t count,
+                  const std::shared_ptr<const GfxLightThrough>& through);
 
 // Graphics helpers used by several files.
 // Logical pixels of the back buffer; at a pixel scale above 1 each is the mean of its real pixels.
