@@ -108,7 +108,13 @@ bool TMainMenu::_flattenVillage(const std::vector<GfxPlacedImage>& parts) {
     }
     flatParts = parts;
     flatVillage = GfxFlattenImages(1024, 768, parts);
-    return flatVillage.picture != nullptr;
+    if (!flatVillage.picture) return false;
+    // The village and its buildings are drawn only through the flat picture now; the stripes stay,
+    // as dialogs opened over the menu draw them too.
+    for (const GfxPlacedImage& part : parts) {
+        if (part.img != stripesImage) GfxReleaseImage(part.img);
+    }
+    return true;
 }
 
 void TMainMenu::_drawAnims() { UpdateAndDrawAnims(anims, SysMillisecs(), frameDelta); }
