@@ -12,6 +12,7 @@
 #include "platform/gfx_batch.h"
 #include "platform/platform_internal.h"
 #include "support/headless_platform.h"
+#include "support/pixel_compare.h"
 
 namespace {
 // A soft round spark with colour in every pixel, so that any shift or other resampling shows.
@@ -76,25 +77,6 @@ Pixmap Draw(bool copies, const Image& back, const Image& spark, int blend, const
     return GfxGrabPixmap(0, 0, 1024, 768);
 }
 
-// Every channel of every pixel within `tolerance`; the worst one is named.
-void ExpectClose(const Pixmap& got, const Pixmap& want, int tolerance) {
-    ASSERT_EQ(got.rgba.size(), want.rgba.size());
-    int worst = 0;
-    size_t differing = 0, first = 0;
-    for (size_t i = 0; i < want.rgba.size(); ++i) {
-        const int d = std::abs(got.rgba[i] - want.rgba[i]);
-        if (d > worst) {
-            worst = d;
-            first = i;
-        }
-        if (d > 0) ++differing;
-    }
-    const size_t p = first / 4;
-    EXPECT_LE(worst, tolerance) << "pixel " << p % 1024 << "," << p / 1024 << " channel " << first % 4
-                                << " is " << int(got.rgba[first]) << " instead of " << int(want.rgba[first])
-                                << "; " << differing << " channels differ";
-}
-
 class GfxBatchTest : public HeadlessPlatformTest {
 protected:
     void TearDown() override {
@@ -111,7 +93,8 @@ TEST_F(GfxBatchTest, CopiesGiveThePixelsOfTheGeometryInBothBlends) {
     const std::vector<GfxSprite> sprites = Sparkles(600, 0, 30);
     for (int blend : {GFX_BLEND_LIGHT, GFX_BLEND_ALPHA}) {
         SCOPED_TRACE(blend);
-        ExpectClose(Draw(true, back, spark, blend, sprites), Draw(false, back, spark, blend, sprites), 0);
+        ExpectPixelsClose(Draw(true, back, spark, blend, sprites), Draw(false, back, spark, blend, sprites),
+                          0);
     }
 }
 
@@ -120,8 +103,8 @@ TEST_F(GfxBatchTest, TurnedAndMirroredSpritesKeepTheirPlaceInTheOrder) {
     const Image back = Backdrop();
     const Image spark = Spark(32);
     const std::vector<GfxSprite> sprites = Sparkles(900, 4, 30);
-    ExpectClose(Draw(true, back, spark, GFX_BLEND_ALPHA, sprites),
-                Draw(false, back, spark, GFX_BLEND_ALPHA, sprites), 0);
+    ExpectPixelsClose(Draw(true, back, spark, GFX_BLEND_ALPHA, sprites),
+                      Draw(false, back, spark, GFX_BLEND_ALPHA, sprites), 0);
 }
 
 TEST_F(GfxBatchTest, SparklesCutByTheEdgesMatchToo) {
@@ -138,8 +121,8 @@ TEST_F(GfxBatchTest, SparklesCutByTheEdgesMatchToo) {
         s.a = 0.5f;
         sprites.push_back(s);
     }
-    ExpectClose(Draw(true, back, spark, GFX_BLEND_LIGHT, sprites),
-                Draw(false, back, spark, GFX_BLEND_LIGHT, sprites), 0);
+    ExpectPixelsClose(Draw(true, back, spark, GFX_BLEND_LIGHT, sprites),
+                      Draw(false, back, spark, GFX_BLEND_LIGHT, sprites), 0);
 }
 
 TEST_F(GfxBatchTest, APlainDrawAfterABatchShowsTheImagesOwnColours) {
@@ -169,8 +152,8 @@ TEST_F(GfxBatchTest, CopiesMatchAtTwoRealPixelsPerLogicalOne) {
     const Image spark = Spark(24);
     GfxMidHandle(spark);
     const std::vector<GfxSprite> sprites = Sparkles(600, 0, 30);
-    ExpectClose(Draw(true, back, spark, GFX_BLEND_LIGHT, sprites),
-                Draw(false, back, spark, GFX_BLEND_LIGHT, sprites), 0);
+    ExpectPixelsClose(Draw(true, back, spark, GFX_BLEND_LIGHT, sprites),
+                      Draw(false, back, spark, GFX_BLEND_LIGHT, sprites), 0);
 }
 
 TEST_F(GfxBatchTest, StretchedPicturesGoWithTheirImage) {
@@ -188,7 +171,7 @@ TEST_F(GfxBatchTest, StretchedPicturesGoWithTheirImage) {
     const Image spark = Spark(24);
     const Pixmap first = Draw(true, back, spark, GFX_BLEND_LIGHT, sprites);
     EXPECT_EQ(GfxBatchPicturesHeld(), perImage);
-    ExpectClose(Draw(true, back, spark, GFX_BLEND_LIGHT, sprites), first, 0);
+    ExpectPixelsClose(Draw(true, back, spark, GFX_BLEND_LIGHT, sprites), first, 0);
     EXPECT_EQ(GfxBatchPicturesHeld(), perImage);
 }
 
@@ -203,7 +186,7 @@ TEST_F(GfxBatchTest, APictureLetGoTakesItsStretchesAlongAndDrawsAsBeforeAfter) {
     EXPECT_GE(GfxBatchPicturesHeld(), 5u);
     GfxReleaseImage(spark);
     EXPECT_EQ(GfxBatchPicturesHeld(), 0u);
-    ExpectClose(Draw(true, back, spark, GFX_BLEND_LIGHT, sprites), before, 0);
+    ExpectPixelsClose(Draw(true, back, spark, GFX_BLEND_LIGHT, sprites), before, 0);
     std::filesystem::remove(path);
 }
 
@@ -221,6 +204,6 @@ TEST_F(GfxBatchTest, ALightBatchWithPicturesTooLargeToKeepEndsInCopiesAndGeometr
         big.a = 0.3f;
         sprites.insert(sprites.begin() + 100 + 50 * i, big);
     }
-    ExpectClose(Draw(true, back, spark, GFX_BLEND_LIGHT, sprites),
-                Draw(false, back, spark, GFX_BLEND_LIGHT, sprites), 0);
+    ExpectPixelsClose(Draw(true, back, spark, GFX_BLEND_LIGHT, sprites),
+                      Draw(false, back, spark, GFX_BLEND_LIGHT, sprites), 0);
 }

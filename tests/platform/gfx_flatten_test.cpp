@@ -14,6 +14,7 @@
 #include "platform/gfx_batch.h"
 #include "platform/gfx_layer.h"
 #include "support/headless_platform.h"
+#include "support/pixel_compare.h"
 
 namespace {
 // Opaque ground with colour in every pixel.
@@ -73,23 +74,6 @@ std::vector<GfxSprite> Sparkles(int count, int shift) {
 
 Pixmap Grab() { return GfxGrabPixmap(0, 0, 1024, 768); }
 
-// Every channel of every pixel within `tolerance`; the worst one is named.
-void ExpectClose(const Pixmap& got, const Pixmap& want, int tolerance) {
-    ASSERT_EQ(got.rgba.size(), want.rgba.size());
-    int worst = 0;
-    size_t first = 0;
-    for (size_t i = 0; i < want.rgba.size(); ++i) {
-        const int d = std::abs(got.rgba[i] - want.rgba[i]);
-        if (d > worst) {
-            worst = d;
-            first = i;
-        }
-    }
-    const size_t p = first / 4;
-    EXPECT_LE(worst, tolerance) << "pixel " << p % 1024 << "," << p / 1024 << " channel " << first % 4
-                                << " is " << int(got.rgba[first]) << " instead of " << int(want.rgba[first]);
-}
-
 class GfxFlattenTest : public HeadlessPlatformTest {
 protected:
     // Made once the renderer runs, as the game makes its pictures.
@@ -128,7 +112,7 @@ TEST_F(GfxFlattenTest, ThePictureHoldsThePartsAndTheShareWhatTheyLetThrough) {
     ASSERT_TRUE(flat.picture && flat.through);
     GfxCls();
     GfxDrawImage(flat.picture, 0, 0);
-    ExpectClose(Grab(), inTurn, 0);
+    ExpectPixelsClose(Grab(), inTurn, 0);
 
     const GfxLightThrough& t = *flat.through;
     ASSERT_EQ(t.share.size(), 1024u * 768u);
@@ -154,7 +138,7 @@ TEST_F(GfxFlattenTest, LightOverTheFlatPictureLooksAsDrawnBetweenItsParts) {
         GfxCls();
         DrawFlat(flat, light);
         SCOPED_TRACE(count);
-        ExpectClose(Grab(), inTurn, count >= 64 ? 3 : 12);
+        ExpectPixelsClose(Grab(), inTurn, count >= 64 ? 3 : 12);
     }
 }
 
@@ -178,7 +162,7 @@ TEST_F(GfxFlattenTest, AStillLayerRedrawsTheLightWhenItsShareChanges) {
         GfxCls();
         DrawFlat(now, light);
         SCOPED_TRACE(step);
-        ExpectClose(layered, Grab(), 0);
+        ExpectPixelsClose(layered, Grab(), 0);
     }
 }
 

@@ -4,11 +4,13 @@
 
 #include <cmath>
 #include <functional>
+#include <string>
 #include <vector>
 
 #include "platform/gfx_batch.h"
 #include "platform/gfx_layer.h"
 #include "support/headless_platform.h"
+#include "support/pixel_compare.h"
 
 namespace {
 // A picture with a pattern in every pixel, so that any shift or resampling shows.
@@ -47,15 +49,7 @@ void ExpectSameAsDirect(const Scene& scene, int steps) {
     GfxLayer layer = GfxCreateLayer();
     for (int step = 0; step < steps; ++step) {
         const Pixmap layered = DrawLayered(layer, scene, step);
-        const Pixmap direct = DrawDirect(scene, step);
-        ASSERT_EQ(layered.rgba.size(), direct.rgba.size());
-        for (size_t i = 0; i < direct.rgba.size(); ++i) {
-            if (layered.rgba[i] != direct.rgba[i]) {
-                const size_t p = i / 4;
-                FAIL() << "step " << step << ": pixel " << p % 1024 << "," << p / 1024 << " differs ("
-                       << int(layered.rgba[i]) << " instead of " << int(direct.rgba[i]) << ")";
-            }
-        }
+        ExpectPixelsClose(layered, DrawDirect(scene, step), 0, "step " + std::to_string(step));
     }
 }
 
