@@ -374,6 +374,15 @@ void GfxPrefetchTurnedPixels(const std::vector<Image>& images) {
     if (!paths.empty()) GfxPrefetchImages(paths);
 }
 
+void GfxLetTurnedCopiesGo() {
+    Cache& c = TheCache();
+    DestroyTextures(c);
+    c.copies.clear();
+    c.index.clear();
+    c.pixels = 0;
+    std::vector<std::uint32_t>().swap(c.scratch);
+}
+
 void GfxSetTurnedCopies(bool allowed) { copiesAllowed = allowed; }
 
 long GfxTurnedCopyPixels() { return TheCache().pixels; }

@@ -131,6 +131,9 @@ void GfxForgetPrefetchedImages(const std::vector<Image>& images);
 // turned or scaled, and has not read yet (their pixels went with the texture), so that their
 // first turned draw finds them decoded.
 void GfxPrefetchTurnedPixels(const std::vector<Image>& images);
+// Lets the software renderer's turned and scaled copies go (up to 4 MiB of textures), keeping the
+// pixels they are made from: for a screen that is covered by a picture of itself for a while.
+void GfxLetTurnedCopiesGo();
 // Bytes of picture pixels held now, decoded or in textures, by every image alive (tests).
 long long GfxResidentImageBytes();
 // An image made from RGBA pixels (tests, generated pictures); null on bad sizes.

@@ -113,6 +113,9 @@ void TLevelEndDialog::slideGui() {
 std::string TLevelEndDialog::runOver(TEkran* callerScreen, const std::string& name) {
     caller = callerScreen;
     prepare();
+    // A caller covered by its picture draws no turned copies: they go before the dialog's first
+    // frames, where its memory peaks.
+    if (!callerPictures.empty()) GfxLetTurnedCopiesGo();
     running = true;
     RunDialogLoop(
         *this, [this] { _checkButtons(); }, [this] { return finished(); });

@@ -1,7 +1,8 @@
 // Files decoded on the game thread are counted (frame statistics name the frames they slowed):
 // a picture never asked for ahead, one asked for but not reached yet, never one decoded on the
 // side. Pictures drawn turned by the software renderer are asked for ahead with their files, and
-// a grabbed screen is held once, as a texture, its next grab reusing it.
+// a grabbed screen is held once, as a texture, its next grab reusing it. Turned copies let go
+// keep the pixels they are made from.
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -9,6 +10,7 @@
 #include <vector>
 
 #include "platform/gfx_prefetch.h"
+#include "platform/gfx_turned.h"
 #include "platform/load_counts.h"
 #include "platform/platform_internal.h"
 #include "support/headless_platform.h"
@@ -151,4 +153,26 @@ TEST_F(GameThreadLoadsTest, AGrabbedScreenIsHeldOnceAndItsNextGrabReusesIt) {
     ASSERT_TRUE(smaller);
     EXPECT_NE(smaller, first);
     EXPECT_FALSE(GfxGrabImage(0, 0, 0, 32));
+}
+
+TEST_F(GameThreadLoadsTest, TurnedCopiesLetGoKeepTheirPixelsAndDrawTheSameAgain) {
+    const Image chip = GfxLoadImage(WritePicture(dir, "turned.png", 24), GFX_IMAGE_DEFAULT);
+    ASSERT_TRUE(chip);
+    GfxDrawImage(chip, 10, 10);  // the texture takes its pixels
+    GfxCls();
+    DrawTurned(chip);  // decodes the file once for the turns
+    const Pixmap before = GfxGrabPixmap(80, 80, 40, 40);
+    ASSERT_GT(GfxTurnedCopiesHeld(), 0u);
+
+    GfxLetTurnedCopiesGo();
+    EXPECT_EQ(GfxTurnedCopiesHeld(), 0u);
+    EXPECT_EQ(GfxTurnedCopyPixels(), 0);
+
+    const GameThreadLoads start = GameThreadLoadCounts();
+    GfxCls();
+    DrawTurned(chip);
+    const GameThreadLoads d = LoadsSince(start);
+    EXPECT_EQ(d.picturesUnasked + d.picturesNotReady, 0);  // made again from the pixels kept
+    EXPECT_TRUE(GfxGrabPixmap(80, 80, 40, 40).rgba == before.rgba);
+    EXPECT_EQ(GfxTurnedCopiesHeld(), 1u);
 }
