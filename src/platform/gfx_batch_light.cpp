@@ -17,6 +17,7 @@ namespace {
 constexpr int kTile = 32;
 constexpr Uint32 kNoLight = 0xFF000000u;       // opaque, so the copy adds the colour as it is
 constexpr std::size_t kLightPixels = 1 << 18;  // the tinted lights one picture keeps
+constexpr std::size_t kSeenTints = 4096;       // tints and opacities remembered as used once
 
 struct Tiles {
     int w = 0, h = 0;            // the target in real pixels
@@ -83,12 +84,21 @@ Uint32 LightOf(Uint32 p, SDL_Color c) {
     return static_cast<Uint32>(r << 16 | g << 8 | b);
 }
 
-// The picture's light in one tint, made once: sparkles come in a few dozen tints.
+// The picture's light in one tint and opacity, kept from its second use on: water sparkles come
+// in a few dozen tints, while a sparkle that fades has a new opacity every frame, whose light is
+// worked out each time in one buffer rather than kept.
 const std::vector<Uint32>& LightPicture(GfxStretched& s, SDL_Color c) {
     const Uint32 key =
         static_cast<Uint32>(c.r) << 24 | static_cast<Uint32>(c.g) << 16 | static_cast<Uint32>(c.b) << 8 | c.a;
     auto found = s.lights.find(key);
     if (found != s.lights.end()) return found->second;
+    if (s.seenOnce.insert(key).second) {
+        if (s.seenOnce.size() > kSeenTints) s.seenOnce.clear();
+        static std::vector<Uint32> once;
+        once.resize(s.pixels.size());
+        for (size_t i = 0; i < once.size(); ++i) once[i] = LightOf(s.pixels[i], c);
+        return once;
+    }
     // Tints without end (or a large picture) start again rather than grow: a megabyte at most.
     if ((s.lights.size() + 1) * s.pixels.size() > kLightPixels) s.lights.clear();
     std::vector<Uint32>& light = s.lights[key];

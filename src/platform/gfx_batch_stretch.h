@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <memory>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "platform/platform_internal.h"
@@ -21,6 +22,7 @@ struct GfxStretched {
     GfxTexMods mods;
     std::vector<Uint32> pixels;                              // ARGB8888, w * h, as the texture holds them
     std::unordered_map<Uint32, std::vector<Uint32>> lights;  // its light per tint (gfx_batch_light.cpp)
+    std::unordered_set<Uint32> seenOnce;                     // tints asked for once, not kept yet
     std::uint64_t lastUse = 0;
 };
 

@@ -98,6 +98,26 @@ TEST_F(GfxBatchTest, CopiesGiveThePixelsOfTheGeometryInBothBlends) {
     }
 }
 
+TEST_F(GfxBatchTest, SummedLightMatchesWhetherItsTintsAreNewKeptOrFading) {
+    // The first frame works each tint's light out once, the second keeps it, the third finds it
+    // kept; a fading sparkle has a new opacity each frame and is never kept.
+    const Image back = Backdrop();
+    const Image spark = Spark(24);
+    std::vector<GfxSprite> sprites = Sparkles(600, 0, 30);
+    const Pixmap geometry = Draw(false, back, spark, GFX_BLEND_LIGHT, sprites);
+    for (int frame = 0; frame < 3; ++frame) {
+        SCOPED_TRACE(frame);
+        ExpectPixelsClose(Draw(true, back, spark, GFX_BLEND_LIGHT, sprites), geometry, 0);
+    }
+    for (int frame = 0; frame < 3; ++frame) {
+        for (size_t i = 0; i < sprites.size(); i += 5)
+            sprites[i].a = 0.2f + 0.05f * static_cast<float>(frame);
+        SCOPED_TRACE(frame);
+        ExpectPixelsClose(Draw(true, back, spark, GFX_BLEND_LIGHT, sprites),
+                          Draw(false, back, spark, GFX_BLEND_LIGHT, sprites), 0);
+    }
+}
+
 TEST_F(GfxBatchTest, TurnedAndMirroredSpritesKeepTheirPlaceInTheOrder) {
     // Overlapping sprites in alpha blending: any change of order changes the pixels.
     const Image back = Backdrop();
