@@ -8,6 +8,7 @@
 #include "effects/particles.h"
 #include "match3/board_fx.h"
 #include "support/headless_platform.h"
+#include "support/test_pictures.h"
 
 namespace {
 
@@ -15,8 +16,8 @@ class BoardSparkles : public HeadlessPlatformTest {
 protected:
     void SetUp() override {
         HeadlessPlatformTest::SetUp();
-        particleImages[0] = Blob(32, 32);
-        particleImages[11] = Blob(64, 64);
+        particleImages[0] = SoftBlob(32, 32);
+        particleImages[11] = SoftBlob(64, 64);
         std::vector<std::uint8_t> px;
         for (int y = 0; y < 768; ++y)
             for (int x = 0; x < 1024; ++x)
@@ -28,18 +29,6 @@ protected:
         particleImages = {};
         back = nullptr;
         HeadlessPlatformTest::TearDown();
-    }
-    static Image Blob(int w, int h) {
-        std::vector<std::uint8_t> px;
-        for (int y = 0; y < h; ++y) {
-            for (int x = 0; x < w; ++x) {
-                const float d = std::hypot((x - w / 2.0f) / (w / 2.0f), (y - h / 2.0f) / (h / 2.0f));
-                px.insert(px.end(), {255, 255, 255, static_cast<std::uint8_t>(d >= 1 ? 0 : 255 * (1 - d))});
-            }
-        }
-        Image img = GfxCreateImage(w, h, px.data(), GFX_IMAGE_FILTERED);
-        GfxMidHandle(img);
-        return img;
     }
     // Sparkles as a rocking chip throws them: five every 25 ms along a circle of 20 pixels, at
     // positions between whole pixels, white small ones among coloured ones; `turned` adds a

@@ -14,6 +14,7 @@
 #include "effects/particles.h"
 #include "platform/gfx_batch.h"
 #include "support/headless_platform.h"
+#include "support/test_pictures.h"
 #include "village/village_ambience.h"
 
 namespace {
@@ -23,25 +24,13 @@ protected:
     void SetUp() override {
         HeadlessPlatformTest::SetUp();
         // A soft round sparkle, a rain streak and a cloud puff.
-        particleImages[0] = Blob(32, 32);
-        particleImages[11] = Blob(64, 64);
-        particleImages[14] = Blob(6, 30);
+        particleImages[0] = SoftBlob(32, 32);
+        particleImages[11] = SoftBlob(64, 64);
+        particleImages[14] = SoftBlob(6, 30);
     }
     void TearDown() override {
         particleImages = {};
         HeadlessPlatformTest::TearDown();
-    }
-    static Image Blob(int w, int h) {
-        std::vector<std::uint8_t> px;
-        for (int y = 0; y < h; ++y) {
-            for (int x = 0; x < w; ++x) {
-                const float d = std::hypot((x - w / 2.0f) / (w / 2.0f), (y - h / 2.0f) / (h / 2.0f));
-                px.insert(px.end(), {255, 255, 255, static_cast<std::uint8_t>(d >= 1 ? 0 : 255 * (1 - d))});
-            }
-        }
-        Image img = GfxCreateImage(w, h, px.data(), GFX_IMAGE_FILTERED);
-        GfxMidHandle(img);
-        return img;
     }
     // One list of the scene (0 water, 1 rain, 2 smoke) one second after it
     // started, from a fixed seed, drawn one call per particle or batched.
@@ -120,7 +109,7 @@ TEST_F(BatchPixels, VillageParticlesLookTheSameBatched) {
 }
 
 TEST_F(BatchPixels, OneSpriteMatchesTheSingleDrawTurnedMirroredAndTinted) {
-    const Image img = Blob(64, 64);
+    const Image img = SoftBlob(64, 64);
     GfxSetHandle(img, 10, 20);  // off-centre: mirroring must keep the handle on its spot
     GfxSprite s;
     s.x = 300;
