@@ -24,8 +24,9 @@ struct Glyph {
 };
 
 struct GlyphPage {
-    int size = 0;
-    std::vector<std::uint8_t> alpha;  // coverage, kept to rebuild the texture
+    int size = 0;                     // the page's width and the most rows it may grow to
+    int rows = 0;                     // rows in use so far, in whole bands; the texture's height
+    std::vector<std::uint8_t> alpha;  // coverage of those rows, kept to rebuild the texture
     int penX = 0, penY = 0, rowH = 0;
     bool dirty = true;
     SDL_Texture* tex = nullptr;
@@ -131,7 +132,6 @@ struct GfxFontData {
         }
         GlyphPage p;
         p.size = pageSize;
-        p.alpha.assign(static_cast<std::size_t>(pageSize) * pageSize, 0);
         pages.push_back(std::move(p));
         return Take(pages.back(), static_cast<int>(pages.size()) - 1, w, h, out);
     }
@@ -142,6 +142,13 @@ struct GfxFontData {
         out.py = p.penY;
         p.penX += w + 1;  // a pixel apart so filtering never bleeds between glyphs
         p.rowH = std::max(p.rowH, h);
+        // A page takes memory for the rows its letters reach, not for its whole square: most
+        // sizes draw a few dozen letters, which fill a band at the top of a large page.
+        constexpr int kBand = 32;
+        if (p.penY + h > p.rows) {
+            p.rows = std::min(p.size, (p.penY + h + kBand - 1) / kBand * kBand);
+            p.alpha.resize(static_cast<std::size_t>(p.size) * p.rows, 0);
+        }
         return p;
     }
 
@@ -157,7 +164,7 @@ struct GfxFontData {
         for (std::size_t i = 0; i < p.alpha.size(); ++i) {
             rgba[i * 4 + 3] = p.alpha[i];
         }
-        p.tex = GfxMakeTexture(p.size, p.size, rgba.data(), true);
+        p.tex = GfxMakeTexture(p.size, p.rows, rgba.data(), true);
         p.texGeneration = g.generation;
         p.mods = GfxTexMods();
         p.dirty = false;
@@ -274,7 +281,7 @@ void GfxDrawText(const std::string& text, float x, float y) {
                 // pen stays on whole real pixels so letters are not smeared across two.
                 const float hx = -(std::round(penX * sx) + gl.left) / sx;
                 const float hy = static_cast<float>(gl.top) / sy - static_cast<float>(font->ascender);
-                const GfxTexRef ref{tex, page.size, page.size, &page.mods};
+                const GfxTexRef ref{tex, page.size, page.rows, &page.mods};
                 GfxDrawTexture(ref, &src, x, y, gl.w / sx, gl.h / sy, hx, hy);
             }
         }

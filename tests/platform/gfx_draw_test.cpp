@@ -289,6 +289,41 @@ TEST_F(GfxDraw, TextDrawsInsideItsBox) {
     EXPECT_GT(redPixels, 5);
 }
 
+// Large letters fill their glyph page a band at a time: letters placed in the first band still
+// draw the same once later letters have made the page taller, and the later ones draw too.
+TEST_F(GfxDraw, LettersKeepTheirPixelsWhileTheirPageGrows) {
+    const char* path = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
+    Font font = GfxLoadFont(path, 64, GFX_FONT_SMOOTH);
+    if (!font) {
+        GTEST_SKIP() << "no DejaVu font";
+    }
+    GfxSetImageFont(font);
+    const int w = GfxTextWidth("Hg");
+    const int h = GfxTextHeight("Hg");
+    GfxDrawText("Hg", 20, 20);
+    const Pixmap before = GfxGrabPixmap(20, 20, w, h);
+
+    // Enough different letters of this size to need several rows of the page.
+    std::string many;
+    for (char c = '!'; c <= '~'; ++c) many += c;
+    GfxSetColor(0, 0, 0);
+    GfxDrawRect(0, 0, 1024, 768);
+    GfxSetColor(255, 255, 255);
+    GfxDrawText(many.substr(0, 40), 0, 200);
+    GfxDrawText(many.substr(40), 0, 300);
+    const Pixmap lastRow = GfxGrabPixmap(0, 300, 1024, h);
+    int lit = 0;
+    for (std::size_t i = 0; i < lastRow.rgba.size(); i += 4) lit += lastRow.rgba[i] > 128 ? 1 : 0;
+    EXPECT_GT(lit, 2000) << "the letters placed last are drawn";
+
+    GfxSetColor(0, 0, 0);
+    GfxDrawRect(0, 0, 1024, 768);
+    GfxSetColor(255, 255, 255);
+    GfxDrawText("Hg", 20, 20);
+    const Pixmap after = GfxGrabPixmap(20, 20, w, h);
+    EXPECT_EQ(after.rgba, before.rgba);
+}
+
 TEST_F(GfxDraw, MaskedImagesWithoutAlphaDropBlack) {
     ScratchDir dir;
     std::vector<std::uint8_t> rgb;
