@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <span>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -17,6 +18,10 @@ namespace {
 // Enough for every sparkle of a busy board frame; the pixels bound the memory (4 MiB).
 constexpr std::size_t kMaxCopies = 256;
 constexpr long kMaxPixels = 1L << 20;
+// A caption turned as it swings in needs a new copy every frame and a copy that large is seldom
+// drawn again: large copies share a quarter of the bound, so one caption holds one copy at a time.
+constexpr long kLargeCopy = 1L << 16;
+constexpr long kMaxLargePixels = kMaxPixels / 4;
 constexpr float kMaxSide = 4096;
 
 // A picture's pixels as 0xAARRGGBB with a transparent border of one texel, kept while it is
@@ -68,10 +73,20 @@ struct Cache {
     std::unordered_map<const GfxImageData*, Source> sources;
     std::vector<Copy> copies;
     std::unordered_map<Key, std::size_t, KeyHash> index;
-    std::vector<std::uint32_t> scratch;
     long clock = 0;
-    long pixels = 0;
+    long pixels = 0;       // of every copy's texture
+    long largePixels = 0;  // of the large ones among them
 };
+
+long TexturePixels(const Copy& copy) { return static_cast<long>(copy.texW) * copy.texH; }
+bool IsLarge(long pixels) { return pixels >= kLargeCopy; }
+
+// Books a copy's texture in or out of the bounds (`sign` +1 or -1).
+void Count(Cache& c, const Copy& copy, int sign) {
+    const long pixels = TexturePixels(copy);
+    c.pixels += sign * pixels;
+    if (IsLarge(pixels)) c.largePixels += sign * pixels;
+}
 
 Cache& TheCache() {
     static Cache cache;
@@ -93,7 +108,7 @@ void Reset(Cache& c) {
     c.copies.clear();
     c.index.clear();
     c.sources.clear();
-    c.pixels = 0;
+    c.pixels = c.largePixels = 0;
     c.generation = GfxS().generation;
 }
 
@@ -130,9 +145,9 @@ inline std::uint32_t Lerp(std::uint32_t a, std::uint32_t b, std::uint32_t f) {
 
 // Colour and alpha multiplied in as SDL's modulation does (each channel times the tint's, over
 // 255), so that the copy is blended without modulation: SDL's much faster plain blend.
-void Tint(std::vector<std::uint32_t>& pixels, std::uint32_t tint) {
+void Tint(std::uint32_t* pixels, int count, std::uint32_t tint) {
     const std::uint32_t ta = tint >> 24, tr = tint >> 16 & 255, tg = tint >> 8 & 255, tb = tint & 255;
-    for (std::uint32_t& p : pixels) {
+    for (std::uint32_t& p : std::span(pixels, static_cast<std::size_t>(count))) {
         if (p == 0) continue;
         const std::uint32_t a = (p >> 24) * ta / 255, r = (p >> 16 & 255) * tr / 255,
                             g = (p >> 8 & 255) * tg / 255, b = (p & 255) * tb / 255;
@@ -156,10 +171,10 @@ void Inside(double u0, double du, double lo, double hi, int& first, int& last) {
     last = std::min(last, static_cast<int>(b));
 }
 
-// The picture turned into `out` (box.w x box.h): each pixel centre traced back into the picture
-// and sampled between its four nearest texels (the border makes outside transparent).
-void Turn(const Source& src, const Key& k, const SDL_Rect& box, std::vector<std::uint32_t>& out) {
-    out.assign(static_cast<std::size_t>(box.w) * box.h, 0);
+// The picture turned into `out` (box.w x box.h, rows `pitch` pixels apart): each pixel centre
+// traced back into the picture and sampled between its four nearest texels (the border makes
+// outside transparent).
+void Turn(const Source& src, const Key& k, const SDL_Rect& box, std::uint32_t* out, int pitch) {
     const double rad = DegToRad(k.angle);
     const double cs = std::cos(rad), sn = std::sin(rad);
     // Texels per drawn pixel, and the steps of the traced point along a row of the box.
@@ -173,7 +188,8 @@ void Turn(const Source& src, const Key& k, const SDL_Rect& box, std::vector<std:
         int first = 0, last = box.w - 1;
         Inside(u0, du, 0, src.w + 1, first, last);
         Inside(v0, dv, 0, src.h + 1, first, last);
-        std::uint32_t* row = &out[static_cast<std::size_t>(j) * box.w];
+        std::uint32_t* row = out + static_cast<std::ptrdiff_t>(j) * pitch;
+        std::fill(row, row + box.w, 0u);
         // 16.16 fixed point from here on.
         auto u = static_cast<std::int64_t>((u0 + first * du) * 65536),
              v = static_cast<std::int64_t>((v0 + first * dv) * 65536);
@@ -188,8 +204,8 @@ void Turn(const Source& src, const Key& k, const SDL_Rect& box, std::vector<std:
             if ((t[0] | t[1] | t[stride] | t[stride + 1]) == 0) continue;
             row[i] = Lerp(Lerp(t[0], t[1], fx), Lerp(t[stride], t[stride + 1], fx), fy);
         }
+        if (k.tint != 0xFFFFFFFFu) Tint(row, box.w, k.tint);
     }
-    if (k.tint != 0xFFFFFFFFu) Tint(out, k.tint);
 }
 
 // The screen box the turned picture may touch, in whole pixels.
@@ -216,7 +232,7 @@ void Drop(Cache& c, Copy& copy) {
     const GfxState& g = GfxS();
     if (copy.tex != nullptr && c.generation == g.generation && g.renderer != nullptr)
         SDL_DestroyTexture(copy.tex);
-    c.pixels -= static_cast<long>(copy.texW) * copy.texH;
+    Count(c, copy, -1);
     copy.tex = nullptr;
     copy.texW = copy.texH = 0;
     c.index.erase(copy.key);
@@ -224,16 +240,28 @@ void Drop(Cache& c, Copy& copy) {
     copy.lastUse = 0;
 }
 
+// The least recently used copy holding a texture (a large one when `large`); null when none.
+Copy* Oldest(Cache& c, bool large) {
+    Copy* oldest = nullptr;
+    for (Copy& copy : c.copies) {
+        if (copy.tex == nullptr || (large && !IsLarge(TexturePixels(copy)))) continue;
+        if (oldest == nullptr || copy.lastUse < oldest->lastUse) oldest = &copy;
+    }
+    return oldest;
+}
+
 // A slot for a new copy of `pixels`: the least recently used copies go until it fits under the
-// bound; then a new slot while there are fewer than the most, else the least recently used.
+// bounds; then a new slot while there are fewer than the most, else the least recently used.
 Copy& FreeSlot(Cache& c, long pixels) {
     const auto byAge = [](const Copy& a, const Copy& b) { return a.lastUse < b.lastUse; };
+    while (IsLarge(pixels) && c.largePixels + pixels > kMaxLargePixels) {
+        Copy* oldest = Oldest(c, true);
+        if (oldest == nullptr) break;
+        Drop(c, *oldest);
+    }
     while (c.pixels + pixels > kMaxPixels) {
-        auto oldest = c.copies.end();
-        for (auto it = c.copies.begin(); it != c.copies.end(); ++it) {
-            if (it->tex != nullptr && (oldest == c.copies.end() || byAge(*it, *oldest))) oldest = it;
-        }
-        if (oldest == c.copies.end()) break;
+        Copy* oldest = Oldest(c, false);
+        if (oldest == nullptr) break;
         Drop(c, *oldest);
     }
     if (c.copies.size() < kMaxCopies) {
@@ -251,23 +279,28 @@ bool Make(Cache& c, Copy& copy, const Source& src, const Key& key, const SDL_Rec
     const bool tooBig = copy.texW * copy.texH > 4 * (box.w + 8) * (box.h + 8);
     if (copy.tex == nullptr || tooSmall || tooBig) {
         if (copy.tex != nullptr) SDL_DestroyTexture(copy.tex);
-        c.pixels -= static_cast<long>(copy.texW) * copy.texH;
+        Count(c, copy, -1);
         // A little room, so that a sparkle growing by a pixel keeps its texture.
         copy.texW = box.w + 8;
         copy.texH = box.h + 8;
-        copy.tex = SDL_CreateTexture(g.renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STATIC,
+        // Streaming: the turn is written straight into the texture's pixels, with no copy of
+        // them on the side.
+        copy.tex = SDL_CreateTexture(g.renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING,
                                      copy.texW, copy.texH);
         copy.mods = GfxTexMods();
         if (copy.tex == nullptr) {
             copy.texW = copy.texH = 0;
             return false;
         }
-        c.pixels += static_cast<long>(copy.texW) * copy.texH;
+        Count(c, copy, +1);
         SDL_SetTextureBlendMode(copy.tex, SDL_BLENDMODE_BLEND);
     }
-    Turn(src, key, box, c.scratch);
     const SDL_Rect part{0, 0, box.w, box.h};
-    SDL_UpdateTexture(copy.tex, &part, c.scratch.data(), box.w * 4);
+    void* pixels = nullptr;
+    int pitch = 0;
+    if (SDL_LockTexture(copy.tex, &part, &pixels, &pitch) != 0) return false;
+    Turn(src, key, box, static_cast<std::uint32_t*>(pixels), pitch / 4);
+    SDL_UnlockTexture(copy.tex);
     copy.key = key;
     copy.box = box;
     return true;
@@ -379,8 +412,7 @@ void GfxLetTurnedCopiesGo() {
     DestroyTextures(c);
     c.copies.clear();
     c.index.clear();
-    c.pixels = 0;
-    std::vector<std::uint32_t>().swap(c.scratch);
+    c.pixels = c.largePixels = 0;
 }
 
 void GfxSetTurnedCopies(bool allowed) { copiesAllowed = allowed; }

@@ -29,6 +29,6 @@ bool GfxTurnedCopyNeedsPixels(const GfxImageData& img);
 void GfxSetTurnedCopies(bool allowed);
 // The turned copies held (tests), and dropping them all.
 std::size_t GfxTurnedCopiesHeld();
-// The pixels of the textures they hold (at most 1 Mi: 4 MiB).
+// The pixels of the textures they hold (at most 1 Mi: 4 MiB; large copies a quarter of that).
 long GfxTurnedCopyPixels();
 void GfxDropTurnedCopies();

@@ -163,6 +163,20 @@ TEST_F(GfxTurned, ManyTurnsStayWithinTheBound) {
     GfxResetDrawState();
     EXPECT_LE(GfxTurnedCopyPixels(), 1L << 20);
     EXPECT_GT(GfxTurnedCopyPixels(), 1L << 19);
+
+    // A caption swinging in turns anew every frame: its large copies are not hoarded (a quarter
+    // of the bound at most).
+    GfxDropTurnedCopies();
+    Image caption = Lopsided(400, 200);
+    GfxMidHandle(caption);
+    for (int i = 0; i < 12; ++i) {
+        GfxSetRotation(-40.0f + 3.0f * i);
+        GfxDrawImage(caption, 500, 400);
+        EXPECT_GT(LightOf(GfxGrabPixmap(0, 0, 1000, 800), 500, 400, 40).sum, 0) << i;
+    }
+    GfxResetDrawState();
+    EXPECT_LE(GfxTurnedCopyPixels(), 1L << 18);
+    EXPECT_GE(GfxTurnedCopyPixels(), 400L * 200) << "the newest large copy is kept";
 }
 
 TEST_F(GfxTurned, NearlyQuarterTurnsAndHugeSizesDrawSafely) {
