@@ -9,6 +9,7 @@
 #include "platform/angles.h"
 #include "platform/gfx_batch_stretch.h"
 #include "platform/gfx_flatten.h"
+#include "platform/gfx_turned.h"
 #include "platform/platform_internal.h"
 
 namespace {
@@ -134,12 +135,18 @@ void GfxDrawImageBatch(const Image& img, int blend, const GfxSprite* sprites, st
         quads = 0;
     };
     for (std::size_t i = first; i < count; ++i) {
+        const GfxSprite& s = sprites[i];
         SDL_Vertex q[4];
-        Quad(sprites[i], w, h, img->hx, img->hy, g.originX, g.originY, q);
-        if (copies && Upright(sprites[i])) {
+        Quad(s, w, h, img->hx, img->hy, g.originX, g.originY, q);
+        if (copies && Upright(s)) {
             if (q[0].color.a == 0) continue;  // draws nothing
             flush();
             if (DrawAsCopy(img, tex, q, mode)) continue;
+        } else if (copies && !Upright(s) && s.sx > 0 && s.sy > 0) {
+            flush();
+            if (GfxDrawTurnedOnce(img, s.x + g.originX, s.y + g.originY, s.sx, s.sy, s.rotation, q[0].color,
+                                  mode))
+                continue;
         }
         std::copy(q, q + 4, &vertices[quads * 4]);
         const int base = static_cast<int>(quads * 4);

@@ -76,6 +76,9 @@ struct Cache {
     long clock = 0;
     long pixels = 0;       // of every copy's texture
     long largePixels = 0;  // of the large ones among them
+    // One texture for turns drawn once and not kept (GfxDrawTurnedOnce), turned anew each time.
+    SDL_Texture* once = nullptr;
+    int onceW = 0, onceH = 0;
 };
 
 long TexturePixels(const Copy& copy) { return static_cast<long>(copy.texW) * copy.texH; }
@@ -95,11 +98,13 @@ Cache& TheCache() {
 
 void DestroyTextures(Cache& c) {
     const GfxState& g = GfxS();
+    const bool ours = c.generation == g.generation && g.renderer != nullptr;
     for (Copy& copy : c.copies) {
-        if (copy.tex != nullptr && c.generation == g.generation && g.renderer != nullptr) {
-            SDL_DestroyTexture(copy.tex);
-        }
+        if (copy.tex != nullptr && ours) SDL_DestroyTexture(copy.tex);
     }
+    if (c.once != nullptr && ours) SDL_DestroyTexture(c.once);
+    c.once = nullptr;
+    c.onceW = c.onceH = 0;
 }
 
 // Drops every copy; their textures are destroyed unless they went with their renderer.
@@ -316,17 +321,87 @@ void ApplyBlend(Copy& copy) {
 
 bool copiesAllowed = true;
 
-bool ThisPathDraws(const GfxImageData& img) {
+// Whether turns of this size, angle and blend are drawn here rather than by SDL.
+bool ThisPathTurns(float sx, float sy, float angle, SDL_BlendMode blend) {
     const GfxState& s = GfxS();
     if (!copiesAllowed || !s.softwareRenderer || s.pixelScaleX != 1.0f || s.pixelScaleY != 1.0f) return false;
     // Quarter turns are exact pixel moves in SDL already.
-    if (s.rotation == 0 || std::fmod(s.rotation, 90.0f) == 0) return false;
-    if (!(s.scaleX > 0) || !(s.scaleY > 0)) return false;
+    if (angle == 0 || std::fmod(angle, 90.0f) == 0) return false;
+    if (!(sx > 0) || !(sy > 0)) return false;
+    return blend == SDL_BLENDMODE_BLEND || blend == SDL_BLENDMODE_ADD;
+}
+
+bool ThisPathDraws(const GfxImageData& img) {
+    const GfxState& s = GfxS();
     // An opaque picture at full opacity is copied, not blended (gfx_state.cpp).
     const bool copied = img.opaque && s.colA == 255 && s.sdlBlend == SDL_BLENDMODE_BLEND;
-    return !copied && (s.sdlBlend == SDL_BLENDMODE_BLEND || s.sdlBlend == SDL_BLENDMODE_ADD);
+    return !copied && ThisPathTurns(s.scaleX, s.scaleY, s.rotation, s.sdlBlend);
+}
+
+// A turn of `img` with its handle on (x, y) (origin included): its key, and the whole pixel the
+// handle lands in. False when it is too small to turn, or too large for a copy (SDL cuts those to
+// the screen itself).
+bool KeyFor(const Image& img, float x, float y, float sx, float sy, float angle, std::uint32_t tint, Key& key,
+            float& wholeX, float& wholeY, SDL_Rect& box) {
+    key.img = img.get();
+    key.dw = img->w * sx;
+    key.dh = img->h * sy;
+    key.cx = img->hx * sx;
+    key.cy = img->hy * sy;
+    wholeX = std::floor(x);
+    wholeY = std::floor(y);
+    key.px = std::round((x - wholeX) * kSpotSteps) / kSpotSteps;
+    key.py = std::round((y - wholeY) * kSpotSteps) / kSpotSteps;
+    key.angle = angle;
+    key.tint = tint;
+    if (!(key.dw >= 1) || !(key.dh >= 1) || key.dw > kMaxSide || key.dh > kMaxSide) return false;
+    box = TurnedBox(key);
+    return box.w > 0 && box.h > 0 && static_cast<long>(box.w) * box.h <= kMaxPixels / 2;
+}
+
+std::uint32_t TintOf(std::uint8_t r, std::uint8_t g, std::uint8_t b, std::uint8_t a) {
+    return static_cast<std::uint32_t>(a) << 24 | static_cast<std::uint32_t>(r) << 16 |
+           static_cast<std::uint32_t>(g) << 8 | b;
 }
 }  // namespace
+
+bool GfxDrawTurnedOnce(const Image& img, float x, float y, float sx, float sy, float angle, SDL_Color tint,
+                       SDL_BlendMode blend) {
+    if (!img || img->w <= 0 || img->h <= 0 || !ThisPathTurns(sx, sy, angle, blend)) return false;
+    const GfxState& s = GfxS();
+    Cache& c = TheCache();
+    if (c.generation != s.generation) Reset(c);
+    Key key;
+    float wholeX = 0, wholeY = 0;
+    SDL_Rect box{0, 0, 0, 0};
+    if (!KeyFor(img, x, y, sx, sy, angle, TintOf(tint.r, tint.g, tint.b, tint.a), key, wholeX, wholeY, box))
+        return false;
+    if (tint.a == 0) return true;  // draws nothing
+    const Source* src = SourceOf(c, img);
+    if (src == nullptr) return false;
+    if (c.once == nullptr || c.onceW < box.w || c.onceH < box.h) {
+        if (c.once != nullptr) SDL_DestroyTexture(c.once);
+        c.onceW = std::max(c.onceW, box.w + 8);
+        c.onceH = std::max(c.onceH, box.h + 8);
+        c.once = SDL_CreateTexture(s.renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING, c.onceW,
+                                   c.onceH);
+        if (c.once == nullptr) {
+            c.onceW = c.onceH = 0;
+            return false;
+        }
+    }
+    // Locking waits for the draws of the last turn still queued.
+    const SDL_Rect part{0, 0, box.w, box.h};
+    void* pixels = nullptr;
+    int pitch = 0;
+    if (SDL_LockTexture(c.once, &part, &pixels, &pitch) != 0) return false;
+    Turn(*src, key, box, static_cast<std::uint32_t*>(pixels), pitch / 4);
+    SDL_UnlockTexture(c.once);
+    SDL_SetTextureBlendMode(c.once, blend);
+    const SDL_Rect at{box.x + static_cast<int>(wholeX), box.y + static_cast<int>(wholeY), box.w, box.h};
+    SDL_RenderCopy(s.renderer, c.once, &part, &at);
+    return true;
+}
 
 bool GfxDrawTurnedCopy(const Image& img, float x, float y) {
     if (!img || img->w <= 0 || img->h <= 0 || !ThisPathDraws(*img)) return false;
@@ -334,23 +409,12 @@ bool GfxDrawTurnedCopy(const Image& img, float x, float y) {
     Cache& c = TheCache();
     if (c.generation != s.generation) Reset(c);
     Key key;
-    key.img = img.get();
-    key.dw = img->w * s.scaleX;
-    key.dh = img->h * s.scaleY;
-    key.cx = img->hx * s.scaleX;
-    key.cy = img->hy * s.scaleY;
-    const float spotX = x + s.originX, spotY = y + s.originY;
-    const float wholeX = std::floor(spotX), wholeY = std::floor(spotY);
-    key.px = std::round((spotX - wholeX) * kSpotSteps) / kSpotSteps;
-    key.py = std::round((spotY - wholeY) * kSpotSteps) / kSpotSteps;
-    key.angle = s.rotation;
-    key.tint = static_cast<std::uint32_t>(s.colA) << 24 | static_cast<std::uint32_t>(s.colR) << 16 |
-               static_cast<std::uint32_t>(s.colG) << 8 | s.colB;
-    // Too small to turn, or too large for a copy (SDL cuts those to the screen itself).
-    if (!(key.dw >= 1) || !(key.dh >= 1) || key.dw > kMaxSide || key.dh > kMaxSide) return false;
-    const SDL_Rect box = TurnedBox(key);
+    float wholeX = 0, wholeY = 0;
+    SDL_Rect box{0, 0, 0, 0};
+    if (!KeyFor(img, x + s.originX, y + s.originY, s.scaleX, s.scaleY, s.rotation,
+                TintOf(s.colR, s.colG, s.colB, s.colA), key, wholeX, wholeY, box))
+        return false;
     const long pixels = static_cast<long>(box.w) * box.h;
-    if (box.w <= 0 || box.h <= 0 || pixels > kMaxPixels / 2) return false;
 
     Copy* copy = nullptr;
     auto found = c.index.find(key);

@@ -17,6 +17,13 @@
 // added but not copied. False when it did not draw (the caller draws through SDL).
 bool GfxDrawTurnedCopy(const Image& img, float x, float y);
 
+// Draws `img` with its handle on (x, y) (real pixels: the origin already added), scaled, turned,
+// tinted and blended as given, turned anew for this draw and not kept: for batches of sprites that
+// each turn differently every frame (smoke), where SDL's geometry costs several times more. The
+// pixels are those of GfxDrawTurnedCopy. False when this path does not draw it.
+bool GfxDrawTurnedOnce(const Image& img, float x, float y, float sx, float sy, float angle, SDL_Color tint,
+                       SDL_BlendMode blend);
+
 // The picture's RGBA pixels (its own, or its file's read again); false when it has none
 // (gfx_image.cpp).
 bool GfxImagePixels(const GfxImageData& img, std::vector<std::uint8_t>& out);

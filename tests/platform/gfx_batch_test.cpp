@@ -46,7 +46,7 @@ Image Backdrop() {
 }
 
 // Sparkles as the water and the board throw them: fractional places, several sizes, tints and
-// alphas; every `turnEvery`-th one turned or mirrored (those stay geometry).
+// alphas; every `turnEvery`-th one turned or mirrored (mirrored ones stay geometry).
 std::vector<GfxSprite> Sparkles(int count, int turnEvery, float margin) {
     std::vector<GfxSprite> out;
     for (int i = 0; i < count; ++i) {
@@ -119,12 +119,37 @@ TEST_F(GfxBatchTest, SummedLightMatchesWhetherItsTintsAreNewKeptOrFading) {
 }
 
 TEST_F(GfxBatchTest, TurnedAndMirroredSpritesKeepTheirPlaceInTheOrder) {
-    // Overlapping sprites in alpha blending: any change of order changes the pixels.
+    // Overlapping sprites in alpha blending: any change of order changes the pixels. A turned
+    // sprite of a batch gives the pixels of the same sprite drawn alone (a turned copy); the
+    // others, those of geometry.
     const Image back = Backdrop();
     const Image spark = Spark(32);
+    GfxSetHandle(spark, 11, 20);
     const std::vector<GfxSprite> sprites = Sparkles(900, 4, 30);
-    ExpectPixelsClose(Draw(true, back, spark, GFX_BLEND_ALPHA, sprites),
-                      Draw(false, back, spark, GFX_BLEND_ALPHA, sprites), 0);
+    for (int blend : {GFX_BLEND_ALPHA, GFX_BLEND_LIGHT}) {
+        SCOPED_TRACE(blend);
+        GfxCls();
+        GfxResetDrawState();
+        GfxDrawImage(back, 0, 0);
+        for (const GfxSprite& s : sprites) {
+            if (s.rotation == 0) {
+                GfxSetBatchCopies(false);
+                GfxDrawImageBatch(spark, blend, &s, 1);
+                GfxSetBatchCopies(true);
+                continue;
+            }
+            GfxResetDrawState();
+            GfxSetColor(s.r, s.g, s.b);
+            GfxSetAlpha(s.a);
+            GfxSetScale(s.sx, s.sy);
+            GfxSetRotation(s.rotation);
+            GfxSetBlend(blend);
+            GfxDrawImage(spark, s.x, s.y);
+        }
+        GfxResetDrawState();
+        const Pixmap oneByOne = GfxGrabPixmap(0, 0, 1024, 768);
+        ExpectPixelsClose(Draw(true, back, spark, blend, sprites), oneByOne, 0);
+    }
 }
 
 TEST_F(GfxBatchTest, SparklesCutByTheEdgesMatchToo) {
