@@ -24,6 +24,7 @@
 #include "gui/gui_preview.h"
 #include "match3/board_fx.h"
 #include "match3/chip.h"
+#include "match3/fantom.h"
 #include "match3/level.h"
 #include "match3/main_game.h"
 #include "match3/powerup_bar.h"
@@ -120,12 +121,14 @@ void RegisterProgression() {
         return SummaryAnswerCode(levelSummary.mainloop(&mainGame, mainGame.board.level));
     };
     game.runLose = [] { return LoseAnswerCode(loseLevel.mainloop(&mainGame)); };
-    // The summary's pictures and the stripes are decoded on the side while the won board flies
-    // away, so that the summary's first frame finds them ready (once for each win).
+    // The summary's pictures and the stripes are decoded on the side as the won board's last
+    // cell starts to fly away (its flight leaves the decoding ample time), so that the summary's
+    // first frame finds them ready (once for each win). Not at the win itself: held as pixels
+    // through the whole flight they would only add to the memory of the level's busiest frames.
     AddAfterFrameHook([] {
         static bool queued = false;
         if (mainGame.state != M3_WON) queued = false;
-        else if (!queued) {
+        else if (!queued && SysMillisecs() >= FantomsLastStart()) {
             queued = true;
             DialogBacking().prefetchShown();
             levelSummary.prefetchShown();

@@ -137,4 +137,12 @@ int FantomsFinished() {
     return fantomList.findIf([](const TFantom& f) { return f.per != 1; }) ? 0 : 1;
 }
 
+int FantomsLastStart() {
+    int last = 0;
+    fantomList.forEach([&last](const TFantom& f) {
+        if (f.per != 1) last = std::max(last, f.time);
+    });
+    return last;
+}
+
 void ClearFantoms() { fantomList.clear(); }

@@ -54,6 +54,8 @@ void UpdateFantoms();
 void DrawFantoms();
 // 1 when no fantom of the list is still moving (an empty list counts).
 int FantomsFinished();
+// The clock time (ms) at which the last fantom still to finish starts to move; 0 when none is left.
+int FantomsLastStart();
 // Empties the list. The cells keep their _fantom: they may belong to a
 // board that is already gone, and a new board gets new fantoms.
 void ClearFantoms();

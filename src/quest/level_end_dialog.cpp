@@ -26,7 +26,8 @@ void DrawPicture(const Image& picture) {
 
 }  // namespace
 
-void DrawDialogBackground(TEkran* caller, TEkran& dialog, TCallerPicture& picture) {
+void DrawDialogBackground(TEkran* caller, TEkran& dialog, TCallerPicture& picture,
+                          const std::vector<Image>& letGo) {
     // A renderer change takes grabbed pictures with it: the caller is drawn and grabbed again.
     if (picture.of != caller || GfxImageLost(picture.plain) || GfxImageLost(picture.dimmed)) picture.forget();
     const bool steady = dialog.stripeA == dialog.dStripeA;
@@ -43,6 +44,9 @@ void DrawDialogBackground(TEkran* caller, TEkran& dialog, TCallerPicture& pictur
         if (caller) caller->draw();
         picture.plain = GrabScreen();
         picture.of = caller;
+    }
+    if (picture.plain) {
+        for (const Image& img : letGo) GfxReleaseImage(img);
     }
     GfxResetDrawState();
     // The stripes approach their target inside _drawStripes; the veil follows
@@ -71,8 +75,8 @@ void TLevelEndDialog::_drawBack() {
     // What is about to be drawn again is decoded on the side first.
     if (!fromDimmed) GfxPrefetchReleasedImages(backingPictures);
     if (!fromDimmed && !(current && p.plain)) GfxPrefetchReleasedImages(callerPictures);
-    DrawDialogBackground(caller, *this, callerPicture);
-    if (p.plain || p.dimmed) {
+    DrawDialogBackground(caller, *this, callerPicture, callerPictures);
+    if (p.dimmed) {
         for (const Image& img : callerPictures) GfxReleaseImage(img);
     }
     if (p.dimmed) {

@@ -77,8 +77,11 @@ private:
 
 // The calling screen (if any), then a black veil and the stripes, both
 // following the dialog's stripeA; the caller is drawn once into `picture` and
-// copied from there afterwards. Leaves the drawing state plain.
-void DrawDialogBackground(TEkran* caller, TEkran& dialog, TCallerPicture& picture);
+// copied from there afterwards. `letGo` (the caller's pictures the copy stands
+// for) are let go as soon as the copy holds them, before the stripes take their
+// memory. Leaves the drawing state plain.
+void DrawDialogBackground(TEkran* caller, TEkran& dialog, TCallerPicture& picture,
+                          const std::vector<Image>& letGo = {});
 // sin(90 deg x per): how far a sliding panel has come in.
 float SlideIn(float per);
 // How far below its resting place a panel of height h is: h - h x SlideIn.

@@ -3,6 +3,7 @@
 // another caller or another showing.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 
 #include "frame/globals.h"
@@ -34,6 +35,11 @@ public:
     void prepare() override { startShowing(); }
     void _checkButtons() override {}
     void draw() override { _drawBack(); }
+    void _drawStripes() override {
+        if (onStripes) onStripes();
+        TLevelEndDialog::_drawStripes();
+    }
+    std::function<void()> onStripes;  // tests: what holds memory as the stripes are drawn
 };
 
 class DialogBack : public HeadlessPlatformTest {
@@ -136,8 +142,13 @@ TEST_F(DialogBack, PicturesUnderTheGrabbedPicturesAreLetGoAndAskedForBeforeTheyA
     dialog.caller = &back;
     dialog.callerPictures = {back.picture, nullptr};
     dialog.backingPictures = {stripesLike};
+    long long atStripes = -1;
+    dialog.onStripes = [&] {
+        if (atStripes < 0) atStripes = GfxResidentImageBytes();
+    };
     Frame();
     const long long grabbed = GfxResidentImageBytes();  // the board's picture went after its grab
+    EXPECT_EQ(atStripes, grabbed) << "the board's picture goes before the stripes take memory";
     EXPECT_EQ(back.draws, 1);
     for (int frame = 0; frame < 30; frame++) Frame();
     ASSERT_FLOAT_EQ(dialog.stripeA, 1);
