@@ -121,16 +121,16 @@ void RegisterProgression() {
         return SummaryAnswerCode(levelSummary.mainloop(&mainGame, mainGame.board.level));
     };
     game.runLose = [] { return LoseAnswerCode(loseLevel.mainloop(&mainGame)); };
-    // The summary's pictures and the stripes are decoded on the side as the won board's last
-    // cell starts to fly away (its flight leaves the decoding ample time), so that the summary's
-    // first frame finds them ready (once for each win). Not at the win itself: held as pixels
-    // through the whole flight they would only add to the memory of the level's busiest frames.
+    // The summary's pictures are decoded on the side as the won board's last cell starts to fly
+    // away (its flight leaves the decoding ample time), so that the summary's first frame finds
+    // them ready (once for each win). Not at the win itself: held as pixels through the whole
+    // flight they would only add to the memory of the level's busiest frames. The stripes are
+    // asked for as the summary opens, after the board's pictures have gone.
     AddAfterFrameHook([] {
         static bool queued = false;
         if (mainGame.state != M3_WON) queued = false;
         else if (!queued && SysMillisecs() >= FantomsLastStart()) {
             queued = true;
-            DialogBacking().prefetchShown();
             levelSummary.prefetchShown();
         }
     });

@@ -75,7 +75,7 @@ void TEkran::prefetchShown() { GfxPrefetchReleasedImages(shownPictures); }
 void TEkran::enterShown() {
     if (shownDepth++ > 0) return;
     ShownScreens().push_back(this);
-    GfxPrefetchReleasedImages(shownPictures);
+    if (this != &DialogBacking()) GfxPrefetchReleasedImages(shownPictures);  // the stripes ask themselves
 }
 
 void TEkran::leaveShown() {
@@ -117,8 +117,11 @@ void TEkran::_drawStripes() {
     ApproachInPlace(stripeA, dStripeA, 0.05f);
     GfxResetDrawState();
     GfxSetAlpha(stripeA);
-    // Clear stripes show nothing: they are not even decoded until a dialog needs them.
-    if (stripeA > 0) GfxDrawImage(stripesImage, 0, 0);
+    // Clear stripes show nothing: they are not even decoded until a dialog needs them. Asked for by
+    // the dialog's first frame (after a level-end dialog has taken its caller's picture and let
+    // the caller's pictures go), they come in from the frame their file is decoded: at their
+    // first faint frames a frame or two late is unseen, a frame waiting for the file is not.
+    if (stripeA > 0 && GfxImageDrawsNow(stripesImage)) GfxDrawImage(stripesImage, 0, 0);
 }
 
 void TEkran::_updateAlpha() { ApproachInPlace(alpha, dAlpha, aSpeed); }

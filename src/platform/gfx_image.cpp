@@ -228,6 +228,14 @@ Image GfxGrabImage(int x, int y, int w, int h, const Image& reuse) {
     return img;
 }
 
+bool GfxImageDrawsNow(const Image& img) {
+    if (!img || img->source.empty() || !img->rgba.empty() || HasTexture(*img)) return true;
+    if (PlatformConfigRef().renderer == RendererKind::Null) return true;
+    const PrefetchState state = PrefetchStateOf(img->source);
+    if (state == PrefetchState::Unasked) GfxPrefetchImages({img->source});
+    return state == PrefetchState::Done;
+}
+
 bool GfxImageLost(const Image& img) {
     return img && img->source.empty() && img->rgba.empty() && !HasTexture(*img);
 }

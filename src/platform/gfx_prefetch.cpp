@@ -68,6 +68,14 @@ public:
         return DecodeImageFile(path, out, error);
     }
 
+    PrefetchState State(const std::string& path) {
+        std::lock_guard<std::mutex> lock(mutex_);
+        if (done_.count(path) != 0) return PrefetchState::Done;
+        const bool pending =
+            decoding_ == path || std::find(queue_.begin(), queue_.end(), path) != queue_.end();
+        return pending ? PrefetchState::Pending : PrefetchState::Unasked;
+    }
+
     void Forget(const std::vector<std::string>& paths) {
         const auto listed = [&](const std::string& path) {
             return std::find(paths.begin(), paths.end(), path) != paths.end();
@@ -176,6 +184,8 @@ ImageFileRead TakeImageFile(const std::string& path, DecodedImage& out, std::str
 }
 
 void GfxPrefetchImages(const std::vector<std::string>& paths) { ThePrefetcher().Add(paths); }
+
+PrefetchState PrefetchStateOf(const std::string& path) { return ThePrefetcher().State(path); }
 
 void GfxStopPrefetch() { ThePrefetcher().Stop(); }
 

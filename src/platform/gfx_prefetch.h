@@ -18,6 +18,11 @@ ImageFileRead DecodeImageFile(const std::string& path, DecodedImage& out, std::s
 // lets the entry go once taken.
 ImageFileRead TakeImageFile(const std::string& path, DecodedImage& out, std::string& error);
 
+// Where a file stands with the worker: never asked for (or taken since), queued or being
+// decoded, or decoded and waiting to be taken.
+enum class PrefetchState { Unasked, Pending, Done };
+PrefetchState PrefetchStateOf(const std::string& path);
+
 // Drops these files from the queue and the cache (waiting while the worker decodes one of them).
 void ForgetPrefetchedFiles(const std::vector<std::string>& paths);
 

@@ -124,6 +124,11 @@ void GfxReleaseImage(const Image& img);
 // Queues the files of released pictures for decoding on the side, so that a screen entered again
 // finds them ready; nothing with the null renderer, which never draws them.
 void GfxPrefetchReleasedImages(const std::vector<Image>& images);
+// Whether the picture draws now without reading its file: it holds its texture or pixels, or its
+// file was decoded on the side. If not, its file is asked for on the side (once) and false comes
+// back: something faint may skip a frame or two rather than stall one. True with the null
+// renderer, which never draws.
+bool GfxImageDrawsNow(const Image& img);
 // Drops what was decoded on the side for these pictures and not yet taken (a screen left before
 // it drew them all).
 void GfxForgetPrefetchedImages(const std::vector<Image>& images);

@@ -12,8 +12,11 @@
 
 constexpr int kSndOutputRate = 44100;
 // Ogg Vorbis sounds longer than this are streamed: decoding a whole track at
-// load stalled the game for a hundred milliseconds and kept it in memory.
-constexpr double kSndStreamSeconds = 10.0;
+// load stalled the game for a hundred milliseconds and kept it in memory. Short
+// effects stay decoded (they start at once and often overlap); the long ones
+// (rain, the story's forest and crowds) took half a megabyte each, decoded and
+// held all game long for a few scenes.
+constexpr double kSndStreamSeconds = 2.1;
 
 struct SndSoundData {
     std::vector<std::int16_t> samples;  // interleaved left, right; or one channel for both

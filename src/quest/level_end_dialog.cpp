@@ -56,8 +56,8 @@ void DrawDialogBackground(TEkran* caller, TEkran& dialog, TCallerPicture& pictur
     GfxDrawRect(0, 0, 1024, 768);
     dialog._drawStripes();
     GfxResetDrawState();
-    if (steady && dialog.stripeA == dialog.dStripeA) {
-        // Veil and stripes at rest: the whole background becomes one picture.
+    if (steady && dialog.stripeA == dialog.dStripeA && GfxImageDrawsNow(stripesImage)) {
+        // Veil and stripes at rest (and drawn): the whole background becomes one picture.
         picture.dimmed = GrabScreen(picture.plain);
         picture.dimmedAt = dialog.stripeA;
         picture.plain = nullptr;

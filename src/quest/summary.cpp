@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "effects/captions.h"
 #include "frame/font_cache.h"
 #include "frame/frame_loop.h"
 #include "frame/globals.h"
@@ -175,10 +176,13 @@ void TLevelSummary::_checkButtons() {
 
 std::string TLevelSummary::mainloop(TEkran* callerScreen, std::shared_ptr<TLevel> wonLevel) {
     level = std::move(wonLevel);
-    // Over the won board: its background and the stripes stay under the summary's picture of
-    // them until the player answers, and the board is set up anew after the answer.
+    // Over the won board: its background, the captions of the level's start and end (shown
+    // again only at the next level) and the stripes stay under the summary's picture of them
+    // until the player answers, and the board is set up anew after the answer.
     if (callerScreen == &mainGame) {
         callerPictures = {mainGame.background};
+        for (int n : {CAPTION_GET_READY, CAPTION_GO, CAPTION_LEVEL_COMPLETED})
+            callerPictures.push_back(captionImages[static_cast<std::size_t>(n)]);
         backingPictures = {stripesImage};
     }
     return runOver(callerScreen, "level summary");

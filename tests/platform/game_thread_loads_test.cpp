@@ -176,3 +176,30 @@ TEST_F(GameThreadLoadsTest, TurnedCopiesLetGoKeepTheirPixelsAndDrawTheSameAgain)
     EXPECT_TRUE(GfxGrabPixmap(80, 80, 40, 40).rgba == before.rgba);
     EXPECT_EQ(GfxTurnedCopiesHeld(), 1u);
 }
+
+// A faint picture (the dialogs' stripes) is drawn only once it draws without reading its file:
+// the first ask queues its file on the side, and it draws from the frame the file is decoded.
+TEST_F(GameThreadLoadsTest, APictureLetGoDrawsNowOnlyOnceItsFileIsDecodedOnTheSide) {
+    const Image stripes = GfxLoadImage(WritePicture(dir, "stripes.png", 48), GFX_IMAGE_DEFAULT);
+    ASSERT_TRUE(stripes);
+    EXPECT_TRUE(GfxImageDrawsNow(stripes));  // its own pixels
+    GfxDrawImage(stripes, 0, 0);
+    EXPECT_TRUE(GfxImageDrawsNow(stripes));  // its texture
+    GfxReleaseImage(stripes);
+
+    const GameThreadLoads start = GameThreadLoadCounts();
+    PrefetchHoldForTest(true);
+    EXPECT_FALSE(GfxImageDrawsNow(stripes));
+    EXPECT_EQ(PrefetchSnapshotForTest().queued + !PrefetchSnapshotForTest().decoding.empty(), 1);
+    EXPECT_FALSE(GfxImageDrawsNow(stripes));  // asked once: still one file on the side
+    EXPECT_EQ(PrefetchSnapshotForTest().queued + !PrefetchSnapshotForTest().decoding.empty(), 1);
+    PrefetchHoldForTest(false);
+    ASSERT_TRUE(WorkerIdle());
+    EXPECT_TRUE(GfxImageDrawsNow(stripes));
+    GfxCls();
+    GfxDrawImage(stripes, 0, 0);
+    const GameThreadLoads d = LoadsSince(start);
+    EXPECT_EQ(d.picturesUnasked + d.picturesNotReady, 0);
+    EXPECT_EQ(PixelAt(10, 10).r, 40 + 10 * 3);  // drawn from the pixels decoded on the side
+    GfxStopPrefetch();
+}

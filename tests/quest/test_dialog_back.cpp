@@ -3,11 +3,14 @@
 // another caller or another showing.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <functional>
 #include <string>
+#include <thread>
 
 #include "frame/globals.h"
 #include "frame/screen.h"
+#include "platform/gfx_prefetch.h"
 #include "platform/load_counts.h"
 #include "platform/platform.h"
 #include "quest/level_end_dialog.h"
@@ -162,4 +165,31 @@ TEST_F(DialogBack, PicturesUnderTheGrabbedPicturesAreLetGoAndAskedForBeforeTheyA
     EXPECT_GE(back.draws, 2);
     EXPECT_EQ(GameThreadLoadCounts().picturesUnasked, before.picturesUnasked);
     EXPECT_EQ(PixelAt(10, 10).r, (10 * 256 + 10) * 4 % 200 + 20);  // drawn again as it was
+}
+
+// The stripes are asked for by the dialog's first frame, after the caller's picture is taken;
+// while their file is still decoded on the side they are left out (faint at first, a frame or two
+// late is unseen) rather than decoded in a frame, and the dimmed picture waits for them.
+TEST_F(DialogBack, StripesStillDecodingAreLeftOutAndTheDimmedPictureWaitsForThem) {
+    const Image saved = stripesImage;
+    stripesImage = WrittenPicture(128);
+    ASSERT_TRUE(stripesImage);
+    GfxReleaseImage(stripesImage);
+    const GameThreadLoads before = GameThreadLoadCounts();
+    PrefetchHoldForTest(true);
+    for (int frame = 0; frame < 30; frame++) Frame();
+    ASSERT_FLOAT_EQ(dialog.stripeA, 1);
+    EXPECT_EQ(PixelAt(10, 10).r, PixelAt(500, 400).r) << "no stripes while their file is decoded";
+    EXPECT_FALSE(dialog.callerPicture.dimmed);
+
+    PrefetchHoldForTest(false);
+    for (int i = 0; i < 5000 && !GfxImageDrawsNow(stripesImage); ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    Frame();
+    EXPECT_NE(PixelAt(10, 10).r, PixelAt(500, 400).r) << "the stripes come in once decoded";
+    EXPECT_TRUE(dialog.callerPicture.dimmed);
+    const GameThreadLoads after = GameThreadLoadCounts();
+    EXPECT_EQ(after.picturesUnasked + after.picturesNotReady,
+              before.picturesUnasked + before.picturesNotReady);
+    stripesImage = saved;
 }
