@@ -144,13 +144,6 @@ const Source* SourceOf(Cache& c, const Image& img) {
     return &(c.sources[img.get()] = std::move(s));
 }
 
-// Two texels mixed, `f` in 1/256ths toward `b`: red and blue, then alpha and green, in pairs.
-inline std::uint32_t Lerp(std::uint32_t a, std::uint32_t b, std::uint32_t f) {
-    const std::uint32_t rb = ((a & 0xFF00FFu) * (256 - f) + (b & 0xFF00FFu) * f) >> 8 & 0xFF00FFu;
-    const std::uint32_t ag = ((a >> 8 & 0xFF00FFu) * (256 - f) + (b >> 8 & 0xFF00FFu) * f) >> 8 & 0xFF00FFu;
-    return rb | ag << 8;
-}
-
 // The four texels at `t` (two of this row, two of the next, `stride` apart) mixed across by `fx`,
 // then down by `fy`, each channel rounded down at each step; then the tint's colour and alpha
 // multiplied in as SDL's modulation does (each channel times the tint's, over 255, rounded down),
@@ -184,6 +177,13 @@ inline std::uint32_t Mix(const std::uint32_t* t, int stride, std::uint32_t fx, s
     return static_cast<std::uint32_t>(_mm_cvtsi128_si32(_mm_packus_epi16(over255, zero)));
 }
 #else
+// Two texels mixed, `f` in 1/256ths toward `b`: red and blue, then alpha and green, in pairs.
+inline std::uint32_t Lerp(std::uint32_t a, std::uint32_t b, std::uint32_t f) {
+    const std::uint32_t rb = ((a & 0xFF00FFu) * (256 - f) + (b & 0xFF00FFu) * f) >> 8 & 0xFF00FFu;
+    const std::uint32_t ag = ((a >> 8 & 0xFF00FFu) * (256 - f) + (b >> 8 & 0xFF00FFu) * f) >> 8 & 0xFF00FFu;
+    return rb | ag << 8;
+}
+
 inline std::uint32_t Mix(const std::uint32_t* t, int stride, std::uint32_t fx, std::uint32_t fy,
                          std::uint32_t tint) {
     const std::uint32_t p = Lerp(Lerp(t[0], t[1], fx), Lerp(t[stride], t[stride + 1], fx), fy);
