@@ -3,10 +3,12 @@
 // same each time.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <thread>
 
 #include "frame/frame_loop.h"
 #include "frame/screen.h"
@@ -162,8 +164,14 @@ TEST_F(ScreenPictures, TheStripesAreHeldWhileADialogRuns) {
     int frames = 0;
     long long during = -1;
     dialog.stripeA = dialog.dStripeA = 1;
+    // The first frame asks for the stripes' file; they are drawn from the frame it is decoded.
     RunDialogLoop(
-        dialog, [&] { during = held(); }, [&] { return ++frames > 2; });
+        dialog,
+        [&] {
+            during = held();
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        },
+        [&] { return during > 0 || ++frames > 2000; });
     EXPECT_EQ(during, 64 * 48 * 4);  // the dialog has no pictures of its own
     EXPECT_EQ(held(), 0);
     stripesImage = nullptr;
