@@ -58,8 +58,9 @@ void TBuilding::updateGenerating(TParticleList& dust, int now) {
     const int w = std::max(10, GfxImageWidth(img));
     const int h = std::max(10, GfxImageHeight(img));
     for (int i = 0; i < kDustPerBurst; ++i) {
-        const float x1 = static_cast<float>(x + RandInt(10, w));
-        const float y1 = static_cast<float>(y + RandInt(10, h));
+        // In floats: a catalogue may place a building at any int, and the sum must not overflow.
+        const float x1 = static_cast<float>(x) + static_cast<float>(RandInt(10, w));
+        const float y1 = static_cast<float>(y) + static_cast<float>(RandInt(10, h));
         const float x2 = x1 + static_cast<float>(RandInt(-25, 25));
         const float y2 = y1 + static_cast<float>(RandInt(-25, 25));
         const float g = static_cast<float>(RandInt(200, 250));
