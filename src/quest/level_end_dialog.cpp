@@ -76,10 +76,9 @@ void TLevelEndDialog::_drawBack() {
     if (!fromDimmed) GfxPrefetchReleasedImages(backingPictures);
     if (!fromDimmed && !(current && p.plain)) GfxPrefetchReleasedImages(callerPictures);
     DrawDialogBackground(caller, *this, callerPicture, callerPictures);
+    // The dimmed picture holds the caller and the stripes: neither is drawn again while it rests.
     if (p.dimmed) {
         for (const Image& img : callerPictures) GfxReleaseImage(img);
-    }
-    if (p.dimmed) {
         for (const Image& img : backingPictures) GfxReleaseImage(img);
     }
 }
