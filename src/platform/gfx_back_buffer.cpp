@@ -206,6 +206,27 @@ Pixmap GfxReadRealBackBuffer() {
     return pix;
 }
 
+bool GfxCopyBackBufferRows(SDL_Texture* tex, int top, int x, int y, int w, int h) {
+    const GfxState& g = GfxS();
+    Uint32 format = 0;
+    if (!GfxCanDraw() || g.pixelScaleX != 1.0f || g.pixelScaleY != 1.0f || x < 0 || y < 0 || w <= 0 ||
+        h <= 0 || x + w > g.bufferW || y + h > g.bufferH ||
+        SDL_QueryTexture(tex, &format, nullptr, nullptr, nullptr) != 0 ||
+        format != SDL_PIXELFORMAT_ARGB8888) {
+        return false;
+    }
+    GfxDrawLayerNow();
+    GfxSettleClear();
+    std::vector<Uint32> band(static_cast<size_t>(w) * h);
+    const SDL_Rect area{x, y, w, h};
+    if (SDL_RenderReadPixels(g.renderer, &area, format, band.data(), w * 4) != 0) {
+        return false;
+    }
+    for (Uint32& p : band) p |= 0xFF000000u;  // the back buffer is opaque
+    const SDL_Rect into{0, top, w, h};
+    return SDL_UpdateTexture(tex, &into, band.data(), w * 4) == 0;
+}
+
 Pixmap GfxGrabPixmap(int x, int y, int w, int h) { return GfxReadBackBuffer(x, y, w, h); }
 
 void GfxKeepLastFrame(bool keep) {

@@ -217,6 +217,7 @@ Image GfxGrabImage(int x, int y, int w, int h, const Image& reuse) {
     bool opaque = true;
     for (int top = 0; top < h; top += kBandRows) {
         const int rows = std::min(kBandRows, h - top);
+        if (GfxCopyBackBufferRows(img->tex, top, x, y + top, w, rows)) continue;
         const Pixmap band = GfxGrabPixmap(x, y + top, w, rows);
         if (band.w != w || band.h != rows) {
             return nullptr;

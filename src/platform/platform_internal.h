@@ -155,6 +155,10 @@ void GfxNoteBatch(const Image& img, int blend, const GfxSprite* sprites, std::si
 Pixmap GfxReadBackBuffer(int x, int y, int w, int h);
 // The whole back buffer in its real pixels (bufferW x bufferH).
 Pixmap GfxReadRealBackBuffer();
+// Copies a w x h rectangle of the back buffer into rows from `top` on of `tex`, made opaque,
+// without converting the pixels twice; false (nothing copied) unless the buffer's pixels are
+// logical ones, `tex` has the buffer's format and the rectangle lies inside the buffer.
+bool GfxCopyBackBufferRows(SDL_Texture* tex, int top, int x, int y, int w, int h);
 // Tests: the back buffer as if the drawable had `scale` real pixels per logical one (headless
 // runs too); 0 goes back to the measured scale. Kept across restarts of the platform.
 void GfxForceBackBufferScale(float scale);

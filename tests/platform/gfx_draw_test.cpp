@@ -2,6 +2,7 @@
 // back buffer.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstdlib>
 #include <vector>
 
@@ -402,6 +403,58 @@ TEST_F(GfxDraw, ScreenshotsRoundTripAndLastFrameSurvivesCls) {
     const Pixmap edge = GfxGrabPixmap(1020, 0, 10, 2);
     EXPECT_EQ(edge.w, 10);
     EXPECT_EQ(edge.rgba.size(), 10u * 2 * 4);
+}
+
+TEST_F(GfxDraw, GrabbedPicturesDrawBackTheFramesPixels) {
+    // A picture of many colours, taller than one band of the grab, drawn and grabbed whole;
+    // a second grab reaches past the frame's right edge.
+    constexpr int kW = 300, kH = 150;
+    auto colour = [](int x, int y) {
+        return std::array<int, 3>{(x * 7) % 256, (y * 5) % 256, (x + 3 * y) % 256};
+    };
+    std::vector<std::uint8_t> px;
+    for (int y = 0; y < kH; ++y) {
+        for (int x = 0; x < kW; ++x) {
+            const auto c = colour(x, y);
+            px.insert(px.end(), {static_cast<std::uint8_t>(c[0]), static_cast<std::uint8_t>(c[1]),
+                                 static_cast<std::uint8_t>(c[2]), 255});
+        }
+    }
+    GfxDrawImage(GfxCreateImage(kW, kH, px.data(), 0), 100, 100);
+    GfxSetColor(0, 255, 0);
+    GfxDrawRect(1000, 100, 24, 10);
+    GfxSetColor(255, 255, 255);
+    const Image grab = GfxGrabImage(100, 100, kW, kH);
+    const Image pastEdge = GfxGrabImage(1024 - 100, 100, 200, 10);
+    ASSERT_TRUE(grab);
+    ASSERT_TRUE(pastEdge);
+    EXPECT_EQ(GfxImageWidth(grab), kW);
+    EXPECT_EQ(GfxImageHeight(grab), kH);
+
+    GfxCls();
+    GfxDrawImage(grab, 400, 300);
+    for (int y = 0; y < kH; y += 7) {
+        for (int x = 0; x < kW; x += 11) {
+            const auto c = colour(x, y);
+            ExpectPixel(400 + x, 300 + y, c[0], c[1], c[2], 0);
+        }
+    }
+    // Half opaque over white: the grab is opaque, so its colours mix evenly with the white.
+    GfxCls();
+    GfxSetColor(255, 255, 255);
+    GfxDrawRect(0, 0, 1024, 768);
+    GfxSetAlpha(0.5f);
+    GfxDrawImage(grab, 0, 0);
+    GfxSetAlpha(1);
+    const auto c = colour(kW - 1, kH - 1);
+    ExpectPixel(kW - 1, kH - 1, (c[0] + 255) / 2, (c[1] + 255) / 2, (c[2] + 255) / 2, 2);
+    // Past the edge: the frame's pixels (black, then the green strip), then black.
+    GfxDrawImage(pastEdge, 0, 500);
+    ExpectPixel(50, 505, 0, 0, 0, 0);
+    ExpectPixel(80, 505, 0, 255, 0, 0);
+    ExpectPixel(99, 509, 0, 255, 0, 0);
+    ExpectPixel(100, 505, 0, 0, 0, 0);
+    ExpectPixel(199, 505, 0, 0, 0, 0);
 }
 
 TEST(GfxRestart, ImagesSurviveARestartOfThePlatform) {
