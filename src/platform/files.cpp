@@ -148,6 +148,13 @@ bool FsReadAll(const std::string& path, std::string& out) {
     if (f == nullptr) {
         return false;
     }
+    // Sized to the file first: grown by appending, a string holds up to twice its bytes, and a
+    // font or a piece of music keeps its bytes for as long as it plays.
+    if (std::fseek(f, 0, SEEK_END) == 0) {
+        const long size = std::ftell(f);
+        if (size > 0) out.reserve(static_cast<std::size_t>(size));
+        std::rewind(f);
+    }
     char buf[65536];
     std::size_t n = 0;
     while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) {

@@ -89,6 +89,22 @@ TEST(Files, LoadTextFollowsTheByteOrderMark) {
               "B");
 }
 
+TEST(Files, LoadStringHoldsTheWholeFileInNoMoreThanItsSize) {
+    // Fonts and music keep their file's bytes while they are used: the string holds the file,
+    // not the slack of growing by appending.
+    ScratchDir dir;
+    std::string bytes(700001, '\0');
+    for (std::size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<char>((i * 131) >> 3);
+    WriteBytes(dir / "big.bin", bytes);
+    const std::string read = FsLoadString(dir / "big.bin");
+    EXPECT_EQ(read, bytes);
+    EXPECT_LT(read.capacity(), bytes.size() + bytes.size() / 16);
+
+    WriteBytes(dir / "empty.bin", "");
+    EXPECT_TRUE(FsLoadString(dir / "empty.bin").empty());
+    EXPECT_TRUE(FsLoadString(dir / "missing.bin").empty());
+}
+
 TEST(Files, SaveTextPicksOneBytePerCharacterOrUtf16) {
     ScratchDir dir;
     ASSERT_TRUE(FsSaveText("caf\xC3\xA9", dir / "narrow.txt"));
