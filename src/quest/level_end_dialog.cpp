@@ -72,8 +72,10 @@ void TLevelEndDialog::_drawBack() {
     const TCallerPicture& p = callerPicture;
     const bool current = p.of == caller && !GfxImageLost(p.plain) && !GfxImageLost(p.dimmed);
     const bool fromDimmed = current && p.dimmed && stripeA == dStripeA && p.dimmedAt == stripeA;
-    // What is about to be drawn again is decoded on the side first.
-    if (!fromDimmed) GfxPrefetchReleasedImages(backingPictures);
+    // What is about to be drawn again is decoded on the side first. The stripes not before the
+    // caller's picture is taken: decoded while the frame grabs it, they would be held as pixels
+    // at the same time as the grab and the caller's own pictures.
+    if (!fromDimmed && current && p.plain) GfxPrefetchReleasedImages(backingPictures);
     if (!fromDimmed && !(current && p.plain)) GfxPrefetchReleasedImages(callerPictures);
     DrawDialogBackground(caller, *this, callerPicture, callerPictures);
     // The dimmed picture holds the caller and the stripes: neither is drawn again while it rests.

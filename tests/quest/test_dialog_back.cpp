@@ -23,8 +23,10 @@ class GreyCaller : public TEkran {
 public:
     int grey = 200;
     int draws = 0;
+    std::function<void()> onDraw;  // tests: what the frame holds as the caller draws
     void draw() override {
         ++draws;
+        if (onDraw) onDraw();
         GfxResetDrawState();
         GfxSetColor(static_cast<float>(grey), static_cast<float>(grey), static_cast<float>(grey));
         GfxDrawRect(0, 0, 1024, 768);
@@ -191,5 +193,28 @@ TEST_F(DialogBack, StripesStillDecodingAreLeftOutAndTheDimmedPictureWaitsForThem
     const GameThreadLoads after = GameThreadLoadCounts();
     EXPECT_EQ(after.picturesUnasked + after.picturesNotReady,
               before.picturesUnasked + before.picturesNotReady);
+    stripesImage = saved;
+}
+
+// Asked for before the caller's picture is taken, the stripes would be decoded on the side while
+// the frame grabs it: their pixels, the grab and the caller's pictures all held at once.
+TEST_F(DialogBack, TheStripesAreAskedForOnlyOnceTheCallersPictureIsTaken) {
+    const Image saved = stripesImage;
+    stripesImage = WrittenPicture(96);
+    ASSERT_TRUE(stripesImage);
+    GfxReleaseImage(stripesImage);
+    dialog.backingPictures = {stripesImage};
+    const std::string file = ::testing::TempDir() + "covered-96.png";
+    PrefetchState atCallersDraw = PrefetchState::Done;
+    board.onDraw = [&] { atCallersDraw = PrefetchStateOf(file); };
+    PrefetchHoldForTest(true);
+    Frame();
+    EXPECT_EQ(board.draws, 1);
+    EXPECT_EQ(atCallersDraw, PrefetchState::Unasked);
+    EXPECT_EQ(PrefetchStateOf(file), PrefetchState::Pending)
+        << "asked for by the first frame, after the grab";
+    PrefetchHoldForTest(false);
+    for (int i = 0; i < 5000 && !GfxImageDrawsNow(stripesImage); ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
     stripesImage = saved;
 }
