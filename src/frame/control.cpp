@@ -67,5 +67,6 @@ void Control::mainloop() {
     for (;;) {
         where = RunScreenCode(where);
         ReleaseStillDrawing();
+        SysReturnFreedMemory();  // what the screen left let go
     }
 }

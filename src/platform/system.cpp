@@ -1,6 +1,9 @@
 // The clock, window activity and close requests, message boxes, the window
-// title and icon, and the file dialog.
+// title and icon, the file dialog, and memory handed back to the system.
 #include <sys/wait.h>
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
 #include <unistd.h>
 
 #include <cerrno>
@@ -207,4 +210,10 @@ std::string SysRequestFile(const std::string& title, const std::string& filter, 
         out.pop_back();
     }
     return out;
+}
+
+void SysReturnFreedMemory() {
+#if defined(__GLIBC__)
+    malloc_trim(0);
+#endif
 }

@@ -41,6 +41,9 @@ void DrawDialogBackground(TEkran* caller, TEkran& dialog, TCallerPicture& pictur
         // Without a plain picture (first frame, or the stripes moving again)
         // the caller is drawn once more and kept.
         picture.dimmed = nullptr;
+        // The level's end freed much (the board's flights and particles): handed back before
+        // the grab and the dialog's pictures take their memory.
+        SysReturnFreedMemory();
         if (caller) caller->draw();
         picture.plain = GrabScreen();
         picture.of = caller;
