@@ -126,14 +126,15 @@ void AddRow(Uint32* to, const Uint32* light, int n) {
     }
 }
 
-// Adds one sprite's light with its picture's top left at (x, y), row by row, tile by tile.
-void AddLight(GfxStretched& s, int x, int y, SDL_Color c) {
+// Adds one sprite's light with its picture's top left at (x, y), row by row, tile by tile, where
+// it falls inside `area` (the target's clip).
+void AddLight(GfxStretched& s, int x, int y, SDL_Color c, const SDL_Rect& area) {
+    const int left = std::max(x, area.x), right = std::min(x + s.w, area.x + area.w);
+    const int top = std::max(y, area.y), bottom = std::min(y + s.h, area.y + area.h);
+    if (left >= right || top >= bottom) return;
     const std::vector<Uint32>& light = LightPicture(s, c);
-    const int left = std::max(x, 0), right = std::min(x + s.w, tiles.w);
-    if (left >= right) return;
-    for (int row = 0; row < s.h; ++row) {
+    for (int row = top - y; row < bottom - y; ++row) {
         const int ty = y + row;
-        if (ty < 0 || ty >= tiles.h) continue;
         const Uint32* from = &light[static_cast<size_t>(row) * s.w];
         for (int tx = left; tx < right;) {
             const int n = std::min(right, (tx / kTile + 1) * kTile) - tx;
@@ -275,6 +276,13 @@ std::size_t GfxDrawLightSums(const Image& img, SDL_Texture* src, const SDL_Verte
         SDL_QueryTexture(target, nullptr, nullptr, &w, &h) != 0 || !Prepare(w, h)) {
         return 0;
     }
+    // Light beyond the clip would be added up and laid on only to be cut away.
+    SDL_Rect area{0, 0, w, h};
+    if (SDL_RenderIsClipEnabled(r)) {
+        SDL_Rect clip;
+        SDL_RenderGetClipRect(r, &clip);
+        if (!SDL_IntersectRect(&area, &clip, &area)) area = SDL_Rect{0, 0, 0, 0};
+    }
     // Sprite by sprite, so a picture that cannot be kept leaves only the rest to the copies.
     std::size_t done = 0;
     for (; done < count; ++done) {
@@ -284,7 +292,7 @@ std::size_t GfxDrawLightSums(const Image& img, SDL_Texture* src, const SDL_Verte
         GfxStretched* s = GfxStretchedOf(img, src, static_cast<int>(bw), static_cast<int>(bh));
         if (s == nullptr) break;
         if (v[0].color.a == 0) continue;
-        AddLight(*s, static_cast<int>(v[0].position.x), static_cast<int>(v[0].position.y), v[0].color);
+        AddLight(*s, static_cast<int>(v[0].position.x), static_cast<int>(v[0].position.y), v[0].color, area);
     }
     Dimming dim;
     if (through != nullptr && static_cast<std::size_t>(through->w) * through->h == through->share.size()) {

@@ -82,6 +82,13 @@ void MarkDifferences(GfxLayerData& layer) {
     for (; j < beforeEnd; ++j) MarkCall(layer, previous[j]);
 }
 
+// SDL_HasIntersection, inlined: a frame asks it for every sprite of a batch and every spot
+// redrawn, tens of thousands of times.
+inline bool Overlap(const SDL_Rect& a, const SDL_Rect& b) {
+    return a.w > 0 && a.h > 0 && b.w > 0 && b.h > 0 && a.x < b.x + b.w && b.x < a.x + a.w &&
+           a.y < b.y + b.h && b.y < a.y + a.h;
+}
+
 // Grows a rectangle until it cuts no scaled copy, which clipped would sample other pixels.
 void HoldScaledCopiesWhole(const GfxLayerData& layer, SDL_Rect& rect) {
     const GfxState& g = GfxS();
@@ -92,7 +99,7 @@ void HoldScaledCopiesWhole(const GfxLayerData& layer, SDL_Rect& rect) {
             const LayerCall& call = layer.calls[i];
             SDL_Rect box;
             if (!LayerCallMustBeWhole(call) || !SDL_IntersectRect(&call.box, &whole, &box) ||
-                !SDL_HasIntersection(&box, &rect)) {
+                !Overlap(box, rect)) {
                 continue;
             }
             SDL_Rect both;
@@ -140,7 +147,7 @@ void Replay(const LayerCall& call, const SDL_Rect& rect, std::vector<GfxSprite>&
         case LayerCall::Kind::Batch:
             scratch.clear();
             for (size_t i = 0; i < call.sprites.size(); ++i) {
-                if (SDL_HasIntersection(&call.spriteBoxes[i], &rect)) scratch.push_back(call.sprites[i]);
+                if (Overlap(call.spriteBoxes[i], rect)) scratch.push_back(call.sprites[i]);
             }
             GfxDrawImageBatch(call.img, call.batchBlend, scratch.data(), scratch.size(), call.through);
             break;
@@ -195,7 +202,7 @@ std::vector<SDL_Rect> Redraw(GfxLayerData& layer) {
         SDL_SetRenderDrawColor(g.renderer, 0, 0, 0, 255);
         SDL_RenderFillRect(g.renderer, &rect);
         for (size_t i = 0; i < layer.used; ++i) {
-            if (SDL_HasIntersection(&layer.calls[i].box, &rect)) Replay(layer.calls[i], rect, scratch);
+            if (Overlap(layer.calls[i].box, rect)) Replay(layer.calls[i], rect, scratch);
         }
     }
     return rects;

@@ -170,6 +170,36 @@ TEST_F(GfxBatchTest, SparklesCutByTheEdgesMatchToo) {
                       Draw(false, back, spark, GFX_BLEND_LIGHT, sprites), 0);
 }
 
+TEST_F(GfxBatchTest, LightInsideAClipIsTheWholeBatchsLightThereAndNothingElse) {
+    // A still layer redraws its changed spots with the clip set to each in turn: light summed
+    // only inside the clip gives there the pixels of the whole batch, and changes nothing beyond.
+    const Image back = Backdrop();
+    const Image spark = Spark(24);
+    GfxMidHandle(spark);
+    const std::vector<GfxSprite> sprites = Sparkles(600, 0, 30);
+    const Pixmap whole = Draw(true, back, spark, GFX_BLEND_LIGHT, sprites);
+    GfxCls();
+    GfxResetDrawState();
+    GfxDrawImage(back, 0, 0);
+    const Pixmap plain = GfxGrabPixmap(0, 0, 1024, 768);
+    GfxSetViewport(96, 64, 160, 96);
+    GfxDrawImageBatch(spark, GFX_BLEND_LIGHT, sprites.data(), sprites.size());
+    GfxSetViewport(0, 0, 1024, 768);
+    const Pixmap clipped = GfxGrabPixmap(0, 0, 1024, 768);
+    int wrong = 0, lit = 0;
+    for (int y = 0; y < 768; ++y) {
+        for (int x = 0; x < 1024; ++x) {
+            const size_t at = (static_cast<size_t>(y) * 1024 + x) * 4;
+            const bool inside = x >= 96 && x < 256 && y >= 64 && y < 160;
+            const Pixmap& want = inside ? whole : plain;
+            for (size_t c = 0; c < 3; ++c) wrong += clipped.rgba[at + c] != want.rgba[at + c] ? 1 : 0;
+            lit += inside && clipped.rgba[at] != plain.rgba[at] ? 1 : 0;
+        }
+    }
+    EXPECT_EQ(wrong, 0);
+    EXPECT_GT(lit, 1000);
+}
+
 TEST_F(GfxBatchTest, APlainDrawAfterABatchShowsTheImagesOwnColours) {
     // The renderer leaves the last sprite's tint and alpha on the image's texture.
     std::vector<std::uint8_t> px;
