@@ -120,6 +120,13 @@ void Reset(Cache& c) {
     c.generation = GfxS().generation;
 }
 
+// The cache, emptied first when the renderer changed since its copies were made.
+Cache& CurrentCache() {
+    Cache& c = TheCache();
+    if (c.generation != GfxS().generation) Reset(c);
+    return c;
+}
+
 const Source* SourceOf(Cache& c, const Image& img) {
     auto it = c.sources.find(img.get());
     if (it != c.sources.end() && it->second.img.lock() == img && it->second.w == img->w &&
@@ -401,8 +408,7 @@ bool GfxDrawTurnedOnce(const Image& img, float x, float y, float sx, float sy, f
                        SDL_BlendMode blend) {
     if (!img || img->w <= 0 || img->h <= 0 || !ThisPathTurns(sx, sy, angle, blend)) return false;
     const GfxState& s = GfxS();
-    Cache& c = TheCache();
-    if (c.generation != s.generation) Reset(c);
+    Cache& c = CurrentCache();
     Key key;
     float wholeX = 0, wholeY = 0;
     SDL_Rect box{0, 0, 0, 0};
@@ -438,8 +444,7 @@ bool GfxDrawTurnedOnce(const Image& img, float x, float y, float sx, float sy, f
 bool GfxDrawTurnedCopy(const Image& img, float x, float y) {
     if (!img || img->w <= 0 || img->h <= 0 || !ThisPathDraws(*img)) return false;
     const GfxState& s = GfxS();
-    Cache& c = TheCache();
-    if (c.generation != s.generation) Reset(c);
+    Cache& c = CurrentCache();
     Key key;
     float wholeX = 0, wholeY = 0;
     SDL_Rect box{0, 0, 0, 0};
@@ -496,9 +501,7 @@ void GfxPrefetchTurnedPixels(const std::vector<Image>& images) {
             continue;
         }
         // Not drawn yet, its pixels still here: kept for its turns before the texture takes them.
-        Cache& c = TheCache();
-        if (c.generation != GfxS().generation) Reset(c);
-        SourceOf(c, img);
+        SourceOf(CurrentCache(), img);
     }
     if (!paths.empty()) GfxPrefetchImages(paths);
 }
