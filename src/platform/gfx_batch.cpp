@@ -64,6 +64,21 @@ bool DrawAsCopy(const Image& img, SDL_Texture* src, const SDL_Vertex* v, SDL_Ble
 }
 
 bool Upright(const GfxSprite& s) { return s.rotation == 0 && s.sx > 0 && s.sy > 0; }
+bool Turned(const GfxSprite& s) { return s.rotation != 0 && s.sx > 0 && s.sy > 0; }
+
+// The run of turned sprites from `sprites` on, blended in tiles of the target; how many of the
+// first it drew (none when the tiles cannot serve here).
+std::size_t DrawTurnedRun(const Image& img, const GfxSprite* sprites, std::size_t count, float ox, float oy) {
+    static std::vector<GfxTurnedSprite> run;  // kept, so that a frame's batches allocate nothing
+    run.clear();
+    for (std::size_t i = 0; i < count && Turned(sprites[i]); ++i) {
+        const GfxSprite& s = sprites[i];
+        run.push_back(
+            GfxTurnedSprite{s.x + ox, s.y + oy, s.sx, s.sy, s.rotation,
+                            SDL_Color{ColourByte(s.r), ColourByte(s.g), ColourByte(s.b), AlphaByte(s.a)}});
+    }
+    return GfxDrawTurnedTiles(img, run.data(), run.size());
+}
 
 // Sprites drawn one by one take the share of light at their handle: a sparkle is a few pixels.
 const GfxSprite* DimmedBy(const GfxLightThrough& through, const GfxSprite* sprites, std::size_t count) {
@@ -135,6 +150,12 @@ void GfxDrawImageBatch(const Image& img, int blend, const GfxSprite* sprites, st
         quads = 0;
     };
     for (std::size_t i = first; i < count; ++i) {
+        if (copies && mode == SDL_BLENDMODE_BLEND && Turned(sprites[i])) {
+            flush();
+            const std::size_t drawn = DrawTurnedRun(img, sprites + i, count - i, g.originX, g.originY);
+            i += drawn;
+            if (i == count) break;
+        }
         const GfxSprite& s = sprites[i];
         SDL_Vertex q[4];
         Quad(s, w, h, img->hx, img->hy, g.originX, g.originY, q);

@@ -12,59 +12,19 @@
 
 #include "platform/gfx_batch_stretch.h"
 #include "platform/gfx_flatten.h"
+#include "platform/gfx_target_tiles.h"
 
 namespace {
-constexpr int kTile = 32;
+constexpr int kTile = GfxTargetTiles::kSide;
 constexpr Uint32 kNoLight = 0xFF000000u;       // opaque, so the copy adds the colour as it is
 constexpr std::size_t kLightPixels = 1 << 18;  // the tinted lights one picture keeps
 constexpr std::size_t kSeenTints = 4096;       // tints and opacities remembered as used once
 
-struct Tiles {
-    int w = 0, h = 0;            // the target in real pixels
-    int across = 0, down = 0;    // tiles
-    std::vector<int> slot;       // per tile: its place in `pixels`, or -1
-    std::vector<int> touched;    // tiles with light, in the order first touched
-    std::vector<Uint32> pixels;  // kTile * kTile per touched tile
-    SDL_Texture* tex = nullptr;  // one tile, uploaded and copied in turn
-    SDL_BlendMode mode = SDL_BLENDMODE_ADD;
-    unsigned generation = 0;
-} tiles;
-
 // x * y / 255 as the renderer's blitter rounds it.
 inline int Scale255(int x, int y) { return x * y / 255; }
 
-bool Prepare(int w, int h) {
-    const GfxState& g = GfxS();
-    if (tiles.tex == nullptr || tiles.generation != g.generation) {
-        tiles.tex = SDL_CreateTexture(g.renderer, g.textureFormat, SDL_TEXTUREACCESS_STREAMING, kTile, kTile);
-        if (tiles.tex == nullptr) return false;
-        SDL_SetTextureBlendMode(tiles.tex, SDL_BLENDMODE_ADD);
-        tiles.mode = SDL_BLENDMODE_ADD;
-        tiles.generation = g.generation;
-    }
-    if (tiles.w != w || tiles.h != h) {
-        tiles.w = w;
-        tiles.h = h;
-        tiles.across = (w + kTile - 1) / kTile;
-        tiles.down = (h + kTile - 1) / kTile;
-        tiles.slot.assign(static_cast<size_t>(tiles.across) * tiles.down, -1);
-        tiles.touched.clear();
-        tiles.pixels.clear();
-    }
-    return true;
-}
-
-// The first of up to kTile pixels of a tile's row, from (x, y) on.
-Uint32* TileRow(int x, int y) {
-    const int t = (y / kTile) * tiles.across + x / kTile;
-    int& s = tiles.slot[static_cast<size_t>(t)];
-    if (s < 0) {
-        s = static_cast<int>(tiles.touched.size());
-        tiles.touched.push_back(t);
-        tiles.pixels.resize(tiles.touched.size() * kTile * kTile, kNoLight);
-    }
-    return &tiles.pixels[static_cast<size_t>(s) * kTile * kTile + (y % kTile) * kTile + x % kTile];
-}
+// A tile's first touch: no light yet.
+void Dark(Uint32* px, int, int, int, int) { std::fill(px, px + kTile * kTile, kNoLight); }
 
 // The light one pixel of the picture adds, tinted and faded as the blitter does it.
 Uint32 LightOf(Uint32 p, SDL_Color c) {
@@ -167,14 +127,18 @@ void AddLight(GfxStretched& s, int x, int y, SDL_Color c, const SDL_Rect& area) 
     const int top = std::max(y, area.y), bottom = std::min(y + s.h, area.y + area.h);
     if (left >= right || top >= bottom) return;
     const std::vector<Uint32>& light = LightPicture(s, c);
-    for (int row = top - y; row < bottom - y; ++row) {
-        const int ty = y + row;
-        const Uint32* from = &light[static_cast<size_t>(row) * s.w];
+    GfxTargetTiles& tiles = GfxTiles();
+    // Tile by tile: each tile's rows lie kTile pixels apart, so it is looked up once.
+    for (int ty = top; ty < bottom;) {
+        const int rows = std::min(bottom, (ty / kTile + 1) * kTile) - ty;
         for (int tx = left; tx < right;) {
             const int n = std::min(right, (tx / kTile + 1) * kTile) - tx;
-            AddRow(TileRow(tx, ty), from + (tx - x), n);
+            Uint32* to = tiles.At(tx, ty, Dark);
+            const Uint32* from = &light[static_cast<size_t>(ty - y) * s.w + (tx - x)];
+            for (int row = 0; row < rows; ++row, to += kTile, from += s.w) AddRow(to, from, n);
             tx += n;
         }
+        ty += rows;
     }
 }
 
@@ -265,53 +229,23 @@ void Finish(Uint32* px, int x, int y, int w, int h, const Dimming& dim) {
     }
 }
 
-// Lays every touched tile on the target and empties it again.
-void LayTiles(SDL_Renderer* r, const Dimming& dim) {
-    for (size_t i = 0; i < tiles.touched.size(); ++i) {
-        const int t = tiles.touched[i];
-        const int x = (t % tiles.across) * kTile, y = (t / tiles.across) * kTile;
-        const SDL_Rect part{0, 0, std::min(kTile, tiles.w - x), std::min(kTile, tiles.h - y)};
-        const SDL_Rect to{x, y, part.w, part.h};
-        Uint32* px = &tiles.pixels[i * kTile * kTile];
-        // A plain copy costs the renderer a fraction of an additive one.
-        const bool finished = OnBase(x, y, part.w, part.h, dim);
-        if (finished) Finish(px, x, y, part.w, part.h, dim);
-        else if (dim.through != nullptr) Dim(px, x, y, part.w, part.h, dim);
-        const SDL_BlendMode mode = finished ? SDL_BLENDMODE_NONE : SDL_BLENDMODE_ADD;
-        if (mode != tiles.mode) {
-            SDL_SetTextureBlendMode(tiles.tex, mode);
-            tiles.mode = mode;
-        }
-        SDL_UpdateTexture(tiles.tex, nullptr, px, kTile * 4);
-        SDL_RenderCopy(r, tiles.tex, &part, &to);
-        std::fill(px, px + kTile * kTile, kNoLight);
-        tiles.slot[static_cast<size_t>(t)] = -1;
+// A tile's light made ready to lay: finished on the picture under it when it lies wholly on it (a
+// plain copy costs the renderer a fraction of an additive one), else dimmed and added.
+SDL_BlendMode Ready(Uint32* px, int x, int y, int w, int h, const Dimming& dim) {
+    if (OnBase(x, y, w, h, dim)) {
+        Finish(px, x, y, w, h, dim);
+        return SDL_BLENDMODE_NONE;
     }
-    tiles.touched.clear();
+    if (dim.through != nullptr) Dim(px, x, y, w, h, dim);
+    return SDL_BLENDMODE_ADD;
 }
 }  // namespace
 
 std::size_t GfxDrawLightSums(const Image& img, SDL_Texture* src, const SDL_Vertex* quads, std::size_t count,
                              const GfxLightThrough* through, float originX, float originY) {
-    SDL_Renderer* r = GfxS().renderer;
-    // Real pixels are logical ones and the target is a picture: otherwise the copies do it.
-    float scaleX = 1, scaleY = 1;
-    SDL_RenderGetScale(r, &scaleX, &scaleY);
-    SDL_Rect viewport;
-    SDL_RenderGetViewport(r, &viewport);
-    SDL_Texture* target = SDL_GetRenderTarget(r);
     int w = 0, h = 0;
-    if (scaleX != 1 || scaleY != 1 || viewport.x != 0 || viewport.y != 0 || target == nullptr ||
-        SDL_QueryTexture(target, nullptr, nullptr, &w, &h) != 0 || !Prepare(w, h)) {
-        return 0;
-    }
-    // Light beyond the clip would be added up and laid on only to be cut away.
-    SDL_Rect area{0, 0, w, h};
-    if (SDL_RenderIsClipEnabled(r)) {
-        SDL_Rect clip;
-        SDL_RenderGetClipRect(r, &clip);
-        if (!SDL_IntersectRect(&area, &clip, &area)) area = SDL_Rect{0, 0, 0, 0};
-    }
+    SDL_Rect area;
+    if (!GfxTilesArea(w, h, area) || !GfxTiles().Prepare(w, h)) return 0;
     // Sprite by sprite, so a picture that cannot be kept leaves only the rest to the copies.
     std::size_t done = 0;
     for (; done < count; ++done) {
@@ -329,6 +263,6 @@ std::size_t GfxDrawLightSums(const Image& img, SDL_Texture* src, const SDL_Verte
         dim.left = static_cast<int>(std::floor(originX)) + through->x;
         dim.top = static_cast<int>(std::floor(originY)) + through->y;
     }
-    LayTiles(r, dim);
+    GfxTiles().Lay([&dim](Uint32* px, int x, int y, int tw, int th) { return Ready(px, x, y, tw, th, dim); });
     return done;
 }

@@ -24,6 +24,26 @@ bool GfxDrawTurnedCopy(const Image& img, float x, float y);
 bool GfxDrawTurnedOnce(const Image& img, float x, float y, float sx, float sy, float angle, SDL_Color tint,
                        SDL_BlendMode blend);
 
+// A turned sprite of a batch: its handle on (x, y) in real pixels (the origin already added).
+struct GfxTurnedSprite {
+    float x = 0, y = 0, sx = 1, sy = 1, angle = 0;
+    SDL_Color tint{255, 255, 255, 255};
+};
+
+// Alpha-blended turned sprites blended straight into tiles of the target (gfx_turned_tiles.cpp),
+// in order, with the pixels GfxDrawTurnedOnce gives: for smoke, where a turn drawn through a
+// texture of its own costs a lock, a queued copy and the renderer's blend for every puff. How many
+// of the first sprites it drew; the rest are left to the caller.
+std::size_t GfxDrawTurnedTiles(const Image& img, const GfxTurnedSprite* sprites, std::size_t count);
+
+// Whether this path turns sprites of this size, angle and blend (the software renderer at one
+// real pixel per logical one, not a quarter turn, not mirrored, alpha blended or added).
+bool GfxTurnsHere(float sx, float sy, float angle, SDL_BlendMode blend);
+
+// The picture's pixels kept for turning; null when it has none (gfx_turn_sampling.h).
+struct TurnSource;
+const TurnSource* GfxTurnSourceOf(const Image& img);
+
 // The picture's RGBA pixels (its own, or its file's read again); false when it has none
 // (gfx_image.cpp).
 bool GfxImagePixels(const GfxImageData& img, std::vector<std::uint8_t>& out);

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/gfx_batch.h"
+#include "platform/gfx_turned.h"
 #include "platform/platform_internal.h"
 #include "support/headless_platform.h"
 #include "support/pixel_compare.h"
@@ -150,6 +151,39 @@ TEST_F(GfxBatchTest, TurnedAndMirroredSpritesKeepTheirPlaceInTheOrder) {
         const Pixmap oneByOne = GfxGrabPixmap(0, 0, 1024, 768);
         ExpectPixelsClose(Draw(true, back, spark, blend, sprites), oneByOne, 0);
     }
+}
+
+TEST_F(GfxBatchTest, TurnedSpritesOfEveryOpacityMatchThemDrawnOneByOne) {
+    // Blended in place, a turned sprite must give the pixels of its turn blended by the renderer,
+    // at every opacity: the opaque inside of a solid picture at full opacity, its soft edge, faint
+    // and invisible ones, and ones cut by the screen's edge.
+    const Image back = Backdrop();
+    std::vector<std::uint8_t> solid(40 * 40 * 4);
+    for (std::size_t i = 0; i < solid.size(); ++i)
+        solid[i] = static_cast<std::uint8_t>(i % 4 == 3 ? 255 : i * 7);
+    const Image block = GfxCreateImage(40, 40, solid.data(), GFX_IMAGE_FILTERED);
+    GfxMidHandle(block);
+    std::vector<GfxSprite> sprites;
+    for (int i = 0; i < 60; ++i) {
+        GfxSprite s;
+        s.x = static_cast<float>((i * 173) % 1044) - 10 + 0.3f * (i % 4);
+        s.y = static_cast<float>((i * 89) % 788) - 10;
+        s.sx = s.sy = 0.5f + 0.05f * (i % 9);
+        s.rotation = 7.5f + 13.0f * static_cast<float>(i);
+        s.g = static_cast<float>(100 + i);
+        s.a = i % 3 == 0 ? 1.0f : (i % 3 == 1 ? 0.5f : 0.0f);
+        sprites.push_back(s);
+    }
+    // Each turned into a texture of its own and blended by the renderer.
+    GfxCls();
+    GfxResetDrawState();
+    GfxDrawImage(back, 0, 0);
+    for (const GfxSprite& s : sprites) {
+        const SDL_Color tint{255, static_cast<Uint8>(s.g), 255, static_cast<Uint8>(std::lround(s.a * 255))};
+        ASSERT_TRUE(GfxDrawTurnedOnce(block, s.x, s.y, s.sx, s.sy, s.rotation, tint, SDL_BLENDMODE_BLEND));
+    }
+    const Pixmap oneByOne = GfxGrabPixmap(0, 0, 1024, 768);
+    ExpectPixelsClose(Draw(true, back, block, GFX_BLEND_ALPHA, sprites), oneByOne, 0);
 }
 
 TEST_F(GfxBatchTest, SparklesCutByTheEdgesMatchToo) {
