@@ -8,12 +8,14 @@ void GfxDamage::Mark(const SDL_Rect& box, int w, int h) {
         whole_ = true;
         return;
     }
-    SDL_Rect part;
-    const SDL_Rect screen{0, 0, w, h};
-    if (!SDL_IntersectRect(&box, &screen, &part)) return;
-    for (int gy = part.y / kGrid; gy <= (part.y + part.h - 1) / kGrid; ++gy) {
+    // Cut to the screen here rather than through SDL: every sprite of every batch comes by, twice.
+    const int x0 = std::max(box.x, 0), y0 = std::max(box.y, 0);
+    const int x1 = std::min(box.x + box.w, w), y1 = std::min(box.y + box.h, h);
+    if (box.w <= 0 || box.h <= 0 || x0 >= x1 || y0 >= y1) return;
+    const int gx0 = x0 / kGrid, gx1 = (x1 - 1) / kGrid;
+    for (int gy = y0 / kGrid; gy <= (y1 - 1) / kGrid; ++gy) {
         unsigned char* row = &cells_[static_cast<size_t>(gy) * gridW_];
-        std::fill(row + part.x / kGrid, row + (part.x + part.w - 1) / kGrid + 1, 1);
+        for (int gx = gx0; gx <= gx1; ++gx) row[gx] = 1;
     }
     any_ = true;
 }

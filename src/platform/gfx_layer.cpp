@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "platform/gfx_layer_calls.h"
+#include "platform/gfx_layer_spots.h"
 
 namespace {
 void Mark(GfxLayerData& layer, const SDL_Rect& box) {
@@ -112,8 +113,10 @@ void HoldScaledCopiesWhole(const GfxLayerData& layer, SDL_Rect& rect) {
     }
 }
 
-// Draws one noted call again, clipped to `rect`, with the state it was noted with.
-void Replay(const LayerCall& call, const SDL_Rect& rect, std::vector<GfxSprite>& scratch) {
+// Draws one noted call again, clipped to `rect`, with the state it was noted with; a batch draws
+// `sprites` when given (those of its sprites that touch the rectangle), else finds them itself.
+void Replay(const LayerCall& call, const SDL_Rect& rect, std::vector<GfxSprite>& scratch,
+            const std::vector<GfxSprite>* sprites = nullptr) {
     GfxState& g = GfxS();
     SDL_Rect clip = rect;
     if (call.viewportSet && !SDL_IntersectRect(&clip, &call.viewport, &clip)) return;
@@ -145,11 +148,14 @@ void Replay(const LayerCall& call, const SDL_Rect& rect, std::vector<GfxSprite>&
             GfxDrawText(call.text, a[0], a[1]);
             break;
         case LayerCall::Kind::Batch:
-            scratch.clear();
-            for (size_t i = 0; i < call.sprites.size(); ++i) {
-                if (Overlap(call.spriteBoxes[i], rect)) scratch.push_back(call.sprites[i]);
+            if (sprites == nullptr) {
+                scratch.clear();
+                for (size_t i = 0; i < call.sprites.size(); ++i) {
+                    if (Overlap(call.spriteBoxes[i], rect)) scratch.push_back(call.sprites[i]);
+                }
+                sprites = &scratch;
             }
-            GfxDrawImageBatch(call.img, call.batchBlend, scratch.data(), scratch.size(), call.through);
+            GfxDrawImageBatch(call.img, call.batchBlend, sprites->data(), sprites->size(), call.through);
             break;
     }
     if (call.img) GfxSetHandle(call.img, hx, hy);
@@ -191,18 +197,30 @@ std::vector<SDL_Rect> Redraw(GfxLayerData& layer) {
     const DrawingThrough through;
     std::vector<GfxSprite> scratch;
     std::vector<SDL_Rect> rects = layer.dirty.Rects(g.virtualW, g.virtualH);
+    for (SDL_Rect& rect : rects) HoldScaledCopiesWhole(layer, rect);
+    static LayerSpots spots;
+    spots.Index(rects, g.virtualW, g.virtualH);
     PointAtLayer(layer);
     layer.redrawn = 0;
-    for (SDL_Rect& rect : rects) {
-        HoldScaledCopiesWhole(layer, rect);
+    for (size_t k = 0; k < rects.size(); ++k) {
+        const SDL_Rect& rect = rects[k];
         layer.redrawn += static_cast<long>(rect.w) * rect.h;
-        // From the black of a cleared back buffer, as the calls would have been drawn.
-        SDL_RenderSetClipRect(g.renderer, &rect);
-        SDL_SetRenderDrawBlendMode(g.renderer, SDL_BLENDMODE_NONE);
-        SDL_SetRenderDrawColor(g.renderer, 0, 0, 0, 255);
-        SDL_RenderFillRect(g.renderer, &rect);
-        for (size_t i = 0; i < layer.used; ++i) {
-            if (Overlap(layer.calls[i].box, rect)) Replay(layer.calls[i], rect, scratch);
+        // From the black of a cleared back buffer, as the calls would have been drawn; not where
+        // the first call drawn there covers it all (the village under the menu's water).
+        size_t first = 0;
+        while (first < layer.used && !Overlap(layer.calls[first].box, rect)) ++first;
+        if (first == layer.used || !LayerCallCovers(layer.calls[first], rect)) {
+            SDL_RenderSetClipRect(g.renderer, &rect);
+            SDL_SetRenderDrawBlendMode(g.renderer, SDL_BLENDMODE_NONE);
+            SDL_SetRenderDrawColor(g.renderer, 0, 0, 0, 255);
+            SDL_RenderFillRect(g.renderer, &rect);
+        }
+        for (size_t i = first; i < layer.used; ++i) {
+            const LayerCall& call = layer.calls[i];
+            if (!Overlap(call.box, rect)) continue;
+            if (call.kind == LayerCall::Kind::Batch)
+                Replay(call, rect, scratch, &spots.SpritesIn(i, call, k));
+            else Replay(call, rect, scratch);
         }
     }
     return rects;

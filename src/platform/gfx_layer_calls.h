@@ -69,6 +69,9 @@ bool SameLayerCall(const LayerCall& a, const LayerCall& b);
 bool SameLayerSprite(const GfxSprite& a, const GfxSprite& b);
 // The logical pixels one sprite of a batch call may touch.
 SDL_Rect LayerSpriteBox(const LayerCall& call, const GfxSprite& s);
+// Whether the call paints every pixel of `rect` and lets nothing under it show (an opaque
+// picture copied unscaled at a whole pixel).
+bool LayerCallCovers(const LayerCall& call, const SDL_Rect& rect);
 // A scaled copy: clipped, the software renderer samples it differently, so a redrawn spot must
 // hold it whole.
 bool LayerCallMustBeWhole(const LayerCall& call);

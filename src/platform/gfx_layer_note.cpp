@@ -170,6 +170,22 @@ bool LayerCallMustBeWhole(const LayerCall& call) {
     return resized || call.scaleX != 1 || call.scaleY != 1;
 }
 
+bool LayerCallCovers(const LayerCall& call, const SDL_Rect& rect) {
+    // An opaque picture at full opacity, neither scaled nor turned, at a whole pixel: copied, it
+    // leaves nothing of what was under it.
+    if (call.kind != LayerCall::Kind::Image || !call.img || !call.img->opaque || call.alpha < 1 ||
+        call.blend != GFX_BLEND_ALPHA || call.scaleX != 1 || call.scaleY != 1 || call.rotation != 0) {
+        return false;
+    }
+    const float x = call.args[0] + call.originX - call.hx, y = call.args[1] + call.originY - call.hy;
+    if (x != std::floor(x) || y != std::floor(y))
+        return false;  // which pixel it starts on is the renderer's to say
+    SDL_Rect drawn{static_cast<int>(x), static_cast<int>(y), call.img->w, call.img->h};
+    if (call.viewportSet && !SDL_IntersectRect(&drawn, &call.viewport, &drawn)) return false;
+    return rect.x >= drawn.x && rect.y >= drawn.y && rect.x + rect.w <= drawn.x + drawn.w &&
+           rect.y + rect.h <= drawn.y + drawn.h;
+}
+
 void GfxNoteImage(const Image& img, float x, float y) {
     LayerCall& call = NewCall(LayerCall::Kind::Image);
     call.img = img;

@@ -135,6 +135,62 @@ TEST_F(GfxLayerTest, SparklesOfABatchMatchTheDirectDrawing) {
         6);
 }
 
+TEST_F(GfxLayerTest, TurnedPuffsOfABatchMatchTheDirectDrawing) {
+    // Smoke: alpha-blended, turned, growing puffs that overlap each other and many spots at once,
+    // some drawn whole, some cut by the screen's edge; a few stand still between frames.
+    Image back = Pattern(1024, 768, 13);
+    Image puff = Pattern(64, 64, 14, true);
+    Image block = Pattern(40, 40, 19);
+    GfxMidHandle(puff);
+    GfxMidHandle(block);
+    ExpectSameAsDirect(
+        [&](int step) {
+            GfxResetDrawState();
+            GfxDrawImage(back, 0, 0);
+            std::vector<GfxSprite> puffs;
+            for (int i = 0; i < 120; ++i) {
+                GfxSprite s;
+                const bool moving = i % 4 != 0;
+                s.x = static_cast<float>((i * 131) % 1060) - 20 + (moving ? 0.6f * step : 0.0f);
+                s.y = static_cast<float>((i * 47) % 700) + (moving ? -1.3f * step : 0.0f);
+                s.sx = s.sy = 0.1f + 0.004f * static_cast<float>(i) + (moving ? 0.02f * step : 0.0f);
+                s.rotation = 7.0f + 11.0f * static_cast<float>(i) + (moving ? 2.0f * step : 0.0f);
+                s.r = s.g = s.b = static_cast<float>(150 + i % 50);
+                s.a = i % 10 == 0 ? 1.0f : 0.2f + 0.006f * static_cast<float>(i);
+                puffs.push_back(s);
+            }
+            if (step == 2) puffs.erase(puffs.begin() + 30, puffs.begin() + 40);  // puffs gone mid-list
+            GfxDrawImageBatch(puff, GFX_BLEND_ALPHA, puffs.data(), puffs.size());
+            // Opaque ones at full opacity: their inner pixels replace what lies under them.
+            for (GfxSprite& s : puffs) s.a = 1;
+            puffs.resize(12);
+            GfxDrawImageBatch(block, GFX_BLEND_ALPHA, puffs.data(), puffs.size());
+        },
+        5);
+}
+
+TEST_F(GfxLayerTest, ASeeThroughOrUnevenFirstPictureStillStartsFromBlack) {
+    // A spot is cleared before it is drawn again unless the first picture there hides all of it:
+    // a see-through picture, one off by a fraction of a pixel or one that does not reach the
+    // screen's edge must not leave the spot's old pixels showing.
+    Image glass = Pattern(1024, 768, 15, true);
+    Image back = Pattern(1024, 768, 16);
+    Image small = Pattern(600, 500, 17);
+    Image chip = Pattern(48, 48, 18);
+    for (int kind = 0; kind < 3; ++kind) {
+        SCOPED_TRACE(kind);
+        ExpectSameAsDirect(
+            [&](int step) {
+                GfxResetDrawState();
+                if (kind == 0) GfxDrawImage(glass, 0, 0);
+                if (kind == 1) GfxDrawImage(back, 0.5f, 0);
+                if (kind == 2) GfxDrawImage(small, 20, 10);
+                GfxDrawImage(chip, 560.0f + 40 * step, 300);
+            },
+            4);
+    }
+}
+
 TEST_F(GfxLayerTest, TextAndViewportsMatchTheDirectDrawing) {
     Font font = GfxLoadFont("game/gfx/fonts/font1.ttf", 24, GFX_FONT_SMOOTH);
     Image back = Pattern(1024, 768, 8);
