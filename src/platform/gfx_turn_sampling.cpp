@@ -10,6 +10,7 @@
 namespace {
 constexpr float kMaxSide = 4096;
 constexpr long kMaxBoxPixels = 1L << 19;
+constexpr float kMaxPlace = 1e6f;
 
 // floor and ceil of a value already within int range, without the library calls.
 inline int Floor(double v) {
@@ -84,6 +85,8 @@ TurnSource MakeTurnSource(const Image& img) {
 
 bool TurnKeyFor(const Image& img, float x, float y, float sx, float sy, float angle, std::uint32_t tint,
                 TurnKey& key, float& wholeX, float& wholeY, SDL_Rect& box) {
+    // A place that is no number, or far beyond any screen, has no whole pixel to land in.
+    if (!(std::fabs(x) <= kMaxPlace) || !(std::fabs(y) <= kMaxPlace) || !std::isfinite(angle)) return false;
     key.img = img.get();
     key.dw = img->w * sx;
     key.dh = img->h * sy;

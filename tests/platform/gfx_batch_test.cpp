@@ -3,9 +3,11 @@
 // at any pixel scale; the stretched pictures go with their image.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -184,6 +186,36 @@ TEST_F(GfxBatchTest, TurnedSpritesOfEveryOpacityMatchThemDrawnOneByOne) {
     }
     const Pixmap oneByOne = GfxGrabPixmap(0, 0, 1024, 768);
     ExpectPixelsClose(Draw(true, back, block, GFX_BLEND_ALPHA, sprites), oneByOne, 0);
+}
+
+TEST_F(GfxBatchTest, TurnedSpritesWithNoPlaceOrFarAwayLeaveThePictureAsItWas) {
+    // Particles fed a broken path: a place or an angle that is no number or infinite, a place far
+    // off any screen.
+    const Image back = Backdrop();
+    const Image spark = Spark(24);
+    const float nan = std::nanf("");
+    const float inf = std::numeric_limits<float>::infinity();
+    std::vector<GfxSprite> sprites;
+    for (float bad : {nan, inf, -inf, 3e9f, -3e9f}) {
+        for (int axis = 0; axis < 3; ++axis) {
+            if (axis == 2 && std::isfinite(bad)) continue;  // any finite angle is an angle
+            GfxSprite s;
+            s.x = axis == 0 ? bad : 500;
+            s.y = axis == 1 ? bad : 400;
+            s.rotation = axis == 2 ? bad : 33;
+            s.sx = s.sy = 0.5f;
+            s.a = 0.8f;
+            sprites.push_back(s);
+        }
+    }
+    GfxCls();
+    GfxResetDrawState();
+    GfxDrawImage(back, 0, 0);
+    const Pixmap plain = GfxGrabPixmap(0, 0, 1024, 768);
+    for (int blend : {GFX_BLEND_ALPHA, GFX_BLEND_LIGHT}) {
+        SCOPED_TRACE(blend);
+        ExpectPixelsClose(Draw(true, back, spark, blend, sprites), plain, 0);
+    }
 }
 
 TEST_F(GfxBatchTest, SparklesCutByTheEdgesMatchToo) {
