@@ -83,13 +83,6 @@ void MarkDifferences(GfxLayerData& layer) {
     for (; j < beforeEnd; ++j) MarkCall(layer, previous[j]);
 }
 
-// SDL_HasIntersection, inlined: a frame asks it for every sprite of a batch and every spot
-// redrawn, tens of thousands of times.
-inline bool Overlap(const SDL_Rect& a, const SDL_Rect& b) {
-    return a.w > 0 && a.h > 0 && b.w > 0 && b.h > 0 && a.x < b.x + b.w && b.x < a.x + a.w &&
-           a.y < b.y + b.h && b.y < a.y + a.h;
-}
-
 // Grows a rectangle until it cuts no scaled copy, which clipped would sample other pixels.
 void HoldScaledCopiesWhole(const GfxLayerData& layer, SDL_Rect& rect) {
     const GfxState& g = GfxS();
@@ -100,7 +93,7 @@ void HoldScaledCopiesWhole(const GfxLayerData& layer, SDL_Rect& rect) {
             const LayerCall& call = layer.calls[i];
             SDL_Rect box;
             if (!LayerCallMustBeWhole(call) || !SDL_IntersectRect(&call.box, &whole, &box) ||
-                !Overlap(box, rect)) {
+                !LayerRectsMeet(box, rect)) {
                 continue;
             }
             SDL_Rect both;
@@ -151,7 +144,7 @@ void Replay(const LayerCall& call, const SDL_Rect& rect, std::vector<GfxSprite>&
             if (sprites == nullptr) {
                 scratch.clear();
                 for (size_t i = 0; i < call.sprites.size(); ++i) {
-                    if (Overlap(call.spriteBoxes[i], rect)) scratch.push_back(call.sprites[i]);
+                    if (LayerRectsMeet(call.spriteBoxes[i], rect)) scratch.push_back(call.sprites[i]);
                 }
                 sprites = &scratch;
             }
@@ -208,7 +201,7 @@ std::vector<SDL_Rect> Redraw(GfxLayerData& layer) {
         // From the black of a cleared back buffer, as the calls would have been drawn; not where
         // the first call drawn there covers it all (the village under the menu's water).
         size_t first = 0;
-        while (first < layer.used && !Overlap(layer.calls[first].box, rect)) ++first;
+        while (first < layer.used && !LayerRectsMeet(layer.calls[first].box, rect)) ++first;
         if (first == layer.used || !LayerCallCovers(layer.calls[first], rect)) {
             SDL_RenderSetClipRect(g.renderer, &rect);
             SDL_SetRenderDrawBlendMode(g.renderer, SDL_BLENDMODE_NONE);
@@ -217,7 +210,7 @@ std::vector<SDL_Rect> Redraw(GfxLayerData& layer) {
         }
         for (size_t i = first; i < layer.used; ++i) {
             const LayerCall& call = layer.calls[i];
-            if (!Overlap(call.box, rect)) continue;
+            if (!LayerRectsMeet(call.box, rect)) continue;
             if (call.kind == LayerCall::Kind::Batch)
                 Replay(call, rect, scratch, &spots.SpritesIn(i, call, k));
             else Replay(call, rect, scratch);

@@ -69,6 +69,13 @@ bool SameLayerCall(const LayerCall& a, const LayerCall& b);
 bool SameLayerSprite(const GfxSprite& a, const GfxSprite& b);
 // The logical pixels one sprite of a batch call may touch.
 SDL_Rect LayerSpriteBox(const LayerCall& call, const GfxSprite& s);
+// SDL_HasIntersection, inlined: a frame asks it for every call and sprite box against every spot
+// redrawn, tens of thousands of times.
+inline bool LayerRectsMeet(const SDL_Rect& a, const SDL_Rect& b) {
+    return a.w > 0 && a.h > 0 && b.w > 0 && b.h > 0 && a.x < b.x + b.w && b.x < a.x + a.w &&
+           a.y < b.y + b.h && b.y < a.y + a.h;
+}
+
 // Whether the call paints every pixel of `rect` and lets nothing under it show (an opaque
 // picture copied unscaled at a whole pixel).
 bool LayerCallCovers(const LayerCall& call, const SDL_Rect& rect);

@@ -5,11 +5,6 @@
 namespace {
 constexpr int kGrid = GfxDamage::kGrid;
 
-inline bool Overlap(const SDL_Rect& a, const SDL_Rect& b) {
-    return a.w > 0 && a.h > 0 && b.w > 0 && b.h > 0 && a.x < b.x + b.w && b.x < a.x + a.w &&
-           a.y < b.y + b.h && b.y < a.y + a.h;
-}
-
 // The grid squares a box touches, cut to the grid: [x0, x1] x [y0, y1]; false when none.
 bool Squares(const SDL_Rect& box, int across, int down, int& x0, int& y0, int& x1, int& y1) {
     if (box.w <= 0 || box.h <= 0) return false;
@@ -68,7 +63,7 @@ void LayerSpots::Sort(const LayerCall& call, std::vector<std::vector<GfxSprite>>
                 for (int e = first_[static_cast<std::size_t>(y) * across_ + x]; e >= 0;
                      e = entries_[e].next) {
                     const int k = entries_[e].spot;
-                    if (lastSprite_[k] == static_cast<long>(i) || !Overlap(box, spots[k])) continue;
+                    if (lastSprite_[k] == static_cast<long>(i) || !LayerRectsMeet(box, spots[k])) continue;
                     lastSprite_[k] = static_cast<long>(i);
                     perSpot[k].push_back(call.sprites[i]);
                 }
