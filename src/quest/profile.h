@@ -25,6 +25,8 @@ using LandItemList = std::vector<std::shared_ptr<TLandItem>>;
 using TutorialTipList = std::vector<std::shared_ptr<TTutorialTip>>;
 
 constexpr int POWERUP_SLOTS = 6;
+// The item that builds the smithy; owning it means owning the hammer.
+constexpr int SMITHY_ITEM = 3;
 
 // One line of the per-level log.
 class TProfileLevel {
@@ -106,6 +108,9 @@ public:
     virtual int QUEST_UpdateLevelData(int wood, int food, int gold, int rock, int time);
     virtual std::shared_ptr<TChip> QUEST_GetProperChipByRes(int resource) const;
     virtual int QUEST_UnlockPowerUp(int slot);
+    // The smithy brings the hammer: researched for good, so every later load
+    // unlocks it too, and unlocked now (with the unlock's click and shake).
+    void GainSmithyHammer();
     virtual int QUEST_LoadActPuzzle();
     virtual int QUEST_Continue();      // -> screen code
     virtual int QUEST_StartNew();      // -> screen code 8

@@ -101,6 +101,13 @@ void TProfile::_loadPowerUps(const TRCMFile& f) {
         p->unlocked = p->researched != 0 ? 1 : 0;
         powerUp[static_cast<size_t>(n - 1)] = p;
     }
+    // The smithy brings the hammer for good: profiles saved while buying it
+    // only unlocked the hammer get it back here.
+    if (HaveItem(SMITHY_ITEM)) {
+        auto& hammer = *powerUp[POWERUP_HAMMER];
+        hammer.researched = 1;
+        hammer.unlocked = 1;
+    }
 }
 
 int TProfile::_load(const std::string& id) {

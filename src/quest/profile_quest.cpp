@@ -60,6 +60,13 @@ int TProfile::QUEST_UnlockPowerUp(int slot) {
     return 0;
 }
 
+void TProfile::GainSmithyHammer() {
+    const auto& hammer = powerUp[POWERUP_HAMMER];
+    if (!hammer) return;
+    hammer->researched = 1;
+    QUEST_UnlockPowerUp(POWERUP_HAMMER);
+}
+
 int TProfile::QUEST_LoadActPuzzle() {
     const std::string path = gameDir + "data/puzzles/puzzle-" + std::to_string(actPuzzleLevel) + ".txt";
     if (auto& hook = ProfileHooks().loadPuzzle) hook(path, actPuzzleLevel);

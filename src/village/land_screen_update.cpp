@@ -143,10 +143,7 @@ void TLandScreen::BuyItem(const std::shared_ptr<TLandItem>& item) {
             if (std::find(buildings.begin(), buildings.end(), item->obj) == buildings.end())
                 buildings.push_back(item->obj);
             std::stable_sort(buildings.begin(), buildings.end(), SortBuilding);
-            if (item->obj->id == 10) {
-                auto& hammer = actProfile->powerUp[POWERUP_HAMMER];
-                if (hammer) hammer->UnlockMe();
-            }
+            if (item->obj->id == 10) actProfile->GainSmithyHammer();
         } else {
             item->obj->ResetUpgrade();
         }

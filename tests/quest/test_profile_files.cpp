@@ -152,6 +152,21 @@ TEST_F(ProfileFiles, PowerUpsLoadUnlockedOnlyWhenResearched) {
     EXPECT_EQ(q->powerUp[5]->unlocked, 0);
 }
 
+TEST_F(ProfileFiles, AnOwnedSmithyLoadsWithItsHammerEvenIfTheFileMissedIt) {
+    // Saved when buying the smithy only unlocked the hammer: no research stored.
+    WriteBytes(ProfilePath("69-/profile.dat"),
+               "profile {\n\titems {\n\t\ti = 1\n\t\titem1 = 3\n\t}\n\tpowerUps {\n\t\tp1 = 2\n"
+               "\t\tp1researched = 0\n\t}\n}\n");
+    auto q = LoadProfile("69-");
+    EXPECT_EQ(q->powerUp[POWERUP_HAMMER]->researched, 1);
+    EXPECT_EQ(q->powerUp[POWERUP_HAMMER]->unlocked, 1);
+    EXPECT_EQ(q->powerUp[POWERUP_HAMMER]->collected, 2);
+    EXPECT_EQ(q->powerUp[POWERUP_HOURGLASS]->unlocked, 0);
+    // Without the smithy the hammer stays locked.
+    auto r = LoadProfile("67-");
+    EXPECT_EQ(r->powerUp[POWERUP_HAMMER]->unlocked, 0);
+}
+
 TEST_F(ProfileFiles, UnknownCatalogueIdsAreSkipped) {
     WriteBytes(ProfilePath("68-/profile.dat"),
                "profile {\n\titems {\n\t\ti = 3\n\t\titem1 = 2\n\t\titem2 = 99\n\t\titem3 = 4\n\t}\n"

@@ -85,11 +85,19 @@ TEST_F(LandScreenTest, APriceEqualToTheStockCanBeBoughtAndLeavesNothing) {
     EXPECT_EQ(actProfile->res[0], 0);
 }
 
-TEST_F(LandScreenTest, TheSmithyUnlocksTheHammer) {
+TEST_F(LandScreenTest, TheSmithyUnlocksTheHammerForGood) {
     v.prepare();
     ASSERT_FALSE(actProfile->powerUp[POWERUP_HAMMER]->unlocked);
     v.BuyItem(smithyItem);
     EXPECT_TRUE(actProfile->powerUp[POWERUP_HAMMER]->unlocked);
+    EXPECT_EQ(actProfile->powerUp[POWERUP_HAMMER]->researched, 1) << "only the research is stored";
+    // The next start reads the profile back: the hammer slot is still open.
+    ASSERT_EQ(actProfile->save(), 1);
+    auto reloaded = LoadProfile(actProfile->GetMyId());
+    ASSERT_TRUE(reloaded->HaveItem(smithyItem->id));
+    EXPECT_EQ(reloaded->powerUp[POWERUP_HAMMER]->unlocked, 1);
+    EXPECT_EQ(reloaded->powerUp[POWERUP_HAMMER]->researched, 1);
+    EXPECT_EQ(reloaded->powerUp[POWERUP_HOURGLASS]->unlocked, 0);
 }
 
 TEST_F(LandScreenTest, AnUpgradeOfABuildingNotOwnedChangesNothingVisible) {
