@@ -47,6 +47,7 @@ public:
     virtual void _drawTexts(float a);
     virtual void draw(float a);
     virtual void update();
+    // Marks the power-up researched, pays its cost and saves (SaveAll).
     virtual void ResearchMe();
 
     int slot() const { return id - 1; }

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "audio/game_sound.h"
+#include "frame/frame_loop.h"
 #include "frame/globals.h"
 #include "frame/mouse.h"
 #include "frame/text_layout.h"
@@ -173,4 +174,7 @@ void TResearchPanel::ResearchMe() {
     p->researched = 1;
     for (int r = 0; r < 4; r++) actProfile->res[r] -= (*c)[static_cast<size_t>(r)];
     PlayGameSound("coins");
+    // Saved at once, as a purchase is: a player who quits from the village
+    // keeps the research and has paid for it.
+    SaveAll();
 }

@@ -5,10 +5,12 @@
 #include <algorithm>
 #include <set>
 
+#include "frame/frame_loop.h"
 #include "frame/rcm.h"
 #include "frame/text_file.h"
 #include "match3/powerup.h"
 #include "quest/profile.h"
+#include "quest/profile_list.h"
 #include "test_land_screen_fixture.h"
 #include "village/research_screen.h"
 
@@ -24,6 +26,11 @@ protected:
         r.caller = nullptr;
         r.showPer = r.dShowPer = 1;
         r.actZestaw = 0;
+    }
+    void TearDown() override {
+        FrameHooks().saveProfiles = nullptr;
+        profileManager.profiles.clear();
+        VillageTest::TearDown();
     }
 
     std::shared_ptr<TResearchPanel> Panel(int slot) const {
@@ -93,6 +100,24 @@ TEST_F(ResearchTest, OwningTheSmithyGivesTheHammerWithoutPaying) {
     EXPECT_EQ(actProfile->powerUp[POWERUP_HAMMER]->researched, 1);
     EXPECT_EQ(Panel(POWERUP_HAMMER)->buttonState(), RESEARCH_DONE);
     for (int k = 0; k < 4; k++) EXPECT_EQ(actProfile->res[k], 7);
+}
+
+TEST_F(ResearchTest, AResearchIsOnDiskAtOnceWithItsPrice) {
+    // SaveAll as the game wires it: the profile list saves every profile.
+    FrameHooks().saveProfiles = [] { profileManager.saveProfiles(); };
+    profileManager.profiles = {actProfile};
+    profileManager.loadedOnce = 1;
+    Own(8);
+    const auto& c = powerUpCost[POWERUP_HOURGLASS];
+    SetStock(c[0] + 1, c[1] + 2, c[2] + 3, c[3] + 4);
+    r._prepareResearchable();
+    ClickButton(*Panel(POWERUP_HOURGLASS));
+    ASSERT_EQ(actProfile->powerUp[POWERUP_HOURGLASS]->researched, 1);
+    // The window closed now saves nothing more: the disk holds both.
+    auto onDisk = LoadProfile(actProfile->GetMyId());
+    EXPECT_EQ(onDisk->powerUp[POWERUP_HOURGLASS]->researched, 1);
+    EXPECT_EQ(onDisk->powerUp[POWERUP_HOURGLASS]->unlocked, 1);
+    for (int k = 0; k < 4; k++) EXPECT_EQ(onDisk->res[k], k + 1) << k;
 }
 
 TEST_F(ResearchTest, APowerUpIsLockedUntilTheVillageOwnsItsItem) {
