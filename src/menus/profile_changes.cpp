@@ -48,6 +48,22 @@ bool DeleteProfileFolder(const std::string& id) {
     return true;
 }
 
+std::string KeepDeletedProfileFolder(const std::string& id) {
+    if (id.empty() || !IsValidProfileId(id)) return "";
+    const std::string folder = ProfilesDir() + "/" + id;
+    if (FsFileType(folder) != 2) return "";
+    // "<id>.deleted-<n>" is no profile id: neither the list nor its rebuild
+    // from the folders reads it, and the id's folder is free for a new player.
+    for (int n = 1; n < 10000; n++) {
+        const std::string kept = folder + ".deleted-" + std::to_string(n);
+        if (FsFileType(kept) != 0) continue;
+        if (FsRenameFile(folder, kept)) return kept;
+        break;
+    }
+    ProfileMessage("The profile folder " + folder + " could not be set aside");
+    return "";
+}
+
 std::shared_ptr<TProfile> CreateProfileNamed(const std::string& name) {
     if (static_cast<int>(profileManager.profiles.size()) >= MAX_PROFILES) return nullptr;
     auto profile = profileManager.CreateNewProfile(name);
@@ -77,6 +93,6 @@ bool DeleteCurrentProfile() {
     // The list without it first: a crash before the folder is gone leaves
     // only an unlisted folder.
     profileManager.saveProfiles();
-    if (!id.empty() && !IdInUse(id)) DeleteProfileFolder(id);
+    if (!id.empty() && !IdInUse(id)) KeepDeletedProfileFolder(id);
     return true;
 }

@@ -1,7 +1,7 @@
 // The profile manager: choosing a row, creating through the name entry,
 // renaming (the progress moves to the new folder, the old one goes),
-// deleting after the question (the folder goes, the first profile becomes
-// current), and the limits of five and one profiles.
+// deleting after the question (the folder is set aside, the first profile
+// becomes current), and the limits of five and one profiles.
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -110,7 +110,7 @@ TEST_F(ProfileManager, RenameMovesEveryFileToTheNewFolder) {
     EXPECT_EQ(reread->cash, 100);
 }
 
-TEST_F(ProfileManager, DeleteAsksFirstThenRemovesTheCurrentProfileAndItsFolder) {
+TEST_F(ProfileManager, DeleteAsksFirstThenRemovesTheCurrentProfileAndKeepsItsFiles) {
     MakeProfiles({"ANN", "BOB", "CAT"});
     actProfile = profileManager.profiles[1];  // BOB
     Run("DELETE", [](int frame) {
@@ -124,9 +124,40 @@ TEST_F(ProfileManager, DeleteAsksFirstThenRemovesTheCurrentProfileAndItsFolder) 
     ASSERT_EQ(profileManager.profiles.size(), 2u);
     EXPECT_EQ(actProfile->name, "ANN");  // the first one left
     EXPECT_FALSE(Exists(Folder("BOB")));
-    EXPECT_FALSE(Exists(Folder("BOB") + ".deleted"));
     EXPECT_EQ(ListText().find(ProfileIdOf("BOB")), std::string::npos);
     EXPECT_TRUE(Exists(Folder("CAT") + "/profile.dat"));
+    // Nothing removes a player's progress: the files are kept aside.
+    const std::string kept = Folder("BOB") + ".deleted-1";
+    ASSERT_TRUE(Exists(kept + "/profile.dat"));
+    auto keptProfile = LoadProfile(ProfileIdOf("BOB") + ".deleted-1");
+    EXPECT_EQ(keptProfile->name, "BOB");
+    EXPECT_EQ(keptProfile->cash, 200);
+}
+
+TEST_F(ProfileManager, AKeptFolderNeverComesBackAndItsNameIsFreeAgain) {
+    MakeProfiles({"ANN", "BOB"});
+    actProfile = profileManager.profiles[1];
+    ASSERT_TRUE(DeleteCurrentProfile());
+    // A lost list is rebuilt from the folders: the deleted player stays gone.
+    ASSERT_TRUE(FsDeleteFile(TProfileManager::ListPath()));
+    profileManager.profiles.clear();
+    actProfile = nullptr;
+    profileManager.loadBasicProfiles();
+    profileManager.loadProfiles();
+    ASSERT_EQ(profileManager.profiles.size(), 1u);
+    EXPECT_EQ(actProfile->name, "ANN");
+    // A new player of the same name starts afresh beside the kept folder.
+    auto bob = CreateProfileNamed("BOB");
+    ASSERT_TRUE(bob);
+    EXPECT_EQ(bob->cash, 0);
+    EXPECT_EQ(LoadProfile(ProfileIdOf("BOB"))->cash, 0);
+    EXPECT_EQ(LoadProfile(ProfileIdOf("BOB") + ".deleted-1")->cash, 200);
+    // Deleted again, it is kept beside the first one.
+    ASSERT_TRUE(DeleteCurrentProfile());
+    EXPECT_FALSE(Exists(Folder("BOB")));
+    EXPECT_EQ(LoadProfile(ProfileIdOf("BOB") + ".deleted-1")->cash, 200);
+    EXPECT_TRUE(Exists(Folder("BOB") + ".deleted-2/profile.dat"));
+    EXPECT_EQ(ListText().find(ProfileIdOf("BOB")), std::string::npos);
 }
 
 TEST_F(ProfileManager, TheLastProfileCannotBeDeleted) {
