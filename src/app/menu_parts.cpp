@@ -13,6 +13,7 @@
 #include "menus/options_dialog.h"
 #include "menus/pop_up.h"
 #include "menus/profile_manager_dialog.h"
+#include "platform/platform.h"
 #include "quest/continue_quest.h"
 #include "village/land_screen.h"
 
@@ -67,6 +68,10 @@ void RegisterOpeners() {
         optionsDialog.mainloop(caller, OptionsCaller::MainMenu);
     };
     menu.runManager = [](TEkran* caller) { profileManagerDialog.mainloop(caller); };
+    // The developer's play-log export asks where to write.
+    menu.requestFile = [](const std::string& title) {
+        return SysRequestFile(title, "Text Files:txt;All Files:*", true, "");
+    };
 }
 
 void RegisterScreenFlags() {

@@ -302,8 +302,12 @@ void SysSetAppTitle(const std::string& text);
 void SysSetWindowIcon();
 // The folder of the running executable, ending in "/"; "" if the system cannot tell.
 std::string SysProgramDir();
+// A file dialog (zenity); the chosen path, "" when cancelled or no dialog can be shown.
 std::string SysRequestFile(const std::string& title, const std::string& filter, bool save,
                            const std::string& path);
+// A headless run shows no dialog: SysRequestFile answers it with this path instead (tests and
+// scripted runs; "", the default, answers as cancelled).
+void SysSetHeadlessFileAnswer(const std::string& path);
 // Hands the memory freed so far back to the system: freed pictures and particles otherwise stay
 // in the heap's gaps, where only later allocations of the game can use them (about 1 ms).
 void SysReturnFreedMemory();

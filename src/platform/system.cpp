@@ -23,6 +23,7 @@ bool gCloseRequested = false;
 std::int64_t gFlips = 0;
 std::int64_t gFixedClockExtraMs = 0;  // stalls simulated by tests
 Uint64 gStart = 0;
+std::string gHeadlessFileAnswer;  // what a file dialog answers without a display
 
 bool OnPath(const char* program) {
     const char* path = std::getenv("PATH");
@@ -190,7 +191,10 @@ SDL_Surface* GfxMakeIconSurface() {
 
 std::string SysRequestFile(const std::string& title, const std::string& filter, bool save,
                            const std::string& path) {
-    if (PlatformConfigRef().headless || !OnPath("zenity")) {
+    if (PlatformConfigRef().headless) {
+        return gHeadlessFileAnswer;
+    }
+    if (!OnPath("zenity")) {
         return "";
     }
     std::vector<std::string> args = {"zenity", "--file-selection", "--title=" + title};
@@ -211,6 +215,8 @@ std::string SysRequestFile(const std::string& title, const std::string& filter, 
     }
     return out;
 }
+
+void SysSetHeadlessFileAnswer(const std::string& path) { gHeadlessFileAnswer = path; }
 
 void SysReturnFreedMemory() {
 #if defined(__GLIBC__)
