@@ -42,8 +42,6 @@ void RunAfterFrameHooks(bool paused) {
     }
 }
 
-bool AltDown() { return InKeyDown(KEY_LALT) || InKeyDown(KEY_RALT); }
-
 // Right Alt + F with the developer marker: the play area as "screenshot.png".
 void CheckScreenshotKey() {
     if (!cheats || !InKeyDown(KEY_RALT) || !InKeyHit('F')) return;
@@ -93,15 +91,16 @@ void UpdateDelta() {
 
 void CommonUpdate(TEkran* screen) {
     // An Enter hit still counted here was left unread by the last frame: it
-    // must not switch the display when Alt goes down later.
+    // is no answer to what the screen shows now.
     InKeyHit(KEY_ENTER);
     UpdateDelta();
     mouse.update();
     auto& hooks = FrameHooks();
     if (hooks.soundUpdate) hooks.soundUpdate();
-    // Alt+Enter switches the display and is no Enter for the screen; a plain
-    // Enter of this frame is left for the screen (a dialog answers with it).
-    if (AltDown() && InKeyHit(KEY_ENTER) > 0) options.SwitchScreen();
+    // Alt+Enter switches the display; the platform never counts it as an
+    // Enter for the screen. A plain Enter of this frame is left for the
+    // screen (a dialog answers with it).
+    if (InAltEnterHit() > 0) options.SwitchScreen();
     if (SysAppSuspended() && !(screen && screen->keepsRunningWhenSuspended())) SuspendLoop();
     const int f4Hits = InKeyHit(KEY_F1 + 3);
     if (SysAppTerminate() || (InKeyDown(KEY_LALT) && f4Hits > 0)) EndProgram(0);

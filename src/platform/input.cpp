@@ -22,6 +22,7 @@ struct InputState {
     int keyHits[kKeyCount]{};
     bool keyDown[kKeyCount]{};
     std::deque<int> chars;
+    int altEnterHits = 0;  // Enter pressed with Alt held: the display switch, no Enter
     std::vector<InputEvent> pending;
     std::function<void(const InputEvent&)> observer;
     bool ignoreSystem = false;
@@ -50,6 +51,11 @@ void ReleaseAll() {
     InputState& s = S();
     std::fill(std::begin(s.keyDown), std::end(s.keyDown), false);
     std::fill(std::begin(s.mouseDown), std::end(s.mouseDown), false);
+}
+
+bool AltHeld() {
+    const InputState& s = S();
+    return s.keyDown[KEY_LALT] || s.keyDown[KEY_RALT];
 }
 
 void SetKey(int key, bool down) {
@@ -204,6 +210,12 @@ void InApplyEvent(const InputEvent& e) {
             s.mouseZ += e.y;
             break;
         case InputEvent::KeyDown:
+            if (e.code == KEY_ENTER && AltHeld()) {
+                // Alt+Enter switches the display: neither an Enter hit nor a
+                // typed Enter reaches the screens (a dialog would answer it).
+                ++s.altEnterHits;
+                break;
+            }
             SetKey(e.code, true);
             if (e.code == KEY_ENTER || e.code == KEY_ESCAPE || e.code == KEY_BACKSPACE) {
                 PushChar(e.code);
@@ -213,7 +225,9 @@ void InApplyEvent(const InputEvent& e) {
             SetKey(e.code, false);
             break;
         case InputEvent::Char:
-            PushChar(e.code);
+            if (e.code != KEY_ENTER || !AltHeld()) {
+                PushChar(e.code);
+            }
             break;
         case InputEvent::Focus:
             SysSetSuspended(e.code == 0);
@@ -290,9 +304,16 @@ int InKeyHit(int key) {
 
 int InKeyDown(int key) { return ValidKey(key) && S().keyDown[key] ? 1 : 0; }
 
+int InAltEnterHit() {
+    const int hits = S().altEnterHits;
+    S().altEnterHits = 0;
+    return hits;
+}
+
 void InFlushKeys() {
     InputState& s = S();
     std::fill(std::begin(s.keyHits), std::end(s.keyHits), 0);
+    s.altEnterHits = 0;
     s.chars.clear();
 }
 

@@ -208,6 +208,9 @@ int InMouseDown(int button);
 float InMouseZ();
 int InKeyHit(int key);  // resets the count
 int InKeyDown(int key);
+// Enter pressed while an Alt key was held (the display switch); resets the count. Such an Enter
+// counts as no hit of KEY_ENTER and is no typed character.
+int InAltEnterHit();
 void InFlushKeys();
 void InFlushMouse();
 void InSetCursorVisible(bool visible);

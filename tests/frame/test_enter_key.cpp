@@ -1,6 +1,7 @@
-// The Enter key and the common frame update: Alt+Enter switches the display,
-// a plain Enter is left for the screen (a dialog answers with it), and an
-// Enter nobody read does not switch the display when Alt goes down later.
+// The Enter key and the common frame update: Alt+Enter switches the display
+// and is neither an Enter hit nor a typed Enter, a plain Enter is left for the
+// screen (a dialog answers with it), and an Enter nobody read does not switch
+// the display when Alt goes down later.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -59,6 +60,23 @@ TEST_F(EnterKey, AltEnterSwitchesTheDisplayAndIsNotSeenAsEnter) {
     EXPECT_EQ(options.fullscreen, 1);
     EXPECT_EQ(InKeyHit(KEY_ENTER), 0);
     EXPECT_NE(FsLoadString(userDir + "/Data/settings.txt").find("fullscreen = 1"), std::string::npos);
+}
+
+TEST_F(EnterKey, AltEnterIsNoTypedEnterEvenWhenAltIsLetGoInTheSameFrame) {
+    InPushEvent(KeyEvent(true, KEY_RALT));
+    Press(KEY_ENTER);
+    InPushEvent(CharEvent(KEY_ENTER));
+    InPushEvent(KeyEvent(false, KEY_RALT));
+    CommonUpdate(nullptr);
+    EXPECT_EQ(options.fullscreen, 1);
+    EXPECT_EQ(InKeyHit(KEY_ENTER), 0);
+    EXPECT_EQ(InGetChar(), 0) << "a dialog would take it as its answer";
+    // Without Alt, Enter is a key and a typed character again.
+    Press(KEY_ENTER);
+    CommonUpdate(nullptr);
+    EXPECT_EQ(options.fullscreen, 1);
+    EXPECT_EQ(InKeyHit(KEY_ENTER), 1);
+    EXPECT_EQ(InGetChar(), KEY_ENTER);
 }
 
 TEST_F(EnterKey, AnEnterNobodyReadDoesNotSwitchWhenAltGoesDownLater) {

@@ -1,10 +1,12 @@
 // The name entry: typed letters upper-cased in any alphabet, 15 letters at
 // most (counted in letters, not bytes), Backspace removing a whole letter,
 // the forbidden characters refused, an empty name or one already in use
-// refused, Escape giving the empty string.
+// refused, Escape giving the empty string, Alt+Enter only switching the
+// display.
 #include <gtest/gtest.h>
 
 #include "frame/globals.h"
+#include "frame/options.h"
 #include "gui/gui.h"
 #include "menus/enter_text.h"
 #include "menus/name_rules.h"
@@ -149,4 +151,28 @@ TEST_F(NameEntry, ARenameStartsFromTheNameAndWaitsForAChange) {
     EXPECT_EQ(enterText.mainloop(nullptr, "Ann"), "ANNA");
     EXPECT_FALSE(okShownAtStart);
     EXPECT_FALSE(warnedAtStart);  // its own name is no other player's
+}
+
+TEST_F(NameEntry, AltEnterSwitchesTheDisplayAndLeavesTheNameAsTyped) {
+    options.ratio = 0;  // the display it reopens keeps the 4:3 play area
+    bool openAfter = false;
+    std::string entryAfter;
+    Script([&](int frame) {
+        const int k = frame - 25;
+        if (k >= 0 && k < 3) Type("bob"[k]);
+        if (k == 5) InPushEvent(KeyEvent(true, KEY_LALT));
+        if (k == 6) Press(KEY_ENTER);
+        if (k == 8) InPushEvent(KeyEvent(false, KEY_LALT));
+        if (k == 15) {
+            openAfter = enterText.running && enterText.alpha == 1 && enterText.dAlpha == 1;
+            entryAfter = enterText.entry;
+            Press(KEY_ENTER);  // a plain Enter still accepts
+        }
+    });
+    EXPECT_EQ(enterText.mainloop(nullptr, ""), "BOB");
+    EXPECT_TRUE(openAfter);
+    EXPECT_EQ(entryAfter, "BOB");
+    EXPECT_EQ(options.fullscreen, 1);
+    options = TOptions();
+    sideOffset = 0;
 }
