@@ -72,6 +72,9 @@ void BM_DialogBackFromPicture(benchmark::State& state) {
     PlatformShutdown();
 }
 
+// The options' and the preview's veil, the deepest a dialog draws.
+constexpr float kDeepestVeil = 0.5f;
+
 void BM_DialogBackDrawnEveryFrame(benchmark::State& state) {
     if (!Start()) {
         state.SkipWithError("platform did not start");
@@ -86,7 +89,7 @@ void BM_DialogBackDrawnEveryFrame(benchmark::State& state) {
             board.draw();
             GfxResetDrawState();
             GfxSetColor(0, 0, 0);
-            GfxSetAlpha(DIALOG_DIM);
+            GfxSetAlpha(kDeepestVeil);
             GfxDrawRect(0, 0, 1024, 768);
             dialog._drawStripes();
             Finish();

@@ -1,5 +1,6 @@
 #include "devtools/virtual_player_tips.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "frame/text_layout.h"
@@ -17,11 +18,11 @@ int SpeechLength(const TTutorialTip& tip) {
     return length;
 }
 
-// The middle of the speech in the bubble, where a reader's click lands.
+// The middle of the bubble, where a reader's click lands (wherever the tip is placed).
 void SpeechCentre(const TTutorialTip& tip, float& x, float& y) {
-    x = (tip.side == 1 ? 516.0f : 210.0f) + 147;
-    y = 840.0f - static_cast<float>(GfxImageHeight(TipArt().bubble)) - 78;
-    if (y > 740) y = 740;
+    const TDim bubble = TipBubbleRect(tip);
+    x = bubble.x + bubble.w / 2;
+    y = std::min(bubble.y + bubble.h / 2, 740.0f);
 }
 }  // namespace
 

@@ -113,8 +113,10 @@ void TEkran::_drawFade() {
     GfxSetColor(255, 255, 255);
 }
 
+void TEkran::_moveStripes() { ApproachInPlace(stripeA, dStripeA, 0.05f); }
+
 void TEkran::_drawStripes() {
-    ApproachInPlace(stripeA, dStripeA, 0.05f);
+    _moveStripes();
     GfxResetDrawState();
     GfxSetAlpha(stripeA);
     // Clear stripes show nothing: they are not even decoded until a dialog needs them. Asked for by

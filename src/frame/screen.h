@@ -36,6 +36,12 @@ public:
     virtual void _updateControl() {}
     virtual void update() {}
     virtual void _prepareDelta();
+    // The stripes' opacity one frame on toward dStripeA (what _drawStripes does before drawing).
+    void _moveStripes();
+
+    // A dialog, drawing its caller dimmed behind itself: a dialog opened over it draws it as it
+    // stands, so that the screen is never darkened twice.
+    virtual bool dimsItsCaller() const { return false; }
 
     // True once the screen has faded out completely (its main loop ends).
     bool fadedOut() const { return fade >= 1 && dFade >= 1; }

@@ -2,19 +2,14 @@
 
 #include "platform/platform.h"
 
-void DrawCallerBehind(TEkran* caller, TEkran& dialog, TCallerPicture& picture, bool live) {
+void DrawCallerBehind(TEkran* caller, TEkran& dialog, TCallerPicture& picture, float veil, bool live) {
     if (!live) {
-        DrawDialogBackground(caller, dialog, picture);
+        DrawDialogBackground(caller, dialog, picture, veil);
         return;
     }
     picture.forget();
     if (caller) caller->draw();
-    GfxResetDrawState();
-    GfxSetColor(0, 0, 0);
-    GfxSetAlpha(DIALOG_DIM * dialog.stripeA);
-    GfxDrawRect(0, 0, 1024, 768);
-    dialog._drawStripes();
-    GfxResetDrawState();
+    DimCaller(caller, dialog, veil);
 }
 
 void DrawShadowedTextAt(const std::string& text, float x, float y, const TRGB& colour, float a) {

@@ -7,10 +7,10 @@
 #include "frame/value_types.h"
 #include "quest/level_end_dialog.h"
 
-// The caller (if any) under a black veil and the stripes, both following the
-// dialog's stripeA. A still caller is drawn once and copied afterwards; a
-// live one (the village keeps moving behind the options) is drawn every frame.
-void DrawCallerBehind(TEkran* caller, TEkran& dialog, TCallerPicture& picture, bool live = false);
+// The caller (if any) under a black veil at `veil` x the dialog's stripeA and the stripes
+// (DimCaller). A still caller is drawn once and copied afterwards; a live one (the village keeps
+// moving behind the options) is drawn every frame.
+void DrawCallerBehind(TEkran* caller, TEkran& dialog, TCallerPicture& picture, float veil, bool live = false);
 
 // One line in the current font with its top-left at (x, y), over a black
 // shadow 2 px right and down at half of `a`.

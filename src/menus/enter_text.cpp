@@ -94,7 +94,7 @@ void TEnterText::update() {
     _updateEntry();
 }
 
-void TEnterText::_drawBack() { DrawCallerBehind(ekran, *this, callerPicture); }
+void TEnterText::_drawBack() { DrawCallerBehind(ekran, *this, callerPicture, 0); }
 
 void TEnterText::_drawMyText(const std::string& text, float x, float y, float r, float g, float b) {
     DrawShadowedText(text, x, y, NewRGB(r, g, b), alpha);

@@ -29,7 +29,9 @@ public:
     std::function<std::vector<std::string>()> takenNames;
 
     void setup() override;
+    // The caller under the stripes alone, without a veil.
     virtual void _drawBack();
+    bool dimsItsCaller() const override { return true; }
     virtual void _drawEntry();
     virtual void _drawMyText(const std::string& text, float x, float y, float r, float g, float b);
     void draw() override;

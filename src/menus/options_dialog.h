@@ -17,6 +17,8 @@ enum class OptionsCaller { MainMenu, Village, Game };
 
 // The panel's height when its picture is missing.
 constexpr float OPTIONS_PANEL_H = 680;
+// The black veil over the caller once the stripes are in.
+constexpr float OPTIONS_VEIL = 0.5f;
 // The sliders' hit rectangles (x, y, w, h) before the slide offset.
 constexpr float MUSIC_SLIDER_Y = 206, SOUND_SLIDER_Y = 270;
 constexpr float SLIDER_X = 445, SLIDER_W = 300, SLIDER_H = 22;
@@ -45,6 +47,7 @@ public:
 
     void setup() override;
     virtual void _drawBack();
+    bool dimsItsCaller() const override { return true; }
     virtual void _drawMyText(const std::string& text, float x, float y);
     virtual void _drawPanel();
     virtual void _drawSettings();

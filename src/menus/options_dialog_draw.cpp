@@ -5,7 +5,9 @@
 #include "menus/dialog_back.h"
 #include "menus/options_dialog.h"
 
-void TOptionsDialog::_drawBack() { DrawCallerBehind(ekran, *this, callerPicture, updateCaller != nullptr); }
+void TOptionsDialog::_drawBack() {
+    DrawCallerBehind(ekran, *this, callerPicture, OPTIONS_VEIL, updateCaller != nullptr);
+}
 
 void TOptionsDialog::_drawMyText(const std::string& text, float x, float y) {
     DrawShadowedTextAt(text, x, y, NewRGB(255, 255, 255), alpha);

@@ -58,7 +58,7 @@ void TPopUp::update() {
     if (gui) gui->VectorMe(0, PanelHeight(panel, POPUP_PANEL_H), SlideIn(showPer));
 }
 
-void TPopUp::_drawBack() { DrawCallerBehind(ekran, *this, callerPicture); }
+void TPopUp::_drawBack() { DrawCallerBehind(ekran, *this, callerPicture, 0); }
 
 void TPopUp::_drawPanel() {
     GfxResetDrawState(alpha);

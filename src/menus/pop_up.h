@@ -25,7 +25,9 @@ public:
     void setup() override;
     // Lays the question out 340 px wide and centres it on y 370.
     virtual void CountTextSizes();
+    // The caller under the stripes alone, without a veil.
     virtual void _drawBack();
+    bool dimsItsCaller() const override { return true; }
     virtual void _drawPanel();
     void draw() override;
     virtual void _updateShow();

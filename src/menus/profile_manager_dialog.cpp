@@ -83,7 +83,7 @@ void TProfileManagerDialog::update() {
     if (gui) gui->VectorMe(0, PanelHeight(panel, MANAGER_PANEL_H), SlideIn(showPer));
 }
 
-void TProfileManagerDialog::_drawBack() { DrawCallerBehind(ekran, *this, callerPicture); }
+void TProfileManagerDialog::_drawBack() { DrawCallerBehind(ekran, *this, callerPicture, 0); }
 
 void TProfileManagerDialog::_drawMyText(const std::string& text, float x, float y, float r, float g,
                                         float b) {

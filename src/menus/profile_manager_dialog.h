@@ -30,7 +30,9 @@ public:
     TCallerPicture callerPicture;
 
     void setup() override;
+    // The caller under the stripes alone, without a veil.
     virtual void _drawBack();
+    bool dimsItsCaller() const override { return true; }
     virtual void _drawMyText(const std::string& text, float x, float y, float r, float g, float b);
     virtual void _drawPanel();
     virtual void _drawProfiles();

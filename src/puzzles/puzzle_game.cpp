@@ -95,7 +95,9 @@ void TPuzzleGame::prepare() {
 void TPuzzleGame::update() {
     CommonUpdate(this);
     if (hooks.checkTips) hooks.checkTips();
-    if (hooks.updateTip) hooks.updateTip();
+    // A tip waiting for a click would take the click on "Back" (two clicks to leave): the tip
+    // sits out the frame of such a click.
+    if (hooks.updateTip && !clickOnOwnButton()) hooks.updateTip();
     _updateAlpha();
     _updateFade();
     _updateState();
@@ -193,6 +195,14 @@ void TPuzzleGame::_updateSkip() {
             showUpP = 0;
         }
     }
+}
+
+bool TPuzzleGame::clickOnOwnButton() const {
+    if (!mouse.leftPressed) return false;
+    const auto back = gui ? gui->GetObject("menu") : nullptr;
+    if (back && back->visible && back->active && mouse.inDim(back->dim)) return true;
+    return skipPer >= 1 && state == PUZZLE_GAME &&
+           mouse.inRect(static_cast<float>(skipX), static_cast<float>(skipY), skipW(), skipH());
 }
 
 void TPuzzleGame::Win() {

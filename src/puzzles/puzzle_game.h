@@ -85,6 +85,9 @@ public:
     // The skip button's rectangle (the red button's size).
     float skipW() const;
     float skipH() const;
+    // This frame's left click lands on "Back" or on the skip button ready to be used: it is the
+    // button's, not the tip's that waits for a click.
+    bool clickOnOwnButton() const;
 };
 
 extern TPuzzleGame puzzleGame;

@@ -59,7 +59,7 @@ void TPuzzleGame::_drawSkip() {
 
 void TPuzzleGame::_drawBack() {
     GfxResetDrawState();
-    landScreen.draw();
+    landScreen.drawBehind();
     GfxResetDrawState(alpha);
     GfxDrawImage(scroll, 512, 384);
     _drawSkip();

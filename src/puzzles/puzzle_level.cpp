@@ -48,10 +48,11 @@ std::string PuzzleProblem(int type, int rows, int cols, int pictureW, int pictur
     std::string problem = PuzzleGridProblem(type, rows, cols);
     if (!problem.empty()) return problem;
     if (pictureW <= 0 || pictureH <= 0) return "the picture is missing";
-    if (pictureW % cols != 0 || pictureH % rows != 0)
+    // A grid that does not divide the picture leaves a strip at the right or the bottom, which
+    // shows the faded picture; only cells narrower than a pixel are refused.
+    if (pictureW < cols || pictureH < rows)
         return "a " + std::to_string(pictureW) + " x " + std::to_string(pictureH) +
-               " picture does not divide into " + std::to_string(rows) + " x " + std::to_string(cols) +
-               " cells";
+               " picture is too small for " + std::to_string(rows) + " x " + std::to_string(cols) + " cells";
     return "";
 }
 

@@ -170,7 +170,10 @@ void TLevelType4::PickPuzzle(std::shared_ptr<TPuzzle4> p) {
 
 void TLevelType4::_drawPuzzles() {
     GfxResetDrawState(screenAlpha);
-    GfxDrawImage(imageNormal, drawStartX, drawStartY);
+    // The coloured picture under the grid only: a strip the cells leave over at the right or the
+    // bottom shows the faded picture, as in the swap puzzle.
+    DrawPieceRect(imageNormal, drawStartX, drawStartY, 0, 0, static_cast<float>(cols * cellW()),
+                  static_cast<float>(rows * cellH()));
     for (auto& p : puzzles)
         if (p) p->draw();
     GfxResetDrawState();

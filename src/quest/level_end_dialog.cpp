@@ -26,7 +26,24 @@ void DrawPicture(const Image& picture) {
 
 }  // namespace
 
-void DrawDialogBackground(TEkran* caller, TEkran& dialog, TCallerPicture& picture,
+void DimCaller(const TEkran* caller, TEkran& dialog, float veil) {
+    if (caller && caller->dimsItsCaller()) {
+        dialog._moveStripes();
+        return;
+    }
+    GfxResetDrawState();
+    // The stripes approach their target inside _drawStripes; the veil follows
+    // the value they had at the start of this frame, which is invisible.
+    if (veil > 0 && dialog.stripeA > 0) {
+        GfxSetColor(0, 0, 0);
+        GfxSetAlpha(veil * dialog.stripeA);
+        GfxDrawRect(0, 0, 1024, 768);
+    }
+    dialog._drawStripes();
+    GfxResetDrawState();
+}
+
+void DrawDialogBackground(TEkran* caller, TEkran& dialog, TCallerPicture& picture, float veil,
                           const std::vector<Image>& letGo) {
     // A renderer change takes grabbed pictures with it: the caller is drawn and grabbed again.
     if (picture.of != caller || GfxImageLost(picture.plain) || GfxImageLost(picture.dimmed)) picture.forget();
@@ -51,15 +68,9 @@ void DrawDialogBackground(TEkran* caller, TEkran& dialog, TCallerPicture& pictur
     if (picture.plain) {
         for (const Image& img : letGo) GfxReleaseImage(img);
     }
-    GfxResetDrawState();
-    // The stripes approach their target inside _drawStripes; the veil follows
-    // the value they had at the start of this frame, which is invisible.
-    GfxSetColor(0, 0, 0);
-    GfxSetAlpha(DIALOG_DIM * dialog.stripeA);
-    GfxDrawRect(0, 0, 1024, 768);
-    dialog._drawStripes();
-    GfxResetDrawState();
-    if (steady && dialog.stripeA == dialog.dStripeA && GfxImageDrawsNow(stripesImage)) {
+    DimCaller(caller, dialog, veil);
+    const bool dimmedOnce = caller && caller->dimsItsCaller();
+    if (steady && dialog.stripeA == dialog.dStripeA && (dimmedOnce || GfxImageDrawsNow(stripesImage))) {
         // Veil and stripes at rest (and drawn): the whole background becomes one picture.
         picture.dimmed = GrabScreen(picture.plain);
         picture.dimmedAt = dialog.stripeA;
@@ -80,7 +91,7 @@ void TLevelEndDialog::_drawBack() {
     // at the same time as the grab and the caller's own pictures.
     if (!fromDimmed && current && p.plain) GfxPrefetchReleasedImages(backingPictures);
     if (!fromDimmed && !(current && p.plain)) GfxPrefetchReleasedImages(callerPictures);
-    DrawDialogBackground(caller, *this, callerPicture, callerPictures);
+    DrawDialogBackground(caller, *this, callerPicture, veil(), callerPictures);
     // The dimmed picture holds the caller and the stripes: neither is drawn again while it rests.
     if (p.dimmed) {
         for (const Image& img : callerPictures) GfxReleaseImage(img);

@@ -10,9 +10,6 @@
 
 #include "frame/screen.h"
 
-// Opacity of the black veil over the calling screen when the stripes are in.
-constexpr float DIALOG_DIM = 0.45f;
-
 // The calling screen as a picture, so that the dialog's frames copy it instead
 // of drawing the whole screen and a full-screen veil again each frame. Taken
 // once plain while the veil and the stripes come in, then once dimmed for as
@@ -51,6 +48,10 @@ public:
     virtual bool finished() const { return fadedOut(); }
     // The caller, dimmed, and the stripes.
     virtual void _drawBack();
+    // The black veil's opacity over the caller once the stripes are in: none for the summary,
+    // the lose and the continue dialog, which dim their caller with the stripes alone.
+    virtual float veil() const { return 0; }
+    bool dimsItsCaller() const override { return true; }
     // How far below its resting place the panel is (0 at rest).
     virtual float CountY() const;
     // The player has chosen: keep the answer and fade out.
@@ -75,13 +76,16 @@ private:
     float panelHeight_;
 };
 
-// The calling screen (if any), then a black veil and the stripes, both
-// following the dialog's stripeA; the caller is drawn once into `picture` and
-// copied from there afterwards. `letGo` (the caller's pictures the copy stands
-// for) are let go as soon as the copy holds them, before the stripes take their
-// memory. Leaves the drawing state plain.
-void DrawDialogBackground(TEkran* caller, TEkran& dialog, TCallerPicture& picture,
+// The calling screen (if any), then a black veil at `veil` x the dialog's stripeA and the
+// stripes (DimCaller); the caller is drawn once into `picture` and copied from there afterwards.
+// `letGo` (the caller's pictures the copy stands for) are let go as soon as the copy holds them,
+// before the stripes take their memory. Leaves the drawing state plain.
+void DrawDialogBackground(TEkran* caller, TEkran& dialog, TCallerPicture& picture, float veil,
                           const std::vector<Image>& letGo = {});
+// What a dialog lays over its caller once the caller is drawn: the black veil at `veil` x stripeA,
+// then the stripes (which move on toward dStripeA). Over a caller that dims its own caller (another
+// dialog) neither is drawn: the screen behind is dimmed once already. Leaves the drawing state plain.
+void DimCaller(const TEkran* caller, TEkran& dialog, float veil);
 // sin(90 deg x per): how far a sliding panel has come in.
 float SlideIn(float per);
 // How far below its resting place a panel of height h is: h - h x SlideIn.

@@ -11,9 +11,14 @@ namespace {
 constexpr float kSpeechR = 68, kSpeechG = 59, kSpeechB = 30;  // dark ink on the bubble
 constexpr float kArrowReach = 30;                             // bobbing distance, px
 constexpr float kBobSpeed = 0.05f;
+// The corners the adviser stands in and where the bubble's tail starts, before the tip's place.
+constexpr float kAdviserLeft = 10, kAdviserRight = 1014, kBubbleLeft = 140, kBubbleRight = 884;
+constexpr float kAdviserBase = 768, kNameBase = 738, kBubbleBase = 840;
 
 float Height(const Image& img) { return static_cast<float>(GfxImageHeight(img)); }
 float Width(const Image& img) { return static_cast<float>(GfxImageWidth(img)); }
+float PlaceX(const TTutorialTip& tip) { return static_cast<float>(tip.x); }
+float PlaceY(const TTutorialTip& tip) { return static_cast<float>(tip.y); }
 
 void DrawName(const std::string& name, float cx, float y, float a) {
     GfxSetImageFont(TipArt().nameFont);
@@ -27,10 +32,12 @@ float DrawAtLeft(const TTutorialTip& tip, float s) {
     const TTipArt& art = TipArt();
     const Image& adviser = art.adviser[tip.heroN == 1 ? 1 : 0];
     const float hh = Height(adviser);
-    DrawName(art.adviserName[tip.heroN == 1 ? 1 : 0], 10 + Width(adviser) / 2, 738 - hh * s, tip.a);
-    GfxDrawImage(adviser, 10, 768 - hh * s);
-    GfxDrawImage(art.bubble, 140, 840 - Height(art.bubble) * s);
-    return 210;
+    const float dx = PlaceX(tip), dy = PlaceY(tip);
+    DrawName(art.adviserName[tip.heroN == 1 ? 1 : 0], kAdviserLeft + dx + Width(adviser) / 2,
+             kNameBase + dy - hh * s, tip.a);
+    GfxDrawImage(adviser, kAdviserLeft + dx, kAdviserBase + dy - hh * s);
+    GfxDrawImage(art.bubble, kBubbleLeft + dx, kBubbleBase + dy - Height(art.bubble) * s);
+    return 210 + dx;
 }
 
 // The same mirrored into the right corner.
@@ -38,19 +45,21 @@ float DrawAtRight(const TTutorialTip& tip, float s) {
     const TTipArt& art = TipArt();
     const Image& adviser = art.adviser[tip.heroN == 1 ? 1 : 0];
     const float hh = Height(adviser);
+    const float dx = PlaceX(tip), dy = PlaceY(tip);
     GfxSetScale(-1, 1);
-    GfxDrawImage(adviser, 1014, 768 - hh * s);
+    GfxDrawImage(adviser, kAdviserRight + dx, kAdviserBase + dy - hh * s);
     GfxSetScale(1, 1);
-    DrawName(art.adviserName[tip.heroN == 1 ? 1 : 0], 1014 - Width(adviser) / 2, 738 - hh * s, tip.a);
+    DrawName(art.adviserName[tip.heroN == 1 ? 1 : 0], kAdviserRight + dx - Width(adviser) / 2,
+             kNameBase + dy - hh * s, tip.a);
     GfxSetScale(-1, 1);
-    GfxDrawImage(art.bubble, 884, 840 - Height(art.bubble) * s);
+    GfxDrawImage(art.bubble, kBubbleRight + dx, kBubbleBase + dy - Height(art.bubble) * s);
     GfxSetScale(1, 1);
-    return 516;
+    return 516 + dx;
 }
 
 void DrawText(const TTutorialTip& tip, float originX, float s) {
     if (!tip.txt) return;
-    const float bubbleTop = 840 - Height(TipArt().bubble) * s;
+    const float bubbleTop = kBubbleBase + PlaceY(tip) - Height(TipArt().bubble) * s;
     const int originY = static_cast<int>(bubbleTop - 78 - tip.TextHeightHalf);
     GfxSetColor(kSpeechR, kSpeechG, kSpeechB);
     tip.txt->Draw(originX, static_cast<float>(originY - 4), 0);
@@ -60,6 +69,22 @@ void DrawText(const TTutorialTip& tip, float originX, float s) {
 TTipArt& TipArt() {
     static TTipArt art;
     return art;
+}
+
+TDim TipAdviserRect(const TTutorialTip& tip) {
+    const Image& adviser = TipArt().adviser[tip.heroN == 1 ? 1 : 0];
+    const float w = Width(adviser), h = Height(adviser);
+    const float left = tip.side == 1 ? kAdviserRight - w : kAdviserLeft;
+    return NewDimRect(left + PlaceX(tip), kAdviserBase + PlaceY(tip) - h, w, h);
+}
+
+TDim TipBubbleRect(const TTutorialTip& tip) {
+    const TTipArt& art = TipArt();
+    const float w = Width(art.bubble), h = Height(art.bubble);
+    // Mirrored on the right, the picture reaches from its handle leftward.
+    const float left =
+        tip.side == 1 ? kBubbleRight - (w - TIP_BUBBLE_HANDLE_X) : kBubbleLeft - TIP_BUBBLE_HANDLE_X;
+    return NewDimRect(left + PlaceX(tip), kBubbleBase + PlaceY(tip) - h - TIP_BUBBLE_HANDLE_Y, w, h);
 }
 
 Font TipSpeechFont(int fontN) { return TipArt().speechFont[static_cast<size_t>(std::clamp(fontN, 0, 3))]; }

@@ -5,10 +5,14 @@
 #include <array>
 #include <string>
 
+#include "frame/value_types.h"
 #include "platform/platform.h"
 
 class TArrow;
 class TTutorialTip;
+
+// The bubble's handle: the tip of its tail, at the adviser's mouth.
+constexpr float TIP_BUBBLE_HANDLE_X = 14, TIP_BUBBLE_HANDLE_Y = 171;
 
 // The pictures, names and fonts every tip shares (loaded once).
 struct TTipArt {
@@ -23,6 +27,12 @@ TTipArt& TipArt();
 
 // The speech font of a tip (fontN outside 0..3 reads as the nearest).
 Font TipSpeechFont(int fontN);
+
+// Where the adviser's picture and the bubble lie once the tip is fully shown: in the bottom
+// corner of its side, moved by the tip's place ("::position": x right, y down; the arrows keep
+// their own points).
+TDim TipAdviserRect(const TTutorialTip& tip);
+TDim TipBubbleRect(const TTutorialTip& tip);
 
 // The whole tip at its alpha; moves the arrows' bobbing one frame on.
 void DrawTip(TTutorialTip& tip);

@@ -61,7 +61,7 @@ void LoadTutorialTips() {
         art.adviser[k] = GfxLoadImage(gameDir + "gfx/gui/tutorial/advisor" + std::to_string(k) + ".png",
                                       GFX_IMAGE_DEFAULT);
     art.bubble = GfxLoadImage(gameDir + "gfx/gui/tutorial/speechbubble.png", GFX_IMAGE_DEFAULT);
-    GfxSetHandle(art.bubble, 14, 171);
+    GfxSetHandle(art.bubble, TIP_BUBBLE_HANDLE_X, TIP_BUBBLE_HANDLE_Y);
     art.arrow = GfxLoadImage(gameDir + "gfx/arrow.png", GFX_IMAGE_DEFAULT);
     GfxMidHandle(art.arrow);
 

@@ -22,7 +22,8 @@ std::shared_ptr<Walker> NewWalker(int species, float x1, float y1, float x2, flo
 struct Path {
     float x1, y1, x2, y2, speed;
 };
-constexpr Path kHens[] = {{890, 190, 940, 190, 0.002f}, {940, 155, 860, 110, 0.0025f}};
+// In front of the hen house (building 4 at 905, 150 in data/buildings.txt).
+constexpr Path kHens[] = {{900, 250, 960, 250, 0.002f}, {965, 268, 905, 232, 0.0025f}};
 constexpr Path kPigs[] = {
     {250, 280, 370, 310, 0.002f}, {365, 340, 250, 320, 0.005f}, {205, 225, 300, 160, 0.0025f}};
 constexpr Path kRabbits[] = {{-60, 270, 32, 270, 0.02f},

@@ -37,6 +37,9 @@ struct TLandScreenHooks {
     std::function<void()> checkTips, updateTip, drawTip, clearTip;
 };
 
+// The HUD's opacity while the village lies behind another screen.
+constexpr float BEHIND_HUD_ALPHA = 0.35f;
+
 class TLandScreen : public TEkran {
 public:
     float showHud = 0, dShowHud = 0;  // 0 the HUD is shown, 1 hidden
@@ -81,6 +84,9 @@ public:
     virtual void _drawAnims();
     virtual void _drawHudInfo();
     void draw() override;
+    // The village under a screen that takes the input (the puzzle): its buttons, counters and
+    // offers, which do not answer there, drawn faded to BEHIND_HUD_ALPHA.
+    void drawBehind();
 
     // The frame (land_screen_update.cpp).
     virtual void _updateItems();
@@ -127,6 +133,9 @@ public:
     TBuilding* researchBuilding() const;
     // The animals a building brings when it is completed on screen.
     void buildingFinished(int buildingId);
+
+private:
+    float hudShade_ = 1;  // the HUD's opacity over the screen's: BEHIND_HUD_ALPHA in drawBehind
 };
 
 extern TLandScreen landScreen;

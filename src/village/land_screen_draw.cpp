@@ -2,6 +2,7 @@
 #include "frame/frame_loop.h"
 #include "frame/globals.h"
 #include "frame/text_layout.h"
+#include "gui/gui.h"
 #include "quest/profile.h"
 #include "village/land_screen.h"
 
@@ -23,13 +24,13 @@ void TLandScreen::_drawAnims() {
 }
 
 void TLandScreen::_drawResources() {
-    for (auto& panel : res) panel->draw(alpha);
+    for (auto& panel : res) panel->draw(alpha * hudShade_);
     GfxResetDrawState();
 }
 
 void TLandScreen::_drawItems() {
     for (int k = 0; k < 4; k++)
-        if (items[k]) DrawOffer(*items[k], k, iPer, alpha, look);
+        if (items[k]) DrawOffer(*items[k], k, iPer, alpha * hudShade_, look);
     GfxResetDrawState();
 }
 
@@ -41,6 +42,12 @@ void TLandScreen::_drawHudInfo() {
     GfxSetImageFont(infoFont);
     DrawShadowedText(txtClick, 512, 720, textColourLight, a);
     GfxResetDrawState();
+}
+
+void TLandScreen::drawBehind() {
+    hudShade_ = BEHIND_HUD_ALPHA;
+    draw();
+    hudShade_ = 1;
 }
 
 // Like the main menu: only what moved is drawn again.
@@ -55,7 +62,13 @@ void TLandScreen::draw() {
     DrawParticlesBatched(&cloudParticles);
     _drawResources();
     _drawItems();
-    _drawGui();
+    if (gui && hudShade_ != 1) {
+        gui->setGuiAlpha(alpha * hudShade_);
+        _drawGui();
+        gui->setGuiAlpha(alpha);
+    } else {
+        _drawGui();
+    }
     _drawHudInfo();
     if (hooks.drawTip) hooks.drawTip();
     _drawFade();

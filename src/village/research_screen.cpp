@@ -83,7 +83,7 @@ void TResearchScreen::setup() {
 
 float TResearchScreen::CountY() const { return SlideOffset(BackHeight(back), showPer); }
 
-void TResearchScreen::_drawBack() { DrawDialogBackground(caller, *this, callerPicture); }
+void TResearchScreen::_drawBack() { DrawDialogBackground(caller, *this, callerPicture, 0); }
 
 // Not part of draw: the parchment's picture carries its own heading.
 void TResearchScreen::_drawTitle() {

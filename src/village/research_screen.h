@@ -91,7 +91,9 @@ public:
 
     void _setupResearches(const std::string& textPath);
     void setup() override;
+    // The village under the stripes alone, without a veil.
     virtual void _drawBack();
+    bool dimsItsCaller() const override { return true; }
     virtual void _drawTitle();
     virtual void _drawPanel();
     virtual void _drawPag();

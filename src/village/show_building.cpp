@@ -57,7 +57,7 @@ void TShowBuilding::setup() {
 
 float TShowBuilding::CountY() const { return SlideOffset(HeightOf(panel, PANEL_H), showPer); }
 
-void TShowBuilding::_drawBack() { DrawDialogBackground(caller, *this, callerPicture); }
+void TShowBuilding::_drawBack() { DrawDialogBackground(caller, *this, callerPicture, PREVIEW_VEIL); }
 
 void TShowBuilding::_drawPanel() {
     const float hp = HeightOf(panel, PANEL_H);

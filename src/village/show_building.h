@@ -12,6 +12,9 @@
 
 class TLandItem;
 
+// The black veil over the village once the stripes are in.
+constexpr float PREVIEW_VEIL = 0.5f;
+
 class TShowBuilding : public TEkran {
 public:
     Image panel, podklad, arrow;
@@ -27,7 +30,9 @@ public:
     bool running = false;  // its loop runs (the virtual player reads it)
 
     void setup() override;
+    // The village under a black veil (PREVIEW_VEIL) and the stripes.
     virtual void _drawBack();
+    bool dimsItsCaller() const override { return true; }
     virtual void _drawPanel();
     virtual void _drawTitle();
     virtual void _drawOpis();

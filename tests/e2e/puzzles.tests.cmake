@@ -1,5 +1,6 @@
 # Whole runs of the puzzles: the virtual player solves every shipped puzzle
-# file through the mouse, a missing puzzle stops with a message, and a
+# file and a puzzle of each kind whose picture the grid does not divide
+# through the mouse, a missing puzzle stops with a message, and a
 # village offer in the puzzle state is played, won and its blueprint saved.
 # (brambleton_e2e and E2E_DIR come from frame.tests.cmake, included first.)
 file(GLOB PUZZLE_FILES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/game/data/puzzles/puzzle-*.txt)
@@ -9,6 +10,15 @@ foreach(puzzle_file ${PUZZLE_FILES})
   brambleton_e2e(autoplay_solves_${puzzle_name}
     ARGS --puzzle ${number} --autoplay --headless --renderer null --fixed-step --seed ${number}
          --user-dir ${E2E_DIR}/puzzle-${number}
+    EXPECT_OUTPUT "puzzle solved.*puzzle result = 6")
+endforeach()
+
+# Pictures the grid does not divide (600 x 360 in 7 columns, 7 rows): each kind is played, the
+# swap and sliding pieces leaving a strip of the faded picture at the right or the bottom.
+foreach(uneven swap-7x7 pairs-4x7 memory-4x7 sliding-3x7)
+  brambleton_e2e(autoplay_solves_uneven_${uneven}
+    ARGS --puzzle ${CMAKE_CURRENT_SOURCE_DIR}/e2e/data/uneven-puzzles/${uneven}.txt --autoplay --headless
+         --renderer null --fixed-step --seed 7 --user-dir ${E2E_DIR}/uneven-${uneven}
     EXPECT_OUTPUT "puzzle solved.*puzzle result = 6")
 endforeach()
 

@@ -24,8 +24,8 @@ void Setup() {
     config.audio = false;
     PlatformInit(config);
     GfxOpen(1024, 768, 0, 60, 0);
-    // The pictures the corpus names: 120 x 60, so that grids of 1..6 rows
-    // and of 1..6, 8, 10, 12 columns divide them.
+    // The pictures the corpus names: 120 x 60, which grids of 1..6 rows and of 1..6, 8, 10, 12
+    // columns divide; any other grid up to 60 x 120 leaves a strip and is played too.
     char pattern[] = "/tmp/fuzz-puzzle-XXXXXX";
     const std::string dir = mkdtemp(pattern);
     Pixmap pix;

@@ -1,13 +1,17 @@
 // What the dialogs draw, read back from the headless back buffer: the
 // question's panel, the knobs at their volumes, the name entry's cursor,
-// the credits' yellow-to-green lines.
+// the credits' yellow-to-green lines, the veil each dialog lays over its
+// caller and a dialog over a dialog darkening nothing more.
 #include <gtest/gtest.h>
 
+#include "frame/globals.h"
 #include "frame/options.h"
+#include "frame/screen.h"
 #include "menus/credits.h"
 #include "menus/enter_text.h"
 #include "menus/options_dialog.h"
 #include "menus/pop_up.h"
+#include "menus/profile_manager_dialog.h"
 #include "menus_fixture.h"
 
 namespace {
@@ -89,4 +93,81 @@ TEST_F(DialogPixels, CreditLinesGoFromYellowToGreen) {
     EXPECT_GT(left.r, 200);  // yellow at the left
     EXPECT_GT(right.g, 200);
     EXPECT_LT(right.r, 80);  // green at the right
+}
+
+namespace {
+// A caller painting the whole screen in one grey.
+class GreyScreen : public TEkran {
+public:
+    void draw() override {
+        GfxResetDrawState();
+        GfxSetColor(200, 200, 200);
+        GfxDrawRect(0, 0, 1024, 768);
+        GfxResetDrawState();
+    }
+};
+
+// The dialog at rest over its caller: panel in, stripes in, one frame drawn.
+template <class Dialog>
+Rgb CornerAtRest(Dialog& dialog) {
+    dialog.showPer = 1;
+    dialog.alpha = dialog.dAlpha = 1;
+    dialog.stripeA = dialog.dStripeA = 1;
+    GfxCls();
+    dialog.draw();
+    return PixelAt(8, 8);  // beside every panel: the caller as the dialog dims it
+}
+}  // namespace
+
+// Without the stripes, what darkens the corner is the veil alone: half for the options, none for
+// the question, the name entry and the profile manager.
+TEST_F(DialogPixels, EachDialogVeilsItsCallerAsDesigned) {
+    const Image savedStripes = stripesImage;
+    stripesImage = nullptr;
+    GreyScreen grey;
+    optionsDialog.setup();
+    optionsDialog.prepare();
+    optionsDialog.ekran = &grey;
+    EXPECT_NEAR(CornerAtRest(optionsDialog).r, 100, 1);
+    popUp.setup();
+    popUp.text = "Leave?";
+    popUp.prepare();
+    popUp.ekran = &grey;
+    EXPECT_NEAR(CornerAtRest(popUp).r, 200, 1);
+    profileManagerDialog.setup();
+    profileManagerDialog.prepare();
+    profileManagerDialog.ekran = &grey;
+    EXPECT_NEAR(CornerAtRest(profileManagerDialog).r, 200, 1);
+    enterText.setup();
+    enterText.prepare(&grey, "ANN");
+    enterText.stripeA = enterText.dStripeA = 1;
+    enterText.alpha = 1;
+    GfxCls();
+    enterText.draw();
+    EXPECT_NEAR(PixelAt(8, 8).r, 200, 1);
+    stripesImage = savedStripes;
+}
+
+// The delete question over the profile manager: the manager is dimmed already, so the question
+// draws it as it stands (its own figure, no veil, once; no second stripes either).
+TEST_F(DialogPixels, TheQuestionOverTheProfileManagerDarkensItNoFurther) {
+    const Image savedStripes = stripesImage;
+    stripesImage = GfxLoadImage(gameDir + "gfx/stripes.png", GFX_IMAGE_DEFAULT);
+    ASSERT_TRUE(stripesImage);
+    GreyScreen grey;
+    profileManagerDialog.setup();
+    profileManagerDialog.prepare();
+    profileManagerDialog.ekran = &grey;
+    const Rgb manager = CornerAtRest(profileManagerDialog);
+    const Rgb middle = PixelAt(512, 20);
+    EXPECT_LT(manager.r, 200) << "the manager dims the screen behind it (its stripes)";
+    popUp.setup();
+    popUp.text = "Delete?";
+    popUp.CountTextSizes();
+    popUp.prepare();
+    popUp.ekran = &profileManagerDialog;
+    const Rgb question = CornerAtRest(popUp);
+    EXPECT_NEAR(question.r, manager.r, 1);
+    EXPECT_NEAR(PixelAt(512, 20).r, middle.r, 1);
+    stripesImage = savedStripes;
 }

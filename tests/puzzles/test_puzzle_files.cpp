@@ -26,7 +26,7 @@ protected:
         Picture("pic.png", 120, 60);
         Picture("sepia.png", 120, 60);
         Picture("small.png", 60, 60);
-        Picture("odd.png", 121, 60);
+        Picture("tiny.png", 12, 12);
     }
     void TearDown() override {
         gameDir = savedGameDir;
@@ -97,8 +97,7 @@ TEST_F(PuzzleFileTest, RefusesWhatCannotBePlayed) {
         {"missing faded picture", File("1", "2", "2", "pic.png", "nothing.png")},
         {"no picture named", File("1", "2", "2", "", "")},
         {"pictures of different sizes", File("1", "2", "2", "small.png")},
-        {"a picture the columns do not divide", File("1", "2", "2", "odd.png", "odd.png")},
-        {"a grid finer than the picture", File("1", "16", "16", "small.png", "small.png")},
+        {"a grid finer than the picture", File("1", "16", "16", "tiny.png", "tiny.png")},
         {"a missing file", root + "/none.txt"},
     };
     for (const auto& b : bad) EXPECT_FALSE(LoadPuzzleLevel(b.path)) << b.what;
@@ -112,7 +111,9 @@ TEST_F(PuzzleFileTest, TheLimitsThemselvesAreAccepted) {
     EXPECT_EQ(PuzzleProblem(1, 1, 1, 120, 60), "");   // one piece
     EXPECT_EQ(PuzzleProblem(4, 1, 2, 120, 60), "");   // one piece beside the hole
     EXPECT_EQ(PuzzleProblem(1, 16, 16, 160, 160), "");
-    EXPECT_NE(PuzzleProblem(2, 5, 8, 121, 60), "");
+    EXPECT_EQ(PuzzleProblem(2, 5, 8, 121, 61), "");   // a strip left over: played
+    EXPECT_EQ(PuzzleProblem(4, 16, 16, 16, 16), "");  // cells of one pixel
+    EXPECT_NE(PuzzleProblem(4, 16, 16, 15, 16), "");  // cells of no pixel
 }
 
 TEST_F(PuzzleFileTest, EveryShippedPuzzleIsAcceptedAndGrowsWithItsStage) {

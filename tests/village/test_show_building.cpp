@@ -1,10 +1,13 @@
 // The building preview: its answers, the buy button only for what the stock
-// covers, and the pictures of a construction and an upgrade.
+// covers, the pictures of a construction and an upgrade, and the veils of
+// the preview and the research screen over the village.
 #include <gtest/gtest.h>
 
+#include "frame/screen.h"
 #include "gui/gui.h"
 #include "quest/profile.h"
 #include "test_land_screen_fixture.h"
+#include "village/research_screen.h"
 #include "village/show_building.h"
 
 namespace {
@@ -130,3 +133,41 @@ TEST_F(ShowBuildingTest, ATallPictureIsScaledToTheBacking) {
 }
 
 }  // namespace
+
+namespace {
+// The village as one grey.
+class GreyVillage : public TEkran {
+public:
+    void draw() override {
+        GfxResetDrawState();
+        GfxSetColor(200, 200, 200);
+        GfxDrawRect(0, 0, 1024, 768);
+        GfxResetDrawState();
+    }
+};
+}  // namespace
+
+// Without the stripes, what darkens the village beside the panels is the veil alone: half
+// behind the preview, none behind the research screen.
+TEST_F(ShowBuildingTest, ThePreviewVeilsTheVillageByHalfAndTheResearchNot) {
+    const Image savedStripes = stripesImage;
+    stripesImage = nullptr;
+    GreyVillage village;
+    Show(farmItem);
+    s.caller = &village;
+    s.showPer = s.dShowPer = 1;
+    s.alpha = s.dAlpha = 1;
+    s.stripeA = s.dStripeA = 1;
+    GfxCls();
+    s.draw();
+    EXPECT_NEAR(PixelAt(8, 8).r, 100, 1);
+    researchScreen.setup();
+    researchScreen.prepare();
+    researchScreen.caller = &village;
+    researchScreen.showPer = researchScreen.dShowPer = 1;
+    researchScreen.stripeA = researchScreen.dStripeA = 1;
+    GfxCls();
+    researchScreen.draw();
+    EXPECT_NEAR(PixelAt(8, 8).r, 200, 1);
+    stripesImage = savedStripes;
+}

@@ -92,8 +92,8 @@ void Walk(cairo_t* cr, P2 a, P2 b, Rgb c) {
 void Marks(cairo_t* cr) {
     for (const P2& p : kChimneyPoints) Cross(cr, p, Hex(0xFF2020));
     const Rgb hen = Hex(0xFFE040), pig = Hex(0xFF80C0), sheep = Hex(0xFFFFFF), rabbit = Hex(0x40E0FF);
-    Walk(cr, {890, 190}, {940, 190}, hen);
-    Walk(cr, {940, 155}, {860, 110}, hen);
+    Walk(cr, {900, 250}, {960, 250}, hen);
+    Walk(cr, {965, 268}, {905, 232}, hen);
     Walk(cr, {250, 280}, {370, 310}, pig);
     Walk(cr, {365, 340}, {250, 320}, pig);
     Walk(cr, {205, 225}, {300, 160}, pig);
@@ -104,6 +104,9 @@ void Marks(cairo_t* cr) {
     Cross(cr, {920, 445}, Hex(0xC08040));
     Cross(cr, {865, 325}, Hex(0xC08040));
     cairo_rectangle(cr, 50, 0, 400, 110);
+    // The village's buttons: "options" and "show" above each other, "continue" at the bottom.
+    cairo_rectangle(cr, 864, 10, 150, 108);
+    cairo_rectangle(cr, 794, 694, 220, 64);
     cairo_move_to(cr, 0, 654);
     cairo_line_to(cr, 1024, 654);
     cairo_set_line_width(cr, 1);

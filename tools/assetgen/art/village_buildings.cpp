@@ -169,7 +169,8 @@ BuildingArt SheepFold() {
 }
 
 BuildingArt HenHouse() {
-    BuildingArt a{4, "Hen house", {894, 86}, {}, {}, false};
+    // Below the village's "options" and "show" buttons (864..1014, 10..118), beside the mine.
+    BuildingArt a{4, "Hen house", {935, 190}, {}, {}, false};
     a.basic.blocks = {{.w = 42,
                        .d = 28,
                        .h = 18,
