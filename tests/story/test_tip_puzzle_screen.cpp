@@ -49,10 +49,6 @@ std::shared_ptr<TPuzzleLevel> SwapPuzzle() {
     return MakePuzzleLevel(1, picture, picture, 2, 2);
 }
 
-bool Overlap(const TDim& a, const TDim& b) {
-    return a.x < b.x + b.w && b.x < a.x + a.w && a.y < b.y + b.h && b.y < a.y + a.h;
-}
-
 class PuzzleScreenTips : public TipTest {
 protected:
     std::shared_ptr<TTxtFile> texts;
@@ -123,18 +119,7 @@ TEST_F(PuzzleScreenTips, AdviserAndBubbleStandClearOfTheButtonsTheyDoNotPointAt)
     for (const auto& tip : tutorialTips) {
         if (tip->typ < 10 || tip->typ > 14) continue;
         kinds.insert(tip->typ);
-        for (const auto& button : buttons) {
-            bool pointedAt = false;
-            for (const auto& arrow : tip->arrows)
-                pointedAt |= Overlap(NewDimRect(static_cast<float>(arrow->x) - 64,
-                                                static_cast<float>(arrow->y) - 64, 128, 128),
-                                     button.rect);
-            if (pointedAt) continue;
-            EXPECT_FALSE(Overlap(TipAdviserRect(*tip), button.rect))
-                << "tip " << tip->id << ", " << button.name;
-            EXPECT_FALSE(Overlap(TipBubbleRect(*tip), button.rect))
-                << "tip " << tip->id << ", " << button.name;
-        }
+        for (const auto& button : buttons) ExpectTipClearOf(*tip, button.rect, button.name);
     }
     EXPECT_EQ(kinds, (std::set<int>{11, 12, 13, 14}));
 }

@@ -8,8 +8,29 @@
 #include "frame/mouse.h"
 #include "quest/land_catalogue.h"
 #include "quest/profile.h"
+#include "story/tip_draw.h"
 #include "story/tutorial_tips.h"
 #include "village/land_screen.h"
+
+bool RectsMeet(const TDim& a, const TDim& b) {
+    return a.x < b.x + b.w && b.x < a.x + a.w && a.y < b.y + b.h && b.y < a.y + a.h;
+}
+
+bool TipPointsAt(const TTutorialTip& tip, const TDim& rect) {
+    for (const auto& arrow : tip.arrows)
+        if (RectsMeet(
+                NewDimRect(static_cast<float>(arrow->x) - 64, static_cast<float>(arrow->y) - 64, 128, 128),
+                rect))
+            return true;
+    return false;
+}
+
+void ExpectTipClearOf(const TTutorialTip& tip, const TDim& rect, const std::string& what,
+                      bool unlessPointedAt) {
+    if (unlessPointedAt && TipPointsAt(tip, rect)) return;
+    EXPECT_FALSE(RectsMeet(TipAdviserRect(tip), rect)) << "tip " << tip.id << ": the adviser covers " << what;
+    EXPECT_FALSE(RectsMeet(TipBubbleRect(tip), rect)) << "tip " << tip.id << ": the bubble covers " << what;
+}
 
 void TipTest::SetUp() {
     HeadlessPlatformTest::SetUp();

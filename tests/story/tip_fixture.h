@@ -7,10 +7,22 @@
 #include <string>
 #include <vector>
 
+#include "frame/value_types.h"
 #include "quest/tutorial_catalogue.h"
 #include "support/headless_platform.h"
 
 class TEkran;
+
+// Whether two rectangles share a pixel.
+bool RectsMeet(const TDim& a, const TDim& b);
+// Whether an arrow of the tip points at the rectangle (its point lies within 64 px of the
+// arrow's centre).
+bool TipPointsAt(const TTutorialTip& tip, const TDim& rect);
+// Expects the fully shown tip's adviser and bubble clear of `rect`, unless an arrow points at it
+// and `unlessPointedAt` is set (a button the tip shows may lie under its adviser's feet; a cell it
+// teaches may not).
+void ExpectTipClearOf(const TTutorialTip& tip, const TDim& rect, const std::string& what,
+                      bool unlessPointedAt = true);
 
 class TipTest : public HeadlessPlatformTest {
 protected:
