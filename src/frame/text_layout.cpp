@@ -1,6 +1,7 @@
 // Breaking texts into lines for a width, and drawing word-wrapped boxes.
 #include "frame/text_layout.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "frame/names.h"
@@ -46,9 +47,9 @@ Align ParseAlign(const std::string& align) {
 }
 
 // Breaks a text box into lines; draws them when `draw` is set. Returns the
-// height used.
+// height used; `widest`, when given, receives the widest line's width.
 float LayOutBox(const std::string& text, int x, int y, float width, const std::string& align,
-                const Font& font, int spacing, bool draw) {
+                const Font& font, int spacing, bool draw, int* widest = nullptr) {
     if (font) {
         GfxSetImageFont(font);
     }
@@ -56,6 +57,9 @@ float LayOutBox(const std::string& text, int x, int y, float width, const std::s
     const Align where = ParseAlign(align);
     int lineNumber = 0;
     auto emit = [&](const std::string& line) {
+        if (widest) {
+            *widest = std::max(*widest, GfxTextWidth(line));
+        }
         if (!draw) {
             return;
         }
@@ -166,6 +170,12 @@ float DrawTextBox(const std::string& text, int x, int y, float width, const std:
 float TextBoxHeight(const std::string& text, int x, int y, float width, const std::string& align, float extra,
                     const Font& font, int spacing) {
     return LayOutBox(text, x, y, width, align, font, spacing, false);
+}
+
+int TextBoxWidestLine(const std::string& text, float width, const Font& font, int spacing) {
+    int widest = 0;
+    LayOutBox(text, 0, 0, width, "LEFT", font, spacing, false, &widest);
+    return widest;
 }
 
 void DrawCentredText(const std::string& text, float cx, float y, const TRGB& colour, float a) {

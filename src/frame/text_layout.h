@@ -30,6 +30,9 @@ float DrawTextBox(const std::string& text, int x, int y, float width, const std:
                   const Font& font, int spacing);
 float TextBoxHeight(const std::string& text, int x, int y, float width, const std::string& align, float extra,
                     const Font& font, int spacing);
+// The width of the widest line the box breaks the text into (a single word wider than the box
+// stays whole on its line, so this may exceed `width`).
+int TextBoxWidestLine(const std::string& text, float width, const Font& font, int spacing);
 
 // One line in the current font, horizontally centred on cx, in `colour` at opacity `a`.
 void DrawCentredText(const std::string& text, float cx, float y, const TRGB& colour, float a);

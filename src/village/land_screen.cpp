@@ -48,9 +48,9 @@ void TLandScreen::_setupLandItems() {
     for (const auto& item : landItems) shownOnly(item->icon);
     const char* names[4] = {"button_red.png", "button_green.png", "button_grey.png", "button_cyan.png"};
     for (int k = 0; k < 4; k++) look.button[k] = shownOnly(LoadLandImage(names[k]));
-    const std::string font1 = gameDir + "gfx/fonts/font1.ttf";
-    const int sizes[4] = {20, 30, 24, 20};
-    for (int k = 0; k < 4; k++) look.font[k] = GetFont(font1, sizes[k]);
+    look.fontPath = gameDir + "gfx/fonts/font1.ttf";
+    look.fontSize = {20, 30, 24, 20};
+    for (size_t k = 0; k < 4; k++) look.font[k] = GetFont(look.fontPath, look.fontSize[k]);
 }
 
 void TLandScreen::_setupTexts() {

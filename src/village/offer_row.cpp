@@ -1,21 +1,24 @@
 #include "village/offer_row.h"
 
 #include <algorithm>
+#include <map>
+#include <utility>
 
+#include "frame/font_cache.h"
 #include "frame/globals.h"
 #include "frame/mouse.h"
 #include "frame/screen.h"
+#include "frame/text_fit.h"
 #include "frame/text_layout.h"
 #include "quest/land_catalogue.h"
 
 namespace {
 // The button's size when its picture is missing, so the offer still works.
 constexpr float BUTTON_W = 95, BUTTON_H = 80;
-// The label box: its left edge and width beside the icon.
-constexpr float LABEL_DX = 106, LABEL_W = 75;
-// Line pitch of a two-line label: the font height less 4 (less 10 made the
-// lines of "NEED MORE" overlap in our font).
-constexpr int LABEL_SPACING = -4;
+// The frame's opening over the button (frame.png's hole at (104, 20), 79 x 69,
+// corners of radius 28, the frame drawn at (x - 5, y - 10)), and the margin
+// that keeps a label off its rounded corners.
+constexpr float OPENING_DX = 99, OPENING_DY = 10, OPENING_W = 79, OPENING_H = 69, LABEL_MARGIN = 4;
 
 void DrawAt(const Image& img, float x, float y, float alpha) {
     if (!img || alpha <= 0) return;
@@ -41,17 +44,41 @@ const std::string& OfferLabel(const TLandItem& item, int state, const TOfferRowL
     }
 }
 
+TDim OfferLabelBox(float x, float y) {
+    return NewDimRect(x + OPENING_DX + LABEL_MARGIN, y + OPENING_DY + LABEL_MARGIN,
+                      OPENING_W - 2 * LABEL_MARGIN, OPENING_H - 2 * LABEL_MARGIN);
+}
+
+Font OfferLabelFont(const std::string& text, int state, const TOfferRowLook& look) {
+    const Font& designed = look.font[static_cast<size_t>(state & 3)];
+    const int size = look.fontSize[static_cast<size_t>(state & 3)];
+    if (look.fontPath.empty() || size <= 0) return designed;
+    const TDim box = OfferLabelBox(0, 0);
+    // The texts and sizes are few and fixed: each is measured once.
+    static std::map<std::pair<std::string, int>, int> fitted;
+    const auto key = std::make_pair(look.fontPath + '\n' + text, size);
+    auto it = fitted.find(key);
+    if (it == fitted.end()) {
+        const int fit = FittingFontSize(text, look.fontPath, size, OFFER_LABEL_MIN_SIZE, box.w, box.h,
+                                        OFFER_LABEL_SPACING);
+        it = fitted.emplace(key, fit).first;
+    }
+    return it->second == size ? designed : GetFont(look.fontPath, it->second);
+}
+
 void DrawOfferText(const std::string& text, float x, float y, float width, float alpha, const Font& font) {
-    const float h = TextBoxHeight(text, 0, 0, width, "CENTER", 0, font, LABEL_SPACING);
+    // The drawn lines are centred: the last one needs the font's whole height, not its pitch.
+    const float h = TextBoxHeight(text, 0, 0, width, "CENTER", 0, font, OFFER_LABEL_SPACING) -
+                    static_cast<float>(OFFER_LABEL_SPACING);
     const int left = static_cast<int>(x);
     const int top = static_cast<int>(y - h / 2);
     GfxResetDrawState();
     GfxSetColor(0, 0, 0);
     GfxSetAlpha(0.5f * alpha);
-    DrawTextBox(text, left + 2, top + 2, width, "CENTER", 0, font, LABEL_SPACING);
+    DrawTextBox(text, left + 2, top + 2, width, "CENTER", 0, font, OFFER_LABEL_SPACING);
     GfxSetColor(255, 255, 255);
     GfxSetAlpha(alpha);
-    DrawTextBox(text, left, top, width, "CENTER", 0, font, LABEL_SPACING);
+    DrawTextBox(text, left, top, width, "CENTER", 0, font, OFFER_LABEL_SPACING);
     GfxResetDrawState();
 }
 
@@ -83,11 +110,12 @@ void DrawOffer(TLandItem& item, int k, float iPer, float screenAlpha, const TOff
     GfxResetDrawState();
     DrawAt(item.icon, item.x, item.y, a);
     DrawAt(look.frame, item.x - 5, item.y - 10, a);
-    // A bought offer reads "owned" as soon as it is paid for.
+    // A bought offer reads "owned" as soon as it is paid for. Every label is
+    // centred in the button's face, the construction's too (lower, it sat on the rim).
     const int labelState = item.Hidding ? OFFER_OWNED : state;
-    const float cy = item.y + (labelState == OFFER_BUY && !item.toUpgrade ? 50 : 44);
-    DrawOfferText(OfferLabel(item, labelState, look), item.x + LABEL_DX, cy, LABEL_W, a,
-                  look.font[labelState & 3]);
+    const std::string& label = OfferLabel(item, labelState, look);
+    const TDim box = OfferLabelBox(item.x, item.y);
+    DrawOfferText(label, box.x, box.y + box.h / 2, box.w, a, OfferLabelFont(label, labelState, look));
 }
 
 bool OfferMouseOver(TLandItem& item, bool hudShown, const TOfferRowLook& look) {
