@@ -14,6 +14,10 @@ constexpr float kBobSpeed = 0.05f;
 // The corners the adviser stands in and where the bubble's tail starts, before the tip's place.
 constexpr float kAdviserLeft = 10, kAdviserRight = 1014, kBubbleLeft = 140, kBubbleRight = 884;
 constexpr float kAdviserBase = 768, kNameBase = 738, kBubbleBase = 840;
+// The speech's left edge on either side, and how far above the shown bubble's top its middle lies.
+constexpr float kSpeechLeft = 210, kSpeechRight = 516, kSpeechAboveTop = 82;
+// The bubble's body inside its picture (the tail below it), and the speech's margin to its rim.
+constexpr float kBodyTop = 8, kBodyBottom = 180, kSpeechMargin = 8;
 
 float Height(const Image& img) { return static_cast<float>(GfxImageHeight(img)); }
 float Width(const Image& img) { return static_cast<float>(GfxImageWidth(img)); }
@@ -37,7 +41,7 @@ float DrawAtLeft(const TTutorialTip& tip, float s) {
              kNameBase + dy - hh * s, tip.a);
     GfxDrawImage(adviser, kAdviserLeft + dx, kAdviserBase + dy - hh * s);
     GfxDrawImage(art.bubble, kBubbleLeft + dx, kBubbleBase + dy - Height(art.bubble) * s);
-    return 210 + dx;
+    return kSpeechLeft + dx;
 }
 
 // The same mirrored into the right corner.
@@ -54,15 +58,15 @@ float DrawAtRight(const TTutorialTip& tip, float s) {
     GfxSetScale(-1, 1);
     GfxDrawImage(art.bubble, kBubbleRight + dx, kBubbleBase + dy - Height(art.bubble) * s);
     GfxSetScale(1, 1);
-    return 516 + dx;
+    return kSpeechRight + dx;
 }
 
 void DrawText(const TTutorialTip& tip, float originX, float s) {
     if (!tip.txt) return;
     const float bubbleTop = kBubbleBase + PlaceY(tip) - Height(TipArt().bubble) * s;
-    const int originY = static_cast<int>(bubbleTop - 78 - tip.TextHeightHalf);
+    const int originY = static_cast<int>(bubbleTop - kSpeechAboveTop - tip.TextHeightHalf);
     GfxSetColor(kSpeechR, kSpeechG, kSpeechB);
-    tip.txt->Draw(originX, static_cast<float>(originY - 4), 0);
+    tip.txt->Draw(originX, static_cast<float>(originY), 0);
 }
 }  // namespace
 
@@ -85,6 +89,15 @@ TDim TipBubbleRect(const TTutorialTip& tip) {
     const float left =
         tip.side == 1 ? kBubbleRight - (w - TIP_BUBBLE_HANDLE_X) : kBubbleLeft - TIP_BUBBLE_HANDLE_X;
     return NewDimRect(left + PlaceX(tip), kBubbleBase + PlaceY(tip) - h - TIP_BUBBLE_HANDLE_Y, w, h);
+}
+
+TDim TipSpeechBox(const TTutorialTip& tip) {
+    const TDim bubble = TipBubbleRect(tip);
+    const float middle = kBubbleBase + PlaceY(tip) - Height(TipArt().bubble) - kSpeechAboveTop;
+    const float half =
+        std::min(middle - (bubble.y + kBodyTop), bubble.y + kBodyBottom - middle) - kSpeechMargin;
+    const float left = (tip.side == 1 ? kSpeechRight : kSpeechLeft) + PlaceX(tip);
+    return NewDimRect(left, middle - half, static_cast<float>(TIP_SPEECH_WIDTH), 2 * half);
 }
 
 Font TipSpeechFont(int fontN) { return TipArt().speechFont[static_cast<size_t>(std::clamp(fontN, 0, 3))]; }

@@ -33,6 +33,10 @@ Font TipSpeechFont(int fontN);
 // their own points).
 TDim TipAdviserRect(const TTutorialTip& tip);
 TDim TipBubbleRect(const TTutorialTip& tip);
+// The room the speech has in the bubble's body: its lines, at most TIP_SPEECH_WIDTH wide, are
+// centred on this box's middle.
+constexpr int TIP_SPEECH_WIDTH = 294;
+TDim TipSpeechBox(const TTutorialTip& tip);
 
 // The whole tip at its alpha; moves the arrows' bobbing one frame on.
 void DrawTip(TTutorialTip& tip);

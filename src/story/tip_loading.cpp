@@ -12,7 +12,6 @@
 #include "story/tip_draw.h"
 
 namespace {
-constexpr int kSpeechWidth = 294;
 constexpr int kSpeechSizes[4] = {28, 24, 20, 16};
 
 std::shared_ptr<TTutorialTip> ReadTip(const TRCMFile& file, int n, const TTxtFile* texts) {
@@ -31,7 +30,7 @@ std::shared_ptr<TTutorialTip> ReadTip(const TRCMFile& file, int n, const TTxtFil
     tip->y = file.getInt(key + "::position", 1);
     tip->txtLine = file.getInt(key + "::txt");
     const std::string speech = TxtLine(texts, tip->txtLine);
-    tip->txt = CreateFormatedText(speech, TipSpeechFont(tip->fontN), kSpeechWidth, 0);
+    tip->txt = CreateFormatedText(speech, TipSpeechFont(tip->fontN), TIP_SPEECH_WIDTH, 0);
     const int arrows = std::clamp(file.getInt(key + "::arrows"), 0, MAX_TIP_ARROWS);
     for (int k = 1; k <= arrows; ++k) {
         auto arrow = std::make_shared<TArrow>();

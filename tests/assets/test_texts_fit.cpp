@@ -1,0 +1,188 @@
+// Every text the player reads fits the box it is drawn in, at the real fonts
+// and in every state: the texts of every GUI script (each state's look: normal,
+// over, pressed, disabled) inside their object's picture, the village's offer
+// labels inside their button's face, and the advisers' speeches inside the
+// bubble. A text that runs over names its screen, its object, the text and by
+// how many pixels. The check runs once for each language of game/txt/.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <filesystem>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "frame/globals.h"
+#include "frame/text_file.h"
+#include "frame/text_fit.h"
+#include "gui/gui.h"
+#include "quest/land_catalogue.h"
+#include "quest/tutorial_catalogue.h"
+#include "story/tip_draw.h"
+#include "story/tip_loading.h"
+#include "support/headless_platform.h"
+#include "village/land_screen.h"
+#include "village/offer_row.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr float SCREEN_W = 1024, SCREEN_H = 768;
+
+std::vector<std::string> Languages() {
+    std::vector<std::string> langs;
+    std::error_code ec;  // run from elsewhere than the repository: no language, and the suite says so
+    for (const auto& entry : fs::directory_iterator("game/txt", ec))
+        if (entry.is_directory()) langs.push_back(entry.path().filename().string());
+    std::sort(langs.begin(), langs.end());
+    return langs;
+}
+
+// The GUI scripts a language shows: those in that language's folders, and those in no
+// language's folder.
+std::vector<std::string> GuiScripts(const std::string& language) {
+    const std::vector<std::string> langs = Languages();
+    std::vector<std::string> scripts;
+    for (const auto& entry : fs::recursive_directory_iterator("game/gfx/gui")) {
+        if (entry.path().extension() != ".gui") continue;
+        const std::string folder = entry.path().parent_path().filename().string();
+        if (folder != language && std::find(langs.begin(), langs.end(), folder) != langs.end()) continue;
+        scripts.push_back(entry.path().generic_string());
+    }
+    std::sort(scripts.begin(), scripts.end());
+    return scripts;
+}
+
+const char* StateName(int action) {
+    switch (action) {
+        case TProperties::OVER:
+            return "over";
+        case TProperties::CLICK:
+            return "pressed";
+        case TProperties::UNACTIVE:
+            return "disabled";
+        default:
+            return "normal";
+    }
+}
+
+template <class T>
+T Either(const T& own, const T& standard) {
+    return own ? own : standard;
+}
+
+int Beyond(float used, float room) { return std::max(0, static_cast<int>(std::ceil(used - room))); }
+
+class TextsFit : public ::testing::TestWithParam<std::string> {
+protected:
+    std::string savedLang;
+    std::vector<std::string> overflows;
+
+    void SetUp() override {
+        ASSERT_TRUE(StartHeadlessPlatform());
+        savedLang = lang;
+        lang = GetParam();
+    }
+    void TearDown() override {
+        lang = savedLang;
+        StopHeadlessPlatform();
+    }
+    void Check(const std::string& screen, const std::string& object, const std::string& text,
+               const TTextOverflow& over) {
+        if (over.Fits()) return;
+        std::ostringstream line;
+        line << screen << ", " << object << ": \"" << text << "\" runs " << over.x << " px beyond its width, "
+             << over.y << " px beyond its height";
+        overflows.push_back(line.str());
+    }
+    void ExpectNoOverflow() {
+        std::ostringstream all;
+        for (const auto& line : overflows) all << "\n  " << line;
+        EXPECT_TRUE(overflows.empty()) << overflows.size() << " texts do not fit:" << all.str();
+    }
+
+    // A GUI object's text in one state's look (what that look lacks comes from the normal look),
+    // centred on its anchor, against the look's picture centred on the object (the screen when the
+    // object has no picture).
+    void CheckGuiText(const std::string& script, const TGuiObject& object, const TProperties& look) {
+        const TProperties& standard = *object.standardProps;
+        const std::string& text = look.txt.empty() ? standard.txt : look.txt;
+        const Font font = Either(look.font, standard.font);
+        if (text.empty() || !font) return;
+        const TScale scale = look.scale ? *look.scale : standard.scale.value_or(TScale{});
+        const TScale textScale = look.tScale ? *look.tScale : standard.tScale.value_or(scale);
+        const std::optional<TDim>& add = look.addDim ? look.addDim : standard.addDim;
+        const std::optional<TDim>& textAdd = look.textAddDim ? look.textAddDim : standard.textAddDim;
+        const float cx = object.dim.cx + (add ? add->x : 0), cy = object.dim.cy + (add ? add->y : 0);
+        const float ax = cx + (textAdd ? textAdd->x : 0), ay = cy + (textAdd ? textAdd->y : 0);
+        GfxSetImageFont(font);
+        const float tw = static_cast<float>(GfxTextWidth(text)) * textScale.sx * object.scaleX;
+        const float th = static_cast<float>(GfxTextHeight(text)) * textScale.sy * object.scaleY;
+        const auto img = Either(look.img, standard.img);
+        TDim box = NewDimRect(0, 0, SCREEN_W, SCREEN_H);
+        if (img) {
+            const float w = img->w * scale.sx * object.scaleX, h = img->h * scale.sy * object.scaleY;
+            box = NewDimRect(cx - w / 2, cy - h / 2, w, h);
+        }
+        const TTextOverflow over{std::max(Beyond(box.x, ax - tw / 2), Beyond(ax + tw / 2, box.x + box.w)),
+                                 std::max(Beyond(box.y, ay - th / 2), Beyond(ay + th / 2, box.y + box.h))};
+        Check(script, "\"" + object.id + "\" (" + StateName(look.action) + ")", text, over);
+    }
+};
+
+}  // namespace
+
+TEST_P(TextsFit, EveryGuiScriptsTextFitsItsObjectInEveryState) {
+    const std::vector<std::string> scripts = GuiScripts(GetParam());
+    ASSERT_GE(scripts.size(), 13u);
+    int texts = 0;
+    for (const auto& script : scripts) {
+        const auto gui = LoadGui(script);
+        for (const auto& object : gui->objects) {
+            if (object->standardProps->txt.empty()) continue;
+            ++texts;
+            CheckGuiText(script, *object, *object->standardProps);
+            for (const auto& look : object->properties) CheckGuiText(script, *object, *look);
+        }
+    }
+    EXPECT_GE(texts, 20);
+    ExpectNoOverflow();
+}
+
+TEST_P(TextsFit, EveryOfferLabelFitsItsButtonInEveryState) {
+    landScreen._setupLandItems();
+    landScreen._setupTexts();
+    const TOfferRowLook& look = landScreen.look;
+    const TDim box = OfferLabelBox(0, 0);
+    TLandItem construction, upgrade;
+    upgrade.toUpgrade = 1;
+    for (int state = 0; state < 4; ++state)
+        for (const TLandItem* item : {&construction, &upgrade}) {
+            const std::string& label = OfferLabel(*item, state, look);
+            ASSERT_FALSE(label.empty());
+            Check("the village", "offer label of state " + std::to_string(state), label,
+                  TextBoxOverflow(label, box.w, box.h, OfferLabelFont(label, state, look),
+                                  OFFER_LABEL_SPACING));
+        }
+    ExpectNoOverflow();
+}
+
+TEST_P(TextsFit, EveryTipsSpeechFitsItsBubble) {
+    LoadTutorialTips();
+    ASSERT_FALSE(tutorialTips.empty());
+    const auto texts = LoadTxtFile("game/txt/#LANG#/tutorial.txt");
+    for (const auto& tip : tutorialTips) {
+        const std::string speech = TxtLine(texts, tip->txtLine);
+        const TDim box = TipSpeechBox(*tip);
+        Check("tip " + std::to_string(tip->id), "speech bubble", speech,
+              TextBoxOverflow(speech, box.w, box.h, TipSpeechFont(tip->fontN), 0));
+    }
+    tutorialTips.clear();
+    ExpectNoOverflow();
+}
+
+INSTANTIATE_TEST_SUITE_P(Languages, TextsFit, ::testing::ValuesIn(Languages()),
+                         [](const ::testing::TestParamInfo<std::string>& info) { return info.param; });
