@@ -78,6 +78,11 @@ public:
     Image powerImg, powerFrame, resImg;
     int overPowerUp = 0, picked = -1;
     std::string txtLocked, txtTitle, txtPick, txtResearch, txtResearched, txtCantAfford;
+    // The font of a research button's label: "researched" in the button font, the others in
+    // the description font.
+    const Font& buttonTextFont(const std::string& text) const {
+        return text == txtResearched ? buttonFont : opisFont;
+    }
     std::string txtPower, txtOpis, txtResearchable;
     int pagsOver = -1;
 

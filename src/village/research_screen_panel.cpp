@@ -85,8 +85,7 @@ void TResearchPanel::_drawTexts(float a) {
 
 void TResearchPanel::_drawButtonText(const std::string& text, float tx, float ty, float a) {
     GfxResetDrawState();
-    GfxSetImageFont(text == researchScreen.txtResearched ? researchScreen.buttonFont
-                                                         : researchScreen.opisFont);
+    GfxSetImageFont(researchScreen.buttonTextFont(text));
     const float w = ImageW(researchScreen.buttonImg[0], BUTTON_W);
     const float h = ImageH(researchScreen.buttonImg[0], BUTTON_H);
     const float textY = ty + h / 2 - static_cast<float>(GfxTextHeight(text)) / 2;

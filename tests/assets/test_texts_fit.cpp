@@ -1,8 +1,8 @@
 // Every text the player reads fits the box it is drawn in, at the real fonts
 // and in every state: the texts of every GUI script (each state's look: normal,
 // over, pressed, disabled) inside their object's picture, the village's offer
-// labels inside their button's face, and the advisers' speeches inside the
-// bubble. A text that runs over names its screen, its object, the text and by
+// labels inside their button's face, the research buttons' labels, and the
+// advisers' speeches inside the bubble. A text that runs over names its screen, its object, the text and by
 // how many pixels. The check runs once for each language of game/txt/.
 #include <gtest/gtest.h>
 
@@ -25,6 +25,7 @@
 #include "support/headless_platform.h"
 #include "village/land_screen.h"
 #include "village/offer_row.h"
+#include "village/research_screen.h"
 
 namespace fs = std::filesystem;
 
@@ -167,6 +168,20 @@ TEST_P(TextsFit, EveryOfferLabelFitsItsButtonInEveryState) {
                   TextBoxOverflow(label, box.w, box.h, OfferLabelFont(label, state, look),
                                   OFFER_LABEL_SPACING));
         }
+    ExpectNoOverflow();
+}
+
+TEST_P(TextsFit, EveryResearchButtonsLabelFitsTheButton) {
+    researchScreen.setup();
+    const Image& button = researchScreen.buttonImg[0];
+    ASSERT_TRUE(button);
+    const float w = static_cast<float>(GfxImageWidth(button)), h = static_cast<float>(GfxImageHeight(button));
+    for (const std::string* label : {&researchScreen.txtResearch, &researchScreen.txtResearched,
+                                     &researchScreen.txtLocked, &researchScreen.txtCantAfford}) {
+        ASSERT_FALSE(label->empty());
+        Check("the research screen", "research button", *label,
+              TextLineOverflow(*label, w, h, researchScreen.buttonTextFont(*label)));
+    }
     ExpectNoOverflow();
 }
 
