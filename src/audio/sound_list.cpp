@@ -15,7 +15,7 @@ std::string Key(const char* kind, int n, const char* field) {
 // A damaged count must not make millions of empty entries.
 constexpr int kMaxListed = 1000;
 
-int ListCount(const TRCMFile& file, const char* key) {
+int SoundListCount(const TRCMFile& file, const char* key) {
     const int count = file.getInt(std::string("globalSnd::") + key);
     if (count >= 0 && count <= kMaxListed) return count;
     std::printf("Sound list: %s = %d is not a count of 0 to %d; none read\n", key, count, kMaxListed);
@@ -33,7 +33,7 @@ void TGlobalSnd::setup() {
 void TGlobalSnd::_setupMusic() {
     musics.clear();
     auto file = LoadRCM(gameDir + "data/sounds.txt");
-    const int count = ListCount(*file, "musics");
+    const int count = SoundListCount(*file, "musics");
     for (int n = 1; n <= count; ++n) {
         auto m = std::make_shared<TMusicData>();
         m->id = file->getString(Key("music", n, "id"));
@@ -60,7 +60,7 @@ void TGlobalSnd::_listSounds() {
     rainSnd = nullptr;
     rainTried = false;
     auto file = LoadRCM(gameDir + "data/sounds.txt");
-    const int count = ListCount(*file, "sounds");
+    const int count = SoundListCount(*file, "sounds");
     for (int n = 1; n <= count; ++n) {
         auto s = std::make_shared<TSoundData>();
         s->id = file->getString(Key("snd", n, "id"));

@@ -18,11 +18,11 @@
 #include "platform/platform.h"
 
 namespace {
-using Clock = std::chrono::steady_clock;
+using StatsClock = std::chrono::steady_clock;
 // Taken while the program is loaded, before main: the start of "time to first frame".
-const Clock::time_point gProgramStart = Clock::now();
+const StatsClock::time_point gProgramStart = StatsClock::now();
 
-double SecondsBetween(Clock::time_point a, Clock::time_point b) {
+double SecondsBetween(StatsClock::time_point a, StatsClock::time_point b) {
     return std::chrono::duration<double>(b - a).count();
 }
 
@@ -59,10 +59,10 @@ struct Samples {
     // ms; frame: from one frame's end to the next; cpu: the game thread's CPU time in that span
     std::vector<double> update, draw, frame, cpu;
     double lastThreadCpu = 0;
-    Clock::time_point first, last;
+    StatsClock::time_point first, last;
     double firstCpu = 0;
     // At the middle frame so far: the settled second half leaves start-up and loading out.
-    std::vector<std::pair<Clock::time_point, double>> wallAndCpu;
+    std::vector<std::pair<StatsClock::time_point, double>> wallAndCpu;
     // Files the game thread decoded itself in each frame (and before it, since the last).
     std::vector<GameThreadLoads> loads;
     GameThreadLoads loadsSoFar;
@@ -152,7 +152,7 @@ std::string SlowestFrames(const Samples& s) {
     return out;
 }
 
-std::string Report(const Samples& s) {
+std::string StatsReport(const Samples& s) {
     const auto u = SummariseFrameTimes(s.update);
     const auto d = SummariseFrameTimes(s.draw);
     const auto f = SummariseFrameTimes(s.frame);
@@ -211,7 +211,7 @@ double ProcessCpuSeconds() {
     return seconds(use.ru_utime) + seconds(use.ru_stime);
 }
 
-double SecondsSinceStart() { return SecondsBetween(gProgramStart, Clock::now()); }
+double SecondsSinceStart() { return SecondsBetween(gProgramStart, StatsClock::now()); }
 
 void StartFrameStats(const std::string& path) {
     auto samples = std::make_shared<Samples>();
@@ -223,7 +223,7 @@ void StartFrameStats(const std::string& path) {
     samples->loads.reserve(1 << 16);
     samples->loadsSoFar = GameThreadLoadCounts();
     SetFrameTimeObserver([samples](double u, double d) {
-        const auto now = Clock::now();
+        const auto now = StatsClock::now();
         const double threadCpu = ThreadCpuMs();
         if (samples->update.empty()) {
             // Rate, CPU and frame intervals count from the end of the first frame.
@@ -253,7 +253,7 @@ void StartFrameStats(const std::string& path) {
         if (startUp->menuReady == 0 && mainMenu.running) startUp->menuReady = SecondsSinceStart();
     });
     AddExitHook([samples, startUp, path] {
-        if (!FsSaveBytes(Report(*samples) + StartUpReport(*startUp), path))
+        if (!FsSaveBytes(StatsReport(*samples) + StartUpReport(*startUp), path))
             std::printf("Could not write the frame statistics %s\n", path.c_str());
     });
 }

@@ -25,7 +25,7 @@ constexpr int LABEL_FONT_SIZE = 13;
 constexpr float COMMON_SCALE =
     static_cast<float>(std::min(BOARD_AREA_W, BOARD_AREA_H)) / (10 * CELL + 2 * FRAME_REACH);
 
-struct Rect {
+struct SheetRect {
     int x = 0, y = 0, w = 0, h = 0;
 };
 
@@ -52,7 +52,7 @@ void FillBack(float x, float y, float w, float h) {
 }
 
 // The board with its frame, on the match-3 screen, cut to the play area.
-Rect BoardRect(const TLevel& level) {
+SheetRect BoardRect(const TLevel& level) {
     const int x0 = std::max(0, level.drawX - CELL / 2 - FRAME_REACH);
     const int y0 = std::max(0, level.drawY - CELL / 2 - FRAME_REACH);
     const int x1 = std::min(1024, level.drawX - CELL / 2 + level.width + FRAME_REACH);
@@ -80,7 +80,7 @@ void DrawCreatorMarks(const TLevel& level) {
 // The level's board as the match-3 screen shows it when play starts,
 // grabbed from the back buffer at full size.
 Pixmap DrawBoardPicture(const std::shared_ptr<TLevel>& level) {
-    const Rect r = BoardRect(*level);
+    const SheetRect r = BoardRect(*level);
     FillBack(static_cast<float>(r.x), static_cast<float>(r.y), static_cast<float>(r.w),
              static_cast<float>(r.h));
     for (auto& t : level->tile)
@@ -146,7 +146,7 @@ void Paste(Pixmap& dst, const Pixmap& src, int x, int y) {
 }
 
 // The number's strip, drawn in the corner of the back buffer and grabbed.
-Pixmap DrawLabel(int n, bool playable) {
+Pixmap DrawSheetLabel(int n, bool playable) {
     FillBack(0, 0, SHEET_CELL_W, SHEET_LABEL_H);
     GfxSetImageFont(GetFont(gameDir + "gfx/fonts/font1.ttf", LABEL_FONT_SIZE));
     const std::string text = std::to_string(n);
@@ -215,7 +215,7 @@ Pixmap DrawLevelSheet(const std::vector<std::pair<int, std::string>>& files) {
             const SheetPlacement p = PlaceBoardInCell(board.w, board.h);
             Paste(sheet, Shrink(board, p.w, p.h), cx + p.x, cy + p.y);
         }
-        Paste(sheet, DrawLabel(n, playable), cx, cy + SHEET_CELL_H - SHEET_LABEL_H);
+        Paste(sheet, DrawSheetLabel(n, playable), cx, cy + SHEET_CELL_H - SHEET_LABEL_H);
     }
     GfxCls();
     return sheet;

@@ -29,7 +29,7 @@ int Manhattan(const std::vector<int>& homes, int cols) {
     return sum;
 }
 
-std::string Key(const std::vector<int>& homes) {
+std::string BoardKey(const std::vector<int>& homes) {
     std::string key(homes.size(), '\0');
     for (size_t i = 0; i < homes.size(); i++) key[i] = static_cast<char>(homes[i] + 1);
     return key;
@@ -54,14 +54,14 @@ std::vector<int> PlanSlides(const std::vector<int>& homes, int rows, int cols) {
     auto start = std::make_shared<Node>();
     start->board = homes;
     start->score = 2 * Manhattan(homes, cols);
-    came[Key(homes)] = {"", -1};
+    came[BoardKey(homes)] = {"", -1};
     open.push(start);
     while (!open.empty() && came.size() < SEARCH_BUDGET) {
         auto node = open.top();
         open.pop();
         if (Manhattan(node->board, cols) == 0) {
             std::vector<int> clicks;
-            std::string key = Key(node->board);
+            std::string key = BoardKey(node->board);
             for (auto it = came.find(key); it != came.end() && it->second.second >= 0; it = came.find(key)) {
                 clicks.push_back(it->second.second);
                 key = it->second.first;
@@ -74,7 +74,7 @@ std::vector<int> PlanSlides(const std::vector<int>& homes, int rows, int cols) {
         if (hole >= rows * cols) return {};
         const int hr = hole / cols, hc = hole % cols;
         const int dr[4] = {-1, 1, 0, 0}, dc[4] = {0, 0, -1, 1};
-        const std::string parentKey = Key(node->board);
+        const std::string parentKey = BoardKey(node->board);
         for (int d = 0; d < 4; d++) {
             const int r = hr + dr[d], c = hc + dc[d];
             if (r < 0 || c < 0 || r >= rows || c >= cols) continue;
@@ -82,7 +82,7 @@ std::vector<int> PlanSlides(const std::vector<int>& homes, int rows, int cols) {
             auto next = std::make_shared<Node>();
             next->board = node->board;
             std::swap(next->board[static_cast<size_t>(cell)], next->board[static_cast<size_t>(hole)]);
-            const std::string key = Key(next->board);
+            const std::string key = BoardKey(next->board);
             if (came.count(key)) continue;
             came[key] = {parentKey, cell};
             next->cost = node->cost + 1;

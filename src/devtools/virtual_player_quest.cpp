@@ -14,7 +14,7 @@
 #include "story/outro.h"
 
 namespace {
-constexpr int ALL_ITEMS = 24;
+constexpr int QUEST_ITEM_COUNT = 24;
 const char* const POWERUP_NAMES[6] = {"hammer", "hourglass", "pickaxe", "dynamite", "bomb", "colour"};
 
 int QuestLevelId() { return actProfile ? actProfile->questLevelId : 0; }
@@ -60,7 +60,7 @@ void TQuestRun::frame() {
     if (actProfile) watchProfile(*actProfile);
     if (outro.running && !outroSeen) {
         outroSeen = true;
-        std::printf("%s\n", QuestSummaryLine(log, ALL_ITEMS).c_str());
+        std::printf("%s\n", QuestSummaryLine(log, QUEST_ITEM_COUNT).c_str());
     }
     if (outroSeen && mainMenu.running && !menuChecked) {
         menuChecked = true;
@@ -69,7 +69,7 @@ void TQuestRun::frame() {
         const bool wholeQuest = log.find(1) != nullptr;
         if (wholeQuest && (!actProfile || !actProfile->HaveAllItems()))
             fail("the quest ended with the village unfinished (" + std::to_string(log.itemsBought()) +
-                 " of " + std::to_string(ALL_ITEMS) + " items)");
+                 " of " + std::to_string(QUEST_ITEM_COUNT) + " items)");
         std::printf("whole-game run: the quest is over, leaving through the main menu\n");
     }
 }

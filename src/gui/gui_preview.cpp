@@ -8,7 +8,7 @@
 
 namespace {
 constexpr int BANDS = 48;
-constexpr int KEY_F5 = KEY_F1 + 4;
+constexpr int KEY_RELOAD = KEY_F1 + 4;
 }  // namespace
 
 TGuiPreview::TGuiPreview(std::string scriptPath) : path(std::move(scriptPath)) {}
@@ -29,7 +29,7 @@ void TGuiPreview::update() {
     }
     std::fflush(stdout);
     if (InKeyHit(KEY_ESCAPE)) EndProgram(0);
-    if (InKeyHit(KEY_F5)) prepare();
+    if (InKeyHit(KEY_RELOAD)) prepare();
 }
 
 void TGuiPreview::DrawBackdrop() {

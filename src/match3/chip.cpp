@@ -21,7 +21,7 @@ Image powerUpGlowImage;
 namespace {
 
 // Moves v toward target by step without passing it; true once it got there.
-bool Approach(float& v, float target, float step) {
+bool StepToward(float& v, float target, float step) {
     if (v < target) {
         v += step;
         if (v >= target) v = target;
@@ -85,7 +85,7 @@ void TChip::ShakeStop() {
 
 void TChip::_updateShake() {
     if (startShake == 0) return;
-    if (Approach(shakeP, dShakeP, shakeSpeed * frameDelta)) {
+    if (StepToward(shakeP, dShakeP, shakeSpeed * frameDelta)) {
         if (dShakeP == 0) {
             startShake = 0;
             return;
@@ -296,7 +296,7 @@ void TChip::drawChanging() {
 }
 
 void TChip::drawGlow() {
-    if (Approach(glowA, dGlowA, 0.05f * frameDelta)) dGlowA = (dGlowA == 0) ? 1.0f : 0.0f;
+    if (StepToward(glowA, dGlowA, 0.05f * frameDelta)) dGlowA = (dGlowA == 0) ? 1.0f : 0.0f;
     GfxResetDrawState();
     GfxSetAlpha(0.5f);
     GfxDrawImage(powerUpGlowImage, drawX, drawY);

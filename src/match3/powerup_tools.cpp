@@ -17,7 +17,7 @@ constexpr int FLAME_STEP_MS = 50;
 constexpr int FLAME_REACH = 50;
 
 // Tool done: its charge is spent and the screen plays on.
-void Finish(TMainGame& game, int slot) {
+void FinishPowerUp(TMainGame& game, int slot) {
     SpendCharge(slot);
     game.state = M3_PLAYING;
 }
@@ -86,7 +86,7 @@ void UseOnTile_Hammer(TMainGame& game, TTile* tile) {
     if (!tile || !tile->chip) return;
     tile->chip->Destroy(0, DESTROY_STANDARD, 0);
     PlayGameSound("hammer");
-    Finish(game, POWERUP_HAMMER);
+    FinishPowerUp(game, POWERUP_HAMMER);
 }
 
 void UseOnTile_PickAxe(TMainGame& game, TTile* tile) {
@@ -101,7 +101,7 @@ void UseOnTile_PickAxe(TMainGame& game, TTile* tile) {
             else t->MatchTile();
         }
     }
-    Finish(game, POWERUP_PICKAXE);
+    FinishPowerUp(game, POWERUP_PICKAXE);
 }
 
 void UseOnTile_Dynamite(TMainGame& game, TTile* tile) {
@@ -121,7 +121,7 @@ void UseOnTile_Dynamite(TMainGame& game, TTile* tile) {
         }
     }
     PlayGameSound("dynamite");
-    Finish(game, POWERUP_DYNAMITE);
+    FinishPowerUp(game, POWERUP_DYNAMITE);
 }
 
 void UseOnTile_Color(TMainGame& game, TTile* tile) {
@@ -135,7 +135,7 @@ void UseOnTile_Color(TMainGame& game, TTile* tile) {
         chip->KILL();
     }
     PlayGameSound("firework");
-    Finish(game, POWERUP_COLOR);
+    FinishPowerUp(game, POWERUP_COLOR);
 }
 
 // ---------------------------------------------------------------------------

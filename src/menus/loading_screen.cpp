@@ -13,18 +13,18 @@ namespace {
 // Set-up slots shown behind the bar (slot 0 runs before the first picture).
 constexpr int kLoadingSlots = 46;
 
-Image LoadPicture(const std::string& path) { return GfxLoadImage(gameDir + path, GFX_IMAGE_DEFAULT); }
+Image LoadLoadingPicture(const std::string& path) { return GfxLoadImage(gameDir + path, GFX_IMAGE_DEFAULT); }
 
 float HalfWidth(const Image& img) { return static_cast<float>(GfxImageWidth(img) / 2); }
 }  // namespace
 
 void TLoadingScreen::Setup() {
     RunLoadingSlot(0);  // the suspend text and font
-    background = LoadPicture("gfx/gui/loading/back.jpg");
-    bar0 = LoadPicture("gfx/gui/loading/bar1.png");
-    img = LoadPicture("gfx/gui/loading/bar0.png");
-    logo = LoadPicture("gfx/gui/mainMenu/" + lang + "/logo.png");
-    nakladka = LoadPicture("gfx/gui/loading/barCover.png");
+    background = LoadLoadingPicture("gfx/gui/loading/back.jpg");
+    bar0 = LoadLoadingPicture("gfx/gui/loading/bar1.png");
+    img = LoadLoadingPicture("gfx/gui/loading/bar0.png");
+    logo = LoadLoadingPicture("gfx/gui/mainMenu/" + lang + "/logo.png");
+    nakladka = LoadLoadingPicture("gfx/gui/loading/barCover.png");
     maxProgress = 40;
     p = 0;
     fSpeed = 0.01f;

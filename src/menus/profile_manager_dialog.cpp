@@ -17,7 +17,7 @@
 TProfileManagerDialog profileManagerDialog;
 
 namespace {
-void SetShown(TGui* gui, const std::string& name, bool shown) {
+void SetButtonShown(TGui* gui, const std::string& name, bool shown) {
     if (!gui) return;
     if (auto obj = gui->GetObject(name)) obj->SetState(shown ? 1 : 0, shown ? 1 : 0);
 }
@@ -64,8 +64,8 @@ void TProfileManagerDialog::_updateShow() { ApproachInPlace(showPer, dShowPer, 0
 void TProfileManagerDialog::_updateProfiles() {
     const auto& list = profileManager.profiles;
     const int count = static_cast<int>(list.size());
-    SetShown(gui.get(), "NEW", count < MAX_PROFILES);
-    SetShown(gui.get(), "DELETE", count > 1);
+    SetButtonShown(gui.get(), "NEW", count < MAX_PROFILES);
+    SetButtonShown(gui.get(), "DELETE", count > 1);
     over = nullptr;
     if (showPer < 1) return;
     const float h = RowHeight();

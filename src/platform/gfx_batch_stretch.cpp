@@ -19,7 +19,7 @@ bool Current(const GfxStretched& s) {
     return img && img->tex == s.source && img->texGeneration == g.generation && s.generation == g.generation;
 }
 
-void Drop(GfxStretched& s) {
+void DropStretched(GfxStretched& s) {
     if (s.tex != nullptr && s.generation == GfxS().generation && GfxS().renderer != nullptr)
         SDL_DestroyTexture(s.tex);
     s.tex = nullptr;
@@ -94,7 +94,7 @@ void GfxSetTexMods(SDL_Texture* tex, GfxTexMods& mods, Uint8 r, Uint8 g, Uint8 b
 void GfxSweepStretched() {
     std::erase_if(stretched, [](const std::unique_ptr<GfxStretched>& s) {
         if (Current(*s)) return false;
-        Drop(*s);
+        DropStretched(*s);
         return true;
     });
 }
@@ -122,7 +122,7 @@ GfxStretched* GfxStretchedOf(const Image& img, SDL_Texture* src, int w, int h) {
         auto oldest = std::min_element(stretched.begin(), stretched.end(),
                                        [](const auto& a, const auto& b) { return a->lastUse < b->lastUse; });
         held -= static_cast<long>((*oldest)->w) * (*oldest)->h;
-        Drop(**oldest);
+        DropStretched(**oldest);
         stretched.erase(oldest);
     }
     auto s = std::make_unique<GfxStretched>();

@@ -13,7 +13,7 @@ SDL_Rect WholeScreen() { return SDL_Rect{0, 0, GfxS().virtualW, GfxS().virtualH}
 // The box around `corners` (relative to (px, py)) turned by the call's rotation about that
 // point, widened by two pixels for rounding and filtering and cut to the call's viewport; the
 // whole screen when not finite.
-SDL_Rect TurnedBox(const LayerCall& call, float px, float py, const float (*corners)[2], int n) {
+SDL_Rect TurnedCallBox(const LayerCall& call, float px, float py, const float (*corners)[2], int n) {
     const float rad = DegToRad(call.rotation);
     const float c = call.rotation == 0 ? 1.0f : std::cos(rad);
     const float s = call.rotation == 0 ? 0.0f : std::sin(rad);
@@ -41,7 +41,7 @@ SDL_Rect ImageBox(const LayerCall& call, float dw, float dh, float hx, float hy)
     const float cy = call.scaleY < 0 ? (dh - hy) * ay : hy * ay;
     const float corners[4][2] = {
         {-cx, -cy}, {dw * ax - cx, -cy}, {dw * ax - cx, dh * ay - cy}, {-cx, dh * ay - cy}};
-    return TurnedBox(call, call.args[0] + call.originX, call.args[1] + call.originY, corners, 4);
+    return TurnedCallBox(call, call.args[0] + call.originX, call.args[1] + call.originY, corners, 4);
 }
 
 SDL_Rect BoxOf(const LayerCall& call) {
@@ -56,13 +56,13 @@ SDL_Rect BoxOf(const LayerCall& call) {
         case Kind::Rect: {
             const float w = call.args[2] * call.scaleX, h = call.args[3] * call.scaleY;
             const float corners[4][2] = {{0, 0}, {w, 0}, {w, h}, {0, h}};
-            return TurnedBox(call, px, py, corners, 4);
+            return TurnedCallBox(call, px, py, corners, 4);
         }
         case Kind::Line: {
             LayerCall unturned = call;  // lines ignore the rotation
             unturned.rotation = 0;
             const float corners[1][2] = {{call.args[2] - call.args[0], call.args[3] - call.args[1]}};
-            return TurnedBox(unturned, px, py, corners, 1);
+            return TurnedCallBox(unturned, px, py, corners, 1);
         }
         case Kind::Batch: {
             SDL_Rect box{0, 0, 0, 0};
@@ -82,7 +82,7 @@ SDL_Rect BoxOf(const LayerCall& call) {
             const float m = h * 0.5f + 2;
             const float x0 = call.scaleX < 0 ? -w - m : -m, y0 = call.scaleY < 0 ? -h - m : -m;
             const float corners[4][2] = {{x0, y0}, {w + m, y0}, {w + m, h + m}, {x0, h + m}};
-            return TurnedBox(call, px, py, corners, 4);
+            return TurnedCallBox(call, px, py, corners, 4);
         }
     }
     return WholeScreen();
@@ -156,7 +156,7 @@ SDL_Rect LayerSpriteBox(const LayerCall& call, const GfxSprite& s) {
                         std::max(std::fabs(s.sx), std::fabs(s.sy));
     const float corners[2][2] = {{-reach, -reach}, {reach, reach}};
     LayerCall around;  // a square around the handle holds every turn, and batches ignore viewports
-    return TurnedBox(around, s.x + call.originX, s.y + call.originY, corners, 2);
+    return TurnedCallBox(around, s.x + call.originX, s.y + call.originY, corners, 2);
 }
 
 bool LayerCallMustBeWhole(const LayerCall& call) {

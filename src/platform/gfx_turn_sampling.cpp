@@ -8,7 +8,7 @@
 #include "platform/gfx_turned.h"
 
 namespace {
-constexpr float kMaxSide = 4096;
+constexpr float kMaxTurnedSide = 4096;
 constexpr long kMaxBoxPixels = 1L << 19;
 constexpr float kMaxPlace = 1e6f;
 
@@ -98,7 +98,7 @@ bool TurnKeyFor(const Image& img, float x, float y, float sx, float sy, float an
     key.py = std::round((y - wholeY) * kTurnSpotSteps) / kTurnSpotSteps;
     key.angle = angle;
     key.tint = tint;
-    if (!(key.dw >= 1) || !(key.dh >= 1) || key.dw > kMaxSide || key.dh > kMaxSide) return false;
+    if (!(key.dw >= 1) || !(key.dh >= 1) || key.dw > kMaxTurnedSide || key.dh > kMaxTurnedSide) return false;
     box = TurnedBox(key);
     return box.w > 0 && box.h > 0 && static_cast<long>(box.w) * box.h <= kMaxBoxPixels;
 }

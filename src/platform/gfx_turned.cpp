@@ -205,12 +205,13 @@ void ApplyBlend(Copy& copy) {
     }
 }
 
-bool copiesAllowed = true;
+bool turnedCopiesAllowed = true;
 
 // Whether turns of this size, angle and blend are drawn here rather than by SDL.
 bool ThisPathTurns(float sx, float sy, float angle, SDL_BlendMode blend) {
     const GfxState& s = GfxS();
-    if (!copiesAllowed || !s.softwareRenderer || s.pixelScaleX != 1.0f || s.pixelScaleY != 1.0f) return false;
+    if (!turnedCopiesAllowed || !s.softwareRenderer || s.pixelScaleX != 1.0f || s.pixelScaleY != 1.0f)
+        return false;
     // Quarter turns are exact pixel moves in SDL already.
     if (!std::isfinite(angle) || angle == 0 || std::fmod(angle, 90.0f) == 0) return false;
     if (!(sx > 0) || !(sy > 0)) return false;
@@ -316,7 +317,7 @@ const TurnSource* GfxTurnSourceOf(const Image& img) {
 }
 
 bool GfxTurnedCopyNeedsPixels(const GfxImageData& img) {
-    if (!copiesAllowed || !GfxS().softwareRenderer) return false;
+    if (!turnedCopiesAllowed || !GfxS().softwareRenderer) return false;
     const Cache& c = TheCache();
     const auto it = c.sources.find(&img);
     return c.generation != GfxS().generation || it == c.sources.end() || it->second.img.expired() ||
@@ -345,7 +346,7 @@ void GfxLetTurnedCopiesGo() {
     c.pixels = c.largePixels = 0;
 }
 
-void GfxSetTurnedCopies(bool allowed) { copiesAllowed = allowed; }
+void GfxSetTurnedCopies(bool allowed) { turnedCopiesAllowed = allowed; }
 
 long GfxTurnedCopyPixels() { return TheCache().pixels; }
 

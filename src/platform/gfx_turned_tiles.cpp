@@ -7,7 +7,7 @@
 #include "platform/gfx_turned.h"
 
 namespace {
-constexpr int kTile = GfxTargetTiles::kSide;
+constexpr int kTurnTile = GfxTargetTiles::kSide;
 
 // The renderer's alpha blend of one pixel over another (ARGB8888 on ARGB8888): each colour
 // channel s * a / 256 + d * (255 - a) / 256, each product rounded down; alpha a * 255 / 256 +
@@ -90,7 +90,7 @@ bool BlendSprite(const Image& img, const TurnSource& src, const GfxTurnedSprite&
                      if (x >= tileEnd) {
                          tileRow = tiles.At(x, y, GfxTargetTiles::ReadBack);
                          tileLeft = x;
-                         tileEnd = (x / kTile + 1) * kTile;
+                         tileEnd = (x / kTurnTile + 1) * kTurnTile;
                      }
                      BlendMixed(tileRow + (x - tileLeft), t, stride, fx, fy, tint);
                  });

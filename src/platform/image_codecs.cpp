@@ -8,7 +8,7 @@
 #include <jpeglib.h>
 
 namespace {
-constexpr int kMaxSide = 16384;
+constexpr int kMaxDecodedSide = 16384;
 
 struct JpegError {
     jpeg_error_mgr mgr;
@@ -48,7 +48,7 @@ bool ReadJpeg(jpeg_decompress_struct* info, JpegError* err, const std::string& b
     const bool cmyk = info->jpeg_color_space == JCS_CMYK || info->jpeg_color_space == JCS_YCCK;
     info->out_color_space = cmyk ? JCS_CMYK : JCS_EXT_RGBA;
     jpeg_start_decompress(info);
-    if (info->output_width > kMaxSide || info->output_height > kMaxSide) {
+    if (info->output_width > kMaxDecodedSide || info->output_height > kMaxDecodedSide) {
         std::snprintf(err->message, sizeof err->message, "image too large");
         return false;
     }
@@ -83,7 +83,8 @@ bool DecodePng(const std::string& bytes, DecodedImage& out, std::string& error) 
         error = image.message;
         return false;
     }
-    if (image.width == 0 || image.height == 0 || image.width > kMaxSide || image.height > kMaxSide) {
+    if (image.width == 0 || image.height == 0 || image.width > kMaxDecodedSide ||
+        image.height > kMaxDecodedSide) {
         png_image_free(&image);
         error = "bad image size";
         return false;

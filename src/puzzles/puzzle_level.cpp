@@ -18,7 +18,7 @@ std::array<Image, 2> memoryCardSides;
 Image puzzleTileImage;
 
 namespace {
-Image LoadCentred(const std::string& path) {
+Image LoadCentredChip(const std::string& path) {
     Image img = GfxLoadImage(gameDir + path, GFX_IMAGE_DEFAULT);
     GfxMidHandle(img);
     return img;
@@ -179,13 +179,13 @@ void PuzzleTwinkles(float x, float y, float w, float h) {
 void LoadPuzzleSymbols() {
     for (int n = 0; n < PAIR_SYMBOLS; n++)
         pairSymbols[static_cast<size_t>(n)] =
-            LoadCentred("gfx/gui/puzzleGame/specChips/chip" + std::to_string(n) + ".png");
+            LoadCentredChip("gfx/gui/puzzleGame/specChips/chip" + std::to_string(n) + ".png");
 }
 
 void LoadMemorySymbols() {
     for (int n = 0; n < MEMORY_SYMBOLS; n++)
         memorySymbols[static_cast<size_t>(n)] =
-            LoadCentred("gfx/gui/puzzleGame/specChips2/chip" + std::to_string(n) + ".png");
-    memoryCardSides[0] = LoadCentred("gfx/gui/puzzleGame/specChips2/pan.png");
-    memoryCardSides[1] = LoadCentred("gfx/gui/puzzleGame/specChips2/pan2.png");
+            LoadCentredChip("gfx/gui/puzzleGame/specChips2/chip" + std::to_string(n) + ".png");
+    memoryCardSides[0] = LoadCentredChip("gfx/gui/puzzleGame/specChips2/pan.png");
+    memoryCardSides[1] = LoadCentredChip("gfx/gui/puzzleGame/specChips2/pan2.png");
 }

@@ -19,7 +19,7 @@ Image GrabScreen(const Image& reuse = nullptr) {
     return GfxGrabImage(static_cast<int>(ox), static_cast<int>(oy), 1024, 768, reuse);
 }
 
-void DrawPicture(const Image& picture) {
+void DrawCallerPicture(const Image& picture) {
     GfxResetDrawState();
     GfxDrawImage(picture, 0, 0);
 }
@@ -49,11 +49,11 @@ void DrawDialogBackground(TEkran* caller, TEkran& dialog, TCallerPicture& pictur
     if (picture.of != caller || GfxImageLost(picture.plain) || GfxImageLost(picture.dimmed)) picture.forget();
     const bool steady = dialog.stripeA == dialog.dStripeA;
     if (picture.dimmed && steady && picture.dimmedAt == dialog.stripeA) {
-        DrawPicture(picture.dimmed);
+        DrawCallerPicture(picture.dimmed);
         return;
     }
     if (picture.plain) {
-        DrawPicture(picture.plain);
+        DrawCallerPicture(picture.plain);
     } else {
         // Without a plain picture (first frame, or the stripes moving again)
         // the caller is drawn once more and kept.

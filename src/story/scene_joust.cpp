@@ -16,7 +16,7 @@ struct Pictures {
 };
 Pictures pics;
 
-Image LoadWithHandle(const std::string& name, float hx, float hy) {
+Image LoadJoustPicture(const std::string& name, float hx, float hy) {
     Image img = LoadSceneImage(std::string(kFolder) + name);
     if (img) GfxSetHandle(img, hx, hy);
     return img;
@@ -41,11 +41,11 @@ void TIntroSix::SetupGFX() {
     pics.loaded = true;
     pics.back[0] = LoadSceneImage(std::string(kFolder) + "back-0.jpg");
     pics.back[1] = LoadSceneImage(std::string(kFolder) + "back-1.jpg");
-    pics.hero = LoadWithHandle("hero.png", 291, 373);
-    pics.heroHorse = LoadWithHandle("horse_hero.png", 520, 238);
-    pics.enemyHorse = LoadWithHandle("horse_enemy.png", 661, 233);
+    pics.hero = LoadJoustPicture("hero.png", 291, 373);
+    pics.heroHorse = LoadJoustPicture("horse_hero.png", 520, 238);
+    pics.enemyHorse = LoadJoustPicture("horse_enemy.png", 661, 233);
     for (int n = 0; n < 4; n++)
-        pics.enemy[n] = LoadWithHandle("enemy" + std::to_string(n) + ".png", 141, 384);
+        pics.enemy[n] = LoadJoustPicture("enemy" + std::to_string(n) + ".png", 141, 384);
 }
 
 void TIntroSix::FreeGFX() { pics = Pictures{}; }

@@ -19,18 +19,18 @@ std::shared_ptr<Walker> NewWalker(int species, float x1, float y1, float x2, flo
     return a;
 }
 
-struct Path {
+struct AnimalPath {
     float x1, y1, x2, y2, speed;
 };
 // In front of the hen house (building 4 at 905, 150 in data/buildings.txt).
-constexpr Path kHens[] = {{900, 250, 960, 250, 0.002f}, {965, 268, 905, 232, 0.0025f}};
-constexpr Path kPigs[] = {
+constexpr AnimalPath kHens[] = {{900, 250, 960, 250, 0.002f}, {965, 268, 905, 232, 0.0025f}};
+constexpr AnimalPath kPigs[] = {
     {250, 280, 370, 310, 0.002f}, {365, 340, 250, 320, 0.005f}, {205, 225, 300, 160, 0.0025f}};
-constexpr Path kRabbits[] = {{-60, 270, 32, 270, 0.02f},
-                             {-60, 400, 32, 400, 0.025f},
-                             {1080, 245, 980, 245, 0.025f},
-                             {1080, 390, 980, 390, 0.02f}};
-constexpr Path kSheep[] = {{415, 150, 470, 118, 0.005f}, {755, 220, 680, 210, 0.02f}};
+constexpr AnimalPath kRabbits[] = {{-60, 270, 32, 270, 0.02f},
+                                   {-60, 400, 32, 400, 0.025f},
+                                   {1080, 245, 980, 245, 0.025f},
+                                   {1080, 390, 980, 390, 0.02f}};
+constexpr AnimalPath kSheep[] = {{415, 150, 470, 118, 0.005f}, {755, 220, 680, 210, 0.02f}};
 constexpr float kMoles[][2] = {{920, 445}, {865, 325}};
 
 // The items that bring each group.
@@ -99,12 +99,12 @@ std::shared_ptr<THorseAnim> NewSheepAnim(float x1, float y1, float x2, float y2,
 }
 
 void PrepareChickenAnims(AnimList& list, int now) {
-    for (const Path& p : kHens) list.push_back(NewHenAnim(p.x1, p.y1, p.x2, p.y2, p.speed, now));
+    for (const AnimalPath& p : kHens) list.push_back(NewHenAnim(p.x1, p.y1, p.x2, p.y2, p.speed, now));
     MoveBirds(list);
 }
 
 void PreparePigAnims(AnimList& list, int now) {
-    for (const Path& p : kPigs) list.push_back(NewPigAnim(p.x1, p.y1, p.x2, p.y2, p.speed, now));
+    for (const AnimalPath& p : kPigs) list.push_back(NewPigAnim(p.x1, p.y1, p.x2, p.y2, p.speed, now));
     MoveBirds(list);
 }
 
@@ -114,12 +114,12 @@ void PrepareMoleAnims(AnimList& list, int now) {
 }
 
 void PrepareSheepAnims(AnimList& list, int now) {
-    for (const Path& p : kSheep) list.push_back(NewSheepAnim(p.x1, p.y1, p.x2, p.y2, p.speed, now));
+    for (const AnimalPath& p : kSheep) list.push_back(NewSheepAnim(p.x1, p.y1, p.x2, p.y2, p.speed, now));
     MoveBirds(list);
 }
 
 void PrepareRabbitAnims(AnimList& list, int now) {
-    for (const Path& p : kRabbits) list.push_back(NewRabbitAnim(p.x1, p.y1, p.x2, p.y2, p.speed, now));
+    for (const AnimalPath& p : kRabbits) list.push_back(NewRabbitAnim(p.x1, p.y1, p.x2, p.y2, p.speed, now));
     MoveBirds(list);
 }
 

@@ -38,7 +38,7 @@ float ImageH(const Image& img, float otherwise) {
     return img ? static_cast<float>(GfxImageHeight(img)) : otherwise;
 }
 
-constexpr float BUTTON_W = 150, BUTTON_H = 48;
+constexpr float PANEL_BUTTON_W = 150, PANEL_BUTTON_H = 48;
 }  // namespace
 
 int TResearchPanel::buttonState() const {
@@ -86,8 +86,8 @@ void TResearchPanel::_drawTexts(float a) {
 void TResearchPanel::_drawButtonText(const std::string& text, float tx, float ty, float a) {
     GfxResetDrawState();
     GfxSetImageFont(researchScreen.buttonTextFont(text));
-    const float w = ImageW(researchScreen.buttonImg[0], BUTTON_W);
-    const float h = ImageH(researchScreen.buttonImg[0], BUTTON_H);
+    const float w = ImageW(researchScreen.buttonImg[0], PANEL_BUTTON_W);
+    const float h = ImageH(researchScreen.buttonImg[0], PANEL_BUTTON_H);
     const float textY = ty + h / 2 - static_cast<float>(GfxTextHeight(text)) / 2;
     DrawShadowedText(text, tx + w / 2, textY, NewRGB(255, 255, 255), a);
     GfxResetDrawState();
@@ -160,8 +160,8 @@ void TResearchPanel::draw(float a) {
 void TResearchPanel::update() {
     isOver = 0;
     if (buttonState() != RESEARCH_READY) return;
-    const float w = ImageW(researchScreen.buttonImg[0], BUTTON_W);
-    const float h = ImageH(researchScreen.buttonImg[0], BUTTON_H);
+    const float w = ImageW(researchScreen.buttonImg[0], PANEL_BUTTON_W);
+    const float h = ImageH(researchScreen.buttonImg[0], PANEL_BUTTON_H);
     isOver = mouse.inRect(buttonX(), buttonY(), w, h) ? 1 : 0;
     if (isOver && mouse.leftPressed) ResearchMe();
 }

@@ -10,7 +10,7 @@
 
 namespace {
 
-TRCMFile Read(const std::string& text) {
+TRCMFile ReadWritten(const std::string& text) {
     TRCMFile file;
     file.LoadFromText(text);
     return file;
@@ -83,7 +83,7 @@ TEST(RcmWrite, StringValuesKeepTheirCommasBetweenQuotes) {
     file->setString("g::s", "b,c", 1);
     file->setString("g::empty", "");
     EXPECT_EQ(file->saveText(), "g {\n\ts = \"a\", \"b,c\"\n\tempty = \"\"\n}\n\n");
-    TRCMFile back = Read(file->saveText());
+    TRCMFile back = ReadWritten(file->saveText());
     EXPECT_EQ(back.getString("g::s", 0), "a");
     EXPECT_EQ(back.getString("g::s", 1), "b,c");
     EXPECT_EQ(back.valueCount("g::empty"), 1);
@@ -100,7 +100,7 @@ TEST(RcmWrite, GroupLayout) {
 }
 
 TEST(RcmWrite, UpdatesKeepTheEntryType) {
-    TRCMFile file = Read("g {\n n = 5\n s = \"t\"\n}\n");
+    TRCMFile file = ReadWritten("g {\n n = 5\n s = \"t\"\n}\n");
     file.setString("G::N", "7");
     file.setFloat("g::s", 2.5f);
     file.setFloat("g::new", 4);
@@ -124,26 +124,26 @@ TEST(RcmWrite, NumberValuesAsIntegersOrTheirText) {
 
 TEST(RcmWrite, RereadNumbersDoNotGrowAtEverySave) {
     std::string text = "g {\n\tvol = 0.5\n\tn = 3\n\tlist = 1.25, -2.5\n}\n\n";
-    std::string once = Read(text).saveText();
+    std::string once = ReadWritten(text).saveText();
     EXPECT_EQ(once, text);
-    EXPECT_EQ(Read(once).saveText(), text);
+    EXPECT_EQ(ReadWritten(once).saveText(), text);
 }
 
 TEST(RcmWrite, EntriesInTheRootAreDroppedOnSave) {
-    TRCMFile file = Read("top = 1\ng {\n a = 2\n}\n");
+    TRCMFile file = ReadWritten("top = 1\ng {\n a = 2\n}\n");
     EXPECT_EQ(file.getFloat("top"), 1.0f);
     file.setString("other", "x");
     std::string text = file.saveText();
     EXPECT_EQ(text, "g {\n\ta = 2\n}\n\n");
-    EXPECT_EQ(Read(text).valueCount("top"), 0);
+    EXPECT_EQ(ReadWritten(text).valueCount("top"), 0);
 }
 
 TEST(RcmWrite, DuplicateGroupsAreWrittenAndLookUpsReachTheFirst) {
-    TRCMFile file = Read("g {\n a = 1\n}\ng {\n a = 2\n}\n");
+    TRCMFile file = ReadWritten("g {\n a = 1\n}\ng {\n a = 2\n}\n");
     file.setFloat("g::a", 5);
     std::string text = file.saveText();
     EXPECT_EQ(text, "g {\n\ta = 5\n}\n\ng {\n\ta = 2\n}\n\n");
-    EXPECT_EQ(Read(text).getFloat("g::a"), 5.0f);
+    EXPECT_EQ(ReadWritten(text).getFloat("g::a"), 5.0f);
 }
 
 TEST(RcmWrite, WrittenFilesReadBackToTheSameTree) {
@@ -164,7 +164,7 @@ TEST(RcmWrite, WrittenFilesReadBackToTheSameTree) {
     file->getGroupSet({"lonely", "unused"});  // a group with nothing inside
 
     std::string text = file->saveText();
-    TRCMFile back = Read(text);
+    TRCMFile back = ReadWritten(text);
     ASSERT_EQ(back._grupa->_listaGrup.size(), file->_grupa->_listaGrup.size());
     ExpectSameGroup(*file->_grupa, *back._grupa, "");
     EXPECT_EQ(back.getString("empty::group::x"), "1");
@@ -175,7 +175,7 @@ TEST(RcmWrite, WrittenFilesReadBackToTheSameTree) {
 }
 
 TEST(RcmWrite, CrLfFileIsWrittenWithLineFeeds) {
-    TRCMFile file = Read("g {\r\n\ta = 1\r\n\ts = \"x\"\r\n}\r\n");
+    TRCMFile file = ReadWritten("g {\r\n\ta = 1\r\n\ts = \"x\"\r\n}\r\n");
     EXPECT_EQ(file.saveText(), "g {\n\ta = 1\n\ts = \"x\"\n}\n\n");
 }
 
@@ -201,7 +201,7 @@ TEST(RcmWrite, StructuralCharactersInStringsAreLeftOutSoTheFileStaysReadable) {
     EXPECT_NE(text.find("background = \"gfx/oddname\""), std::string::npos) << text;
     // In memory the value is unchanged; on disk the whole file still reads.
     EXPECT_EQ(file.getString("level::background"), "\"gfx/{odd}=name\"");
-    TRCMFile back = Read(text);
+    TRCMFile back = ReadWritten(text);
     EXPECT_EQ(back.getString("level::background"), "gfx/oddname");
     EXPECT_EQ(back.getString("level::name"), "twolines");
     EXPECT_FLOAT_EQ(back.getFloat("level::time"), 420);

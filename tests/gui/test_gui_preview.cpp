@@ -18,8 +18,8 @@ void Put(Pixmap& pix, int x, int y, int r, int g, int b) {
 }
 
 // A rounded box with a border and a vertical shade.
-void Box(Pixmap& pix, int x0, int y0, int w, int h, int radius, int border, const int top[3],
-         const int bottom[3], const int edge[3]) {
+void PreviewBox(Pixmap& pix, int x0, int y0, int w, int h, int radius, int border, const int top[3],
+                const int bottom[3], const int edge[3]) {
     for (int y = 0; y < h; ++y) {
         for (int x = 0; x < w; ++x) {
             const int cx = std::clamp(x, radius, w - 1 - radius), cy = std::clamp(y, radius, h - 1 - radius);
@@ -47,9 +47,9 @@ void WriteSampleAtlas() {
     pix.h = 460;
     pix.rgba.assign(static_cast<size_t>(pix.w) * pix.h * 4, 0);
     const int panelTop[3] = {132, 96, 60}, panelBottom[3] = {96, 66, 40}, panelEdge[3] = {206, 168, 112};
-    Box(pix, 0, 0, 400, 400, 28, 6, panelTop, panelBottom, panelEdge);
+    PreviewBox(pix, 0, 0, 400, 400, 28, 6, panelTop, panelBottom, panelEdge);
     const int buttonTop[3] = {92, 140, 84}, buttonBottom[3] = {52, 96, 50}, buttonEdge[3] = {230, 214, 160};
-    Box(pix, 0, 400, 200, 60, 16, 3, buttonTop, buttonBottom, buttonEdge);
+    PreviewBox(pix, 0, 400, 200, 60, 16, 3, buttonTop, buttonBottom, buttonEdge);
     for (int y = 0; y < 48; ++y) {
         for (int x = 0; x < 48; ++x) {
             if (std::abs(x - 24) + std::abs(y - 24) <= 22) Put(pix, 200 + x, 400 + y, 250, 212, 80);

@@ -14,7 +14,7 @@
 #include "support/pixel_compare.h"
 
 namespace {
-Image Pattern(int w, int h, int seed, bool seeThrough = false) {
+Image DamagePattern(int w, int h, int seed, bool seeThrough = false) {
     std::vector<std::uint8_t> px;
     for (int y = 0; y < h; ++y) {
         for (int x = 0; x < w; ++x) {
@@ -29,10 +29,12 @@ Image Pattern(int w, int h, int seed, bool seeThrough = false) {
 
 // A frame as a screen draws it: a still part (in the layer when there is one), then what
 // moves drawn over it. `step` moves some things and leaves others.
-class Scene {
+class DamageScene {
 public:
-    Scene()
-        : back_(Pattern(1024, 768, 1)), chip_(Pattern(48, 48, 2, true)), spark_(Pattern(16, 16, 3, true)) {
+    DamageScene()
+        : back_(DamagePattern(1024, 768, 1)),
+          chip_(DamagePattern(48, 48, 2, true)),
+          spark_(DamagePattern(16, 16, 3, true)) {
         GfxMidHandle(chip_);
         GfxMidHandle(spark_);
     }
@@ -98,7 +100,7 @@ using GfxDamageTest = HeadlessPlatformTest;
 }  // namespace
 
 TEST_F(GfxDamageTest, FramesDrawnOverAKeptLayerMatchTheDirectDrawing) {
-    Scene scene;
+    DamageScene scene;
     GfxLayer layer = GfxCreateLayer();
     std::vector<Pixmap> layered;
     for (int step = 0; step < kSteps; ++step) {
@@ -114,13 +116,13 @@ TEST_F(GfxDamageTest, FramesDrawnOverAKeptLayerMatchTheDirectDrawing) {
 }
 
 TEST_F(GfxDamageTest, ACopyIsRedoneWholeAfterTheBufferWasDrawnElsewhere) {
-    Scene scene;
+    DamageScene scene;
     GfxLayer layer = GfxCreateLayer();
     scene.Draw(layer, 0);
     GfxFlip(-1);
     // A frame without the layer (a dialog drawn on its own) leaves other pixels behind.
     GfxCls();
-    GfxDrawImage(Pattern(300, 300, 9), 0, 0);
+    GfxDrawImage(DamagePattern(300, 300, 9), 0, 0);
     GfxFlip(-1);
     scene.Draw(layer, 0);
     const Pixmap layered = GfxGrabPixmap(0, 0, 1024, 768);
@@ -140,7 +142,7 @@ TEST(GfxDamageWindow, AWindowShownInPartsHoldsTheBackBuffer) {
     ASSERT_TRUE(PlatformInit(config));
     ASSERT_TRUE(GfxOpen(1024, 768, 0, 60, 0));
     {
-        Scene scene;
+        DamageScene scene;
         GfxLayer layer = GfxCreateLayer();
         for (int step = 0; step < kSteps; ++step) {
             scene.Draw(layer, step);
@@ -166,8 +168,8 @@ TEST(GfxDamageWindow, AWindowShownInPartsHoldsTheBackBuffer) {
 }
 
 TEST_F(GfxDamageTest, AReadInTheMiddleOfALayerSeesWhatItNotedSoFar) {
-    Image back = Pattern(1024, 768, 5);
-    Image chip = Pattern(48, 48, 6, true);
+    Image back = DamagePattern(1024, 768, 5);
+    Image chip = DamagePattern(48, 48, 6, true);
     GfxLayer layer = GfxCreateLayer();
     // A dialog that grabs the screen under it halfway through its frame, as the level's end does.
     auto frame = [&](bool layered, int step) {

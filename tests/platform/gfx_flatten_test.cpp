@@ -57,7 +57,7 @@ Image Sparkle() {
     return GfxCreateImage(8, 8, px.data(), 0);
 }
 
-std::vector<GfxSprite> Sparkles(int count, int shift) {
+std::vector<GfxSprite> FlattenSparkles(int count, int shift) {
     std::vector<GfxSprite> out;
     for (int i = 0; i < count; ++i) {
         GfxSprite s;
@@ -131,7 +131,7 @@ TEST_F(GfxFlattenTest, LightOverTheFlatPictureLooksAsDrawnBetweenItsParts) {
     // Many sparkles are summed in tiles and finished over the picture; a few go one by one, each
     // dimmed by the share at its handle.
     for (const int count : {400, 20}) {
-        const std::vector<GfxSprite> light = Sparkles(count, 0);
+        const std::vector<GfxSprite> light = FlattenSparkles(count, 0);
         GfxCls();
         DrawInTurn(light);
         const Pixmap inTurn = Grab();
@@ -148,7 +148,7 @@ TEST_F(GfxFlattenTest, AStillLayerRedrawsTheLightWhenItsShareChanges) {
     // The same picture, with the light let through everywhere.
     auto open = std::make_shared<GfxLightThrough>(*flat.through);
     std::fill(open->share.begin(), open->share.end(), 255);
-    const std::vector<GfxSprite> light = Sparkles(300, 0);
+    const std::vector<GfxSprite> light = FlattenSparkles(300, 0);
     const GfxLayer layer = GfxCreateLayer();
     for (int step = 0; step < 3; ++step) {
         // The picture stays, the sparkles stay, only the share differs in the last frame.

@@ -23,12 +23,12 @@ bool WaitForWorker(Ready ready) {
     return false;
 }
 
-bool WorkerIdle() {
+bool PrefetchWorkerIdle() {
     return WaitForWorker([](const PrefetchSnapshot& s) { return s.queued == 0 && s.decoding.empty(); });
 }
 
 // A picture with soft edges and a black corner: masking, alpha and colours all show.
-std::vector<std::uint8_t> Pattern(int w, int h, int seed) {
+std::vector<std::uint8_t> PrefetchPattern(int w, int h, int seed) {
     std::vector<std::uint8_t> rgb;
     for (int y = 0; y < h; ++y) {
         for (int x = 0; x < w; ++x) {
@@ -74,7 +74,7 @@ protected:
         std::vector<std::string> paths;
         for (int i = 0; i < count; ++i) {
             paths.push_back(dir / ("many-" + std::to_string(i) + ".png"));
-            EXPECT_TRUE(WriteRgbPng(paths.back(), 256, 256, Pattern(256, 256, i)));
+            EXPECT_TRUE(WriteRgbPng(paths.back(), 256, 256, PrefetchPattern(256, 256, i)));
         }
         return paths;
     }
@@ -85,8 +85,8 @@ protected:
 TEST_F(Prefetch, DecodedPicturesMatchDirectLoadsAndLeaveTheCacheWhenTaken) {
     const std::string rgbPng = dir / "rgb.png";
     const std::string jpeg = dir / "photo.jpg";
-    ASSERT_TRUE(WriteRgbPng(rgbPng, 40, 30, Pattern(40, 30, 11)));
-    ASSERT_TRUE(WriteJpeg(jpeg, 48, 32, Pattern(48, 32, 50)));
+    ASSERT_TRUE(WriteRgbPng(rgbPng, 40, 30, PrefetchPattern(40, 30, 11)));
+    ASSERT_TRUE(WriteJpeg(jpeg, 48, 32, PrefetchPattern(48, 32, 50)));
     const std::string alphaPng = WriteAlphaPng(dir / "alpha.png", 20, 20);
     // Black is masked out of the PNG without alpha; the JPEG is loaded unmasked.
     const Image directRgb = GfxLoadImage(rgbPng, GFX_IMAGE_DEFAULT);
@@ -96,7 +96,7 @@ TEST_F(Prefetch, DecodedPicturesMatchDirectLoadsAndLeaveTheCacheWhenTaken) {
     ASSERT_EQ(directRgb->rgba[3], 0);  // the black corner is see-through
 
     GfxPrefetchImages({rgbPng, jpeg, alphaPng});
-    ASSERT_TRUE(WorkerIdle());
+    ASSERT_TRUE(PrefetchWorkerIdle());
     EXPECT_EQ(PrefetchSnapshotForTest().cached, 3);
     ExpectSamePicture(directRgb, GfxLoadImage(rgbPng, GFX_IMAGE_DEFAULT));
     ExpectSamePicture(directJpeg, GfxLoadImage(jpeg, GFX_IMAGE_FILTERED));
@@ -106,7 +106,7 @@ TEST_F(Prefetch, DecodedPicturesMatchDirectLoadsAndLeaveTheCacheWhenTaken) {
     // Drawn from the cache, the picture shows its own colours.
     const Image again = GfxLoadImage(rgbPng, GFX_IMAGE_DEFAULT);
     GfxPrefetchImages({rgbPng});
-    ASSERT_TRUE(WorkerIdle());
+    ASSERT_TRUE(PrefetchWorkerIdle());
     const Image drawn = GfxLoadImage(rgbPng, GFX_IMAGE_DEFAULT);
     GfxDrawImage(drawn, 100, 100);
     const Rgb p = PixelAt(100 + 10, 100 + 4);
@@ -119,7 +119,7 @@ TEST_F(Prefetch, MissingAndDamagedFilesLoadAsNothingAsBefore) {
     const std::string damaged = dir / "damaged.png";
     WriteBytes(damaged, std::string("\x89PNG\r\n\x1a\n", 8) + "garbage after the signature");
     GfxPrefetchImages({missing, damaged});
-    ASSERT_TRUE(WorkerIdle());
+    ASSERT_TRUE(PrefetchWorkerIdle());
 
     testing::internal::CaptureStdout();
     EXPECT_FALSE(GfxLoadImage(missing, GFX_IMAGE_DEFAULT));
@@ -146,7 +146,7 @@ TEST_F(Prefetch, APictureNotYetReachedIsDecodedByTheLoaderAndLeavesTheQueue) {
     EXPECT_EQ(PrefetchSnapshotForTest().queued, 2);
 
     PrefetchHoldForTest(false);
-    ASSERT_TRUE(WorkerIdle());
+    ASSERT_TRUE(PrefetchWorkerIdle());
     EXPECT_EQ(PrefetchSnapshotForTest().cached, 3);  // the loaded one was not decoded twice
     for (int i : {3, 0, 1}) ExpectSamePicture(direct[i], GfxLoadImage(paths[i], GFX_IMAGE_DEFAULT));
     EXPECT_EQ(PrefetchSnapshotForTest().cached, 0);
@@ -167,7 +167,7 @@ TEST_F(Prefetch, ALoaderWaitsForTheFileTheWorkerIsDecoding) {
     const Image loaded = GfxLoadImage(paths[0], GFX_IMAGE_DEFAULT);
     release.join();
     ExpectSamePicture(direct, loaded);
-    ASSERT_TRUE(WorkerIdle());
+    ASSERT_TRUE(PrefetchWorkerIdle());
     EXPECT_EQ(PrefetchSnapshotForTest().cached, 1);  // the second file; the first was taken
 }
 
@@ -185,7 +185,7 @@ TEST_F(Prefetch, ShutdownWithFilesStillQueuedStopsTheWorkerAndDropsTheCache) {
     // A new start prefetches afresh, the hold gone with the old worker.
     ASSERT_TRUE(StartHeadlessPlatform());
     GfxPrefetchImages({paths[5]});
-    ASSERT_TRUE(WorkerIdle());
+    ASSERT_TRUE(PrefetchWorkerIdle());
     EXPECT_EQ(PrefetchSnapshotForTest().cached, 1);
     EXPECT_EQ(GfxImageWidth(GfxLoadImage(paths[5], GFX_IMAGE_DEFAULT)), 256);
 

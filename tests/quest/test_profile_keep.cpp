@@ -12,7 +12,7 @@
 
 namespace {
 
-const char* const kAnn = "65-78-78-";
+const char* const kAnnKeep = "65-78-78-";
 
 class ProfileKeep : public ProfileTest {
 protected:
@@ -59,8 +59,8 @@ TEST_F(ProfileKeep, AListMissingOrWithoutItsCountIsRebuiltAndNoFreshProfileOverw
         ASSERT_EQ(profileManager.profiles.size(), 1u);
         EXPECT_EQ(actProfile->cash, 20);
         ASSERT_TRUE(profileManager.saveProfiles());
-        EXPECT_EQ(SavedCash(kAnn), 20);
-        EXPECT_EQ(LoadRCM(TProfileManager::ListPath())->getString("profiles::profile1"), kAnn);
+        EXPECT_EQ(SavedCash(kAnnKeep), 20);
+        EXPECT_EQ(LoadRCM(TProfileManager::ListPath())->getString("profiles::profile1"), kAnnKeep);
         profileManager.profiles.clear();
     }
 }
@@ -70,12 +70,13 @@ TEST_F(ProfileKeep, ANewProfileNamedLikeAnOldFolderKeepsThatFolderAside) {
     profileManager.RemoveActProfile();
     profileManager.CreateNewProfile("Ann");
     ASSERT_TRUE(profileManager.saveProfiles());
-    EXPECT_EQ(SavedCash(kAnn), 0);
-    EXPECT_EQ(LoadRCM(ProfilePath(std::string(kAnn) + "/profile.dat.old-1"))->getInt("profile::data::cash"),
-              20);
+    EXPECT_EQ(SavedCash(kAnnKeep), 0);
+    EXPECT_EQ(
+        LoadRCM(ProfilePath(std::string(kAnnKeep) + "/profile.dat.old-1"))->getInt("profile::data::cash"),
+        20);
     // Its own folder from now on: the next save makes no second copy.
     ASSERT_TRUE(profileManager.saveProfiles());
-    EXPECT_FALSE(Exists(ProfilePath(std::string(kAnn) + "/profile.dat.old-2")));
+    EXPECT_FALSE(Exists(ProfilePath(std::string(kAnnKeep) + "/profile.dat.old-2")));
 }
 
 TEST_F(ProfileKeep, TheSameFolderListedTwiceIsReadOnce) {
@@ -88,7 +89,7 @@ TEST_F(ProfileKeep, TheSameFolderListedTwiceIsReadOnce) {
     EXPECT_EQ(actProfile, profileManager.profiles[0]);
     actProfile->cash = 99;  // a level won
     ASSERT_TRUE(profileManager.saveProfiles());
-    EXPECT_EQ(SavedCash(kAnn), 99);
+    EXPECT_EQ(SavedCash(kAnnKeep), 99);
     EXPECT_EQ(LoadRCM(TProfileManager::ListPath())->getInt("profiles::i"), 1);
 }
 
@@ -101,7 +102,7 @@ TEST_F(ProfileKeep, TheListRecordsOnlyFoldersThatHoldTheProfile) {
     EXPECT_FALSE(profileManager.saveProfiles());
     auto list = LoadRCM(TProfileManager::ListPath());
     EXPECT_EQ(list->getInt("profiles::i"), 1);
-    EXPECT_EQ(list->getString("profiles::profile1"), kAnn);
+    EXPECT_EQ(list->getString("profiles::profile1"), kAnnKeep);
     EXPECT_EQ(list->getInt("profiles::actProfile"), 1);
     Reload();
     ASSERT_EQ(profileManager.profiles.size(), 1u);
@@ -110,7 +111,7 @@ TEST_F(ProfileKeep, TheListRecordsOnlyFoldersThatHoldTheProfile) {
 }
 
 TEST_F(ProfileKeep, IdsTheCataloguesDoNotKnowSurviveALoadAndASave) {
-    WriteBytes(ProfilePath(std::string(kAnn) + "/profile.dat"),
+    WriteBytes(ProfilePath(std::string(kAnnKeep) + "/profile.dat"),
                "profile {\n\tdata {\n\t\tname = \"ANN\"\n\t}\n\n"
                "\titems {\n\t\ti = 3\n\t\titem1 = 1\n\t\titem2 = 90\n\t\titem3 = 19\n\t}\n\n"
                "\tblueprints {\n\t\ti = 2\n\t\tblue1 = 101\n\t\tblue2 = 900\n\t}\n\n"
@@ -122,7 +123,7 @@ TEST_F(ProfileKeep, IdsTheCataloguesDoNotKnowSurviveALoadAndASave) {
     EXPECT_EQ(actProfile->items.size(), 2u);  // the lookups still answer for known ids
     EXPECT_EQ(actProfile->CountMultiplier(), 3.0f);
     ASSERT_TRUE(profileManager.saveProfiles());
-    auto f = LoadRCM(ProfilePath(std::string(kAnn) + "/profile.dat"));
+    auto f = LoadRCM(ProfilePath(std::string(kAnnKeep) + "/profile.dat"));
     EXPECT_EQ(f->getInt("profile::items::i"), 3);
     EXPECT_EQ(f->getInt("profile::items::item3"), 90);
     EXPECT_EQ(f->getInt("profile::blueprints::i"), 2);
@@ -137,14 +138,14 @@ TEST_F(ProfileKeep, IdsTheCataloguesDoNotKnowSurviveALoadAndASave) {
     Reload();
     EXPECT_TRUE(actProfile->items.empty());
     ASSERT_TRUE(profileManager.saveProfiles());
-    EXPECT_EQ(LoadRCM(ProfilePath(std::string(kAnn) + "/profile.dat"))->getInt("profile::items::i"), 3);
+    EXPECT_EQ(LoadRCM(ProfilePath(std::string(kAnnKeep) + "/profile.dat"))->getInt("profile::items::i"), 3);
 }
 
 TEST_F(ProfileKeep, ADamagedProfileFileFallsBackToItsLastGoodCopy) {
     auto ann = SaveAnn(20);
     ann->cash = 30;
     ASSERT_TRUE(profileManager.saveProfiles());
-    const std::string path = ProfilePath(std::string(kAnn) + "/profile.dat");
+    const std::string path = ProfilePath(std::string(kAnnKeep) + "/profile.dat");
     const std::string bytes = ReadBytes(path);
     WriteBytes(path, bytes.substr(0, bytes.size() - 3));  // three bytes short
     Reload();
@@ -166,7 +167,7 @@ TEST_F(ProfileKeep, AWonLevelIsSavedAsTheNextStepOfTheQuest) {
     ann->actScreen = 2;
     ann->QUEST_LevelWon();
     ASSERT_TRUE(profileManager.saveProfiles());
-    auto f = LoadRCM(ProfilePath(std::string(kAnn) + "/profile.dat"));
+    auto f = LoadRCM(ProfilePath(std::string(kAnnKeep) + "/profile.dat"));
     EXPECT_EQ(f->getInt("profile::data::level"), 2);
     EXPECT_EQ(f->getInt("profile::data::actScreen"), 6);
     EXPECT_EQ(f->getInt("profile::data::backgroundN"), 1);
@@ -178,19 +179,20 @@ TEST_F(ProfileKeep, AWonLevelIsSavedAsTheNextStepOfTheQuest) {
     // After the last level: no quest in progress.
     ann->QUEST_LevelWon();
     ASSERT_TRUE(profileManager.saveProfiles());
-    f = LoadRCM(ProfilePath(std::string(kAnn) + "/profile.dat"));
+    f = LoadRCM(ProfilePath(std::string(kAnnKeep) + "/profile.dat"));
     EXPECT_EQ(f->getInt("profile::data::level"), 3);
     EXPECT_EQ(f->getInt("profile::data::actScreen"), 0);
     // A restart plays the level again and is saved as it is.
     ann->QUEST_RestartLevel();
     ann->actScreen = 2;
     ASSERT_TRUE(profileManager.saveProfiles());
-    EXPECT_EQ(LoadRCM(ProfilePath(std::string(kAnn) + "/profile.dat"))->getInt("profile::data::level"), 2);
+    EXPECT_EQ(LoadRCM(ProfilePath(std::string(kAnnKeep) + "/profile.dat"))->getInt("profile::data::level"),
+              2);
 }
 
 TEST_F(ProfileKeep, TemporariesOfAKilledSaveAreRemovedAtStart) {
     SaveAnn(20);
-    const std::string folder = ProfilePath(kAnn);
+    const std::string folder = ProfilePath(kAnnKeep);
     WriteBytes(folder + "/level.txt.tmpAb12Cd", "half");
     WriteBytes(ProfilePath("profiles.dat.tmp0x9ZzQ"), "half");
     WriteBytes(folder + "/notes.tmp", "mine");

@@ -11,7 +11,7 @@
 #include "support/headless_platform.h"
 
 namespace {
-Image Solid(int w, int h, std::uint8_t r, std::uint8_t g, std::uint8_t b) {
+Image TipSolid(int w, int h, std::uint8_t r, std::uint8_t g, std::uint8_t b) {
     std::vector<std::uint8_t> px(static_cast<size_t>(w) * h * 4);
     for (size_t i = 0; i < px.size(); i += 4) {
         px[i] = r;
@@ -35,10 +35,10 @@ protected:
         frameDelta = 1;
         TTipArt& art = TipArt();
         art = TTipArt();
-        art.adviser = {Solid(100, 200, 255, 0, 0), Solid(100, 200, 255, 0, 0)};
-        art.bubble = Solid(460, 196, 0, 255, 0);
+        art.adviser = {TipSolid(100, 200, 255, 0, 0), TipSolid(100, 200, 255, 0, 0)};
+        art.bubble = TipSolid(460, 196, 0, 255, 0);
         GfxSetHandle(art.bubble, 14, 171);
-        art.arrow = Solid(20, 40, 0, 0, 255);
+        art.arrow = TipSolid(20, 40, 0, 0, 255);
         GfxMidHandle(art.arrow);
         tip.a = 1;
         tip.da = 1;
