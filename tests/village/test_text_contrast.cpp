@@ -8,6 +8,7 @@
 #include "frame/frame_loop.h"
 #include "frame/screen.h"
 #include "gui/gui.h"
+#include "match3/res_panel.h"
 #include "quest/profile.h"
 #include "support/text_contrast.h"
 #include "test_land_screen_fixture.h"
@@ -113,10 +114,18 @@ TEST_F(VillageTextContrast, TheBuildingPreviewsTextsRead) {
 
 TEST_F(VillageTextContrast, TheVillageWithItsCountersAndOffersReads) {
     TLandScreen& v = landScreen;
+    LoadResPanelImages();  // as the loading does for the board and the village
     v.setup();
     SetStock(120, 45, 8, 300);
     v.prepare();
-    for (int frame = 0; frame < 300; ++frame) Frame(v);  // counters counted up, offers in
+    for (int frame = 0; frame < 300; ++frame) Frame(v);  // offers in
+    for (auto& panel : v.res) {                          // each counter at rest in its place, counted up
+        ASSERT_TRUE(panel);
+        panel->state = 1;
+        panel->alpha = 1;
+        panel->y = panel->y2;
+        panel->v = panel->dv = panel->counter ? *panel->counter : 0;
+    }
     // The parts that letter, over the village: the whole frame goes through the still layer, whose
     // texts are not drawn where a test can take them out.
     ExpectTextsReadable("village", [&] {
