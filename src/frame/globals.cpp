@@ -18,6 +18,10 @@ int sideOffset = 0;
 
 TRGB textColourLight{245, 229, 216};
 TRGB textColourGold{200, 175, 93};
+TRGB textColourInk{74, 42, 16};
+TRGB textColourInkAccent{106, 48, 10};
+TRGB textColourInkEnough{20, 75, 15};
+TRGB textColourInkShort{130, 15, 10};
 
 int where = 1;
 std::string lastScreen;

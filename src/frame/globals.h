@@ -24,6 +24,12 @@ extern int sideOffset;    // 0, or 171 in the wide 1366 x 768 picture
 
 extern TRGB textColourLight;  // (245, 229, 216)
 extern TRGB textColourGold;   // (200, 175, 93)
+// Ink for text on parchment and cream, dark enough to read at a contrast of 4.5 and more on the
+// darkest parchment: the body, a highlight (an action, a heading) and a price the stock covers or not.
+extern TRGB textColourInk;        // (74, 42, 16)
+extern TRGB textColourInkAccent;  // (106, 48, 10)
+extern TRGB textColourInkEnough;  // (20, 75, 15)
+extern TRGB textColourInkShort;   // (130, 15, 10)
 
 extern int where;               // the screen code the top-level loop runs next
 extern std::string lastScreen;  // label of the screen last entered

@@ -96,7 +96,7 @@ void TResPanel::draw(float a) {
     GfxDrawImage(resPanelImages.res[n & 3], x, y);
     GfxDrawImage(resPanelImages.counter, x - 14, y + 50);
     if (!resPanelImages.font) return;
-    GfxSetColor(200, 175, 100);
+    GfxSetColor(textColourInk.r, textColourInk.g, textColourInk.b);  // on the panel's parchment strip
     GfxSetImageFont(resPanelImages.font);
     const std::string text = std::to_string(v);
     const float tx = x + 38 - static_cast<float>(GfxTextWidth(text) / 2);

@@ -94,7 +94,9 @@ void TProfileManagerDialog::_drawPanel() {
     GfxResetDrawState(alpha);
     GfxDrawImage(panel, 512, 768 + CountY());
     GfxSetImageFont(font1);
-    _drawMyText(profileManager.txtPlayers, 512, 110 + CountY(), 255, 255, 255);
+    // Ink: the heading stands on the panel's parchment.
+    _drawMyText(profileManager.txtPlayers, 512, 110 + CountY(), textColourInkAccent.r, textColourInkAccent.g,
+                textColourInkAccent.b);
     GfxResetDrawState();
 }
 

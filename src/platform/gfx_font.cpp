@@ -9,9 +9,11 @@
 #include <cstdio>
 #include <memory>
 #include <unordered_map>
+#include <utility>
 
 #include "platform/platform_internal.h"
 #include "platform/text_encoding.h"
+#include "platform/text_watch.h"
 
 namespace {
 struct Glyph {
@@ -249,6 +251,17 @@ void GfxSetImageFont(const Font& font) { GfxS().font = font; }
 
 Font GfxGetImageFont() { return GfxS().font; }
 
+namespace {
+std::function<bool(const GfxTextDrawn&)>& TextWatcher() {
+    static std::function<bool(const GfxTextDrawn&)> watcher;
+    return watcher;
+}
+}  // namespace
+
+void GfxSetTextWatcher(std::function<bool(const GfxTextDrawn&)> watcher) {
+    TextWatcher() = std::move(watcher);
+}
+
 void GfxDrawText(const std::string& text, float x, float y) {
     if (GfxLayerTakesCall()) {
         GfxNoteText(text, x, y);
@@ -257,6 +270,12 @@ void GfxDrawText(const std::string& text, float x, float y) {
     const GfxState& g = GfxS();
     GfxFontData* font = g.font.get();
     if (font == nullptr || !GfxCanDraw() || text.empty()) {
+        return;
+    }
+    if (TextWatcher() &&
+        !TextWatcher()({text, x, y, static_cast<float>(GfxTextWidth(text)) * g.scaleX,
+                        static_cast<float>(font->lineHeight) * g.scaleY,
+                        static_cast<float>(font->size) * g.scaleY, g.r, g.g, g.b, g.alpha})) {
         return;
     }
     // Glyphs at the back buffer's real size, placed by the font's own advances so the

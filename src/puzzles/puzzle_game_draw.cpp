@@ -27,9 +27,10 @@ void TPuzzleGame::_drawSkip() {
     const auto x = static_cast<float>(skipX), y = static_cast<float>(skipY);
     std::string label = txtSkip;
     if (skipPer < 1 && showUpSkip == 0) {
-        GfxSetAlpha(0.5f * alpha);
+        // Still to fill: the button shaded, not faded, so that the countdown reads on it.
+        GfxSetColor(120, 120, 120);
         GfxDrawImage(red, x, y);
-        GfxSetAlpha(alpha);
+        GfxSetColor(255, 255, 255);
         const float filled = skipPer * static_cast<float>(GfxImageWidth(blue));
         if (filled >= 1)
             GfxDrawImageRect(red, x, y, filled, static_cast<float>(GfxImageHeight(red)), 0, 0, filled,

@@ -85,7 +85,7 @@ float TResearchScreen::CountY() const { return SlideOffset(BackHeight(back), sho
 
 void TResearchScreen::_drawBack() { DrawDialogBackground(caller, *this, callerPicture, 0); }
 
-// Not part of draw: the parchment's picture carries its own heading.
+// On the backing's wooden plaque.
 void TResearchScreen::_drawTitle() {
     GfxResetDrawState();
     GfxSetImageFont(windowFont);
@@ -123,6 +123,7 @@ void TResearchScreen::_drawPowerUps() {
 void TResearchScreen::draw() {
     _drawBack();
     _drawPanel();
+    _drawTitle();
     _drawPowerUps();
     _drawPag();
     GfxResetDrawState();

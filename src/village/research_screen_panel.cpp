@@ -66,19 +66,13 @@ void TResearchPanel::_drawTexts(float a) {
     const float top = static_cast<float>(y) + researchScreen.CountY();
     const int tx = x + 130;
     GfxResetDrawState();
-    GfxSetImageFont(researchScreen.titleFont);
-    GfxSetColor(0, 0, 0);
-    GfxSetAlpha(0.5f * a);
-    GfxDrawText(name, static_cast<float>(tx) + 2, top + 28);
-    GfxSetColor(textColourLight.r, textColourLight.g, textColourLight.b);
+    // Ink on the panel's parchment: a shadow would only blur it.
     GfxSetAlpha(a);
+    GfxSetImageFont(researchScreen.titleFont);
+    GfxSetColor(textColourInkAccent.r, textColourInkAccent.g, textColourInkAccent.b);
     GfxDrawText(name, static_cast<float>(tx), top + 26);
     const int ty = static_cast<int>(top) + 60;
-    GfxSetColor(0, 0, 0);
-    GfxSetAlpha(0.5f * a);
-    DrawTextBox(descr, tx + 1, ty + 1, 240, "LEFT", 0, researchScreen.opisFont, 0);
-    GfxSetColor(255, 255, 255);
-    GfxSetAlpha(a);
+    GfxSetColor(textColourInk.r, textColourInk.g, textColourInk.b);
     DrawTextBox(descr, tx, ty, 240, "LEFT", 0, researchScreen.opisFont, 0);
     GfxResetDrawState();
 }
@@ -138,12 +132,10 @@ void TResearchPanel::_drawPrices(float a) {
         GfxResetDrawState();
         const int cost = (*c)[static_cast<size_t>(r)];
         const bool shortOf = actProfile && actProfile->res[r] < cost;
-        const TRGB colour = shortOf ? NewRGB(255, 0, 0) : NewRGB(199, 175, 94);
+        const TRGB colour = shortOf ? textColourInkShort : textColourInk;
         GfxSetImageFont(researchScreen.countFont);
-        GfxSetColor(0, 0, 0);
         GfxSetAlpha(a);
         const std::string text = std::to_string(cost);
-        GfxDrawText(text, px + 35, py + 4);
         GfxSetColor(colour.r, colour.g, colour.b);
         GfxDrawText(text, px + 33, py + 2);
     }

@@ -30,12 +30,10 @@ float HeightOf(const Image& img, float otherwise) {
     return img ? static_cast<float>(GfxImageHeight(img)) : otherwise;
 }
 
-void DrawShadowedBox(const std::string& text, float x, float y, float width, const TRGB& colour, float a,
-                     const Font& font) {
+// Ink on the panel's parchment: a shadow would only blur it.
+void DrawInkBox(const std::string& text, float x, float y, float width, const TRGB& colour, float a,
+                const Font& font) {
     GfxResetDrawState();
-    GfxSetColor(0, 0, 0);
-    GfxSetAlpha(0.5f * a);
-    DrawTextBox(text, static_cast<int>(x) + 2, static_cast<int>(y) + 2, width, "LEFT", 0, font, 1);
     GfxSetColor(colour.r, colour.g, colour.b);
     GfxSetAlpha(a);
     DrawTextBox(text, static_cast<int>(x), static_cast<int>(y), width, "LEFT", 0, font, 1);
@@ -81,8 +79,8 @@ void TShowBuilding::_drawOpis() {
     const float x = 450;
     const float y = 450 + item->opisStartY + CountY() + static_cast<float>(AddPanelY) + 16;
     const float h = TextBoxHeight(item->opis, 0, 0, opisW, "LEFT", 0, opisFont, 1);
-    DrawShadowedBox(item->opis, x, y, opisW, NewRGB(255, 255, 255), alpha, opisFont);
-    DrawShadowedBox(item->action, x, y + h + 20, opisW, textColourGold, alpha, opisFont);
+    DrawInkBox(item->opis, x, y, opisW, textColourInk, alpha, opisFont);
+    DrawInkBox(item->action, x, y + h + 20, opisW, textColourInkAccent, alpha, opisFont);
 }
 
 TShowBuilding::Placement TShowBuilding::place(const Image& img, float cx, float maxW) const {
@@ -135,12 +133,10 @@ void TShowBuilding::_drawRes() {
         GfxDrawImage(resPanelImages.res[r], x, y);
         GfxResetDrawState();
         const bool shortOf = actProfile && actProfile->res[r] < item->res[r];
-        const TRGB colour = shortOf ? NewRGB(200, 0, 0) : NewRGB(0, 200, 0);
+        const TRGB colour = shortOf ? textColourInkShort : textColourInkEnough;
         const std::string text = std::to_string(item->res[r]);
         GfxSetImageFont(resFont);
-        GfxSetColor(0, 0, 0);
         GfxSetAlpha(alpha);
-        GfxDrawText(text, x + 44, y + 8);
         GfxSetColor(colour.r, colour.g, colour.b);
         GfxDrawText(text, x + 42, y + 6);
     }

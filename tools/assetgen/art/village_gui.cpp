@@ -225,7 +225,7 @@ void DrawVillageGui(Sink& sink) {
     const std::string land = "gfx/gui/landScreen/", research = "gfx/gui/research/",
                       show = "gfx/gui/showBuilding/";
     Save(sink, OfferFrame().get(), land + "frame.png", "offer frame, at (x-5,y-10) of an offer");
-    Save(sink, StateButton(Hex(0xC0392B), ButtonState::Normal).get(), land + "button_red.png",
+    Save(sink, StateButton(Hex(0xA83022), ButtonState::Normal).get(), land + "button_red.png",
          "offer button: locked or too dear");
     Save(sink, StateButton(Hex(0x3E9A3A), ButtonState::Normal).get(), land + "button_green.png",
          "offer button: can be bought");
@@ -239,7 +239,7 @@ void DrawVillageGui(Sink& sink) {
          "research button: researched");
     Save(sink, Plain(150, 48, Hex(0x3E9A3A), ButtonState::Normal).get(), research + "button1.png",
          "research button: research now");
-    Save(sink, Plain(150, 48, Hex(0xC87A2A), ButtonState::Normal).get(), research + "button2.png",
+    Save(sink, Plain(150, 48, Hex(0xA85E1A), ButtonState::Normal).get(), research + "button2.png",
          "research button: locked or too dear, and the hover glow");
     Save(sink, PageStrip().get(), research + "pag.png", "research page strip, at (524,691)");
     Save(sink, PageKnob(false).get(), research + "pagBut0.png", "research page button");
