@@ -44,6 +44,7 @@ protected:
         savedGameDir = gameDir;
         gameDir = dir.string() + "/";
         noSounds = 0;
+        frameDelta = 1;
         options.musicVol = 5;
     }
     void TearDown() override {
@@ -83,7 +84,9 @@ protected:
         }
         return readyAt;
     }
+    // The music's level over `frames` after ten frames of fading in.
     static float MixedPeak(int frames) {
+        for (int i = 0; i < 10; i++) globalSnd.update();
         std::vector<float> out(static_cast<size_t>(frames) * 2);
         SndMixForTest(out.data(), frames);
         float peak = 0;
