@@ -137,8 +137,9 @@ void SceneOne(Sink& sink) {
                     cr,
                     [&](cairo_t* c) {
                         RidgePath(c, w, h, 350, 36, 13);
+                        // No wall stands on a joint of the tiles, where it would read as a cut.
                         for (int i = 0; i < 7; i++)
-                            Cottage(c, 980 + i * 62, 352 - (i % 2) * 10, 44, 28, i % 3 == 0);
+                            Cottage(c, 986 + i * 62, 352 - (i % 2) * 10, 44, 28, i % 3 == 0);
                         for (int i = 0; i < 16; i++)
                             PineTree(c, 60 + i * 120 + (i % 3) * 17, 350, 90 + (i % 4) * 12);
                     },
