@@ -8,10 +8,10 @@
 #include "app/level_tools_parts.h"
 #include "app/menu_parts.h"
 #include "app/puzzle_parts.h"
+#include "app/sound_parts.h"
 #include "app/story_parts.h"
 #include "app/story_screens_parts.h"
 #include "app/village_parts.h"
-#include "audio/global_snd.h"
 #include "devtools/virtual_player.h"
 #include "effects/effects.h"
 #include "frame/control.h"
@@ -47,13 +47,7 @@ void RegisterFrameSteps() {
     AddLoadingStep(36, "stripes", LoadStripesImage);
 }
 
-void RegisterSoundAndEffects() {
-    InstallSoundHooks();
-    // The effects are decoded a little in each loading frame, never all in one.
-    AddLoadingStep(1, "sound manager", [] { globalSnd.setupListed(); });
-    for (int slot = 2; slot < 46; slot++)
-        AddLoadingStep(slot, "sound effects", [] { globalSnd.loadPendingSounds(25); });
-    AddLoadingStep(46, "sound effects", [] { globalSnd.loadPendingSounds(-1); });
+void RegisterEffects() {
     AddLoadingStep(25, "firework images", LoadFireWorkImages);
     AddLoadingStep(29, "bomb images", LoadBombImages);
     AddLoadingStep(35, "caption images", LoadCaptionImages);
@@ -146,7 +140,8 @@ bool AllDigits(const std::string& s) {
 
 void RegisterGameParts(const CommandLine& cl) {
     RegisterFrameSteps();
-    RegisterSoundAndEffects();
+    RegisterSound();
+    RegisterEffects();
     RegisterMatch3();
     RegisterProgression();
     RegisterVillage();

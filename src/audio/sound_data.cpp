@@ -52,6 +52,8 @@ int TSoundData::playingCount() const {
 }
 
 bool TMusicData::loadMe() {
-    if (!snd) snd = SndLoad(url, loop == 1 ? SND_LOOP : 0);
+    if (snd || loadTried) return snd != nullptr;
+    loadTried = true;
+    snd = SndLoad(url, loop == 1 ? SND_LOOP : 0);
     return snd != nullptr;
 }

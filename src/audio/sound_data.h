@@ -39,11 +39,14 @@ class TMusicData {
 public:
     std::string id;
     std::string url;
-    Sound snd;     // null until loaded
-    int loop = 1;  // 1: the track loops
+    Sound snd;               // null until loaded
+    int loop = 1;            // 1: the track loops
+    bool loadTried = false;  // its file was read (or found unreadable)
 
     virtual ~TMusicData() = default;
-    // Loads url with the loop flag (once); false when it does not load.
+    // Loads url with the loop flag, once: a streamed track's file is read and its stream opened,
+    // ready for the first play. False when it does not load (a missing or damaged file is not
+    // read again at every play).
     virtual bool loadMe();
 };
 

@@ -93,7 +93,7 @@ std::string PeakGrowth(const Samples& s) {
 
 GameThreadLoads LoadsBetween(const GameThreadLoads& before, const GameThreadLoads& after) {
     return {after.picturesUnasked - before.picturesUnasked, after.picturesNotReady - before.picturesNotReady,
-            after.sounds - before.sounds};
+            after.sounds - before.sounds, after.streamsOpened - before.streamsOpened};
 }
 
 long long AllLoads(const GameThreadLoads& l) { return l.picturesUnasked + l.picturesNotReady + l.sounds; }

@@ -5,7 +5,7 @@
 #include <atomic>
 
 namespace {
-std::atomic<long long> gUnasked{0}, gNotReady{0}, gSounds{0};
+std::atomic<long long> gUnasked{0}, gNotReady{0}, gSounds{0}, gStreams{0};
 }  // namespace
 
 void NoteGameThreadLoad(GameThreadLoad kind) {
@@ -19,7 +19,12 @@ void NoteGameThreadLoad(GameThreadLoad kind) {
         case GameThreadLoad::Sound:
             ++gSounds;
             break;
+        case GameThreadLoad::StreamOpened:
+            ++gStreams;
+            break;
     }
 }
 
-GameThreadLoads GameThreadLoadCounts() { return {gUnasked.load(), gNotReady.load(), gSounds.load()}; }
+GameThreadLoads GameThreadLoadCounts() {
+    return {gUnasked.load(), gNotReady.load(), gSounds.load(), gStreams.load()};
+}

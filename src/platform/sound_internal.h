@@ -18,16 +18,6 @@ constexpr int kSndOutputRate = 44100;
 // held all game long for a few scenes.
 constexpr double kSndStreamSeconds = 2.1;
 
-struct SndSoundData {
-    std::vector<std::int16_t> samples;  // interleaved left, right; or one channel for both
-    int channels = 2;
-    bool loop = false;
-    std::shared_ptr<const std::string> encoded;  // a streamed sound's Ogg Vorbis bytes
-    std::string path;                            // for messages about a damaged stream
-    bool Streamed() const { return encoded != nullptr; }
-    std::size_t Frames() const { return samples.size() / static_cast<std::size_t>(channels); }
-};
-
 // Decoders: false with a reason when the bytes are not a readable sound.
 // A mono sound stays mono (`outChannels` 1), any other becomes stereo (2).
 bool SndDecodeWav(const std::string& bytes, std::vector<std::int16_t>& out, int& outChannels,
@@ -45,11 +35,14 @@ bool SndOpenOgg(SndByteCursor& cursor, OggVorbis_File& vf);
 // Seconds of sound in Ogg Vorbis bytes, without decoding; negative when unreadable.
 double SndOggSeconds(const std::string& bytes);
 
+struct SndSoundData;
+
 // One channel's decoder of a streamed sound (sound_stream.cpp). It is used
-// by the mixer under the mixer's lock, from the device callback.
+// by the mixer under the mixer's lock, from the device callback. Opening it
+// reads the stream's headers and sets up the decoder.
 class SndStream {
 public:
-    explicit SndStream(std::shared_ptr<const SndSoundData> snd);
+    explicit SndStream(const SndSoundData& snd);
     ~SndStream();
     SndStream(const SndStream&) = delete;
     SndStream& operator=(const SndStream&) = delete;
@@ -63,8 +56,23 @@ private:
     void Fail(const char* why);
 
     struct Decoder;
-    std::shared_ptr<const SndSoundData> snd_;
+    std::shared_ptr<const std::string> encoded_;
+    std::string path_;
+    bool loop_ = false;
     std::unique_ptr<Decoder> dec_;
     bool ended_ = false;
     bool warnedHole_ = false;
+};
+
+struct SndSoundData {
+    std::vector<std::int16_t> samples;  // interleaved left, right; or one channel for both
+    int channels = 2;
+    bool loop = false;
+    std::shared_ptr<const std::string> encoded;  // a streamed sound's Ogg Vorbis bytes
+    std::string path;                            // for messages about a damaged stream
+    // A streamed sound's decoder opened at load, which its first play takes: the music is
+    // loaded during the loading screen, so that no play has to read its headers.
+    std::unique_ptr<SndStream> ready;
+    bool Streamed() const { return encoded != nullptr; }
+    std::size_t Frames() const { return samples.size() / static_cast<std::size_t>(channels); }
 };

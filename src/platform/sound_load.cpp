@@ -99,6 +99,8 @@ bool SndDecodeOgg(const std::string& bytes, std::vector<std::int16_t>& out, int&
     return Convert(AUDIO_S16LSB, channels, rate, pcm.data(), pcm.size(), out, outChannels, error);
 }
 
+// A long Ogg Vorbis sound (music) stays encoded, and its stream is opened here (headers read,
+// decoder set up) for its first cue: a track loaded ahead starts without reading anything.
 Sound SndLoad(const std::string& path, int flags) {
     std::string bytes;
     if (!FsReadAll(path, bytes)) {
@@ -110,6 +112,11 @@ Sound SndLoad(const std::string& path, int flags) {
         snd->encoded = std::make_shared<const std::string>(std::move(bytes));
         snd->loop = (flags & SND_LOOP) != 0;
         snd->path = path;
+        snd->ready = std::make_unique<SndStream>(*snd);
+        if (snd->ready->Ended()) {
+            std::printf("Cannot read sound %s: its stream does not open\n", path.c_str());
+            return nullptr;
+        }
         return snd;
     }
     NoteGameThreadLoad(GameThreadLoad::Sound);  // decoded whole here; a stream is decoded as it plays

@@ -178,8 +178,10 @@ Channel SndCue(const Sound& snd) {
     if (!snd) {
         return 0;
     }
-    // Opening a stream reads its headers: done before the mixer is held.
-    auto stream = snd->Streamed() ? std::make_unique<SndStream>(snd) : nullptr;
+    // Opening a stream reads its headers: done before the mixer is held, and once at load
+    // for the first play.
+    std::unique_ptr<SndStream> stream;
+    if (snd->Streamed()) stream = snd->ready ? std::move(snd->ready) : std::make_unique<SndStream>(*snd);
     Mixer& m = M();
     std::lock_guard<std::mutex> guard(m.lock);
     Channel id = m.nextId;

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "platform/load_counts.h"
 #include "platform/sound_internal.h"
 
 namespace {
@@ -58,8 +59,10 @@ struct SndStream::Decoder {
     }
 };
 
-SndStream::SndStream(std::shared_ptr<const SndSoundData> snd) : snd_(std::move(snd)), dec_(new Decoder) {
-    dec_->cursor = {snd_->encoded.get(), 0};
+SndStream::SndStream(const SndSoundData& snd)
+    : encoded_(snd.encoded), path_(snd.path), loop_(snd.loop), dec_(new Decoder) {
+    NoteGameThreadLoad(GameThreadLoad::StreamOpened);
+    dec_->cursor = {encoded_.get(), 0};
     if (!SndOpenOgg(dec_->cursor, dec_->vf)) {
         Fail("not an Ogg Vorbis stream");
         return;
@@ -78,7 +81,7 @@ SndStream::SndStream(std::shared_ptr<const SndSoundData> snd) : snd_(std::move(s
 SndStream::~SndStream() = default;
 
 void SndStream::Fail(const char* why) {
-    if (!ended_) std::printf("Sound %s stops: %s\n", snd_->path.c_str(), why);
+    if (!ended_) std::printf("Sound %s stops: %s\n", path_.c_str(), why);
     ended_ = true;
 }
 
@@ -93,8 +96,7 @@ bool SndStream::Refill() {
             return SDL_AudioStreamPut(dec_->convert, pcm, static_cast<int>(n)) == 0;
         }
         if (n == OV_HOLE) {
-            if (!warnedHole_)
-                std::printf("Sound %s is damaged; the gap plays as silence.\n", snd_->path.c_str());
+            if (!warnedHole_) std::printf("Sound %s is damaged; the gap plays as silence.\n", path_.c_str());
             warnedHole_ = true;
             return true;
         }
@@ -104,7 +106,7 @@ bool SndStream::Refill() {
         }
         // The end: a looping sound starts over (once per piece, so an empty
         // stream cannot spin), anything else lets the converter's tail out.
-        if (!snd_->loop || attempt > 0 || ov_raw_seek(&dec_->vf, 0) != 0) {
+        if (!loop_ || attempt > 0 || ov_raw_seek(&dec_->vf, 0) != 0) {
             SDL_AudioStreamFlush(dec_->convert);
             return false;
         }

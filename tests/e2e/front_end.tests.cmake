@@ -24,3 +24,17 @@ foreach(seed 1 2 3)
     EXPECT_OUTPUT "start-up card.*main menu.*profile manager.*name entry.*where = 101.*virtual player: village.*level summary.*where = 102")
   set_tests_properties(e2e_front_end_new_quest_seed_${seed} PROPERTIES FIXTURES_REQUIRED front_quest_${seed})
 endforeach()
+
+# A music track that cannot be read is said at its loading step, and the game goes on to the
+# main menu, which plays that very track (the title music, here a data file).
+set(BAD_TRACK_DIR ${E2E_DIR}/front-bad-track)
+add_test(NAME e2e_start_with_a_damaged_track_data
+  COMMAND ${CMAKE_COMMAND} -DSOURCE=${PROJECT_SOURCE_DIR}/game -DDEST=${BAD_TRACK_DIR}/game
+    -DUSER_DIR=${BAD_TRACK_DIR}/user -DFILE=sounds.txt -DPATTERN=music/title.ogg
+    -DREPLACEMENT=data/chips.txt -P ${CMAKE_CURRENT_SOURCE_DIR}/e2e/whole_quest_data.cmake)
+set_tests_properties(e2e_start_with_a_damaged_track_data PROPERTIES LABELS e2e FIXTURES_SETUP bad_track)
+brambleton_e2e(start_with_a_damaged_track_reaches_the_main_menu
+  ARGS --headless --fixed-step --seed 2 --frames 700 --user-dir ${BAD_TRACK_DIR}/user
+       --data-dir ${BAD_TRACK_DIR}/game
+  EXPECT_OUTPUT "NIE UDALO SIE ZALADOWAC: .*data/chips.txt FILETYPE : 1.*where = 1")
+set_tests_properties(e2e_start_with_a_damaged_track_reaches_the_main_menu PROPERTIES FIXTURES_REQUIRED bad_track)

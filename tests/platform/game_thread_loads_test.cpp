@@ -43,7 +43,7 @@ std::string WritePicture(const ScratchDir& dir, const std::string& name, int sid
 GameThreadLoads LoadsSince(const GameThreadLoads& before) {
     const GameThreadLoads now = GameThreadLoadCounts();
     return {now.picturesUnasked - before.picturesUnasked, now.picturesNotReady - before.picturesNotReady,
-            now.sounds - before.sounds};
+            now.sounds - before.sounds, now.streamsOpened - before.streamsOpened};
 }
 
 // Turned and blended: the software renderer draws it from a turned copy of its pixels.

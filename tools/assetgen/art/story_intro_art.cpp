@@ -57,6 +57,63 @@ void Signpost(cairo_t* cr, double x, double top, double ground) {
     Lettering(cr, "BRAMBLETON", x + 88, top + 58, style);
 }
 
+// Scene 1's foreground, two pictures that slide together: a curtain of leaves drawing aside to
+// the right (layer-6-0, drawn at 581) and the ferns along the foot of the screen (layer-6-1, at
+// (0, 515)), drawn over it. Both are drawn in one coordinate space and cut from it, so that the
+// ferns go on behind where their picture ends: the curtain's picture carries the ferns right of
+// that edge. The curtain's leaves keep clear of its left edge, which nothing continues.
+void ForegroundLayer(Sink& sink, const std::string& dir) {
+    constexpr int kCurtainX = 581, kFernsY = 515, kFernsW = 640;
+    constexpr int w = kCurtainX + 1024, h = 768;
+    constexpr double kInset = 90;  // the curtain's edge and leaves stay right of its left edge
+    SurfacePtr ferns = NewSurface(w, h - kFernsY);
+    {
+        Ctx cr(ferns.get());
+        PaperFill(
+            cr,
+            [](cairo_t* c) {
+                GrassTufts(c, 8, w, h - kFernsY, 110, 18);
+                for (int i = 0; i < 5; i++) RoundTree(c, 90 + i * 130, 290, 160 + (i % 2) * 40);
+            },
+            Tone(5));
+    }
+    SurfacePtr curtain = NewSurface(1024, h);
+    {
+        Ctx cr(curtain.get());
+        Rng rng(17);
+        PaperFill(
+            cr,
+            [&](cairo_t* c) {
+                cairo_move_to(c, 140 + kInset, 0);
+                for (double y = 0; y <= 768; y += 24)
+                    cairo_line_to(c, kInset + 60 + 70 * std::sin(y / 90) + rng.Range(-25, 25), y);
+                cairo_line_to(c, 1024, 768);
+                cairo_line_to(c, 1024, 0);
+                cairo_close_path(c);
+                for (int i = 0; i < 40; i++) {
+                    const double y = rng.Range(0, 768),
+                                 x = kInset + 70 + 70 * std::sin(y / 90) + rng.Range(-30, 10);
+                    cairo_new_sub_path(c);
+                    cairo_arc(c, x, y, rng.Range(18, 42), 0, 2 * M_PI);
+                }
+            },
+            Tone(5), 0.6, 0.5);
+        // The ferns right of their own picture's edge, over the curtain as the scene draws them.
+        cairo_rectangle(cr, kFernsW - kCurtainX, kFernsY, 1024, h - kFernsY);
+        cairo_clip(cr);
+        cairo_set_source_surface(cr, ferns.get(), -kCurtainX, kFernsY);
+        cairo_paint(cr);
+    }
+    sink.Png(dir + "layer-6-0.png", curtain.get(), "intro scene 1: curtain of leaves drawing aside");
+    SurfacePtr front = NewSurface(kFernsW, h - kFernsY);
+    {
+        Ctx cr(front.get());
+        cairo_set_source_surface(cr, ferns.get(), 0, 0);
+        cairo_paint(cr);
+    }
+    sink.Png(dir + "layer-6-1.png", front.get(), "intro scene 1: ferns in front, at (445, 515)");
+}
+
 void SceneOne(Sink& sink) {
     const std::string dir = kDir + "scene-1/";
     const int w = 2048;
@@ -80,8 +137,9 @@ void SceneOne(Sink& sink) {
                     cr,
                     [&](cairo_t* c) {
                         RidgePath(c, w, h, 350, 36, 13);
+                        // No wall stands on a joint of the tiles, where it would read as a cut.
                         for (int i = 0; i < 7; i++)
-                            Cottage(c, 980 + i * 62, 352 - (i % 2) * 10, 44, 28, i % 3 == 0);
+                            Cottage(c, 986 + i * 62, 352 - (i % 2) * 10, 44, 28, i % 3 == 0);
                         for (int i = 0; i < 16; i++)
                             PineTree(c, 60 + i * 120 + (i % 3) * 17, 350, 90 + (i % 4) * 12);
                     },
@@ -98,7 +156,8 @@ void SceneOne(Sink& sink) {
                     [&](cairo_t* c) {
                         RidgePath(c, w, h, 362, 10, 15, 400);
                         GrassTufts(c, 0, w, 364, 26, 16);
-                        for (int i = 0; i < 6; i++) RoundTree(c, 700 + i * 240, 366, 300 + (i % 2) * 60);
+                        // The big trees' crowns and halos stay below the picture's top edge.
+                        for (int i = 0; i < 6; i++) RoundTree(c, 700 + i * 240, 366, 290 + (i % 2) * 40);
                     },
                     Tone(4));
                 Signpost(cr, 295, 50, 366);
@@ -107,41 +166,7 @@ void SceneOne(Sink& sink) {
         WriteTiles(sink, s.get(), 512, dir + "layer-" + std::to_string(l + 1) + "-", ".png",
                    "intro scene 1: panorama layer, tiles of 512");
     }
-    {
-        // A curtain of leaves that draws aside to the right.
-        SurfacePtr s = NewSurface(1024, 768);
-        Ctx cr(s.get());
-        Rng rng(17);
-        PaperFill(
-            cr,
-            [&](cairo_t* c) {
-                cairo_move_to(c, 140, 0);
-                for (double y = 0; y <= 768; y += 24)
-                    cairo_line_to(c, 60 + 70 * std::sin(y / 90) + rng.Range(-25, 25), y);
-                cairo_line_to(c, 1024, 768);
-                cairo_line_to(c, 1024, 0);
-                cairo_close_path(c);
-                for (int i = 0; i < 40; i++) {
-                    const double y = rng.Range(0, 768), x = 70 + 70 * std::sin(y / 90) + rng.Range(-30, 10);
-                    cairo_new_sub_path(c);
-                    cairo_arc(c, x, y, rng.Range(18, 42), 0, 2 * M_PI);
-                }
-            },
-            Tone(5), 0.6, 0.5);
-        sink.Png(kDir + "scene-1/layer-6-0.png", s.get(), "intro scene 1: curtain of leaves drawing aside");
-    }
-    {
-        SurfacePtr s = NewSurface(640, 253);
-        Ctx cr(s.get());
-        PaperFill(
-            cr,
-            [&](cairo_t* c) {
-                GrassTufts(c, 0, 640, 253, 110, 18);
-                for (int i = 0; i < 5; i++) RoundTree(c, 60 + i * 130, 290, 160 + (i % 2) * 40);
-            },
-            Tone(5));
-        sink.Png(kDir + "scene-1/layer-6-1.png", s.get(), "intro scene 1: ferns in front, at (445, 515)");
-    }
+    ForegroundLayer(sink, dir);
     {
         // Grandpa's helmet: a round iron cap with a brim, warm glints.
         SurfacePtr s = NewSurface(90, 64);
