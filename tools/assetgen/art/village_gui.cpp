@@ -225,13 +225,13 @@ void DrawVillageGui(Sink& sink) {
     const std::string land = "gfx/gui/landScreen/", research = "gfx/gui/research/",
                       show = "gfx/gui/showBuilding/";
     Save(sink, OfferFrame().get(), land + "frame.png", "offer frame, at (x-5,y-10) of an offer");
-    Save(sink, StateButton(Hex(0xA83022), ButtonState::Normal).get(), land + "button_red.png",
+    Save(sink, StateButton(Hex(0x972B1E), ButtonState::Normal).get(), land + "button_red.png",
          "offer button: locked or too dear");
     Save(sink, StateButton(Hex(0x3E9A3A), ButtonState::Normal).get(), land + "button_green.png",
          "offer button: can be bought");
     Save(sink, StateButton(Hex(0x9A9A9A), ButtonState::Disabled).get(), land + "button_grey.png",
          "offer button: owned");
-    Save(sink, StateButton(Hex(0x28A8B8), ButtonState::Normal).get(), land + "button_cyan.png",
+    Save(sink, StateButton(Hex(0x2497A5), ButtonState::Normal).get(), land + "button_cyan.png",
          "offer button: play the puzzle for the blueprint");
     Save(sink, ResearchBack().get(), research + "back.png", "research screen backing, at (31,15)");
     Save(sink, ResearchPanel().get(), research + "panel.png", "research panel, icon socket at (16,20)");
