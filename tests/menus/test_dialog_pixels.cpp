@@ -13,6 +13,7 @@
 #include "menus/pop_up.h"
 #include "menus/profile_manager_dialog.h"
 #include "menus_fixture.h"
+#include "support/grey_screen.h"
 
 namespace {
 
@@ -96,16 +97,6 @@ TEST_F(DialogPixels, CreditLinesGoFromYellowToGreen) {
 }
 
 namespace {
-// A caller painting the whole screen in one grey.
-class GreyScreen : public TEkran {
-public:
-    void draw() override {
-        GfxResetDrawState();
-        GfxSetColor(200, 200, 200);
-        GfxDrawRect(0, 0, 1024, 768);
-        GfxResetDrawState();
-    }
-};
 
 // The dialog at rest over its caller: panel in, stripes in, one frame drawn.
 template <class Dialog>

@@ -6,6 +6,7 @@
 #include "frame/screen.h"
 #include "gui/gui.h"
 #include "quest/profile.h"
+#include "support/grey_screen.h"
 #include "test_land_screen_fixture.h"
 #include "village/research_screen.h"
 #include "village/show_building.h"
@@ -134,25 +135,14 @@ TEST_F(ShowBuildingTest, ATallPictureIsScaledToTheBacking) {
 
 }  // namespace
 
-namespace {
-// The village as one grey.
-class GreyVillage : public TEkran {
-public:
-    void draw() override {
-        GfxResetDrawState();
-        GfxSetColor(200, 200, 200);
-        GfxDrawRect(0, 0, 1024, 768);
-        GfxResetDrawState();
-    }
-};
-}  // namespace
+namespace {}  // namespace
 
 // Without the stripes, what darkens the village beside the panels is the veil alone: half
 // behind the preview, none behind the research screen.
 TEST_F(ShowBuildingTest, ThePreviewVeilsTheVillageByHalfAndTheResearchNot) {
     const Image savedStripes = stripesImage;
     stripesImage = nullptr;
-    GreyVillage village;
+    GreyScreen village;
     Show(farmItem);
     s.caller = &village;
     s.showPer = s.dShowPer = 1;
