@@ -108,25 +108,32 @@ namespace {
 // The real pixel where logical coordinate `v` begins.
 int RealEdge(int v, float scale) { return static_cast<int>(std::floor(v * scale + 1e-3f)); }
 
-// RGBA bytes of a rectangle of the back buffer in real pixels; empty on failure.
-std::vector<std::uint8_t> ReadReal(const SDL_Rect& real) {
-    std::vector<std::uint8_t> buf(static_cast<size_t>(real.w) * real.h * 4);
+// The back buffer's geometry as it is now.
+BackBufferShape ShapeNow() {
+    const GfxState& g = GfxS();
+    return BackBufferShape{g.virtualW, g.virtualH, g.bufferW, g.bufferH, g.pixelScaleX, g.pixelScaleY};
+}
+
+// RGBA bytes of a rectangle of the back buffer in real pixels into `buf`, which keeps its memory
+// from one read to the next; false (and `buf` empty) on failure.
+bool ReadReal(const SDL_Rect& real, std::vector<std::uint8_t>& buf) {
+    buf.resize(static_cast<size_t>(real.w) * real.h * 4);
     if (SDL_RenderReadPixels(GfxS().renderer, &real, SDL_PIXELFORMAT_RGBA32, buf.data(), real.w * 4) != 0) {
         std::printf("Cannot read the back buffer: %s\n", SDL_GetError());
         buf.clear();
+        return false;
     }
-    return buf;
+    return true;
 }
 
 // Logical pixel (lx, ly) as the mean of the real pixels it covers in `buf`, which starts at the
 // real pixel (rx, ry) and is `rw` wide.
-void MeanOfCell(const std::vector<std::uint8_t>& buf, int rx, int ry, int rw, int lx, int ly,
-                std::uint8_t* out) {
-    const GfxState& g = GfxS();
-    const int x0 = RealEdge(lx, g.pixelScaleX);
-    const int y0 = RealEdge(ly, g.pixelScaleY);
-    const int x1 = std::max(x0 + 1, std::min(RealEdge(lx + 1, g.pixelScaleX), g.bufferW));
-    const int y1 = std::max(y0 + 1, std::min(RealEdge(ly + 1, g.pixelScaleY), g.bufferH));
+void MeanOfCell(const BackBufferShape& shape, const std::vector<std::uint8_t>& buf, int rx, int ry, int rw,
+                int lx, int ly, std::uint8_t* out) {
+    const int x0 = RealEdge(lx, shape.scaleX);
+    const int y0 = RealEdge(ly, shape.scaleY);
+    const int x1 = std::max(x0 + 1, std::min(RealEdge(lx + 1, shape.scaleX), shape.bufferW));
+    const int y1 = std::max(y0 + 1, std::min(RealEdge(ly + 1, shape.scaleY), shape.bufferH));
     unsigned sum[3] = {0, 0, 0};
     for (int y = y0; y < y1; ++y) {
         const std::uint8_t* p = &buf[(static_cast<size_t>(y - ry) * rw + (x0 - rx)) * 4];
@@ -141,53 +148,77 @@ void MeanOfCell(const std::vector<std::uint8_t>& buf, int rx, int ry, int rw, in
         out[c] = static_cast<std::uint8_t>((sum[c] + n / 2) / n);
     }
 }
-}  // namespace
 
-Pixmap GfxReadBackBuffer(int x, int y, int w, int h) {
-    GfxDrawLayerNow();  // a read in the middle of a still layer sees what it noted so far
-    GfxSettleClear();
+// An opaque black pixmap of w x h logical pixels.
+Pixmap BlackPixmap(int w, int h) {
     Pixmap pix;
-    if (w <= 0 || h <= 0 || w > 16384 || h > 16384) {
-        return pix;
-    }
     pix.w = w;
     pix.h = h;
     pix.rgba.assign(static_cast<size_t>(w) * h * 4, 0);
     for (size_t i = 3; i < pix.rgba.size(); i += 4) {
         pix.rgba[i] = 255;
     }
-    const GfxState& g = GfxS();
-    if (!GfxCanDraw()) {
-        return pix;
-    }
-    SDL_Rect want{x, y, w, h};
-    SDL_Rect whole{0, 0, g.virtualW, g.virtualH};
-    SDL_Rect part;
+    return pix;
+}
+
+// The part of the logical rectangle (x, y, w, h) that lies on the screen, and the real pixels
+// that cover it; false when nothing of it does.
+bool RealArea(const BackBufferShape& shape, int x, int y, int w, int h, SDL_Rect& part, SDL_Rect& real) {
+    const SDL_Rect want{x, y, w, h};
+    const SDL_Rect whole{0, 0, shape.virtualW, shape.virtualH};
     if (!SDL_IntersectRect(&want, &whole, &part)) {
-        return pix;
+        return false;
     }
-    const int rx = RealEdge(part.x, g.pixelScaleX);
-    const int ry = RealEdge(part.y, g.pixelScaleY);
-    const SDL_Rect real{rx, ry, std::min(RealEdge(part.x + part.w, g.pixelScaleX), g.bufferW) - rx,
-                        std::min(RealEdge(part.y + part.h, g.pixelScaleY), g.bufferH) - ry};
-    const std::vector<std::uint8_t> buf = ReadReal(real);
-    if (buf.empty()) {
-        return pix;
-    }
+    const int rx = RealEdge(part.x, shape.scaleX);
+    const int ry = RealEdge(part.y, shape.scaleY);
+    real = SDL_Rect{rx, ry, std::min(RealEdge(part.x + part.w, shape.scaleX), shape.bufferW) - rx,
+                    std::min(RealEdge(part.y + part.h, shape.scaleY), shape.bufferH) - ry};
+    return true;
+}
+
+// Writes the real pixels `buf` (covering `real`) into `pix` (at logical (x, y)) as logical pixels.
+void RealIntoLogical(const BackBufferShape& shape, const std::vector<std::uint8_t>& buf, const SDL_Rect& real,
+                     const SDL_Rect& part, int x, int y, Pixmap& pix) {
     const bool oneToOne = real.w == part.w && real.h == part.h;
     for (int row = 0; row < part.h; ++row) {
-        std::uint8_t* dst = &pix.rgba[(static_cast<size_t>(part.y - y + row) * w + (part.x - x)) * 4];
+        std::uint8_t* dst = &pix.rgba[(static_cast<size_t>(part.y - y + row) * pix.w + (part.x - x)) * 4];
         if (oneToOne) {
             std::memcpy(dst, &buf[static_cast<size_t>(row) * part.w * 4], static_cast<size_t>(part.w) * 4);
         }
         for (int i = 0; i < part.w; ++i) {
             if (!oneToOne) {
-                MeanOfCell(buf, rx, ry, real.w, part.x + i, part.y + row, dst + i * 4);
+                MeanOfCell(shape, buf, real.x, real.y, real.w, part.x + i, part.y + row, dst + i * 4);
             }
             dst[i * 4 + 3] = 255;  // the back buffer is opaque
         }
     }
+}
+}  // namespace
+
+Pixmap GfxReadBackBuffer(int x, int y, int w, int h) {
+    GfxDrawLayerNow();  // a read in the middle of a still layer sees what it noted so far
+    GfxSettleClear();
+    if (w <= 0 || h <= 0 || w > 16384 || h > 16384) {
+        return Pixmap();
+    }
+    Pixmap pix = BlackPixmap(w, h);
+    const BackBufferShape shape = ShapeNow();
+    SDL_Rect part, real;
+    std::vector<std::uint8_t> buf;
+    if (GfxCanDraw() && RealArea(shape, x, y, w, h, part, real) && ReadReal(real, buf)) {
+        RealIntoLogical(shape, buf, real, part, x, y, pix);
+    }
     return pix;
+}
+
+// The frame just drawn, kept as real pixels in a buffer that is reused from frame to frame: a
+// fresh allocation of a whole screen each frame costs more than the drawing itself.
+void GfxKeepFrameNow() {
+    GfxState& g = GfxS();
+    g.lastFrameShape = ShapeNow();
+    if (!ReadReal(SDL_Rect{0, 0, g.bufferW, g.bufferH}, g.lastFrameReal)) {
+        g.lastFrameShape = BackBufferShape{};
+    }
 }
 
 Pixmap GfxReadRealBackBuffer() {
@@ -198,8 +229,7 @@ Pixmap GfxReadRealBackBuffer() {
     if (!GfxCanDraw()) {
         return pix;
     }
-    pix.rgba = ReadReal(SDL_Rect{0, 0, g.bufferW, g.bufferH});
-    if (!pix.rgba.empty()) {
+    if (ReadReal(SDL_Rect{0, 0, g.bufferW, g.bufferH}, pix.rgba)) {
         pix.w = g.bufferW;
         pix.h = g.bufferH;
     }
@@ -232,9 +262,23 @@ Pixmap GfxGrabPixmap(int x, int y, int w, int h) { return GfxReadBackBuffer(x, y
 void GfxKeepLastFrame(bool keep) {
     GfxState& g = GfxS();
     g.keepLastFrame = keep;
+    g.lastFrameShape = BackBufferShape{};
     if (!keep) {
-        g.lastFrame = Pixmap();
+        g.lastFrameReal = std::vector<std::uint8_t>();
     }
 }
 
-Pixmap GfxLastFrame() { return GfxS().lastFrame; }
+Pixmap GfxLastFrame() {
+    const GfxState& g = GfxS();
+    const BackBufferShape& shape = g.lastFrameShape;
+    if (shape.virtualW <= 0 || shape.virtualH <= 0) {
+        return Pixmap();
+    }
+    Pixmap pix = BlackPixmap(shape.virtualW, shape.virtualH);
+    SDL_Rect part, real;
+    if (RealArea(shape, 0, 0, shape.virtualW, shape.virtualH, part, real) && real.x == 0 && real.y == 0 &&
+        g.lastFrameReal.size() >= static_cast<size_t>(real.w) * real.h * 4) {
+        RealIntoLogical(shape, g.lastFrameReal, real, part, 0, 0, pix);
+    }
+    return pix;
+}

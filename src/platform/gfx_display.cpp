@@ -410,7 +410,7 @@ void GfxFlip(int sync) {
     GfxSettleClear();
     GfxState& g = GfxS();
     if (g.keepLastFrame && g.opened) {
-        g.lastFrame = GfxReadBackBuffer(0, 0, g.virtualW, g.virtualH);
+        GfxKeepFrameNow();
     }
     const PlatformConfig& cfg = PlatformConfigRef();
     if (g.window != nullptr && GfxCanDraw()) {

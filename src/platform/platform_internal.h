@@ -38,6 +38,12 @@ struct GfxImageData {
 // Everything the graphics files share. Lives on the heap for the whole run so
 // that images released during static destruction still find it.
 struct GfxLayerData;
+// The back buffer's geometry: its logical and real sizes and the real pixels per logical one.
+struct BackBufferShape {
+    int virtualW = 0, virtualH = 0;
+    int bufferW = 0, bufferH = 0;
+    float scaleX = 1, scaleY = 1;
+};
 struct GfxState {
     SDL_Window* window = nullptr;
     SDL_Renderer* renderer = nullptr;
@@ -70,10 +76,11 @@ struct GfxState {
     Font font;
 
     bool keepLastFrame = false;
-    Pixmap lastFrame;
-    bool layerRecording = false;   // a still layer notes the draw calls instead (gfx_layer.h)
-    bool drawnSinceClear = false;  // the back buffer holds more than the clear's black
-    bool clearPending = false;     // GfxCls was asked; the clear waits for the first drawing
+    std::vector<std::uint8_t> lastFrameReal;  // the last presented frame, real RGBA pixels
+    BackBufferShape lastFrameShape;           // its geometry; zero while none is kept
+    bool layerRecording = false;              // a still layer notes the draw calls instead (gfx_layer.h)
+    bool drawnSinceClear = false;             // the back buffer holds more than the clear's black
+    bool clearPending = false;                // GfxCls was asked; the clear waits for the first drawing
     // What changed, so that only that is copied and shown again (gfx_layer.cpp, GfxFlip).
     GfxLayerData* bufferLayer = nullptr;      // the layer whose picture the back buffer holds, spots
                                               // of `overLayer` aside; null when unknown
@@ -155,6 +162,8 @@ void GfxNoteBatch(const Image& img, int blend, const GfxSprite* sprites, std::si
 Pixmap GfxReadBackBuffer(int x, int y, int w, int h);
 // The whole back buffer in its real pixels (bufferW x bufferH).
 Pixmap GfxReadRealBackBuffer();
+// Keeps the frame just drawn for GfxLastFrame (the --screenshot flag).
+void GfxKeepFrameNow();
 // Copies a w x h rectangle of the back buffer into rows from `top` on of `tex`, made opaque,
 // without converting the pixels twice; false (nothing copied) unless the buffer's pixels are
 // logical ones, `tex` has the buffer's format and the rectangle lies inside the buffer.
