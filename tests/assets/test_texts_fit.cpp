@@ -2,7 +2,8 @@
 // the texts of every GUI script (each state's look: normal, over, pressed, disabled) inside their
 // object's picture, the village's offer labels inside their button's face, the research buttons'
 // labels, the advisers' speeches inside the bubble, and the texts the screens draw by code at their
-// longest (counters, the clock, the level-end dialogs, names, questions). A text that runs over
+// longest (counters, the clock, the level-end dialogs, names, questions, the preview, the
+// puzzle screen, the credits). A text that runs over
 // names its screen, its object, the text and by how many pixels. The check runs once for each
 // language of game/txt/.
 #include <gtest/gtest.h>
@@ -23,12 +24,14 @@
 #include "gui/gui.h"
 #include "match3/main_game.h"
 #include "match3/res_panel.h"
+#include "menus/credits.h"
 #include "menus/enter_text.h"
 #include "menus/main_menu.h"
 #include "menus/name_rules.h"
 #include "menus/pop_up.h"
 #include "menus/profile_manager_dialog.h"
 #include "platform/text_watch.h"
+#include "puzzles/puzzle_game.h"
 #include "quest/continue_quest.h"
 #include "quest/land_catalogue.h"
 #include "quest/lose_level.h"
@@ -42,6 +45,7 @@
 #include "village/land_screen.h"
 #include "village/offer_row.h"
 #include "village/research_screen.h"
+#include "village/show_building.h"
 
 namespace fs = std::filesystem;
 
@@ -305,6 +309,40 @@ TEST_P(TextsFit, TheLongestNameFitsWhereverItIsShown) {
     actProfile = nullptr;
     Check("the main menu", "welcome line across the screen", welcome,
           TextLineOverflow(welcome, SCREEN_W, SCREEN_H, menu.profileFont));
+    ExpectNoOverflow();
+}
+
+TEST_P(TextsFit, EveryBuildingsNameFitsThePreviewsPanel) {
+    LoadLandCatalogues();
+    ASSERT_FALSE(landItems.empty());
+    TShowBuilding preview;
+    preview.setup();
+    for (const auto& item : landItems)
+        CheckInPicture("the building preview", "panel", UpperCase(item->name), preview.titleFont,
+                       preview.panel);
+    landItems.clear();
+    landBuildings.clear();
+    ExpectNoOverflow();
+}
+
+// The skip button's label, ready and counting down from its longest count.
+TEST_P(TextsFit, ThePuzzleScreensTitleAndSkipLabelsFit) {
+    TPuzzleGame puzzle;
+    puzzle.setup();
+    Check("the puzzle screen", "title across the screen", puzzle.txtTitle,
+          TextLineOverflow(puzzle.txtTitle, SCREEN_W, SCREEN_H, puzzle.titleFont));
+    for (const std::string& label : {puzzle.txtSkip, "61 " + puzzle.txtToSkip})
+        CheckInPicture("the puzzle screen", "skip button", label, puzzle.skipFont, puzzle.skipButton[2]);
+    ExpectNoOverflow();
+}
+
+TEST_P(TextsFit, EveryCreditsLineFitsTheScreen) {
+    TCredits roll;
+    roll.setup();
+    ASSERT_FALSE(roll.lista.empty());
+    for (const auto& line : roll.lista)
+        Check("the credits", "line across the screen", line.txt,
+              TextLineOverflow(line.txt, SCREEN_W, SCREEN_H, line.font));
     ExpectNoOverflow();
 }
 
