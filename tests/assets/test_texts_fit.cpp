@@ -2,10 +2,9 @@
 // the texts of every GUI script (each state's look: normal, over, pressed, disabled) inside their
 // object's picture, the village's offer labels inside their button's face, the research buttons'
 // labels, the advisers' speeches inside the bubble, and the texts the screens draw by code at their
-// longest (counters, the clock, the level-end dialogs, names, questions, the preview, the
-// puzzle screen, the credits). A text that runs over
-// names its screen, its object, the text and by how many pixels. The check runs once for each
-// language of game/txt/.
+// longest (counters, the clock, the level-end dialogs, names, questions, the preview, the puzzle
+// screen, the credits, the story's subtitles). A text that runs over names its screen, its
+// object, the text and by how many pixels. The check runs once for each language of game/txt/.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -39,6 +38,7 @@
 #include "quest/profile_list.h"
 #include "quest/summary.h"
 #include "quest/tutorial_catalogue.h"
+#include "story/story_text.h"
 #include "story/tip_draw.h"
 #include "story/tip_loading.h"
 #include "support/headless_platform.h"
@@ -343,6 +343,21 @@ TEST_P(TextsFit, EveryCreditsLineFitsTheScreen) {
     for (const auto& line : roll.lista)
         Check("the credits", "line across the screen", line.txt,
               TextLineOverflow(line.txt, SCREEN_W, SCREEN_H, line.font));
+    ExpectNoOverflow();
+}
+
+// Each line of the intro's and the outro's subtitles across the screen.
+TEST_P(TextsFit, EverySubtitleLineFitsTheScreen) {
+    LoadStoryFont();
+    for (const char* sequence : {"Intro", "Outro"}) {
+        LoadStoryTexts(StoryDataPath(sequence), StoryTextPath(sequence));
+        ASSERT_GT(StoryList().size(), 0u) << sequence;
+        for (const auto& subtitle : StoryList())
+            for (const std::string& line : subtitle->txt)
+                Check(std::string("the ") + sequence, "subtitle across the screen", line,
+                      TextLineOverflow(line, SCREEN_W, SCREEN_H, storyFont));
+    }
+    StoryList().clear();
     ExpectNoOverflow();
 }
 
