@@ -32,3 +32,9 @@ int FittingFontSize(const std::string& text, const std::string& fontPath, int si
     }
     return minSize;
 }
+
+Font FittingFont(const std::string& text, const std::string& fontPath, const Font& designed, int size,
+                 int minSize, float w, float h, int spacing) {
+    const int fit = FittingFontSize(text, fontPath, size, minSize, w, h, spacing);
+    return fit == size ? designed : GetFont(fontPath, fit);
+}

@@ -23,3 +23,6 @@ TTextOverflow TextLineOverflow(const std::string& text, float w, float h, const 
 // none does: the text is never cut).
 int FittingFontSize(const std::string& text, const std::string& fontPath, int size, int minSize, float w,
                     float h, int spacing);
+// The font of that size (from the font cache): `designed` itself when the text fits at `size`.
+Font FittingFont(const std::string& text, const std::string& fontPath, const Font& designed, int size,
+                 int minSize, float w, float h, int spacing);

@@ -1,5 +1,6 @@
 #include "menus/enter_text.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "frame/font_cache.h"
@@ -8,6 +9,7 @@
 #include "frame/mouse.h"
 #include "frame/names.h"
 #include "frame/text_file.h"
+#include "frame/text_fit.h"
 #include "frame/text_layout.h"
 #include "gui/gui.h"
 #include "menus/dialog_back.h"
@@ -18,6 +20,10 @@ TEnterText enterText;
 
 namespace {
 constexpr int kBlinkMs = 500;
+const char* const ENTRY_FONT = "gfx/fonts/font1.ttf";
+constexpr int ENTRY_SIZE = 42;
+// The name is centred here, a little left of the well's middle: the cursor follows it.
+constexpr float ENTRY_CX = 500;
 
 void ShowButton(TGui* gui, const std::string& name, bool shown) {
     if (!gui) return;
@@ -28,13 +34,25 @@ void ShowButton(TGui* gui, const std::string& name, bool shown) {
 void TEnterText::setup() {
     panel = shownOnly(GfxLoadImage(gameDir + "gfx/gui/enterText/panel.png", GFX_IMAGE_DEFAULT));
     GfxMidHandle(panel);
-    const std::string path = gameDir + "gfx/fonts/font1.ttf";
-    font = GetFont(path, 42);
+    const std::string path = gameDir + ENTRY_FONT;
+    font = GetFont(path, ENTRY_SIZE);
     font2 = GetFont(path, 36);
     auto txt = LoadTxtFile(gameDir + "txt/#LANG#/profileManager.txt");
     txtEnt = TrimBlanks(TxtLine(txt, 7));
     txtAlready = TrimBlanks(TxtLine(txt, 8));
     gui = LoadGui(gameDir + "gfx/gui/enterText/" + lang + "/enterText.gui");
+}
+
+TDim NameWell() { return NewDimRect(262, 292, 500, 66); }
+
+Font TEnterText::EntryFont() const {
+    GfxStateScope keep;
+    GfxSetImageFont(font);
+    // Room on either side of the centre, the cursor's (at the designed size) on the right.
+    const TDim well = NameWell();
+    const float cursor = 2 + static_cast<float>(GfxTextWidth("A"));
+    const float half = std::min(ENTRY_CX - well.x, well.x + well.w - ENTRY_CX - cursor);
+    return FittingFont(entry, gameDir + ENTRY_FONT, font, ENTRY_SIZE, NAME_MIN_SIZE, 2 * half, well.h, 0);
 }
 
 std::vector<std::string> TEnterText::_taken() const {
@@ -104,10 +122,15 @@ void TEnterText::_drawEntry() {
     GfxResetDrawState(alpha);
     GfxSetImageFont(font2);
     _drawMyText(txtStart, 512, 192, 255, 255, 255);
+    // A shrunk name keeps the well's middle; the cursor keeps its size.
     GfxSetImageFont(font);
-    _drawMyText(entry, 500, 304, 255, 255, 255);
+    const int designed = GfxTextHeight("A");
+    GfxSetImageFont(EntryFont());
+    const float nameW = static_cast<float>(GfxTextWidth(entry));
+    _drawMyText(entry, ENTRY_CX, 304 + static_cast<float>(designed - GfxTextHeight("A")) / 2, 255, 255, 255);
+    GfxSetImageFont(font);
     if (cursorOn) {
-        const float x = 500 + static_cast<float>(GfxTextWidth(entry)) / 2 + 2;
+        const float x = ENTRY_CX + nameW / 2 + 2;
         GfxSetColor(255, 255, 255);
         GfxSetAlpha(alpha);
         GfxDrawRect(x, 308, static_cast<float>(GfxTextWidth("A")),

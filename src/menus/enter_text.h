@@ -9,7 +9,11 @@
 #include <vector>
 
 #include "frame/screen.h"
+#include "frame/value_types.h"
 #include "quest/level_end_dialog.h"
+
+// The dark well the name is typed into, drawn into the panel's picture (at rest).
+TDim NameWell();
 
 class TEnterText : public TEkran {
 public:
@@ -29,6 +33,8 @@ public:
     std::function<std::vector<std::string>()> takenNames;
 
     void setup() override;
+    // The entry's font: smaller for a name that would leave its well, with the cursor after it.
+    Font EntryFont() const;
     // The caller under the stripes alone, without a veil.
     virtual void _drawBack();
     bool dimsItsCaller() const override { return true; }

@@ -9,6 +9,8 @@
 
 // Names hold at most this many letters.
 constexpr int MAX_NAME_LETTERS = 15;
+// The smallest a long name is drawn, in the profile list and as it is typed.
+constexpr int NAME_MIN_SIZE = 20;
 
 // The 29 characters a name may not hold (the space among them), in order.
 const std::vector<std::string>& ForbiddenNameChars();

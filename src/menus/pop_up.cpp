@@ -13,8 +13,10 @@ TPopUp popUp;
 
 namespace {
 constexpr int kTextLeft = 340;
-constexpr float kTextWidth = 340;
 }  // namespace
+
+// The board drawn into the panel's picture: x 322..702, y 316..432 (three lines of 36 px).
+TDim PopUpQuestionBoard() { return NewDimRect(322, 316, 380, 116); }
 
 void TPopUp::setup() {
     panel = shownOnly(GfxLoadImage(gameDir + "gfx/gui/popup/panel.png", GFX_IMAGE_DEFAULT));
@@ -28,8 +30,9 @@ void TPopUp::setup() {
 
 void TPopUp::CountTextSizes() {
     // One line pitch: the font's height and one pixel.
-    const float h = TextBoxHeight(text, kTextLeft, 0, kTextWidth, "center", 0, font, 1);
-    drawY = 370 - static_cast<int>(h) / 2;
+    const float h = TextBoxHeight(text, kTextLeft, 0, POPUP_TEXT_WIDTH, "center", 0, font, 1);
+    const TDim board = PopUpQuestionBoard();
+    drawY = static_cast<int>(board.y + board.h / 2 - h / 2);
 }
 
 float TPopUp::CountY() const { return SlideOffset(PanelHeight(panel, POPUP_PANEL_H), showPer); }
@@ -66,10 +69,10 @@ void TPopUp::_drawPanel() {
     const float y = static_cast<float>(drawY) + CountY();
     GfxSetColor(0, 0, 0);
     GfxSetAlpha(alpha * 0.5f);
-    DrawTextBox(text, kTextLeft + 2, static_cast<int>(y) + 2, kTextWidth, "center", 0, font, 1);
+    DrawTextBox(text, kTextLeft + 2, static_cast<int>(y) + 2, POPUP_TEXT_WIDTH, "center", 0, font, 1);
     GfxSetColor(255, 255, 255);
     GfxSetAlpha(alpha);
-    DrawTextBox(text, kTextLeft, static_cast<int>(y), kTextWidth, "center", 0, font, 1);
+    DrawTextBox(text, kTextLeft, static_cast<int>(y), POPUP_TEXT_WIDTH, "center", 0, font, 1);
     GfxResetDrawState();
 }
 

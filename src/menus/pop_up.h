@@ -5,10 +5,14 @@
 #include <string>
 
 #include "frame/screen.h"
+#include "frame/value_types.h"
 #include "quest/level_end_dialog.h"
 
 // The panel's height when its picture is missing.
 constexpr float POPUP_PANEL_H = 336;
+// The question is laid out this wide, centred on the panel's dark board (at rest).
+constexpr float POPUP_TEXT_WIDTH = 340;
+TDim PopUpQuestionBoard();
 
 class TPopUp : public TEkran {
 public:
@@ -23,7 +27,7 @@ public:
     TCallerPicture callerPicture;
 
     void setup() override;
-    // Lays the question out 340 px wide and centres it on y 370.
+    // Lays the question out POPUP_TEXT_WIDTH wide and centres it on the board.
     virtual void CountTextSizes();
     // The caller under the stripes alone, without a veil.
     virtual void _drawBack();

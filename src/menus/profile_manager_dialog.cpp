@@ -6,10 +6,12 @@
 #include "frame/frame_loop.h"
 #include "frame/globals.h"
 #include "frame/mouse.h"
+#include "frame/text_fit.h"
 #include "frame/text_layout.h"
 #include "gui/gui.h"
 #include "menus/dialog_back.h"
 #include "menus/enter_text.h"
+#include "menus/name_rules.h"
 #include "menus/pop_up.h"
 #include "menus/profile_changes.h"
 #include "quest/profile_list.h"
@@ -17,6 +19,9 @@
 TProfileManagerDialog profileManagerDialog;
 
 namespace {
+const char* const NAME_FONT = "gfx/fonts/font1.ttf";
+constexpr int NAME_SIZE = 32;
+
 void SetButtonShown(TGui* gui, const std::string& name, bool shown) {
     if (!gui) return;
     if (auto obj = gui->GetObject(name)) obj->SetState(shown ? 1 : 0, shown ? 1 : 0);
@@ -26,9 +31,9 @@ void SetButtonShown(TGui* gui, const std::string& name, bool shown) {
 void TProfileManagerDialog::setup() {
     panel = shownOnly(GfxLoadImage(gameDir + "gfx/gui/profileManager/panel.png", GFX_IMAGE_DEFAULT));
     if (panel) GfxSetHandle(panel, static_cast<float>(GfxImageWidth(panel)) / 2, 680);
-    const std::string font = gameDir + "gfx/fonts/font1.ttf";
+    const std::string font = gameDir + NAME_FONT;
     font1 = GetFont(font, 36);
-    font2 = GetFont(font, 32);
+    font2 = GetFont(font, NAME_SIZE);
     if (profileManager.txtPlayers.empty()) profileManager._setupTexts();
     gui = LoadGui(gameDir + "gfx/gui/profileManager/" + lang + "/profileManager.gui");
 }
@@ -41,6 +46,15 @@ float TProfileManagerDialog::RowHeight() const {
     GfxStateScope keep;
     GfxSetImageFont(font2);
     return static_cast<float>(GfxTextHeight("A") - 5);
+}
+
+Font TProfileManagerDialog::NameFont(const std::string& name) const {
+    GfxStateScope keep;
+    GfxSetImageFont(font2);
+    // One line high: a name that would need two lines there is shrunk until it holds on one.
+    const auto line = static_cast<float>(GfxTextHeight("A"));
+    return FittingFont(name, gameDir + NAME_FONT, font2, NAME_SIZE, NAME_MIN_SIZE, PROFILE_ROW_WIDTH, line,
+                       0);
 }
 
 float TProfileManagerDialog::RowTop(int r) const {
@@ -70,7 +84,8 @@ void TProfileManagerDialog::_updateProfiles() {
     if (showPer < 1) return;
     const float h = RowHeight();
     for (int r = 0; r < count; ++r)
-        if (mouse.inRect(310, RowTop(r), 410, h)) over = list[static_cast<size_t>(r)];
+        if (mouse.inRect(PROFILE_ROW_LEFT, RowTop(r), PROFILE_ROW_WIDTH, h))
+            over = list[static_cast<size_t>(r)];
     if (mouse.leftPressed && over) actProfile = over;
 }
 
@@ -102,7 +117,6 @@ void TProfileManagerDialog::_drawPanel() {
 
 void TProfileManagerDialog::_drawProfiles() {
     GfxResetDrawState(alpha);
-    GfxSetImageFont(font2);
     const float h = RowHeight();
     int r = 0;
     for (const auto& profile : profileManager.profiles) {
@@ -112,13 +126,18 @@ void TProfileManagerDialog::_drawProfiles() {
         if (hovered) {
             GfxSetColor(0, 0, 0);
             GfxSetAlpha(alpha * 0.25f);
-            GfxDrawRect(310, top, 410, h);
+            GfxDrawRect(PROFILE_ROW_LEFT, top, PROFILE_ROW_WIDTH, h);
         }
         TRGB colour = NewRGB(255, 255, 255);
         if (current && hovered) colour = NewRGB(250, 250, 60);
         else if (current) colour = NewRGB(255, 255, 0);
         else if (hovered) colour = NewRGB(0, 255, 255);
-        DrawShadowedText(profile->name, 515, top, colour, alpha);
+        // A shrunk name keeps the row's middle.
+        GfxSetImageFont(font2);
+        const int designed = GfxTextHeight("A");
+        GfxSetImageFont(NameFont(profile->name));
+        const float y = top + static_cast<float>(designed - GfxTextHeight("A")) / 2;
+        DrawShadowedText(profile->name, PROFILE_ROW_LEFT + PROFILE_ROW_WIDTH / 2, y, colour, alpha);
     }
     GfxResetDrawState();
 }

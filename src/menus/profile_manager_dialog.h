@@ -16,6 +16,8 @@ class TProfile;
 
 // The panel's height when its picture is missing.
 constexpr float MANAGER_PANEL_H = 680;
+// A player's row in the list: where a click chooses it and its name is centred.
+constexpr float PROFILE_ROW_LEFT = 310, PROFILE_ROW_WIDTH = 410;
 
 class TProfileManagerDialog : public TEkran {
 public:
@@ -53,6 +55,8 @@ public:
     // The height of a row (the name font's "A" less 5) and the top of row r.
     float RowHeight() const;
     float RowTop(int r) const;
+    // The names' font, smaller for a name too wide for its row (down to NAME_MIN_SIZE).
+    Font NameFont(const std::string& name) const;
 };
 
 extern TProfileManagerDialog profileManagerDialog;

@@ -1,31 +1,51 @@
-// Every text the player reads fits the box it is drawn in, at the real fonts
-// and in every state: the texts of every GUI script (each state's look: normal,
-// over, pressed, disabled) inside their object's picture, the village's offer
-// labels inside their button's face, the research buttons' labels, and the
-// advisers' speeches inside the bubble. A text that runs over names its screen, its object, the text and by
-// how many pixels. The check runs once for each language of game/txt/.
+// Every text the player reads fits the box it is drawn in, at the real fonts and in every state:
+// the texts of every GUI script (each state's look: normal, over, pressed, disabled) inside their
+// object's picture, the village's offer labels inside their button's face, the research buttons'
+// labels, the advisers' speeches inside the bubble, and the texts the screens draw by code at their
+// longest (counters, the clock, the level-end dialogs, names, questions, the preview, the puzzle
+// screen, the credits, the story's subtitles). A text that runs over names its screen, its
+// object, the text and by how many pixels. The check runs once for each language of game/txt/.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "frame/globals.h"
+#include "frame/names.h"
 #include "frame/text_file.h"
 #include "frame/text_fit.h"
 #include "gui/gui.h"
+#include "match3/main_game.h"
+#include "match3/res_panel.h"
+#include "menus/credits.h"
+#include "menus/enter_text.h"
+#include "menus/main_menu.h"
+#include "menus/name_rules.h"
+#include "menus/pop_up.h"
+#include "menus/profile_manager_dialog.h"
+#include "platform/text_watch.h"
+#include "puzzles/puzzle_game.h"
+#include "quest/continue_quest.h"
 #include "quest/land_catalogue.h"
+#include "quest/lose_level.h"
+#include "quest/profile.h"
+#include "quest/profile_list.h"
+#include "quest/summary.h"
 #include "quest/tutorial_catalogue.h"
+#include "story/story_text.h"
 #include "story/tip_draw.h"
 #include "story/tip_loading.h"
 #include "support/headless_platform.h"
 #include "village/land_screen.h"
 #include "village/offer_row.h"
 #include "village/research_screen.h"
+#include "village/show_building.h"
 
 namespace fs = std::filesystem;
 
@@ -132,7 +152,45 @@ protected:
                                  std::max(Beyond(box.y, ay - th / 2), Beyond(ay + th / 2, box.y + box.h))};
         Check(script, "\"" + object.id + "\" (" + StateName(look.action) + ")", text, over);
     }
+
+    // A text as the screen's own code draws it (`draw`, watched) against the box it must stay in.
+    void CheckDrawnIn(const std::string& screen, const std::string& object, const std::string& text,
+                      const TDim& box, const std::function<void()>& draw) {
+        std::vector<GfxTextDrawn> drawn;
+        GfxSetTextWatcher([&](const GfxTextDrawn& t) {
+            if (t.text == text) drawn.push_back(t);
+            return true;
+        });
+        draw();
+        GfxSetTextWatcher(nullptr);
+        ASSERT_FALSE(drawn.empty()) << screen << " does not draw \"" << text << "\"";
+        const GfxTextDrawn& t = drawn.back();  // the face, over any shadow drawn first
+        Check(screen, object, text,
+              TTextOverflow{std::max(Beyond(box.x, t.x), Beyond(t.x + t.w, box.x + box.w)),
+                            std::max(Beyond(box.y, t.y), Beyond(t.y + t.h, box.y + box.h))});
+    }
+    // One line drawn by code inside a picture (centred on it): how far it runs beyond the
+    // picture's width and height.
+    void CheckInPicture(const std::string& screen, const std::string& object, const std::string& text,
+                        const Font& font, const Image& picture) {
+        ASSERT_TRUE(font) << screen << ", " << object;
+        ASSERT_TRUE(picture) << screen << ", " << object;
+        Check(screen, object, text,
+              TextLineOverflow(text, static_cast<float>(GfxImageWidth(picture)),
+                               static_cast<float>(GfxImageHeight(picture)), font));
+    }
 };
+
+// The longest values the code-drawn texts take: a counter of five digits (a village's stock
+// after a long quest), and a player's name of as many letters as a name may have, in the widest.
+const std::string LONGEST_COUNT = "99999";
+
+// Where a picture lies drawn at (x, y) through its handle.
+TDim PictureBox(const Image& img, float x, float y) {
+    return NewDimRect(x - GfxImageHandleX(img), y - GfxImageHandleY(img),
+                      static_cast<float>(GfxImageWidth(img)), static_cast<float>(GfxImageHeight(img)));
+}
+std::string LongestName() { return UpperName(std::string(MAX_NAME_LETTERS, 'W')); }
 
 }  // namespace
 
@@ -196,6 +254,128 @@ TEST_P(TextsFit, EveryTipsSpeechFitsItsBubble) {
               TextBoxOverflow(speech, box.w, box.h, TipSpeechFont(tip->fontN), 0));
     }
     tutorialTips.clear();
+    ExpectNoOverflow();
+}
+
+// The texts the screens draw by code, each against the picture it stands in, at its longest.
+TEST_P(TextsFit, TheBoardsCountersAndClockFitTheirPictures) {
+    LoadResPanelImages();
+    CheckInPicture("the match-3 board and the village", "resource counter", LONGEST_COUNT,
+                   resPanelImages.font, resPanelImages.counter);
+    TMainGame game;
+    game.setup();
+    CheckInPicture("the match-3 board", "clock's frame", game.txtTime, game.timeFont, game.timeBarFrame);
+    ExpectNoOverflow();
+}
+
+TEST_P(TextsFit, TheLevelEndDialogsTextsFitTheirPanels) {
+    TLevelSummary summary;
+    summary.setup();
+    CheckInPicture("the summary", "panel", summary.txtTotal, summary.infoBigFont, summary.panel);
+    CheckInPicture("the summary", "panel", summary.txtTimeBonus, summary.infoFOnt2, summary.panel);
+    CheckInPicture("the summary", "panel", summary.txtMultiplier, summary.infoFOnt2, summary.panel);
+    CheckInPicture("the summary", "panel", "+ " + LONGEST_COUNT, summary.numberFOnt, summary.panel);
+    CheckInPicture("the summary", "total's circle", LONGEST_COUNT, summary.numberFOnt2, summary.circle2);
+    TLoseLevel lose;
+    lose.setup();
+    CheckInPicture("the lose dialog", "panel", lose.txtLose, lose.font, lose.panel);
+    TContinueQuest resume;
+    resume.setup();
+    CheckInPicture("the continue signboard", "panel", resume.txtTitle, resume.font2, resume.panel);
+    ExpectNoOverflow();
+}
+
+TEST_P(TextsFit, TheLongestNameFitsWhereverItIsShown) {
+    const std::string name = LongestName();
+    TEnterText entry;
+    entry.setup();
+    entry.prepare(nullptr, name);
+    entry.alpha = 1;
+    CheckDrawnIn("the name entry", "name's well", name, NameWell(), [&] { entry._drawEntry(); });
+    CheckDrawnIn("the name entry", "panel", entry.txtEnt, PictureBox(entry.panel, 512, 344),
+                 [&] { entry._drawEntry(); });
+    entry.exists = 1;
+    CheckDrawnIn("the name entry", "panel", entry.txtAlready, PictureBox(entry.panel, 512, 344),
+                 [&] { entry._drawEntry(); });
+    TProfileManagerDialog manager;
+    manager.setup();
+    Check("the profile manager", "name's row", name,
+          TextLineOverflow(name, PROFILE_ROW_WIDTH, SCREEN_H, manager.NameFont(name)));
+    TMainMenu menu;
+    menu.setup();
+    actProfile = std::make_shared<TProfile>();
+    actProfile->name = name;
+    const std::string welcome = menu.WelcomeLine();
+    actProfile = nullptr;
+    Check("the main menu", "welcome line across the screen", welcome,
+          TextLineOverflow(welcome, SCREEN_W, SCREEN_H, menu.profileFont));
+    ExpectNoOverflow();
+}
+
+TEST_P(TextsFit, EveryBuildingsNameFitsThePreviewsPanel) {
+    LoadLandCatalogues();
+    ASSERT_FALSE(landItems.empty());
+    TShowBuilding preview;
+    preview.setup();
+    for (const auto& item : landItems)
+        CheckInPicture("the building preview", "panel", UpperCase(item->name), preview.titleFont,
+                       preview.panel);
+    landItems.clear();
+    landBuildings.clear();
+    ExpectNoOverflow();
+}
+
+// The skip button's label, ready and counting down from its longest count.
+TEST_P(TextsFit, ThePuzzleScreensTitleAndSkipLabelsFit) {
+    TPuzzleGame puzzle;
+    puzzle.setup();
+    Check("the puzzle screen", "title across the screen", puzzle.txtTitle,
+          TextLineOverflow(puzzle.txtTitle, SCREEN_W, SCREEN_H, puzzle.titleFont));
+    for (const std::string& label : {puzzle.txtSkip, "61 " + puzzle.txtToSkip})
+        CheckInPicture("the puzzle screen", "skip button", label, puzzle.skipFont, puzzle.skipButton[2]);
+    ExpectNoOverflow();
+}
+
+TEST_P(TextsFit, EveryCreditsLineFitsTheScreen) {
+    TCredits roll;
+    roll.setup();
+    ASSERT_FALSE(roll.lista.empty());
+    for (const auto& line : roll.lista)
+        Check("the credits", "line across the screen", line.txt,
+              TextLineOverflow(line.txt, SCREEN_W, SCREEN_H, line.font));
+    ExpectNoOverflow();
+}
+
+// Each line of the intro's and the outro's subtitles across the screen.
+TEST_P(TextsFit, EverySubtitleLineFitsTheScreen) {
+    LoadStoryFont();
+    for (const char* sequence : {"Intro", "Outro"}) {
+        LoadStoryTexts(StoryDataPath(sequence), StoryTextPath(sequence));
+        ASSERT_GT(StoryList().size(), 0u) << sequence;
+        for (const auto& subtitle : StoryList())
+            for (const std::string& line : subtitle->txt)
+                Check(std::string("the ") + sequence, "subtitle across the screen", line,
+                      TextLineOverflow(line, SCREEN_W, SCREEN_H, storyFont));
+    }
+    StoryList().clear();
+    ExpectNoOverflow();
+}
+
+// Every question the game asks through the pop-up, laid out as it is, on the panel's dark board.
+TEST_P(TextsFit, EveryQuestionFitsThePopUpsBoard) {
+    TMainMenu menu;
+    menu.setup();
+    profileManager._setupTexts();
+    TPopUp popUp;
+    popUp.setup();
+    ASSERT_TRUE(popUp.font);
+    const TDim board = PopUpQuestionBoard();
+    for (const std::string& question : {menu.txtAreYouSureYouWantToExit, menu.txtAreYouSureYouWantToRestart,
+                                        profileManager.txtAreYouSureToDelete}) {
+        ASSERT_FALSE(question.empty());
+        Check("the pop-up", "question's board", question,
+              TextBoxOverflow(question, std::min(POPUP_TEXT_WIDTH, board.w), board.h, popUp.font, 1));
+    }
     ExpectNoOverflow();
 }
 

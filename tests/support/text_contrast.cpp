@@ -132,20 +132,30 @@ std::vector<DrawnTextContrast> MeasureScreenTexts(const std::function<void()>& d
 }
 
 void ExpectTextsReadable(const std::string& screen, const std::function<void()>& draw) {
+    TextContrastTally(screen).ExpectReadable("", draw);
+}
+
+void TextContrastTally::ExpectReadable(const std::string& moment, const std::function<void()>& draw) {
+    const std::string where = moment.empty() ? screen : screen + ", " + moment;
     const auto texts = MeasureScreenTexts(draw);
-    EXPECT_FALSE(texts.empty()) << screen << " shows no text";
-    const DrawnTextContrast* lowest = nullptr;
+    EXPECT_FALSE(texts.empty()) << where << " shows no text";
+    // The text nearest its own threshold.
+    const auto margin = [](const DrawnTextContrast& t) {
+        return t.contrast.ratio / RequiredContrast(t.text.size);
+    };
     for (const auto& t : texts) {
         const TextContrast& c = t.contrast;
         EXPECT_GE(c.ratio, RequiredContrast(t.text.size))
-            << screen << ": \"" << t.text.text << "\" (" << t.text.size << " px) reads at " << c.ratio
+            << where << ": \"" << t.text.text << "\" (" << t.text.size << " px) reads at " << c.ratio
             << ":1, its colour " << c.text.r << "," << c.text.g << "," << c.text.b << " on " << c.back.r
             << "," << c.back.g << "," << c.back.b;
-        if (!lowest || c.ratio / RequiredContrast(t.text.size) <
-                           lowest->contrast.ratio / RequiredContrast(lowest->text.size))
-            lowest = &t;
+        if (!seen || margin(t) < margin(lowest)) lowest = t;
+        seen = true;
     }
-    if (lowest)
-        std::printf("contrast | %s | %.2f (needs %.1f) | %s |\n", screen.c_str(), lowest->contrast.ratio,
-                    RequiredContrast(lowest->text.size), lowest->text.text.c_str());
+}
+
+TextContrastTally::~TextContrastTally() {
+    if (seen)
+        std::printf("contrast | %s | %.2f (needs %.1f) | %s |\n", screen.c_str(), lowest.contrast.ratio,
+                    RequiredContrast(lowest.text.size), lowest.text.text.c_str());
 }

@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/platform.h"
@@ -42,3 +43,21 @@ std::vector<DrawnTextContrast> MeasureScreenTexts(const std::function<void()>& d
 // none), naming the screen, the text and the figures; prints the screen's lowest ratio as a line
 // "contrast | screen | ratio | text |" for the table in docs/contrast.md (tools/contrast_table.sh).
 void ExpectTextsReadable(const std::string& screen, const std::function<void()>& draw);
+
+// The same over several moments of one screen (the subtitles of a story, one after the other):
+// each moment is checked as it comes, and the screen's one line gives the lowest of them all
+// when the tally ends.
+class TextContrastTally {
+public:
+    explicit TextContrastTally(std::string screen) : screen(std::move(screen)) {}
+    ~TextContrastTally();
+    TextContrastTally(const TextContrastTally&) = delete;
+    TextContrastTally& operator=(const TextContrastTally&) = delete;
+    // Checks the texts one frame shows; `moment` names it in a failure.
+    void ExpectReadable(const std::string& moment, const std::function<void()>& draw);
+
+private:
+    std::string screen;
+    bool seen = false;
+    DrawnTextContrast lowest;
+};

@@ -56,9 +56,10 @@ void TimeBar(Sink& sink) {
         cairo_fill(cr);
         sink.Png(file, s.get(), purpose);
     };
-    bar(Hex(0x8CCB3A), Hex(0x3C7A18), "gfx/gui/mainGame/timeBar.png",
+    // Deep enough that the white "Time" over either bar reads at 3:1.
+    bar(Hex(0x70A42E), Hex(0x305F12), "gfx/gui/mainGame/timeBar.png",
         "level clock bar, at (502,14), cut from the left");
-    bar(Hex(0x58B8F0), Hex(0x1F5FA8), "gfx/gui/mainGame/timeBar2.png", "hourglass bar, at (502,14)");
+    bar(Hex(0x4A9CD8), Hex(0x1A5094), "gfx/gui/mainGame/timeBar2.png", "hourglass bar, at (502,14)");
     SurfacePtr frame = NewSurface(532, 70);
     {
         Ctx cr(frame.get());

@@ -135,13 +135,13 @@ SurfacePtr Switch(SwitchKind kind, bool on, bool over) {
 
 SurfacePtr QuestionPanel() {
     // Handle (260, 504), one and a half heights: at rest x 252..772, y 264..600.
-    // The question is centred on y 370 (two lines fill 330..410 clear of the
-    // frame), the rule lies at y 492, the buttons at y 505..569.
+    // The question is centred on the board's middle, y 374; the rule lies at
+    // y 492, the buttons at y 505..569.
     SurfacePtr s = NewSurface(520, 336);
     Ctx cr(s.get());
     WoodPanel(cr, 6, 6, 508, 324, 30, 22, 9500, true);
-    // The white question reads on a dark board (y 318..430, up to three lines).
-    Well(cr, 70, 54, 380, 112, 14, 9501);
+    // The white question reads on a dark board (y 316..432, up to three lines).
+    Well(cr, 70, 52, 380, 116, 14, 9501);
     Rule(cr, 70, 450, 228);
     return s;
 }
