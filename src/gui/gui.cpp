@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "frame/mouse.h"
 #include "gui/gui_lua.h"
 #include "gui/gui_util.h"
 
@@ -84,6 +85,12 @@ void TGui::VectorMe(float dx, float dy, float per) {
 }
 
 int TGui::clickedItem(const std::string& name) const { return click && EqualNoCase(click->id, name) ? 1 : 0; }
+
+bool TGui::pressedOn(const std::string& name) const {
+    if (!visible || !mouse.leftPressed) return false;
+    const auto object = GetObject(name);
+    return object && object->visible && object->active && mouse.inDim(object->dim);
+}
 
 int TGui::overItem(const std::string& name) const { return over && EqualNoCase(over->id, name) ? 1 : 0; }
 

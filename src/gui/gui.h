@@ -103,6 +103,9 @@ public:
     virtual void VectorMe(float dx, float dy, float per);
     virtual int clickedItem(const std::string& name) const;
     virtual int overItem(const std::string& name) const;
+    // The left button went down this frame over the named object, shown and active: read before
+    // the update, so a screen can keep such a click from a tutorial tip that waits for one.
+    bool pressedOn(const std::string& name) const;
     virtual void draw();
     // Forgets every object, class and the Lua instance.
     virtual void clear();

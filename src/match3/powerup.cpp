@@ -57,6 +57,11 @@ float TPowerUp::CountPer() const {
     return need > 0 ? static_cast<float>(collected) / static_cast<float>(need) : 1.0f;
 }
 
+TDim PowerUpSlotRect(int slot) {
+    return NewDimRect(static_cast<float>(POWERUP_BAR_X + POWERUP_STEP * slot), POWERUP_BAR_Y, POWERUP_SIZE,
+                      POWERUP_SIZE);
+}
+
 // ---------------------------------------------------------------------------
 // Per frame
 // ---------------------------------------------------------------------------

@@ -14,6 +14,7 @@
 #include <memory>
 #include <string>
 
+#include "frame/value_types.h"
 #include "platform/platform.h"
 
 constexpr int POWERUP_COUNT = 6;
@@ -28,6 +29,8 @@ enum : int {
 // Slot size and the bar's place on the screen.
 constexpr int POWERUP_SIZE = 80;
 constexpr int POWERUP_BAR_X = 29, POWERUP_BAR_Y = 680, POWERUP_STEP = 130;
+// Where slot 0..5 lies: its picture and the area that answers the mouse.
+TDim PowerUpSlotRect(int slot);
 
 // Charges needed to fill each slot, and each slot's research cost in
 // resource index order; both from "data/powerups.txt".

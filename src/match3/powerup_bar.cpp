@@ -28,7 +28,7 @@ std::array<std::shared_ptr<TPowerUp>, POWERUP_COUNT>& OwnSlots() {
     return slots;
 }
 
-float SlotX(int slot) { return static_cast<float>(POWERUP_STEP * slot + POWERUP_BAR_X); }
+float SlotX(int slot) { return PowerUpSlotRect(slot).x; }
 
 // The tool states: the aimed slot is the state minus 3.
 void AimTool(TMainGame& game, int state) {

@@ -199,8 +199,7 @@ void TPuzzleGame::_updateSkip() {
 
 bool TPuzzleGame::clickOnOwnButton() const {
     if (!mouse.leftPressed) return false;
-    const auto back = gui ? gui->GetObject("menu") : nullptr;
-    if (back && back->visible && back->active && mouse.inDim(back->dim)) return true;
+    if (gui && gui->pressedOn("menu")) return true;
     return skipPer >= 1 && state == PUZZLE_GAME &&
            mouse.inRect(static_cast<float>(skipX), static_cast<float>(skipY), skipW(), skipH());
 }

@@ -99,6 +99,8 @@ public:
     virtual void _updateShowHud();
     virtual void _updateRes();
     void update() override;
+    // The left button went down this frame on "continue", "options" or "show" while they answer.
+    bool clickOnOwnButton() const;
 
     // Preparing an entry (land_screen.cpp).
     virtual void _prepareSelf();

@@ -82,7 +82,9 @@ void TLandScreen::_updateItems() {
 void TLandScreen::update() {
     CommonUpdate(this);
     if (hooks.checkTips) hooks.checkTips();
-    if (hooks.updateTip) hooks.updateTip();
+    // A tip waiting for a click would take the click on "Continue" (two clicks to play): the tip
+    // sits out the frame of a click on the screen's own buttons.
+    if (hooks.updateTip && !clickOnOwnButton()) hooks.updateTip();
     _updateShowHud();
     _updateFade();
     _updateAlpha();
@@ -91,6 +93,11 @@ void TLandScreen::update() {
     _updateOverResearch();
     _updateRes();
     _updateItems();
+}
+
+bool TLandScreen::clickOnOwnButton() const {
+    if (!gui || dShowHud != 0 || dFade != 0) return false;
+    return gui->pressedOn("continue") || gui->pressedOn("options") || gui->pressedOn("show");
 }
 
 int TLandScreen::AllItemsBought() const {

@@ -1,8 +1,9 @@
-// The shipped tips on the village and on the board: the adviser and the bubble
-// stand clear of every button of their screen they do not point at (the
-// screen's GUI buttons, and in the village the four offers' buttons), and a
-// board tip leaves the cells it teaches visible. The puzzle screen's tips have
-// their own check (test_tip_puzzle_screen.cpp).
+// The shipped tips: every adviser and bubble lies wholly on the screen; on the
+// village and on the board they stand clear of every button of their screen
+// they do not point at (the screen's GUI buttons, in the village the four
+// offers' buttons), no board tip covers a power-up slot, not even the one it
+// teaches, and a board tip leaves the cells it teaches visible. The puzzle
+// screen's buttons have their own check (test_tip_puzzle_screen.cpp).
 #include <gtest/gtest.h>
 
 #include <map>
@@ -13,8 +14,10 @@
 #include "gui/gui.h"
 #include "match3/chip.h"
 #include "match3/level.h"
+#include "match3/powerup.h"
 #include "match3/tile.h"
 #include "quest/land_catalogue.h"
+#include "story/tip_draw.h"
 #include "story/tip_loading.h"
 #include "tip_fixture.h"
 #include "village/offer_row.h"
@@ -99,6 +102,25 @@ protected:
 
 }  // namespace
 
+TEST_F(ScreenTips, EveryAdviserAndBubbleLiesWhollyOnTheScreen) {
+    const TDim screen = NewDimRect(0, 0, 1024, 768);  // the logical screen, without the wide sides
+    auto inside = [&screen](const TDim& r) {
+        return r.x >= screen.x && r.y >= screen.y && r.x + r.w <= screen.x + screen.w &&
+               r.y + r.h <= screen.y + screen.h;
+    };
+    ASSERT_FALSE(tutorialTips.empty());
+    for (const auto& tip : tutorialTips) {
+        const TDim adviser = TipAdviserRect(*tip), bubble = TipBubbleRect(*tip);
+        ASSERT_GT(adviser.h, 0) << "the adviser's picture is loaded";
+        EXPECT_TRUE(inside(adviser)) << "tip " << tip->id << ": the adviser reaches (" << adviser.x << ", "
+                                     << adviser.y << ") … (" << adviser.x + adviser.w << ", "
+                                     << adviser.y + adviser.h << ")";
+        EXPECT_TRUE(inside(bubble)) << "tip " << tip->id << ": the bubble reaches (" << bubble.x << ", "
+                                    << bubble.y << ") … (" << bubble.x + bubble.w << ", "
+                                    << bubble.y + bubble.h << ")";
+    }
+}
+
 TEST_F(ScreenTips, VillageTipsStandClearOfTheVillagesButtons) {
     const std::vector<Button> buttons = VillageButtons();
     ASSERT_EQ(buttons.size(), 7u) << "\"continue\", \"options\", \"show\" and four offers";
@@ -111,7 +133,7 @@ TEST_F(ScreenTips, VillageTipsStandClearOfTheVillagesButtons) {
     EXPECT_GE(checked, 7);
 }
 
-TEST_F(ScreenTips, BoardTipsStandClearOfTheScreensButtonsAndTheCellsTheyTeach) {
+TEST_F(ScreenTips, BoardTipsStandClearOfTheScreensButtonsThePowerUpSlotsAndTheCellsTheyTeach) {
     const std::vector<Button> buttons = GuiButtons("game/gfx/gui/mainGame/#LANG#/mainGame.gui");
     ASSERT_FALSE(buttons.empty());
     int checked = 0;
@@ -119,6 +141,9 @@ TEST_F(ScreenTips, BoardTipsStandClearOfTheScreensButtonsAndTheCellsTheyTeach) {
         if (!OnBoard(tip->typ)) continue;
         ++checked;
         for (const auto& button : buttons) ExpectTipClearOf(*tip, button.rect, button.name);
+        // The slot a power-up tip points at stays in sight beside it.
+        for (int slot = 0; slot < POWERUP_COUNT; ++slot)
+            ExpectTipClearOf(*tip, PowerUpSlotRect(slot), "power-up slot " + std::to_string(slot), false);
         const auto lesson = Lessons().find(tip->typ);
         if (lesson == Lessons().end()) continue;
         const std::vector<Button> cells = TaughtCells(lesson->second);

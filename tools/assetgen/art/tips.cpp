@@ -11,6 +11,7 @@ namespace art {
 namespace {
 
 constexpr int kAdviserW = 128, kAdviserH = 200;
+constexpr int kFootFade = 36;  // the bust's lowest rows fade out
 constexpr int kBubbleW = 460, kBubbleH = 196;
 constexpr int kArrowW = 48, kArrowH = 64;
 
@@ -92,6 +93,20 @@ void Body(cairo_t* cr, double top, Rgb cloth) {
     Shade(cr, body, cloth);
 }
 
+// The bust's foot fades to nothing: wherever a tip stands the adviser, above a button or over
+// the board's margin, the picture ends softly instead of on a cut.
+void FadeFoot(cairo_t* cr) {
+    Saved keep(cr);
+    cairo_pattern_t* fade = cairo_pattern_create_linear(0, kAdviserH - kFootFade, 0, kAdviserH);
+    cairo_pattern_add_color_stop_rgba(fade, 0, 0, 0, 0, 1);
+    cairo_pattern_add_color_stop_rgba(fade, 1, 0, 0, 0, 0);
+    // Above the fade the gradient pads with full alpha, so the whole picture keeps what it has.
+    cairo_set_operator(cr, CAIRO_OPERATOR_DEST_IN);
+    cairo_set_source(cr, fade);
+    cairo_paint(cr);
+    cairo_pattern_destroy(fade);
+}
+
 SurfacePtr Hazel() {
     auto s = NewSurface(kAdviserW, kAdviserH);
     Ctx cr(s.get());
@@ -145,6 +160,7 @@ SurfacePtr Hazel() {
     cairo_move_to(cr, 82, 88);
     cairo_curve_to(cr, 84, 94, 82, 98, 79, 100);
     cairo_stroke(cr);
+    FadeFoot(cr);
     return s;
 }
 
@@ -206,6 +222,7 @@ SurfacePtr Tobin() {
         cairo_arc(cr, 64 + fx, 92 + (std::fabs(fx) > 13 ? 2 : -1), 1.1, 0, 2 * M_PI);
         cairo_fill(cr);
     }
+    FadeFoot(cr);
     return s;
 }
 
