@@ -51,8 +51,11 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${BRAMBLETON_HOMEPAGE})
-# dpkg-shlibdeps derives the dependencies from the libraries the program links.
+# dpkg-shlibdeps derives the dependencies from the libraries the program links
+# (asked of the program alone: shlib_depends.cmake).
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_BRAMBLETON_PROGRAM ${CMAKE_BINARY_DIR}/brambleton)  # where src/CMakeLists.txt puts it
+set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_LIST_DIR}/shlib_depends.cmake)
 # Only bin/ holds a program; the rest is data the package owns outright.
 set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS OFF)
 include(CPack)
