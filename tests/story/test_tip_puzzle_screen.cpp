@@ -25,6 +25,7 @@
 #include "story/tip_draw.h"
 #include "story/tip_loading.h"
 #include "story/tutorial_tips.h"
+#include "support/headless_platform.h"
 #include "tip_fixture.h"
 
 namespace {
@@ -136,12 +137,7 @@ TEST_F(PuzzleScreenTips, AClickOnBackLeavesWhileATipWaitsForAClick) {
     ASSERT_TRUE(TutorialTipWaitsForClick());
     const auto greeting = ActiveTutorialTip();
     const TDim back = Back();
-    InPushEvent(MouseMoveEvent(back.x + back.w / 2, back.y + back.h / 2));
-    frame();
-    InPushEvent(MouseButtonEvent(true));
-    frame();
-    InPushEvent(MouseButtonEvent(false));
-    frame();
+    ClickOverFrames(back.x + back.w / 2, back.y + back.h / 2, frame);
     EXPECT_EQ(puzzleGame.dAlpha, 0) << "the first click on Back leaves";
     EXPECT_EQ(ActiveTutorialTip(), greeting) << "the tip stays, to be read another time";
 }

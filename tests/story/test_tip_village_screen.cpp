@@ -9,6 +9,7 @@
 #include "quest/profile.h"
 #include "story/tip_loading.h"
 #include "story/tutorial_tips.h"
+#include "support/headless_platform.h"
 #include "tip_fixture.h"
 #include "village/land_screen.h"
 
@@ -51,12 +52,7 @@ TEST_F(VillageScreenTips, AClickOnContinueStartsTheLevelWhileTheWelcomeWaitsForA
     ASSERT_TRUE(TutorialTipWaitsForClick());
     ExpectTipClearOf(*ActiveTutorialTip(), Continue(), "\"Continue\"", false);
     const TDim button = Continue();
-    InPushEvent(MouseMoveEvent(button.x + button.w / 2, button.y + button.h / 2));
-    Frame();
-    InPushEvent(MouseButtonEvent(true));
-    Frame();
-    InPushEvent(MouseButtonEvent(false));
-    Frame();
+    ClickOverFrames(button.x + button.w / 2, button.y + button.h / 2, Frame);
     EXPECT_EQ(landScreen.dFade, 1) << "the first click on Continue leaves the village";
     EXPECT_EQ(landScreen.wynik, SCREEN_MATCH3) << "for the level";
 }

@@ -38,3 +38,12 @@ Rgb PixelAt(int x, int y) {
     }
     return {p.rgba[0], p.rgba[1], p.rgba[2]};
 }
+
+void ClickOverFrames(float x, float y, const std::function<void()>& frame) {
+    InPushEvent(MouseMoveEvent(x, y));
+    frame();
+    InPushEvent(MouseButtonEvent(true));
+    frame();
+    InPushEvent(MouseButtonEvent(false));
+    frame();
+}

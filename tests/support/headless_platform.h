@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "platform/platform.h"
 
 // Starts the platform and opens the off-screen display; false when it failed.
@@ -18,6 +20,10 @@ protected:
     void SetUp() override { ASSERT_TRUE(StartHeadlessPlatform()); }
     void TearDown() override { StopHeadlessPlatform(); }
 };
+
+// A player's click at (x, y) as a screen meets it: the pointer moves there, the button goes down,
+// then up, and `frame` runs after each of the three.
+void ClickOverFrames(float x, float y, const std::function<void()>& frame);
 
 // The colour of one back-buffer pixel (logical coordinates).
 struct Rgb {
