@@ -36,7 +36,9 @@ void TDeltaTime::SetFPS(float fps) {
 
 void TDeltaTime::Update() {
     CurrTime = SysMillisecs();
-    ElapsedTime = CurrTime - OldTime;
+    // A clock that steps back (a test's clock set anew, a counter that wrapped) counts as no
+    // time passed: a negative delta would run every fade and animation backwards.
+    ElapsedTime = std::max(0, CurrTime - OldTime);
     OldTime = CurrTime;
     if (CheckTime < CurrTime) {
         CheckTime = CurrTime + 1000;

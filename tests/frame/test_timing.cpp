@@ -95,6 +95,22 @@ TEST_F(FrameTimer, AStallMovesTheGameOnByAtMostTenFrames) {
     EXPECT_LT(frameDelta, 1.1f);
 }
 
+// A clock that steps back (the test clock started anew under a running timer, a wrapped
+// counter) is no time passed: a negative delta would run every fade backwards past its end.
+TEST_F(FrameTimer, AClockThatStepsBackIsNoTimePassed) {
+    NextFrame();
+    deltaTime.OldTime += 5000;  // the last tick as if it were five seconds ahead
+    UpdateDelta();
+    EXPECT_FLOAT_EQ(frameDelta, 0.0f);
+    TEkran screen;
+    screen.fade = 1;
+    screen.dFade = 0;
+    screen._updateFade();
+    EXPECT_FLOAT_EQ(screen.fade, 1.0f);
+    NextFrame();  // and the next frame is an ordinary one again
+    EXPECT_NEAR(frameDelta, 1.0f, 0.05f);
+}
+
 TEST_F(FrameTimer, FpsCountsTheTicksOfTheSecondBeforeTheOneThatRestartsTheCount) {
     TDeltaTime timer;
     timer.Update();  // 0 ms: the first tick starts the first second, up to 1000 ms
