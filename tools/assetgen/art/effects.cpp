@@ -2,9 +2,9 @@
 // lettered with the display face.
 #include "families.h"
 #include "paint.h"
+#include "words.h"
 
 #include <cmath>
-#include <fstream>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -159,16 +159,6 @@ void Banner(cairo_t* cr, double x, double y, double w, double h, Rgb c) {
 // "Level", "Completed!", "No more moves!", "New building unlocked!", "New upgrade unlocked!".
 constexpr int kCaptionLines = 7;
 
-std::vector<std::string> CaptionWords(const std::string& gameDir, const std::string& code) {
-    std::ifstream in(gameDir + "/txt/" + code + "/captions.txt", std::ios::binary);
-    std::vector<std::string> lines;
-    for (std::string line; std::getline(in, line);) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        lines.push_back(line);
-    }
-    return lines;
-}
-
 // Each banner's words stay inside the banner (its ribbon ends are cut in by a third of its
 // height), a longer word is drawn smaller.
 void CaptionsOf(Sink& sink, const std::string& code, const std::vector<std::string>& words) {
@@ -246,7 +236,7 @@ void CaptionsOf(Sink& sink, const std::string& code, const std::vector<std::stri
 // shows the base language's pictures.
 void Captions(Sink& sink) {
     for (const LanguageInfo& language : kLanguages) {
-        const std::vector<std::string> words = CaptionWords(sink.GameDir(), language.code);
+        const std::vector<std::string> words = LanguageLines(sink.GameDir(), language.code, "captions.txt");
         if (static_cast<int>(words.size()) < kCaptionLines) {
             std::cerr << "assetgen_art: no " << kCaptionLines << " lines in txt/" << language.code
                       << "/captions.txt, no captions drawn for it\n";
