@@ -205,7 +205,14 @@ void TOptionsDialog::_checkButtons() {
 }
 
 void TOptionsDialog::changeLanguage(int step) {
-    options.language = NextLanguage(options.EffectiveLanguage(), step);
+    // A language whose texts are not installed is stepped over: choosing it would blank every
+    // text of the game.
+    std::string next = options.EffectiveLanguage();
+    for (int tries = 0; tries < kLanguageCount; ++tries) {
+        next = NextLanguage(next, step);
+        if (FsFileType(gameDir + "txt/" + next) == 2) break;
+    }
+    options.language = next;
     options.forcedLanguage.clear();  // a choice made here outlasts a --language run
     options.SaveSettings();
     mouse.clear();

@@ -3,6 +3,8 @@
 // answers of the buttons and Escape; Alt+Enter while it is open.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "app/front_end_parts.h"
 #include "app/menu_parts.h"
 #include "frame/control.h"
@@ -226,4 +228,29 @@ TEST_F(OptionsDialog, TheLanguageRowChangesTheMainMenusTextsAtOnceAndSavesTheCho
     EXPECT_EQ(mainMenu.gui->GetObject("play")->standardProps->txt, "Play");
     EXPECT_EQ(ReadBack().language, "en");
     UseLanguage(savedLang);
+}
+
+// A language of the list whose texts are not installed is stepped over, not chosen.
+TEST_F(OptionsDialog, TheLanguageRowStepsOverALanguageWithoutItsTexts) {
+    namespace fs = std::filesystem;
+    const std::string savedLang = lang, savedGameDir = gameDir;
+    const fs::path game = fs::absolute(gameDir), two = fs::path(root) / "two-languages";
+    fs::create_directories(two / "txt");
+    for (const char* folder : {"gfx", "data"}) fs::create_directory_symlink(game / folder, two / folder);
+    for (const char* code : {"en", "de"})
+        fs::create_directory_symlink(game / "txt" / code, two / "txt" / code);
+    gameDir = two.string() + "/";
+    options.language = "en";
+    UseLanguage("en");
+    optionsDialog.setup();
+    // Left of English lie the other languages of the list, then German: only German is there.
+    Script([](int frame) {
+        if (frame == 30) Press(KEY_LEFT);
+        if (frame == 40) Press(KEY_ESCAPE);
+    });
+    EXPECT_EQ(optionsDialog.mainloop(nullptr, OptionsCaller::MainMenu), 0);
+    EXPECT_EQ(lang, "de");
+    gameDir = savedGameDir;
+    UseLanguage(savedLang);
+    optionsDialog.setup();
 }
