@@ -17,6 +17,7 @@
 #include "frame/control.h"
 #include "frame/frame_loop.h"
 #include "frame/globals.h"
+#include "frame/languages.h"
 #include "frame/names.h"
 #include "frame/resource_dir.h"
 #include "frame/start_game.h"
@@ -96,8 +97,8 @@ int RunGame(int argc, char** argv) {
     }
 
     ReadMarkerFiles();
-    appTitle = TrimBlanks(FsLoadString(gameDir + "txt/" + lang + "/name.txt"));
-    SysSetAppTitle(appTitle.empty() ? gameName : appTitle);
+    // The title of the language in use is set once the settings are read (StartGame).
+    SysSetAppTitle(gameName);
     if (!cl.userDir.empty()) SetUserDirOverride(cl.userDir);
 
     RegisterGameParts(cl);
@@ -112,6 +113,13 @@ int RunGame(int argc, char** argv) {
     start.seedGiven = cl.seedGiven;
     start.seed = cl.seed;
     start.displayMode = cl.displayMode;
+    if (!cl.language.empty()) {
+        if (FindLanguage(cl.language)) start.language = FindLanguage(cl.language)->code;
+        else
+            std::printf(
+                "brambleton: the game does not speak '%s' (it speaks %s); the usual language is used\n",
+                cl.language.c_str(), LanguageCodes().c_str());
+    }
     // A plain start shows the cards, the loading screen and the main menu; a
     // run of one level, puzzle, screen or GUI script loads unseen and starts there.
     if (cl.level.empty() && cl.puzzle.empty() && cl.gui.empty() && cl.screen.empty() &&

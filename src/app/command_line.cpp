@@ -2,6 +2,8 @@
 
 #include <charconv>
 
+#include "frame/languages.h"
+
 namespace {
 bool ParseLong(const std::string& text, long& value) {
     const char* end = text.data() + text.size();
@@ -23,6 +25,10 @@ std::string CommandLineHelp() {
            "  --record FILE              record input events by frame number\n"
            "  --replay FILE              play recorded input events back\n"
            "  --user-dir DIR             keep settings and profiles in DIR\n"
+           "  --language CODE            speak this language for this run only (not saved):\n"
+           "                             " +
+           LanguageCodes() +
+           "\n"
            "  --data-dir DIR             read the game's resource folder from DIR\n"
            "  --level N|PATH             play quest level N or a level file, print the result, exit\n"
            "                             (a level file: F5 reads it again and starts it over)\n"
@@ -106,6 +112,8 @@ bool ParseCommandLine(const std::vector<std::string>& args, CommandLine& out, st
             if (!value(out.replay)) return false;
         } else if (a == "--user-dir") {
             if (!value(out.userDir)) return false;
+        } else if (a == "--language") {
+            if (!value(out.language)) return false;
         } else if (a == "--data-dir") {
             if (!value(out.dataDir)) return false;
         } else if (a == "--gui") {

@@ -19,6 +19,7 @@ struct CommandLine {
     std::string record;
     std::string replay;
     std::string userDir;
+    std::string language;    // a language code for this run only ("": the settings' choice)
     std::string dataDir;     // the resource folder; "" to look for it
     std::string gui;         // a GUI script to preview
     std::string level;       // quest level number or level file

@@ -44,6 +44,7 @@ int StartNewQuest() {
 
 void RegisterFrontEnd() {
     AddLoadingStep(2, "main menu", [] { mainMenu.setup(); });
+    AddLanguageStep("main menu", [] { mainMenu.setup(); });
     // After the stripes (36) and the village's catalogue (31).
     AddLoadingStep(37, "main menu pictures", [] { mainMenu.holdSharedPictures(); });
     // A new quest opens with the intro: its first scene is decoded while the menu fades out,

@@ -45,12 +45,14 @@ void RegisterFrameSteps() {
         GfxSetHandle(mouse.cur, 2, 2);
     });
     AddLoadingStep(36, "stripes", LoadStripesImage);
+    AddLanguageStep("suspend text", LoadSuspendResources);
 }
 
 void RegisterEffects() {
     AddLoadingStep(25, "firework images", LoadFireWorkImages);
     AddLoadingStep(29, "bomb images", LoadBombImages);
     AddLoadingStep(35, "caption images", LoadCaptionImages);
+    AddLanguageStep("caption images", LoadCaptionImages);
     AddLoadingStep(39, "particle images", [] { TParticle::setup(); });
     TEffectHooks& fx = EffectHooks();
     fx.haveItem = [](int item) { return actProfile && actProfile->HaveItem(item); };
@@ -61,6 +63,7 @@ void RegisterMatch3() {
     AddLoadingStep(4, "chip catalogue", [] { LoadChipCatalogue(); });
     AddLoadingStep(8, "tile images", LoadTileImages);
     AddLoadingStep(12, "match-3 game", [] { mainGame.setup(); });
+    AddLanguageStep("match-3 game", [] { mainGame.setupTexts(); });
     AddLoadingStep(15, "power-up table", [] { LoadPowerUpData(); });
     RegisterScreen(SCREEN_MATCH3, [] { return mainGame.mainLoop(); });
 
@@ -110,6 +113,11 @@ void RegisterProgression() {
     AddLoadingStep(30, "lose level", [] { loseLevel.setup(); });
     AddLoadingStep(32, "level summary", [] { levelSummary.setup(); });
     AddLoadingStep(37, "continue quest", [] { continueQuest.setup(); });
+    AddLanguageStep("level-end dialogs", [] {
+        loseLevel.setup();
+        levelSummary.setup();
+        continueQuest.setup();
+    });
     TMainGameHooks& game = mainGame.hooks;
     game.runSummary = [] {
         return SummaryAnswerCode(levelSummary.mainloop(&mainGame, mainGame.board.level));

@@ -15,6 +15,7 @@
 #include "menus/profile_manager_dialog.h"
 #include "platform/platform.h"
 #include "quest/continue_quest.h"
+#include "quest/profile_list.h"
 #include "village/land_screen.h"
 
 namespace {
@@ -40,10 +41,18 @@ void RegisterSetUp() {
     AddLoadingStep(22, "text entry", [] { enterText.setup(); });
     AddLoadingStep(23, "pop-up", [] {
         popUp.setup();
-        auto txt = LoadTxtFile(gameDir + "txt/#LANG#/mainMenu.txt");
-        restartQuestion = TrimBlanks(TxtLine(txt, 11));
+        restartQuestion = TrimBlanks(TxtLine(LoadTxtFile(gameDir + "txt/#LANG#/mainMenu.txt"), 11));
     });
     AddLoadingStep(24, "credits", [] { credits.setup(); });
+    AddLanguageStep("menus", [] {
+        optionsDialog.setup();
+        profileManager._setupTexts();
+        profileManagerDialog.setup();
+        enterText.setup();
+        popUp.setup();
+        restartQuestion = TrimBlanks(TxtLine(LoadTxtFile(gameDir + "txt/#LANG#/mainMenu.txt"), 11));
+        credits.setup();
+    });
 }
 
 void RegisterOpeners() {

@@ -44,6 +44,7 @@ int PuzzleNumber(const std::string& text) {
 void RegisterPuzzles() {
     // Step numbers follow the loading order.
     AddLoadingStep(41, "puzzle game", [] { puzzleGame.setup(); });
+    AddLanguageStep("puzzle game", [] { puzzleGame.setup(); });
     AddLoadingStep(42, "memory symbols", LoadMemorySymbols);
     AddLoadingStep(43, "pair symbols", LoadPuzzleSymbols);
     // The symbols are held only while a puzzle is played.

@@ -9,6 +9,7 @@
 
 void RegisterStory() {
     AddLoadingStep(6, "tutorial tips", LoadTutorialTips);
+    AddLanguageStep("tutorial tips", ReadTutorialTipTexts);
 
     TMainGameHooks& game = mainGame.hooks;
     game.checkTips = [] { CheckTutorialTips(&mainGame); };

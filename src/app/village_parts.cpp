@@ -21,6 +21,13 @@ void RegisterVillage() {
         LoadLandCatalogues();
         landScreen.setup();
     });
+    AddLanguageStep("village", [] {
+        ReadLandItemTexts();
+        landScreen._setupTexts();
+        landScreen._setupGUI();
+        researchScreen.setup();
+        showBuilding.setup();
+    });
     RegisterScreen(SCREEN_LAND, [] { return landScreen.mainloop(); });
 
     LandHooks().buildingFinished = [](int buildingId) { landScreen.buildingFinished(buildingId); };

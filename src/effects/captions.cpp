@@ -2,6 +2,7 @@
 
 #include "effects/effect_math.h"
 #include "frame/globals.h"
+#include "frame/text_file.h"
 
 SafeList<TCaption> captionList;
 std::array<Image, 6> captionImages;
@@ -302,7 +303,7 @@ void LoadCaptionImages() {
                                           "/level-completed.png",   "/noMoves.png",
                                           "/unlocked_building.png", "/unlocked_upgrade.png"};
     for (std::size_t i = 0; i < captionImages.size(); ++i) {
-        Image img = GfxLoadImage(gameDir + "gfx/captions/" + lang + kFiles[i],
+        Image img = GfxLoadImage(LocalisedFile(gameDir + "gfx/captions/#LANG#" + kFiles[i]),
                                  GFX_IMAGE_FILTERED | GFX_IMAGE_MIPMAPPED);
         if (img) GfxMidHandle(img);
         captionImages[i] = img;

@@ -16,6 +16,11 @@ std::vector<Step>& Steps() {
     return steps;
 }
 
+std::vector<Step>& LanguageSteps() {
+    static std::vector<Step> steps;
+    return steps;
+}
+
 std::vector<LoadingStepTime>& Times() {
     static std::vector<LoadingStepTime> times;
     return times;
@@ -54,3 +59,11 @@ void RunRemainingLoadingSteps() {
 void RunLoadingSteps() { RunRemainingLoadingSteps(); }
 
 const std::vector<LoadingStepTime>& LoadingStepTimes() { return Times(); }
+
+void AddLanguageStep(std::string name, std::function<void()> step) {
+    LanguageSteps().push_back({0, std::move(name), std::move(step)});
+}
+
+void RerunLanguageSteps() {
+    for (size_t i = 0; i < LanguageSteps().size(); i++) LanguageSteps()[i].run();
+}

@@ -24,3 +24,9 @@ struct LoadingStepTime {
     double ms = 0;
 };
 const std::vector<LoadingStepTime>& LoadingStepTimes();
+
+// What reads the texts of the language in use (text files, GUI scripts, pictures with words):
+// the loading steps read them once, and these steps read them again after the language
+// changed (`RerunLanguageSteps`), in the order added, without touching anything else.
+void AddLanguageStep(std::string name, std::function<void()> step);
+void RerunLanguageSteps();

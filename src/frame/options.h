@@ -1,6 +1,6 @@
 // The player's machine settings: full screen or window, wide or 4:3
 // picture, custom cursor, sound and music volume; read and written in the
-// settings file, and the display opened accordingly. The dialog itself
+// settings file, and the display opened accordingly; and the language the game speaks. The dialog itself
 // builds on this class.
 #pragma once
 
@@ -21,6 +21,11 @@ public:
     // A display mode forced for this run by the command line (-1: none,
     // 0 window, 1 full screen); it is used but never written to the file.
     int forcedFullscreen = -1;
+    // The language chosen (a code of frame/languages.h): saved under "settings::language"; a
+    // file without it leaves the choice to the system's locale.
+    std::string language;
+    // A language given on the command line for this run only ("": none); never written.
+    std::string forcedLanguage;
 
     virtual void LoadSettings();
     virtual bool SaveSettings();
@@ -35,6 +40,9 @@ public:
 
     std::string SettingsPath() const;
     int EffectiveFullscreen() const { return forcedFullscreen >= 0 ? forcedFullscreen : fullscreen; }
+    const std::string& EffectiveLanguage() const {
+        return forcedLanguage.empty() ? language : forcedLanguage;
+    }
 };
 
 extern TOptions options;

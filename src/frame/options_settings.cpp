@@ -4,6 +4,7 @@
 
 #include "frame/frame_loop.h"
 #include "frame/globals.h"
+#include "frame/languages.h"
 #include "frame/mouse.h"
 #include "frame/options.h"
 #include "frame/rcm.h"
@@ -14,7 +15,10 @@ std::string TOptions::SettingsPath() const { return userDir + "/data/settings.tx
 
 void TOptions::LoadSettings() {
     const std::string path = SettingsPath();
-    if (FsFileType(path) == 0) SaveSettings();
+    if (FsFileType(path) == 0) {
+        language = SystemLanguage();
+        SaveSettings();
+    }
     auto file = LoadRCM(path);
     // Whole numbers are truncated and clamped to the int range; a hand-edited
     // 1e20 must not overflow the conversion.
@@ -24,6 +28,10 @@ void TOptions::LoadSettings() {
     // Volumes keep their fraction (7.9 stays 7.9) but stay on the slider.
     soundVol = std::clamp(file->getFloat("settings::soundVolume"), 0.0f, 10.0f);
     musicVol = std::clamp(file->getFloat("settings::musicVolume"), 0.0f, 10.0f);
+    // A file from before languages, or one naming a language the game no longer speaks: the
+    // system's locale decides, as on a first start.
+    const LanguageInfo* chosen = FindLanguage(file->getString("settings::language"));
+    language = chosen ? chosen->code : SystemLanguage();
     SetVolumes();
 }
 
@@ -34,6 +42,7 @@ bool TOptions::SaveSettings() {
     file->setFloat("settings::ratio", static_cast<float>(ratio));
     file->setFloat("settings::soundVolume", static_cast<float>(RcmTruncate(soundVol)));
     file->setFloat("settings::musicVolume", static_cast<float>(RcmTruncate(musicVol)));
+    if (!language.empty()) file->setString("settings::language", language);
     const bool saved = file->save(SettingsPath());
     if (!saved) std::printf("Could not save the settings to %s\n", SettingsPath().c_str());
     return saved;

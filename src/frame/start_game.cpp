@@ -2,6 +2,7 @@
 
 #include "frame/frame_loop.h"
 #include "frame/globals.h"
+#include "frame/language_switch.h"
 #include "frame/loading_steps.h"
 #include "frame/mouse.h"
 #include "frame/options.h"
@@ -19,6 +20,8 @@ void StartGame(const StartOptions& opts) {
     PlatformRememberRendererIn(userDir + "/data/renderer.txt");
     options.LoadSettings();
     options.forcedFullscreen = opts.displayMode;
+    options.forcedLanguage = opts.language;
+    UseLanguage(options.EffectiveLanguage());
     options.initScreen();
 
     frameLeft = GfxLoadImage(gameDir + "gfx/FrameLeft.png", GFX_IMAGE_DEFAULT);

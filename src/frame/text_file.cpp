@@ -2,17 +2,35 @@
 #include "frame/text_file.h"
 
 #include "frame/globals.h"
+#include "frame/languages.h"
 #include "platform/platform.h"
 
 const char* const TXT_BEYOND = "(BEYOND TEXT ARRAY LENGTH!)";
 
-std::string ReplaceLang(const std::string& path) {
+std::string ReplaceLang(const std::string& path) { return ReplaceLangWith(path, lang); }
+
+std::string LocalisedFile(const std::string& path) {
+    const std::string own = ReplaceLang(path);
+    if (FsFileType(own) == 1) return own;
+    const std::string base = ReplaceLangWith(path, kBaseLanguage);
+    return FsFileType(base) == 1 ? base : own;
+}
+
+std::string TextsOfLanguageInUse(const std::string& path, const std::string& from) {
+    const std::string folder = "txt/" + from + "/";
+    const size_t at = path.rfind(folder);
+    // Only a whole folder name: "txt/en/" and not "otxt/en/".
+    if (at == std::string::npos || (at > 0 && path[at - 1] != '/')) return path;
+    return path.substr(0, at) + "txt/" + lang + "/" + path.substr(at + folder.size());
+}
+
+std::string ReplaceLangWith(const std::string& path, const std::string& code) {
     static const std::string placeholder = "#LANG#";
     std::string out;
     size_t start = 0;
     for (size_t pos = path.find(placeholder); pos != std::string::npos; pos = path.find(placeholder, start)) {
         out.append(path, start, pos - start);
-        out += lang;
+        out += code;
         start = pos + placeholder.size();
     }
     out.append(path, start, std::string::npos);

@@ -13,7 +13,14 @@ struct TTxtFile {
 
 extern const char* const TXT_BEYOND;  // "(BEYOND TEXT ARRAY LENGTH!)"
 
-std::string ReplaceLang(const std::string& path);  // "#LANG#" -> lang
+std::string ReplaceLang(const std::string& path);                               // "#LANG#" -> lang
+std::string ReplaceLangWith(const std::string& path, const std::string& code);  // "#LANG#" -> code
+// The file a "#LANG#" path names for the language in use, or the base language's when the
+// language has none of its own (pictures with no words, story timings).
+std::string LocalisedFile(const std::string& path);
+// A text file of language `from` ("game/txt/<from>/x.txt") as the same file of the language in
+// use ("game/txt/<lang>/x.txt"); other paths as they are.
+std::string TextsOfLanguageInUse(const std::string& path, const std::string& from);
 std::shared_ptr<TTxtFile> LoadTxtFile(const std::string& path);
 // Cuts a whole file text into lines as LoadTxtFile does: every line feed ends
 // a line, a non-empty rest after the last one is one more line, carriage

@@ -55,6 +55,10 @@ public:
     std::unique_ptr<TGuiLua> luaObject;
     // The script's folder: every file the script names is taken from here.
     std::string remPath;
+    // Set when the base language's script stands in for a language that has none of its own:
+    // the base's code, whose text folder ("txt/<base>/") the script's text references name
+    // and which is read as the language in use's instead. Empty for a language's own script.
+    std::string textsStandIn;
 
     TGui();
     TGui(const TGui&) = delete;

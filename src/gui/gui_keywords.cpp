@@ -72,7 +72,9 @@ std::string TGui::GetObjectTextData(const std::string& value) const {
         const std::string inner = value.substr(1, value.size() - 2);
         const size_t bar = inner.find('|');
         if (bar == std::string::npos) return TxtRef(value);
-        return TxtRef("[" + ResolveScriptPath(remPath, inner.substr(0, bar)) + inner.substr(bar) + "]");
+        std::string file = ResolveScriptPath(remPath, inner.substr(0, bar));
+        if (!textsStandIn.empty()) file = TextsOfLanguageInUse(file, textsStandIn);
+        return TxtRef("[" + file + inner.substr(bar) + "]");
     }
     return value;
 }

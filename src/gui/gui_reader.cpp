@@ -1,4 +1,5 @@
 // Reading a GUI script: tokens, statements and entry lists.
+#include "frame/languages.h"
 #include "frame/text_file.h"
 #include "gui/gui.h"
 #include "gui/gui_lua.h"
@@ -151,6 +152,16 @@ void TGui::LoadFromString(const std::string& text, const std::string& folder) {
 
 void TGui::LoadMe(const std::string& path) {
     myPath = ReplaceLang(path);
+    textsStandIn.clear();
+    // A language without a script of its own for this screen uses the base language's layout
+    // with its own texts; a script of its own, where one exists, wins.
+    if (FsFileType(myPath) != 1 && lang != kBaseLanguage) {
+        const std::string base = ReplaceLangWith(path, kBaseLanguage);
+        if (base != myPath && FsFileType(base) == 1) {
+            myPath = base;
+            textsStandIn = kBaseLanguage;
+        }
+    }
     if (FsFileType(myPath) != 1) PrintError("Couldn't find GUI script '" + myPath + "'!");
     LoadFromString(FsLoadString(myPath), ScriptDir(myPath));
 }

@@ -91,6 +91,8 @@ public:
 
     // Set-up and a level's start (main_game_setup.cpp).
     void setup() override;
+    // The clock's label and the GUI script, in the language in use.
+    void setupTexts();
     virtual void _setupRes();
     virtual void _setupBackgroundsUrls();
     virtual void SetData(const std::shared_ptr<TLevel>& newLevel);

@@ -54,8 +54,12 @@ TMainGame::TMainGame() {
 
 TMainGame::~TMainGame() = default;
 
-void TMainGame::setup() {
+void TMainGame::setupTexts() {
     txtTime = TxtLine(LoadTxtFile(gameDir + "txt/#LANG#/mainGame.txt"), 2);
+    gui = LoadGui(gameDir + "gfx/gui/mainGame/#LANG#/mainGame.gui");
+}
+
+void TMainGame::setup() {
     hammerImg = LoadGameImage("gfx/gui/mainGame/hammer.png", true);
     bombImg = LoadGameImage("gfx/gui/mainGame/dynamite.png", true);
     colorImg = LoadGameImage("gfx/gui/mainGame/color.png", true);
@@ -67,7 +71,7 @@ void TMainGame::setup() {
     timeBar2 = LoadGameImage("gfx/gui/mainGame/timeBar2.png");
     LoadBoardFrameImages();
     timeFont = GetFont(gameDir + "gfx/fonts/font1.ttf", 36);
-    gui = LoadGui(gameDir + "gfx/gui/mainGame/" + lang + "/mainGame.gui");
+    setupTexts();
     _setupRes();
     _setupPowerUps();
     _setupBackgroundsUrls();

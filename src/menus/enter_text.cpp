@@ -40,7 +40,7 @@ void TEnterText::setup() {
     auto txt = LoadTxtFile(gameDir + "txt/#LANG#/profileManager.txt");
     txtEnt = TrimBlanks(TxtLine(txt, 7));
     txtAlready = TrimBlanks(TxtLine(txt, 8));
-    gui = LoadGui(gameDir + "gfx/gui/enterText/" + lang + "/enterText.gui");
+    gui = LoadGui(gameDir + "gfx/gui/enterText/#LANG#/enterText.gui");
 }
 
 TDim NameWell() { return NewDimRect(262, 292, 500, 66); }

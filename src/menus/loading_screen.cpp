@@ -5,6 +5,7 @@
 #include "frame/globals.h"
 #include "frame/loading_steps.h"
 #include "frame/mouse.h"
+#include "frame/text_file.h"
 #include "frame/timing.h"
 
 TLoadingScreen loadingScreen;
@@ -23,7 +24,7 @@ void TLoadingScreen::Setup() {
     background = LoadLoadingPicture("gfx/gui/loading/back.jpg");
     bar0 = LoadLoadingPicture("gfx/gui/loading/bar1.png");
     img = LoadLoadingPicture("gfx/gui/loading/bar0.png");
-    logo = LoadLoadingPicture("gfx/gui/mainMenu/" + lang + "/logo.png");
+    logo = GfxLoadImage(LocalisedFile(gameDir + "gfx/gui/mainMenu/#LANG#/logo.png"), GFX_IMAGE_DEFAULT);
     nakladka = LoadLoadingPicture("gfx/gui/loading/barCover.png");
     maxProgress = 40;
     p = 0;

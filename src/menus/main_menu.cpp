@@ -21,13 +21,14 @@ constexpr int KEY_S = 83;  // developer key: export the play log
 }
 
 void TMainMenu::setup() {
-    auto texts = LoadTxtFile(gameDir + "txt/" + lang + "/mainMenu.txt");
+    auto texts = LoadTxtFile(gameDir + "txt/#LANG#/mainMenu.txt");
     txtWelcome = {TxtLine(texts, 5), TxtLine(texts, 6), TxtLine(texts, 7)};
     txtAreYouSureYouWantToExit = TxtLine(texts, 8);
     txtAreYouSureYouWantToRestart = TxtLine(texts, 11);
     back = shownOnly(GfxLoadImage(gameDir + "gfx/gui/landScreen/back.jpg", GFX_IMAGE_DEFAULT));
-    logo = shownOnly(GfxLoadImage(gameDir + "gfx/gui/mainMenu/" + lang + "/logo.png", GFX_IMAGE_DEFAULT));
-    gui = LoadGui(gameDir + "gfx/gui/mainMenu/" + lang + "/mainMenu.gui");
+    logo = shownOnly(
+        GfxLoadImage(LocalisedFile(gameDir + "gfx/gui/mainMenu/#LANG#/logo.png"), GFX_IMAGE_DEFAULT));
+    gui = LoadGui(gameDir + "gfx/gui/mainMenu/#LANG#/mainMenu.gui");
     profileFont = GetFont(gameDir + "gfx/fonts/font1.ttf", 36);
     smokePart.fill(0);
 }

@@ -9,6 +9,8 @@
 #include "frame/font_cache.h"
 #include "frame/frame_loop.h"
 #include "frame/globals.h"
+#include "frame/language_switch.h"
+#include "frame/languages.h"
 #include "frame/mouse.h"
 #include "frame/options.h"
 #include "frame/text_file.h"
@@ -43,13 +45,15 @@ void TOptionsDialog::setup() {
     txtWindow = TxtLine(txt, 7);
     txtRatio1 = TxtLine(txt, 8);
     txtRatio2 = TxtLine(txt, 9);
+    txtLanguage = TxtLine(txt, 15);
     font1 = GetFont(gameDir + "gfx/fonts/font1.ttf", 36);
     panel = shownOnly(GfxLoadImage(gameDir + "gfx/gui/options/panel.png", GFX_IMAGE_DEFAULT));
     if (panel) GfxSetHandle(panel, static_cast<float>(GfxImageWidth(panel)) / 2, 680);
     pasek = shownOnly(GfxLoadImage(gameDir + "gfx/gui/options/pasek.png", GFX_IMAGE_DEFAULT));
     bar = shownOnly(GfxLoadImage(gameDir + "gfx/gui/options/bar.png", GFX_IMAGE_DEFAULT));
+    languageRow = shownOnly(GfxLoadImage(gameDir + "gfx/gui/options/language.png", GFX_IMAGE_DEFAULT));
     GfxMidHandle(bar);
-    gui = LoadGui(gameDir + "gfx/gui/options/" + lang + "/options.gui");
+    gui = LoadGui(gameDir + "gfx/gui/options/#LANG#/options.gui");
     maxBarX = 745 - GfxImageWidth(bar) / 2;
 }
 
@@ -61,6 +65,8 @@ void TOptionsDialog::_showByCaller() {
     SetShown(g, "Restart", from == OptionsCaller::Game);
     SetShown(g, "map", from == OptionsCaller::Game);
     SetShown(g, "credits", from == OptionsCaller::MainMenu);
+    SetShown(g, "lang_prev", showsLanguageRow());
+    SetShown(g, "lang_next", showsLanguageRow());
 }
 
 void TOptionsDialog::prepare() {
@@ -156,6 +162,16 @@ void TOptionsDialog::_checkButtons() {
         mouse.clear();
         options.SaveSettings();
     };
+    if (showsLanguageRow()) {
+        // Left and right step through the languages as the arrows do.
+        const int step = (gui->clickedItem("lang_next") || InKeyHit(KEY_RIGHT) > 0)  ? 1
+                         : (gui->clickedItem("lang_prev") || InKeyHit(KEY_LEFT) > 0) ? -1
+                                                                                     : 0;
+        if (step != 0) {
+            changeLanguage(step);
+            return;
+        }
+    }
     if (gui->clickedItem("REstart")) {
         dFade = 1;
         wynik = QUEST_RESTART_LEVEL;
@@ -186,6 +202,23 @@ void TOptionsDialog::_checkButtons() {
         options.goWindowed();
         changed();
     }
+}
+
+void TOptionsDialog::changeLanguage(int step) {
+    // A language whose texts are not installed is stepped over: choosing it would blank every
+    // text of the game.
+    std::string next = options.EffectiveLanguage();
+    for (int tries = 0; tries < kLanguageCount; ++tries) {
+        next = NextLanguage(next, step);
+        if (FsFileType(gameDir + "txt/" + next) == 2) break;
+    }
+    options.language = next;
+    options.forcedLanguage.clear();  // a choice made here outlasts a --language run
+    options.SaveSettings();
+    mouse.clear();
+    // Every screen reads its texts and GUI script again, this dialog too: its new buttons
+    // take the states and the slide of the old ones at the next update.
+    SwitchLanguage(options.language);
 }
 
 bool TOptionsDialog::finished() const {

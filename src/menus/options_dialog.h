@@ -22,6 +22,11 @@ constexpr float OPTIONS_VEIL = 0.5f;
 // The sliders' hit rectangles (x, y, w, h) before the slide offset.
 constexpr float MUSIC_SLIDER_Y = 206, SOUND_SLIDER_Y = 270;
 constexpr float SLIDER_X = 445, SLIDER_W = 300, SLIDER_H = 22;
+// The language row under the switches: its wells' top left, the label's place and the centre
+// of the language's name between the two arrows.
+constexpr float LANGUAGE_ROW_X = 226, LANGUAGE_ROW_Y = 555;
+constexpr float LANGUAGE_LABEL_X = 240, LANGUAGE_TEXT_Y = 558, LANGUAGE_NAME_CX = 616;
+constexpr float LANGUAGE_NAME_W = 196;  // the name's well, inside its rim
 
 // The volume (0..10) a knob dragged with the mouse at `mouseX` gives.
 float SliderVolume(float mouseX, int minBarX, int maxBarX);
@@ -35,6 +40,8 @@ public:
     Image panel, pasek, bar;  // panel, slider track, knob
     Font font1;
     std::string txtOptions, txtMusic, txtSound, txtDisplay, txtCustom, txtWindow, txtRatio1, txtRatio2;
+    std::string txtLanguage;  // the language row's label (shown from the main menu)
+    Image languageRow;        // the row's wells: the label's and the language name's
     int minBarX = 445;
     int maxBarX = 745;
     float showPer = 0, dShowPer = 0;
@@ -51,6 +58,7 @@ public:
     virtual void _drawMyText(const std::string& text, float x, float y);
     virtual void _drawPanel();
     virtual void _drawSettings();
+    virtual void _drawLanguageRow();
     virtual void _updateShow();
     virtual float CountY() const;
     virtual void _updateSoundsSettings();
@@ -67,6 +75,10 @@ public:
     void _checkButtons();
     // The loop is over.
     bool finished() const;
+    // Speaks the language `step` places after the one in use (-1: before), saves the choice
+    // and reads every screen's texts again.
+    void changeLanguage(int step);
+    bool showsLanguageRow() const { return from == OptionsCaller::MainMenu; }
 
 private:
     void _showByCaller();

@@ -1,5 +1,6 @@
 // Drawing the options dialog: the dimmed caller, the panel with its labels,
 // the slider tracks and knobs, the buttons.
+#include "frame/languages.h"
 #include "frame/options.h"
 #include "frame/text_layout.h"
 #include "menus/dialog_back.h"
@@ -40,10 +41,24 @@ void TOptionsDialog::_drawSettings() {
     GfxResetDrawState();
 }
 
+void TOptionsDialog::_drawLanguageRow() {
+    if (!showsLanguageRow()) return;
+    GfxResetDrawState(alpha);
+    const float cy = CountY();
+    GfxDrawImage(languageRow, LANGUAGE_ROW_X, LANGUAGE_ROW_Y + cy);
+    GfxSetImageFont(font1);
+    _drawMyText(txtLanguage, LANGUAGE_LABEL_X, LANGUAGE_TEXT_Y + cy);
+    const LanguageInfo* shown = FindLanguage(options.EffectiveLanguage());
+    const std::string name = shown ? shown->name : options.EffectiveLanguage();
+    _drawMyText(name, LANGUAGE_NAME_CX - static_cast<float>(GfxTextWidth(name) / 2), LANGUAGE_TEXT_Y + cy);
+    GfxResetDrawState();
+}
+
 void TOptionsDialog::draw() {
     _drawBack();
     _drawPanel();
     _drawSettings();
+    _drawLanguageRow();
     _drawGui();
     _drawFade();
 }

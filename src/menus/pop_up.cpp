@@ -25,7 +25,7 @@ void TPopUp::setup() {
         GfxSetHandle(panel, w / 2, 1.5f * static_cast<float>(GfxImageHeight(panel)));
     }
     font = GetFont(gameDir + "gfx/fonts/font1.ttf", 36);
-    gui = LoadGui(gameDir + "gfx/gui/popUp/" + lang + "/popUp.gui");
+    gui = LoadGui(gameDir + "gfx/gui/popUp/#LANG#/popUp.gui");
 }
 
 void TPopUp::CountTextSizes() {

@@ -35,7 +35,7 @@ void TProfileManagerDialog::setup() {
     font1 = GetFont(font, 36);
     font2 = GetFont(font, NAME_SIZE);
     if (profileManager.txtPlayers.empty()) profileManager._setupTexts();
-    gui = LoadGui(gameDir + "gfx/gui/profileManager/" + lang + "/profileManager.gui");
+    gui = LoadGui(gameDir + "gfx/gui/profileManager/#LANG#/profileManager.gui");
 }
 
 float TProfileManagerDialog::CountY() const {

@@ -13,10 +13,14 @@ constexpr int kMostPictures = 5;
 void TSplash::setup() {
     images.clear();
     for (int i = 0; i < kMostPictures; i++) {
-        const std::string base = gameDir + "gfx/branding/splash" + std::to_string(i);
-        std::string path = base + ".png";
-        if (FsFileType(path) != 1) path = base + ".jpg";
-        if (FsFileType(path) != 1) continue;
+        // The language's own card (its line under the name translated), else English's.
+        std::string path;
+        for (const std::string& folder : {"gfx/branding/" + lang + "/", std::string("gfx/branding/")}) {
+            const std::string base = gameDir + folder + "splash" + std::to_string(i);
+            for (const char* ext : {".png", ".jpg"})
+                if (path.empty() && FsFileType(base + ext) == 1) path = base + ext;
+        }
+        if (path.empty()) continue;
         Image img = GfxLoadImage(path, GFX_IMAGE_DEFAULT);
         if (img) images.push_back(img);
     }

@@ -1,5 +1,6 @@
 // The start-up cards shown before the loading screen: up to five pictures
-// "gfx/branding/splash0" .. "splash4" (.png, else .jpg), each faded in from
+// "gfx/branding/splash0" .. "splash4" (.png, else .jpg; a language's own in
+// "gfx/branding/<code>/" first), each faded in from
 // black, held three seconds and faded out; a click fades the current one out
 // at once.
 #pragma once

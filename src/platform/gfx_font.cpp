@@ -2,6 +2,7 @@
 // bitmaps; each page becomes one texture that text drawing copies from.
 #include <ft2build.h>
 #include FT_FREETYPE_H
+#include FT_OUTLINE_H
 
 #include <algorithm>
 #include <array>
@@ -11,6 +12,7 @@
 #include <unordered_map>
 #include <utility>
 
+#include "platform/font_glyphs.h"
 #include "platform/platform_internal.h"
 #include "platform/text_encoding.h"
 #include "platform/text_watch.h"
@@ -53,6 +55,10 @@ struct GfxFontData {
     // FreeType reads the face from here; every size of one file shares one copy.
     std::shared_ptr<const std::string> bytes;
     FT_Face face = nullptr;
+    // The letters the face lacks (a font file "x.ttf" with "x-fallback.ttf" beside it): the
+    // fallback's, drawn a little bolder, so that a regular face can stand in for a bold one.
+    std::shared_ptr<const std::string> fallbackBytes;
+    FT_Face fallback = nullptr;
     int size = 0;
     int style = 0;
     bool smooth = true;
@@ -76,6 +82,16 @@ struct GfxFontData {
         if (face != nullptr) {
             FT_Done_Face(face);
         }
+        if (fallback != nullptr) {
+            FT_Done_Face(fallback);
+        }
+    }
+
+    // The face that has the letter: the font's own, else its fallback's (null: neither).
+    FT_Face FaceFor(std::uint32_t cp) const {
+        if (face != nullptr && FT_Get_Char_Index(face, cp) != 0) return face;
+        if (fallback != nullptr && FT_Get_Char_Index(fallback, cp) != 0) return fallback;
+        return nullptr;
     }
 
     const Glyph& Get(std::uint32_t cp) {
@@ -89,11 +105,28 @@ struct GfxFontData {
     void Load(std::uint32_t cp, Glyph& out) {
         out.loaded = true;
         const FT_Int32 mode = smooth ? FT_LOAD_TARGET_NORMAL : (FT_LOAD_TARGET_MONO | FT_LOAD_MONOCHROME);
-        if (FT_Load_Char(face, cp, FT_LOAD_RENDER | mode) != 0) {
-            return;
+        FT_Face from = FaceFor(cp);
+        if (from == nullptr) from = face;  // the font's own empty box
+        FT_Pos widened = 0;
+        if (from == face) {
+            if (FT_Load_Char(face, cp, FT_LOAD_RENDER | mode) != 0) {
+                return;
+            }
+        } else {
+            if (FT_Load_Char(from, cp, FT_LOAD_NO_BITMAP | mode) != 0) {
+                return;
+            }
+            if (from->glyph->format == FT_GLYPH_FORMAT_OUTLINE) {
+                // About the difference between the regular and the bold stems.
+                widened = static_cast<FT_Pos>(size * 64 * 0.035);
+                FT_Outline_Embolden(&from->glyph->outline, widened);
+            }
+            if (FT_Render_Glyph(from->glyph, smooth ? FT_RENDER_MODE_NORMAL : FT_RENDER_MODE_MONO) != 0) {
+                return;
+            }
         }
-        const FT_GlyphSlot slot = face->glyph;
-        out.advance = static_cast<int>((slot->advance.x + 32) >> 6);
+        const FT_GlyphSlot slot = from->glyph;
+        out.advance = static_cast<int>((slot->advance.x + widened + 32) >> 6);
         out.left = slot->bitmap_left;
         out.top = slot->bitmap_top;
         const FT_Bitmap& bm = slot->bitmap;
@@ -199,6 +232,29 @@ bool OpenFace(GfxFontData& font, const std::string& data, int size, int style, c
     return true;
 }
 
+// Opens the fallback face beside the font at the font's size, when there is one.
+void OpenFallback(GfxFontData& font) {
+    if (font.fallbackBytes == nullptr) return;
+    const std::string& data = *font.fallbackBytes;
+    if (FT_New_Memory_Face(Library(), reinterpret_cast<const FT_Byte*>(data.data()),
+                           static_cast<FT_Long>(data.size()), 0, &font.fallback) != 0) {
+        font.fallback = nullptr;
+        return;
+    }
+    if (FT_Set_Pixel_Sizes(font.fallback, 0, static_cast<FT_UInt>(font.size)) != 0) {
+        FT_Done_Face(font.fallback);
+        font.fallback = nullptr;
+    }
+}
+
+// "gfx/fonts/font1.ttf" -> "gfx/fonts/font1-fallback.ttf"
+std::string FallbackPath(const std::string& path) {
+    const size_t dot = path.rfind('.');
+    const size_t slash = path.find_last_of('/');
+    if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) return path + "-fallback";
+    return path.substr(0, dot) + "-fallback" + path.substr(dot);
+}
+
 // The bytes of a font file, read once while any font made from it lives; null when missing.
 std::shared_ptr<const std::string> FontFile(const std::string& path) {
     static std::unordered_map<std::string, std::weak_ptr<const std::string>> files;
@@ -226,6 +282,8 @@ GfxFontData* GlyphsFor(GfxFontData& font, float scale) {
         if (!OpenFace(*sharp, *font.bytes, realSize, font.style, "(sharp copy)")) {
             return &font;
         }
+        sharp->fallbackBytes = font.fallbackBytes;
+        OpenFallback(*sharp);
         font.sharp = std::move(sharp);
     }
     return font.sharp.get();
@@ -243,6 +301,10 @@ Font GfxLoadFont(const std::string& path, int size, int style) {
     }
     if (!OpenFace(*font, *font->bytes, size, style, path)) {
         return nullptr;
+    }
+    if (FsFileType(FallbackPath(path)) == 1) {
+        font->fallbackBytes = FontFile(FallbackPath(path));
+        OpenFallback(*font);
     }
     return font;
 }
@@ -306,6 +368,10 @@ void GfxDrawText(const std::string& text, float x, float y) {
         }
         penX += glyphs == font ? gl.advance : font->Get(cp).advance;
     }
+}
+
+bool GfxFontHasGlyph(const Font& font, std::uint32_t codePoint) {
+    return font && font->FaceFor(codePoint) != nullptr;
 }
 
 int GfxTextWidth(const std::string& text) {

@@ -42,7 +42,7 @@ void TPuzzleGame::setup() {
     const std::string font1 = gameDir + "gfx/fonts/font1.ttf";
     skipFont = GetFont(font1, 28);
     titleFont = GetFont(font1, 40);
-    gui = LoadGui(gameDir + "gfx/gui/puzzleGame/" + lang + "/puzzleGame.gui");
+    gui = LoadGui(gameDir + "gfx/gui/puzzleGame/#LANG#/puzzleGame.gui");
     scroll = shownOnly(LoadPuzzleImage("puzzleGame/scroll.png"));
     GfxMidHandle(scroll);
     ramka = shownOnly(LoadPuzzleImage("puzzleGame/panel.png"));

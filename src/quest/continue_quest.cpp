@@ -22,7 +22,7 @@ void TContinueQuest::setup() {
     txtTitle = TxtLine(txt, 4);
     txtInfo = TxtLine(txt, 5);
     info = CreateFormatedText(txtInfo, font2, 400, 0);
-    gui = LoadGui(gameDir + "gfx/gui/continueQuest/" + lang + "/continueQuest.gui");
+    gui = LoadGui(gameDir + "gfx/gui/continueQuest/#LANG#/continueQuest.gui");
 }
 
 void TContinueQuest::prepare() { startShowing(); }

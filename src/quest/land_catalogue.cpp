@@ -117,6 +117,20 @@ void LoadLandCatalogues() {
     ComputeOpisStartY(landItems);
 }
 
+void ReadLandItemTexts() {
+    const auto items = LoadRCM(gameDir + "data/items.txt");
+    const auto texts = LoadTxtFile(gameDir + "txt/#LANG#/items.txt");
+    const int count = ReadCount(*items, "items::i");
+    for (int n = 1; n <= count && n <= static_cast<int>(landItems.size()); ++n) {
+        const std::string key = "items::item" + std::to_string(n) + "::";
+        TLandItem& item = *landItems[static_cast<size_t>(n - 1)];
+        item.name = ItemText(texts.get(), items->getInt(key + "name"));
+        item.opis = ItemText(texts.get(), items->getInt(key + "description"));
+        item.action = ItemText(texts.get(), items->getInt(key + "action"));
+    }
+    ComputeOpisStartY(landItems);
+}
+
 std::shared_ptr<TBuilding> FindBuilding(int id) {
     for (const auto& b : landBuildings)
         if (b && b->id == id) return b;

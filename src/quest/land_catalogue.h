@@ -113,6 +113,9 @@ TLandHooks& LandHooks();
 // A missing icon or building id is reported with a message box and loading
 // goes on.
 void LoadLandCatalogues();
+// The items' names, descriptions and actions read again in the language in use; the items
+// themselves (which the profiles hold) stay.
+void ReadLandItemTexts();
 // The readers behind it, for tools and tests. Pictures are loaded only with
 // `loadPictures` (and only then is a missing icon reported). Items find their
 // buildings in landBuildings, so read the buildings first.

@@ -17,7 +17,7 @@ void TLoseLevel::setup() {
     GfxMidHandle(panel);
     txtLose = TxtLine(LoadTxtFile(gameDir + "txt/#LANG#/lose.txt"), 3);
     font = GetFont(gameDir + "gfx/fonts/font1.ttf", 72);
-    gui = LoadGui(gameDir + "gfx/gui/loseLevel/" + lang + "/lose.gui");
+    gui = LoadGui(gameDir + "gfx/gui/loseLevel/#LANG#/lose.gui");
 }
 
 void TLoseLevel::_prepareSelf() {

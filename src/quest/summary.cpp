@@ -73,7 +73,7 @@ void TLevelSummary::setup() {
     bigNumberFont = GetFont(font1, 36);
     infoBigFont = GetFont(font1, 42);
 
-    gui = LoadGui(gameDir + "gfx/gui/levelSummary/" + lang + "/summary.gui");
+    gui = LoadGui(gameDir + "gfx/gui/levelSummary/#LANG#/summary.gui");
 }
 
 int TLevelSummary::levelCount(int n) const {

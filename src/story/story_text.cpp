@@ -30,7 +30,8 @@ SafeList<TStoryText>& StoryList() {
 }
 
 std::string StoryDataPath(const std::string& sequence) {
-    return gameDir + "data/Texts-" + sequence + "-" + lang + ".txt";
+    // A language without timings of its own shows its subtitles at the base language's.
+    return LocalisedFile(gameDir + "data/Texts-" + sequence + "-#LANG#.txt");
 }
 
 std::string StoryTextPath(const std::string& sequence) {

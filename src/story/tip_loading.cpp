@@ -51,6 +51,14 @@ std::vector<std::shared_ptr<TTutorialTip>> ReadTutorialTips(const TRCMFile& file
     return tips;
 }
 
+void ReadTutorialTipTexts() {
+    const auto texts = LoadTxtFile(gameDir + "txt/#LANG#/tutorial.txt");
+    TipArt().adviserName = {TxtLine(texts, 8), TxtLine(texts, 9)};
+    for (const auto& tip : tutorialTips)
+        tip->txt =
+            CreateFormatedText(TxtLine(texts, tip->txtLine), TipSpeechFont(tip->fontN), TIP_SPEECH_WIDTH, 0);
+}
+
 void LoadTutorialTips() {
     TTipArt& art = TipArt();
     const std::string font1 = gameDir + "gfx/fonts/font1.ttf";

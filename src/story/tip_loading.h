@@ -20,3 +20,5 @@ std::vector<std::shared_ptr<TTutorialTip>> ReadTutorialTips(const TRCMFile& file
 // The loading step: fonts, pictures, the advisers' names, then every tip into
 // `tutorialTips`.
 void LoadTutorialTips();
+// The advisers' names and every tip's speech read again in the language in use.
+void ReadTutorialTipTexts();

@@ -26,7 +26,7 @@ TLandScreen::TLandScreen() {
     for (int k = 0; k < 4; k++) res[k] = TResPanel::CreateNew(50 + 100 * static_cast<float>(k), k, 1);
 }
 
-void TLandScreen::_setupGUI() { gui = LoadGui(gameDir + "gfx/gui/landScreen/" + lang + "/landScreen.gui"); }
+void TLandScreen::_setupGUI() { gui = LoadGui(gameDir + "gfx/gui/landScreen/#LANG#/landScreen.gui"); }
 
 // The pictures of the buildings come with the catalogue (LoadLandCatalogues);
 // the screen adds the research building's glow.

@@ -78,7 +78,7 @@ void TResearchScreen::setup() {
     countFont = GetFont(font1, 24);
     buttonFont = GetFont(font1, 22);
     _setupResearches(gameDir + "txt/#LANG#/research.txt");
-    gui = LoadGui(gameDir + "gfx/gui/research/" + lang + "/research.gui");
+    gui = LoadGui(gameDir + "gfx/gui/research/#LANG#/research.gui");
 }
 
 float TResearchScreen::CountY() const { return SlideOffset(BackHeight(back), showPer); }

@@ -50,7 +50,7 @@ void TShowBuilding::setup() {
     titleFont = GetFont(font1, 32);
     opisFont = GetFont(font1, 20);
     resFont = GetFont(font1, 20);
-    gui = LoadGui(gameDir + "gfx/gui/showBuilding/" + lang + "/showBuilding.gui");
+    gui = LoadGui(gameDir + "gfx/gui/showBuilding/#LANG#/showBuilding.gui");
 }
 
 float TShowBuilding::CountY() const { return SlideOffset(HeightOf(panel, PANEL_H), showPer); }

@@ -4,7 +4,8 @@
 // labels, the advisers' speeches inside the bubble, and the texts the screens draw by code at their
 // longest (counters, the clock, the level-end dialogs, names, questions, the preview, the puzzle
 // screen, the credits, the story's subtitles). A text that runs over names its screen, its
-// object, the text and by how many pixels. The check runs once for each language of game/txt/.
+// object, the text and by how many pixels. The check runs once for each language of the game's
+// list; a language whose texts are missing fails.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -17,6 +18,7 @@
 #include <vector>
 
 #include "frame/globals.h"
+#include "frame/languages.h"
 #include "frame/names.h"
 #include "frame/text_file.h"
 #include "frame/text_fit.h"
@@ -27,6 +29,7 @@
 #include "menus/enter_text.h"
 #include "menus/main_menu.h"
 #include "menus/name_rules.h"
+#include "menus/options_dialog.h"
 #include "menus/pop_up.h"
 #include "menus/profile_manager_dialog.h"
 #include "platform/text_watch.h"
@@ -53,25 +56,27 @@ namespace {
 
 constexpr float SCREEN_W = 1024, SCREEN_H = 768;
 
+// Every language of the game's list, whether its texts are there or not: a missing one fails.
 std::vector<std::string> Languages() {
     std::vector<std::string> langs;
-    std::error_code ec;  // run from elsewhere than the repository: no language, and the suite says so
-    for (const auto& entry : fs::directory_iterator("game/txt", ec))
-        if (entry.is_directory()) langs.push_back(entry.path().filename().string());
-    std::sort(langs.begin(), langs.end());
+    for (const LanguageInfo& language : kLanguages) langs.push_back(language.code);
     return langs;
 }
 
-// The GUI scripts a language shows: those in that language's folders, and those in no
+// The GUI scripts a language shows, each as the screens name it ("#LANG#" for the language's
+// folder: the language's own script, or the base language's in its stead), and those in no
 // language's folder.
-std::vector<std::string> GuiScripts(const std::string& language) {
-    const std::vector<std::string> langs = Languages();
+std::vector<std::string> GuiScripts() {
     std::vector<std::string> scripts;
     for (const auto& entry : fs::recursive_directory_iterator("game/gfx/gui")) {
         if (entry.path().extension() != ".gui") continue;
         const std::string folder = entry.path().parent_path().filename().string();
-        if (folder != language && std::find(langs.begin(), langs.end(), folder) != langs.end()) continue;
-        scripts.push_back(entry.path().generic_string());
+        if (folder == kBaseLanguage) {
+            scripts.push_back((entry.path().parent_path().parent_path() / "#LANG#" / entry.path().filename())
+                                  .generic_string());
+        } else if (!FindLanguage(folder)) {
+            scripts.push_back(entry.path().generic_string());
+        }
     }
     std::sort(scripts.begin(), scripts.end());
     return scripts;
@@ -195,11 +200,13 @@ std::string LongestName() { return UpperName(std::string(MAX_NAME_LETTERS, 'W'))
 }  // namespace
 
 TEST_P(TextsFit, EveryGuiScriptsTextFitsItsObjectInEveryState) {
-    const std::vector<std::string> scripts = GuiScripts(GetParam());
+    ASSERT_EQ(FsFileType("game/txt/" + GetParam()), 2) << "no texts for " << GetParam();
+    const std::vector<std::string> scripts = GuiScripts();
     ASSERT_GE(scripts.size(), 13u);
     int texts = 0;
     for (const auto& script : scripts) {
         const auto gui = LoadGui(script);
+        EXPECT_FALSE(gui->objects.empty()) << script;
         for (const auto& object : gui->objects) {
             if (object->standardProps->txt.empty()) continue;
             ++texts;
@@ -376,6 +383,27 @@ TEST_P(TextsFit, EveryQuestionFitsThePopUpsBoard) {
         Check("the pop-up", "question's board", question,
               TextBoxOverflow(question, std::min(POPUP_TEXT_WIDTH, board.w), board.h, popUp.font, 1));
     }
+    ExpectNoOverflow();
+}
+
+// The options panel's labels, each in the dark well drawn for it in the panel (the label starts
+// 14 px into its well and keeps 6 px from its end), and every language's own name in the
+// language row's well.
+TEST_P(TextsFit, TheOptionsLabelsFitTheirWells) {
+    TOptionsDialog dialog;
+    dialog.setup();
+    const float wide = 464 - 6 - 240, narrow = 448 - 6 - 240, picture = 547 - 6 - 465;
+    const std::pair<const std::string*, float> labels[] = {
+        {&dialog.txtMusic, narrow},   {&dialog.txtSound, narrow},   {&dialog.txtDisplay, narrow},
+        {&dialog.txtCustom, wide},    {&dialog.txtWindow, wide},    {&dialog.txtRatio1, picture},
+        {&dialog.txtRatio2, picture}, {&dialog.txtLanguage, narrow}};
+    for (const auto& [label, room] : labels) {
+        ASSERT_FALSE(label->empty());
+        Check("the options", "label's well", *label, TextLineOverflow(*label, room, 46, dialog.font1));
+    }
+    for (const LanguageInfo& language : kLanguages)
+        Check("the options", "language's well", language.name,
+              TextLineOverflow(language.name, LANGUAGE_NAME_W - 8, 46, dialog.font1));
     ExpectNoOverflow();
 }
 

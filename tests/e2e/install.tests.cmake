@@ -24,15 +24,21 @@ find_program(DESKTOP_FILE_VALIDATE desktop-file-validate)
 find_program(APPSTREAMCLI appstreamcli)
 if(DESKTOP_FILE_VALIDATE)
   add_test(NAME desktop_entry_valid
-    COMMAND ${DESKTOP_FILE_VALIDATE} ${PACKAGING}/org.lanternfold.brambleton.desktop)
+    COMMAND ${DESKTOP_FILE_VALIDATE} ${CMAKE_BINARY_DIR}/packaging/org.lanternfold.brambleton.desktop)
   set_tests_properties(desktop_entry_valid PROPERTIES LABELS package)
 endif()
 if(APPSTREAMCLI)
   add_test(NAME appstream_metainfo_valid
     COMMAND ${APPSTREAMCLI} validate --no-net --pedantic
-      ${CMAKE_BINARY_DIR}/org.lanternfold.brambleton.metainfo.xml)
+      ${CMAKE_BINARY_DIR}/packaging/org.lanternfold.brambleton.metainfo.xml)
   set_tests_properties(appstream_metainfo_valid PROPERTIES LABELS package)
 endif()
+# The desktop entry and the AppStream data carry each language's packaging texts, escaped
+# where XML needs it.
+add_test(NAME packaging_texts_in_every_language
+  COMMAND ${CMAKE_COMMAND} -DBUILD=${CMAKE_BINARY_DIR} -DTXT_DIR=${PROJECT_SOURCE_DIR}/game/txt
+    -P ${CMAKE_CURRENT_SOURCE_DIR}/e2e/packaging_texts_check.cmake)
+set_tests_properties(packaging_texts_in_every_language PROPERTIES LABELS package)
 # The manual page: groff finds no fault, and it names every option of --help.
 add_test(NAME manual_page_matches_help
   COMMAND ${CMAKE_COMMAND} -DPROGRAM=$<TARGET_FILE:brambleton> -DPAGE=${PACKAGING}/brambleton.6

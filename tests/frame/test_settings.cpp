@@ -3,6 +3,9 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "frame/globals.h"
 #include "frame/mouse.h"
@@ -26,11 +29,29 @@ protected:
         mouse.isCustom = 0;
     }
     void TearDown() override {
+        RestoreLocale();
         SetUserDirOverride("");
         fs::remove_all(dir);
         HeadlessPlatformTest::TearDown();
     }
     std::string SettingsText() { return FsLoadString(userDir + "/Data/settings.txt"); }
+    // The locale the system reports (LANG; LC_ALL and LC_MESSAGES unset), until the test ends.
+    void SystemLocaleIs(const char* locale) {
+        for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+            const char* value = std::getenv(name);
+            if (value && !localeChanged) savedLocale.emplace_back(name, value);
+            unsetenv(name);
+        }
+        localeChanged = true;
+        setenv("LANG", locale, 1);
+    }
+    bool localeChanged = false;
+    std::vector<std::pair<std::string, std::string>> savedLocale;
+    void RestoreLocale() {
+        if (!localeChanged) return;
+        unsetenv("LANG");
+        for (const auto& [name, value] : savedLocale) setenv(name.c_str(), value.c_str(), 1);
+    }
 };
 
 TEST_F(SettingsTest, SetupCreatesTheDataAndProfileFolders) {
@@ -41,10 +62,12 @@ TEST_F(SettingsTest, SetupCreatesTheDataAndProfileFolders) {
 }
 
 TEST_F(SettingsTest, FirstStartWritesTheDefaults) {
+    SystemLocaleIs("C");
     options.LoadSettings();
     EXPECT_EQ(SettingsText(),
               "settings {\n\tfullscreen = 1\n\tcustomMouse = 0\n\tratio = 1\n\tsoundVolume = "
-              "5\n\tmusicVolume = 5\n}\n\n");
+              "5\n\tmusicVolume = 5\n\tlanguage = \"en\"\n}\n\n");
+    EXPECT_EQ(options.language, "en");
     EXPECT_EQ(options.fullscreen, 1);
     EXPECT_EQ(options.ratio, 1);
     EXPECT_FLOAT_EQ(options.soundVol, 5);
@@ -126,4 +149,43 @@ TEST_F(SettingsTest, NumbersBeyondAnyRangeAreClampedNotOverflowed) {
     EXPECT_FLOAT_EQ(file->getFloat("settings::soundVolume"), 10);
     EXPECT_FLOAT_EQ(file->getFloat("settings::musicVolume"), 0);
     mouse.isCustom = 0;
+}
+
+TEST_F(SettingsTest, AFirstStartTakesTheLanguageOfTheSystemsLocaleAndSavesIt) {
+    SystemLocaleIs("de_AT.UTF-8");
+    options.LoadSettings();
+    EXPECT_EQ(options.language, "de");
+    EXPECT_EQ(LoadRCM(userDir + "/data/settings.txt")->getString("settings::language"), "de");
+}
+
+TEST_F(SettingsTest, TheChosenLanguageIsSavedAndReadBackWhateverTheLocaleSays) {
+    SystemLocaleIs("de_DE.UTF-8");
+    options.LoadSettings();
+    options.language = "pl";
+    ASSERT_TRUE(options.SaveSettings());
+    TOptions fresh;
+    fresh.LoadSettings();
+    EXPECT_EQ(fresh.language, "pl");
+    // A language for one run is used but never written.
+    fresh.forcedLanguage = "fr";
+    EXPECT_EQ(fresh.EffectiveLanguage(), "fr");
+    ASSERT_TRUE(fresh.SaveSettings());
+    EXPECT_EQ(LoadRCM(userDir + "/data/settings.txt")->getString("settings::language"), "pl");
+}
+
+TEST_F(SettingsTest, AFileWithoutTheLanguageOrWithAnUnknownOneLeavesItToTheLocale) {
+    const std::string older =
+        "settings {\n\tfullscreen = 0\n\tcustomMouse = 0\n\tratio = 0\n\tsoundVolume = 3\n"
+        "\tmusicVolume = 4\n}\n";
+    ASSERT_TRUE(FsSaveText(older, userDir + "/data/settings.txt"));
+    SystemLocaleIs("C");
+    options.LoadSettings();
+    EXPECT_EQ(options.language, "en");  // as before there were languages
+    EXPECT_FLOAT_EQ(options.soundVol, 3);
+    SystemLocaleIs("es_MX.UTF-8");
+    options.LoadSettings();
+    EXPECT_EQ(options.language, "es");
+    ASSERT_TRUE(FsSaveText("settings {\n\tlanguage = \"xx\"\n}\n", userDir + "/data/settings.txt"));
+    options.LoadSettings();
+    EXPECT_EQ(options.language, "es");
 }

@@ -3,11 +3,17 @@
 // answers of the buttons and Escape; Alt+Enter while it is open.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
+#include "app/front_end_parts.h"
+#include "app/menu_parts.h"
 #include "frame/control.h"
 #include "frame/globals.h"
+#include "frame/language_switch.h"
 #include "frame/mouse.h"
 #include "frame/options.h"
 #include "gui/gui.h"
+#include "menus/main_menu.h"
 #include "menus/options_dialog.h"
 #include "menus_fixture.h"
 
@@ -180,4 +186,71 @@ TEST_F(OptionsDialog, AltEnterWhileOpenSwitchesTheDisplayAndSavesAtOnce) {
     EXPECT_EQ(optionsDialog.mainloop(nullptr, OptionsCaller::Game), 0);
     EXPECT_TRUE(savedWhileOpen);
     EXPECT_EQ(options.fullscreen, 1);
+}
+
+// The language row, offered from the main menu only: its arrows (and the left and right keys)
+// step through the list; every screen reads its texts again at once, as the game's own wiring
+// has it, and the choice is saved for the next start.
+TEST_F(OptionsDialog, TheLanguageRowChangesTheMainMenusTextsAtOnceAndSavesTheChoice) {
+    static bool wired = false;
+    if (!wired) {
+        RegisterMenus();
+        RegisterFrontEnd();
+        wired = true;
+    }
+    const std::string savedLang = lang;
+    options.language = "en";
+    UseLanguage("en");
+    optionsDialog.setup();
+    mainMenu.setup();
+    ASSERT_EQ(mainMenu.gui->GetObject("play")->standardProps->txt, "Play");
+
+    EXPECT_EQ(Run(OptionsCaller::Game, {}), 0);
+    EXPECT_FALSE(Shown("lang_next"));
+    EXPECT_FALSE(Shown("lang_prev"));
+
+    EXPECT_EQ(Run(OptionsCaller::MainMenu, {"lang_next"}), 0);
+    EXPECT_EQ(lang, "de");
+    EXPECT_EQ(mainMenu.gui->GetObject("play")->standardProps->txt, "Spielen");
+    EXPECT_EQ(mainMenu.txtAreYouSureYouWantToExit, "Möchtest du Brambleton wirklich verlassen?");
+    EXPECT_EQ(optionsDialog.txtLanguage, "Sprache");
+    EXPECT_EQ(ReadBack().language, "de");
+
+    // The left key steps back, and a language for one run gives way to the one chosen.
+    options.forcedLanguage = "de";
+    Script([](int frame) {
+        if (frame == 30) Press(KEY_LEFT);
+        if (frame == 40) Press(KEY_ESCAPE);
+    });
+    EXPECT_EQ(optionsDialog.mainloop(nullptr, OptionsCaller::MainMenu), 0);
+    EXPECT_EQ(lang, "en");
+    EXPECT_TRUE(options.forcedLanguage.empty());
+    EXPECT_EQ(mainMenu.gui->GetObject("play")->standardProps->txt, "Play");
+    EXPECT_EQ(ReadBack().language, "en");
+    UseLanguage(savedLang);
+}
+
+// A language of the list whose texts are not installed is stepped over, not chosen.
+TEST_F(OptionsDialog, TheLanguageRowStepsOverALanguageWithoutItsTexts) {
+    namespace fs = std::filesystem;
+    const std::string savedLang = lang, savedGameDir = gameDir;
+    const fs::path game = fs::absolute(gameDir), two = fs::path(root) / "two-languages";
+    fs::create_directories(two / "txt");
+    for (const char* folder : {"gfx", "data"}) fs::create_directory_symlink(game / folder, two / folder);
+    for (const char* code : {"en", "de"})
+        fs::create_directory_symlink(game / "txt" / code, two / "txt" / code);
+    gameDir = two.string() + "/";
+    options.language = "en";
+    UseLanguage("en");
+    optionsDialog.setup();
+    // Left of English lie the other languages of the list, then German: only German is there.
+    Script([](int frame) {
+        if (frame == 30) Press(KEY_LEFT);
+        if (frame == 40) Press(KEY_ESCAPE);
+    });
+    EXPECT_EQ(optionsDialog.mainloop(nullptr, OptionsCaller::MainMenu), 0);
+    EXPECT_EQ(lang, "de");
+    gameDir = savedGameDir;
+    UseLanguage(savedLang);
+    optionsDialog.setup();
 }

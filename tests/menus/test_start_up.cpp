@@ -64,6 +64,25 @@ TEST_F(SplashTest, AClickFadesTheCardOutAtOnce) {
     EXPECT_GE(frames, 195);
 }
 
+// A language with cards of its own shows them, and English's where it has none of a number.
+TEST_F(SplashTest, ALanguagesOwnCardsComeFirst) {
+    const std::string savedLang = lang;
+    fs::create_directories(root / "gfx/branding/de");
+    fs::copy_file(fs::path(savedGameDir) / "gfx/gui/loading/bar0.png", root / "gfx/branding/de/splash0.png");
+    lang = "de";
+    splash.setup();
+    ASSERT_EQ(splash.images.size(), 2u);
+    EXPECT_EQ(GfxImageWidth(splash.images[0]),
+              GfxImageWidth(GfxLoadImage(gameDir + "gfx/branding/de/splash0.png", GFX_IMAGE_DEFAULT)));
+    EXPECT_NE(GfxImageWidth(splash.images[0]),
+              GfxImageWidth(GfxLoadImage(gameDir + "gfx/branding/splash0.png", GFX_IMAGE_DEFAULT)));
+    lang = "en";
+    splash.setup();
+    EXPECT_EQ(GfxImageWidth(splash.images[0]),
+              GfxImageWidth(GfxLoadImage(gameDir + "gfx/branding/splash0.png", GFX_IMAGE_DEFAULT)));
+    lang = savedLang;
+}
+
 TEST_F(SplashTest, NoCardsNoSplash) {
     fs::remove_all(root / "gfx/branding");
     splash.setup();

@@ -1,9 +1,10 @@
 // Every text of the story reads against what lies behind it (4.5:1, or 3:1 from 24 pixels up):
 // the intro's subtitles over its scenes as they play, and the tutorial's tips, the adviser's name
-// and the speech in the bubble, for each adviser and font.
+// and the speech in the bubble, for each adviser and font, in every language.
 #include <gtest/gtest.h>
 
 #include "frame/globals.h"
+#include "frame/languages.h"
 #include "quest/tutorial_catalogue.h"
 #include "story/intro.h"
 #include "story/story_text.h"
@@ -13,9 +14,16 @@
 
 namespace {
 
-class TipTextContrast : public HeadlessPlatformTest {
+// Once for each language of the list: the speeches' lengths, and so their lines, differ.
+class TipTextContrast : public HeadlessPlatformTest, public ::testing::WithParamInterface<std::string> {
 protected:
+    std::string savedLang = lang;
+    void SetUp() override {
+        HeadlessPlatformTest::SetUp();
+        lang = GetParam();
+    }
     void TearDown() override {
+        lang = savedLang;
         GfxSetTextWatcher(nullptr);
         tutorialTips.clear();
         TipArt() = TTipArt();
@@ -23,9 +31,16 @@ protected:
     }
 };
 
+std::vector<std::string> LanguageCodesOfTheList() {
+    std::vector<std::string> codes;
+    for (const LanguageInfo& language : kLanguages) codes.push_back(language.code);
+    return codes;
+}
+
 }  // namespace
 
-TEST_F(TipTextContrast, EachAdvisersTipsRead) {
+TEST_P(TipTextContrast, EachAdvisersTipsRead) {
+    ASSERT_EQ(FsFileType("game/txt/" + GetParam() + "/tutorial.txt"), 1) << "no tips in " << GetParam();
     LoadTutorialTips();
     ASSERT_FALSE(tutorialTips.empty());
     bool seen[2][4] = {};
@@ -40,6 +55,9 @@ TEST_F(TipTextContrast, EachAdvisersTipsRead) {
         });
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(Languages, TipTextContrast, ::testing::ValuesIn(LanguageCodesOfTheList()),
+                         [](const ::testing::TestParamInfo<std::string>& info) { return info.param; });
 
 namespace {
 

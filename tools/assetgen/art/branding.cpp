@@ -4,9 +4,16 @@
 #include "chip_shapes.h"
 #include "families.h"
 #include "paint.h"
+#include "words.h"
 
 #include <cmath>
+#include <iostream>
 #include <random>
+#include <string>
+#include <vector>
+
+// The game's list of languages (header only).
+#include "../../../src/frame/languages.h"
 
 namespace art {
 
@@ -81,7 +88,7 @@ void Lantern(cairo_t* cr, double cx, double top, double s) {
     Bevel(cr, base, 0.03 * s, 0.5, 0.5);
 }
 
-SurfacePtr StudioCard() {
+SurfacePtr StudioCard(const std::string& tagline) {
     SurfacePtr s = NewSurface(kW, kH);
     Ctx cr(s.get());
     VerticalGradient(cr, 0, kH, Hex(0x1B1020), Hex(0x3A2214));
@@ -105,7 +112,8 @@ SurfacePtr StudioCard() {
     small.outlineWidth = 2;
     small.top = Hex(0xE8D8B8);
     small.bottom = Hex(0xC0A478);
-    Lettering(cr, "a small workshop of village tales", 512, 590, small);
+    small.maxWidth = 900;
+    Lettering(cr, tagline, 512, 590, small);
     return s;
 }
 
@@ -143,7 +151,7 @@ void LitCottage(cairo_t* cr, double x, double y, double s) {
     cairo_fill(cr);
 }
 
-SurfacePtr TitleCard() {
+SurfacePtr TitleCard(const std::string& tagline) {
     SurfacePtr s = NewSurface(kW, kH);
     Ctx cr(s.get());
     VerticalGradient(cr, 0, kH, Hex(0x23305E), Hex(0xE08A4A));
@@ -169,15 +177,30 @@ SurfacePtr TitleCard() {
     small.outlineWidth = 2;
     small.top = Hex(0xFFF4DC);
     small.bottom = Hex(0xF0D0A0);
-    Lettering(cr, "a village grows from every harvest", 512, 350, small);
+    small.maxWidth = 900;
+    Lettering(cr, tagline, 512, 350, small);
     return s;
 }
 
 }  // namespace
 
 void DrawBranding(Sink& sink) {
-    sink.Png("gfx/branding/splash0.png", StudioCard().get(), "studio card, first start-up picture");
-    sink.Png("gfx/branding/splash1.png", TitleCard().get(), "title card, second start-up picture");
+    // The cards' lines under the names, txt/<code>/cards.txt: English's at gfx/branding/, each
+    // other language's in gfx/branding/<code>/ (the game takes English's where a language has
+    // none). The names themselves are never translated.
+    for (const LanguageInfo& language : kLanguages) {
+        const std::vector<std::string> lines = LanguageLines(sink.GameDir(), language.code, "cards.txt");
+        if (lines.size() < 2) {
+            std::cerr << "assetgen_art: no 2 lines in txt/" << language.code
+                      << "/cards.txt, no cards drawn for it\n";
+            continue;
+        }
+        const std::string dir =
+            std::string("gfx/branding/") +
+            (language.code == std::string(kBaseLanguage) ? "" : language.code + std::string("/"));
+        sink.Png(dir + "splash0.png", StudioCard(lines[0]).get(), "studio card, first start-up picture");
+        sink.Png(dir + "splash1.png", TitleCard(lines[1]).get(), "title card, second start-up picture");
+    }
 }
 
 }  // namespace art

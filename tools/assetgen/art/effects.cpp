@@ -2,8 +2,15 @@
 // lettered with the display face.
 #include "families.h"
 #include "paint.h"
+#include "words.h"
 
 #include <cmath>
+#include <iostream>
+#include <string>
+#include <vector>
+
+// The game's list of languages (header only).
+#include "../../../src/frame/languages.h"
 
 namespace art {
 
@@ -148,8 +155,14 @@ void Banner(cairo_t* cr, double x, double y, double w, double h, Rgb c) {
     cairo_stroke(cr);
 }
 
-void Captions(Sink& sink) {
-    const std::string dir = "gfx/captions/en/";
+// The captions' words of one language, game/txt/<code>/captions.txt: "Get Ready!", "Go!",
+// "Level", "Completed!", "No more moves!", "New building unlocked!", "New upgrade unlocked!".
+constexpr int kCaptionLines = 7;
+
+// Each banner's words stay inside the banner (its ribbon ends are cut in by a third of its
+// height), a longer word is drawn smaller.
+void CaptionsOf(Sink& sink, const std::string& code, const std::vector<std::string>& words) {
+    const std::string dir = "gfx/captions/" + code + "/";
     TextStyle big;
     big.size = 84;
     big.outlineWidth = 5;
@@ -160,7 +173,9 @@ void Captions(Sink& sink) {
         SurfacePtr s = NewSurface(512, 288);
         Ctx cr(s.get());
         Banner(cr, 26, 96, 460, 110, Hex(0x3A7A3A));
-        Lettering(cr, "Get Ready!", 256, 146, big);
+        TextStyle t = big;
+        t.maxWidth = 460 - 2 * 110 * 0.3 - 10;
+        Lettering(cr, words[0], 256, 146, t);
         sink.Png(dir + "get-ready.png", s.get(), "caption at the start of a level (handle 256,144)");
     }
     {
@@ -171,7 +186,8 @@ void Captions(Sink& sink) {
         go.outlineWidth = 7;
         go.top = Hex(0xFFF6A8);
         go.bottom = Hex(0xF08A20);
-        Lettering(cr, "Go!", 210, 120, go);
+        go.maxWidth = 400;
+        Lettering(cr, words[1], 210, 120, go);
         sink.Png(dir + "go.png", s.get(), "caption when the clock starts");
     }
     {
@@ -183,8 +199,9 @@ void Captions(Sink& sink) {
         }
         TextStyle t = big;
         t.size = 92;
-        Lettering(cr, "Level", 320, 82, t);
-        Lettering(cr, "Completed!", 320, 190, t);
+        t.maxWidth = 620;
+        Lettering(cr, words[2], 320, 82, t);
+        Lettering(cr, words[3], 320, 190, t);
         sink.Png(dir + "level-completed.png", s.get(), "caption when a level is won");
     }
     {
@@ -196,10 +213,10 @@ void Captions(Sink& sink) {
         t.outlineWidth = 4;
         t.top = Hex(0xFFFFFF);
         t.bottom = Hex(0xF4D8B0);
-        Lettering(cr, "No more moves!", 280, 74, t);
+        t.maxWidth = 520 - 2 * 92 * 0.3 - 10;
+        Lettering(cr, words[4], 280, 74, t);
         sink.Png(dir + "noMoves.png", s.get(), "caption before the board is shuffled");
     }
-    const char* unlock[] = {"New building unlocked!", "New upgrade unlocked!"};
     const char* file[] = {"unlocked_building.png", "unlocked_upgrade.png"};
     for (int k = 0; k < 2; ++k) {
         SurfacePtr s = NewSurface(600, 150);
@@ -208,8 +225,24 @@ void Captions(Sink& sink) {
         TextStyle t = big;
         t.size = 44;
         t.outlineWidth = 4;
-        Lettering(cr, unlock[k], 300, 74, t);
-        sink.Png(dir + file[k], s.get(), std::string("caption: ") + unlock[k]);
+        t.maxWidth = 560 - 2 * 92 * 0.3 - 10;
+        const std::string& unlock = words[static_cast<size_t>(5 + k)];
+        Lettering(cr, unlock, 300, 74, t);
+        sink.Png(dir + file[k], s.get(), "caption: " + unlock);
+    }
+}
+
+// The captions of every language of the game that has its words; a language without them
+// shows the base language's pictures.
+void Captions(Sink& sink) {
+    for (const LanguageInfo& language : kLanguages) {
+        const std::vector<std::string> words = LanguageLines(sink.GameDir(), language.code, "captions.txt");
+        if (static_cast<int>(words.size()) < kCaptionLines) {
+            std::cerr << "assetgen_art: no " << kCaptionLines << " lines in txt/" << language.code
+                      << "/captions.txt, no captions drawn for it\n";
+            continue;
+        }
+        CaptionsOf(sink, language.code, words);
     }
 }
 

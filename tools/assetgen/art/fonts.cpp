@@ -4,6 +4,7 @@
 #include <ft2build.h>
 #include FT_FREETYPE_H
 
+#include <cstdint>
 #include <iostream>
 #include <mutex>
 
@@ -25,6 +26,8 @@ const FontSource kFonts[] = {
      "arial.ttf"},
     {Face::SansBold, "/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf", "fonts-dejavu-core", nullptr},
     {Face::Serif, "/usr/share/fonts/truetype/dejavu/DejaVuSerif.ttf", "fonts-dejavu-core", "aparaj.ttf"},
+    {Face::DisplayFallback, "/usr/share/fonts/truetype/ebgaramond/EBGaramond12-Regular.ttf",
+     "fonts-ebgaramond-extra", "font1-fallback.ttf"},
 };
 
 // DejaVu Sans stands in for the small UI face; it is shipped but not drawn with.
@@ -33,8 +36,10 @@ const FontSource kTahoma = {Face::Sans, "/usr/share/fonts/truetype/dejavu/DejaVu
 
 std::mutex gMutex;
 FT_Library gLibrary = nullptr;
-cairo_font_face_t* gFaces[4] = {};
-bool gTried[4] = {};
+constexpr int kFaces = 5;
+cairo_font_face_t* gFaces[kFaces] = {};
+FT_Face gFtFaces[kFaces] = {};
+bool gTried[kFaces] = {};
 
 void InstallOne(Sink& sink, const FontSource& f) {
     if (!f.gameName) return;
@@ -66,9 +71,26 @@ cairo_font_face_t* FontFace(Face face) {
             return nullptr;
         }
         // The face lives for the whole run, like the pictures drawn with it.
+        gFtFaces[i] = ft;
         gFaces[i] = cairo_ft_font_face_create_for_ft_face(ft, 0);
     }
     return gFaces[i];
+}
+
+bool FaceHasAll(Face face, const std::string& text) {
+    if (!FontFace(face)) return false;
+    const FT_Face ft = gFtFaces[static_cast<int>(face)];
+    for (size_t i = 0; i < text.size();) {
+        // UTF-8 to a code point (the texts are well-formed: the game's checks see to that).
+        const unsigned char c = static_cast<unsigned char>(text[i]);
+        const int length = c < 0x80 ? 1 : c < 0xE0 ? 2 : c < 0xF0 ? 3 : 4;
+        std::uint32_t cp = length == 1 ? c : c & (0x7F >> length);
+        for (int k = 1; k < length && i + static_cast<size_t>(k) < text.size(); ++k)
+            cp = (cp << 6) | (static_cast<unsigned char>(text[i + static_cast<size_t>(k)]) & 0x3F);
+        i += static_cast<size_t>(length);
+        if (FT_Get_Char_Index(ft, cp) == 0) return false;
+    }
+    return true;
 }
 
 }  // namespace art

@@ -61,6 +61,17 @@ SurfacePtr OptionsPanel() {
     return s;
 }
 
+// The language row under the switches, drawn by the dialog only where it offers the choice
+// (the main menu's): the label's well at x 226, the name's well between the two arrows
+// (at x 468 and 720, 44 wide), all at y 555.
+SurfacePtr LanguageRow() {
+    SurfacePtr s = NewSurface(540, 50);
+    Ctx cr(s.get());
+    Well(cr, 0, 0, 222, 46, 10, 9406);
+    Well(cr, 288, 0, 204, 46, 10, 9407);
+    return s;
+}
+
 SurfacePtr SliderTrack() {
     SurfacePtr s = NewSurface(330, 24);
     Ctx cr(s.get());
@@ -87,14 +98,14 @@ SurfacePtr Knob() {
     return s;
 }
 
-enum class SwitchKind { Check, Radio };
+enum class SwitchKind { Check, Radio, Left, Right };
 
 SurfacePtr Switch(SwitchKind kind, bool on, bool over) {
     SurfacePtr s = NewSurface(44, 44);
     Ctx cr(s.get());
     const PathFn shape = [kind](cairo_t* c) {
-        if (kind == SwitchKind::Check) RoundedRect(c, 5, 5, 34, 34, 7);
-        else cairo_arc(c, 22, 22, 17, 0, 2 * M_PI);
+        if (kind == SwitchKind::Radio) cairo_arc(c, 22, 22, 17, 0, 2 * M_PI);
+        else RoundedRect(c, 5, 5, 34, 34, 7);
     };
     DropShadow(cr, shape, 1, 2, 3, 0.5);
     {
@@ -108,6 +119,18 @@ SurfacePtr Switch(SwitchKind kind, bool on, bool over) {
     SetRgb(cr, over ? Hex(0xFFD86A) : Hex(0xC9A24A), 0.9);
     cairo_set_line_width(cr, over ? 2.4 : 1.6);
     cairo_stroke(cr);
+    if (kind == SwitchKind::Left || kind == SwitchKind::Right) {
+        // A gold arrow head pointing the way the language list turns.
+        const double dir = kind == SwitchKind::Left ? -1 : 1;
+        const PathFn head = [dir](cairo_t* c) {
+            cairo_move_to(c, 22 + 8 * dir, 22);
+            cairo_line_to(c, 22 - 6 * dir, 12);
+            cairo_line_to(c, 22 - 6 * dir, 32);
+            cairo_close_path(c);
+        };
+        Cabochon(cr, head, 14, 12, 16, 20, over ? Hex(0xFFD86A) : Hex(0xD9A531));
+        return s;
+    }
     if (!on) return s;
     if (kind == SwitchKind::Check) {
         // A green tick.
@@ -250,6 +273,8 @@ void DrawMenus(Sink& sink) {
     sink.Png("gfx/gui/options/pasek.png", SliderTrack().get(),
              "volume slider track at (420,210) and (420,275)");
     sink.Png("gfx/gui/options/bar.png", Knob().get(), "volume slider knob, centred");
+    sink.Png("gfx/gui/options/language.png", LanguageRow().get(),
+             "language row's wells, top left at (226,555)");
     Atlas switches;
     for (bool over : {false, true}) {
         const std::string tail = over ? "_over" : "";
@@ -257,6 +282,8 @@ void DrawMenus(Sink& sink) {
         switches.Add("check_on" + tail, Switch(SwitchKind::Check, true, over));
         switches.Add("radio_off" + tail, Switch(SwitchKind::Radio, false, over));
         switches.Add("radio_on" + tail, Switch(SwitchKind::Radio, true, over));
+        switches.Add("arrow_left" + tail, Switch(SwitchKind::Left, false, over));
+        switches.Add("arrow_right" + tail, Switch(SwitchKind::Right, false, over));
     }
     switches.Write(sink, "gfx/gui/options/switches.png", "options switches: tick boxes and radio buttons");
     sink.Png("gfx/gui/popUp/panel.png", QuestionPanel().get(), "yes/no question panel, handle (260,504)");

@@ -536,13 +536,24 @@ void Sparkle(cairo_t* cr, double cx, double cy, double r, double alpha) {
     cairo_fill(cr);
 }
 
-double Lettering(cairo_t* cr, const std::string& text, double cx, double cy, const TextStyle& st) {
+double Lettering(cairo_t* cr, const std::string& text, double cx, double cy, const TextStyle& style) {
     Saved s(cr);
+    TextStyle st = style;
+    // A word with a letter the display face lacks is lettered whole in its fallback.
+    if (st.face == Face::Display && !FaceHasAll(Face::Display, text)) st.face = Face::DisplayFallback;
     cairo_font_face_t* face = FontFace(st.face);
     if (face) cairo_set_font_face(cr, face);
     cairo_set_font_size(cr, st.size);
     cairo_text_extents_t ext;
     cairo_text_extents(cr, text.c_str(), &ext);
+    const double inkWidth = ext.width + 2 * st.outlineWidth;
+    if (st.maxWidth > 0 && inkWidth > st.maxWidth) {
+        const double scale = st.maxWidth / inkWidth;
+        st.size *= scale;
+        st.outlineWidth *= std::max(scale, 0.6);
+        cairo_set_font_size(cr, st.size);
+        cairo_text_extents(cr, text.c_str(), &ext);
+    }
     const double x = cx - ext.width / 2 - ext.x_bearing;
     const double y = cy - ext.height / 2 - ext.y_bearing;
     const PathFn path = [&](cairo_t* c) {

@@ -78,6 +78,9 @@ struct TextStyle {
     double shadowAlpha = 0.55;
     int shadowBlur = 3;
     double shadowDx = 2, shadowDy = 3;
+    // When above 0: the lettering is drawn smaller where its ink, outline included, would be
+    // wider (a longer word of another language on the same banner).
+    double maxWidth = 0;
 };
 double Lettering(cairo_t* cr, const std::string& text, double cx, double cy, const TextStyle& style);
 

@@ -1,0 +1,105 @@
+# Builds the desktop entry, the AppStream data and the manual pages from the packaging texts of
+# every language that has them, game/txt/<code>/package.txt (docs/languages.md gives its lines).
+# English fills the plain fields, every other language its [code] / xml:lang="code" ones.
+# Arguments (-D...):
+#   TXT_DIR     game/txt
+#   DESKTOP_IN  the desktop entry's template, METAINFO_IN the configured AppStream template,
+#   MAN_IN      the English manual page
+#   OUT_DIR     where org.lanternfold.brambleton.desktop, .metainfo.xml and man/<code>/brambleton.6 go
+cmake_minimum_required(VERSION 3.16)
+
+# The 14 lines of a language's package.txt as a list; a ";" in a line (the keywords) is kept
+# as @SEMI@ until it is written.
+function(read_package_lines code out)
+  file(READ ${TXT_DIR}/${code}/package.txt content)
+  string(REPLACE ";" "@SEMI@" content "${content}")
+  string(REGEX REPLACE "\n$" "" content "${content}")
+  string(REPLACE "\n" ";" lines "${content}")
+  list(LENGTH lines count)
+  if(NOT count EQUAL 14)
+    message(FATAL_ERROR "${TXT_DIR}/${code}/package.txt has ${count} lines, not 14")
+  endif()
+  set(${out} "${lines}" PARENT_SCOPE)
+endfunction()
+
+function(xml_escape text out)
+  string(REPLACE "&" "&amp;" text "${text}")
+  string(REPLACE "<" "&lt;" text "${text}")
+  string(REPLACE ">" "&gt;" text "${text}")
+  string(REPLACE "\"" "&quot;" text "${text}")
+  set(${out} "${text}" PARENT_SCOPE)
+endfunction()
+
+# The languages with packaging texts: English first, the others in name order.
+file(GLOB found RELATIVE ${TXT_DIR} ${TXT_DIR}/*/package.txt)
+set(others)
+foreach(f ${found})
+  get_filename_component(code ${f} DIRECTORY)
+  if(NOT code STREQUAL "en")
+    list(APPEND others ${code})
+  endif()
+endforeach()
+list(SORT others)
+read_package_lines(en english)
+
+# The desktop entry: one line per field, then its translations.
+set(keys Name GenericName Comment Keywords)
+file(READ ${DESKTOP_IN} desktop)
+foreach(i RANGE 0 3)
+  list(GET keys ${i} key)
+  list(GET english ${i} value)
+  set(block "${key}=${value}")
+  foreach(code ${others})
+    read_package_lines(${code} lines)
+    list(GET lines ${i} value)
+    string(APPEND block "\n${key}[${code}]=${value}")
+  endforeach()
+  string(REPLACE "%${key}%" "${block}" desktop "${desktop}")
+endforeach()
+string(REPLACE "@SEMI@" ";" desktop "${desktop}")
+file(WRITE ${OUT_DIR}/org.lanternfold.brambleton.desktop "${desktop}")
+
+# The AppStream data: each text element, then the same element for each language.
+function(element tag index indent out)
+  set(text "")
+  foreach(code en ${others})
+    read_package_lines(${code} lines)
+    list(GET lines ${index} value)
+    xml_escape("${value}" value)
+    set(lang_attr "")
+    if(NOT code STREQUAL "en")
+      set(lang_attr " xml:lang=\"${code}\"")
+    endif()
+    if(text)
+      string(APPEND text "\n${indent}")
+    endif()
+    string(APPEND text "<${tag}${lang_attr}>${value}</${tag}>")
+  endforeach()
+  set(${out} "${text}" PARENT_SCOPE)
+endfunction()
+file(READ ${METAINFO_IN} meta)
+element(summary 4 "  " summary)
+element(p 5 "    " p1)
+element(p 6 "    " p2)
+element(li 7 "      " li1)
+element(li 8 "      " li2)
+element(li 9 "      " li3)
+element(li 10 "      " li4)
+element(caption 11 "      " caption1)
+element(caption 12 "      " caption2)
+foreach(name summary p1 p2 li1 li2 li3 li4 caption1 caption2)
+  string(REPLACE "%PACKAGE_${name}%" "${${name}}" meta "${meta}")
+endforeach()
+string(REPLACE "@SEMI@" ";" meta "${meta}")
+file(WRITE ${OUT_DIR}/org.lanternfold.brambleton.metainfo.xml "${meta}")
+
+# The manual pages: English as written, each other language with its own NAME line.
+file(READ ${MAN_IN} page)
+list(GET english 13 name_en)
+foreach(code ${others})
+  read_package_lines(${code} lines)
+  list(GET lines 13 name)
+  string(REPLACE "brambleton \\- ${name_en}" "brambleton \\- ${name}" translated "${page}")
+  string(REPLACE "@SEMI@" ";" translated "${translated}")
+  file(WRITE ${OUT_DIR}/man/${code}/brambleton.6 "${translated}")
+endforeach()
