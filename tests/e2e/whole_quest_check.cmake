@@ -3,6 +3,7 @@
 #   ARGS      its arguments, separated by "|"
 #   USER_DIR  the run's --user-dir, emptied first so that the run starts from nothing
 #   LEVELS    the folder of the quest's level files
+#   LANGUAGE  (optional) the language the run must say it speaks
 # Fails on a non-zero exit (a level never won, the village unfinished), on a
 # quest that did not win every level or did not complete the village, on an
 # end anywhere but the main menu's exit after the outro, and on any message
@@ -19,6 +20,10 @@ foreach(line IN LISTS account)
 endforeach()
 if(NOT rc STREQUAL "0")
   message(FATAL_ERROR "exit status ${rc}, expected 0\n${err}")
+endif()
+
+if(LANGUAGE AND NOT out MATCHES "language: ${LANGUAGE}\n")
+  message(FATAL_ERROR "the run did not speak ${LANGUAGE}")
 endif()
 
 file(GLOB level_files "${LEVELS}/level-*.txt")
