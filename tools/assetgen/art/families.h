@@ -1,6 +1,9 @@
 // The picture families of the generator; each writes its files through the sink.
 #pragma once
 
+#include <string>
+#include <vector>
+
 #include "sink.h"
 
 namespace art {
@@ -28,6 +31,10 @@ void WriteBoardPreview(const Sink& sink);
 
 // Writes every generated picture on one grid with its name (contact_sheet.cpp).
 void WriteContactSheet(const Sink& sink, const std::string& path);
+// Lays screenshots out on a grid, a column per title and a row per name; files row by row
+// (screenshot_sheet.cpp). 0 when every file was read.
+int WriteScreenshotSheet(const std::string& out, const std::vector<std::string>& columns,
+                         const std::vector<std::string>& rows, const std::vector<std::string>& files);
 // Writes the list of generated files as a Markdown table (contact_sheet.cpp).
 void WriteFileList(const Sink& sink, const std::string& path);
 

@@ -3,6 +3,8 @@
 // writes a contact sheet and the file list into the build folder.
 // assetgen_art --icons <folder>
 // Draws only the program's desktop icons, in the hicolor sizes, into the folder.
+// assetgen_art --sheet <out.png> <column,titles> <row,names> <file>...
+// Lays the game's screenshots out on one grid, the files row by row (tools/screenshots.sh).
 #include "app_icon.h"
 #include "families.h"
 #include "fonts.h"
@@ -42,9 +44,23 @@ const Family kFamilies[] = {
     {"tips", art::DrawTips},
 };
 
+// "en,de,fr" as its parts.
+std::vector<std::string> SplitCommas(const std::string& list) {
+    std::vector<std::string> parts;
+    size_t start = 0;
+    for (size_t comma; (comma = list.find(',', start)) != std::string::npos; start = comma + 1)
+        parts.push_back(list.substr(start, comma - start));
+    parts.push_back(list.substr(start));
+    return parts;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (argc >= 5 && !std::strcmp(argv[1], "--sheet")) {
+        return art::WriteScreenshotSheet(argv[2], SplitCommas(argv[3]), SplitCommas(argv[4]),
+                                         std::vector<std::string>(argv + 5, argv + argc));
+    }
     std::string game, build, icons;
     for (int i = 1; i + 1 < argc; ++i) {
         if (!std::strcmp(argv[i], "--game")) game = argv[++i];
@@ -54,7 +70,8 @@ int main(int argc, char** argv) {
     if (!icons.empty()) return art::WriteAppIcons(icons) == 0 ? 0 : 1;
     if (game.empty() || build.empty()) {
         std::cerr << "usage: assetgen_art --game <game folder> --build <build folder>\n"
-                     "       assetgen_art --icons <folder>\n";
+                     "       assetgen_art --icons <folder>\n"
+                     "       assetgen_art --sheet <out.png> <column,titles> <row,names> <file>...\n";
         return 2;
     }
     const auto start = std::chrono::steady_clock::now();
