@@ -7,6 +7,7 @@
 #include "frame/mouse.h"
 #include "frame/options.h"
 #include "frame/rcm.h"
+#include "frame/save_notice.h"
 
 TOptions options;
 
@@ -35,7 +36,11 @@ bool TOptions::SaveSettings() {
     file->setFloat("settings::soundVolume", static_cast<float>(RcmTruncate(soundVol)));
     file->setFloat("settings::musicVolume", static_cast<float>(RcmTruncate(musicVol)));
     const bool saved = file->save(SettingsPath());
-    if (!saved) std::printf("Could not save the settings to %s\n", SettingsPath().c_str());
+    if (!saved) {
+        std::printf("Could not save the settings to %s\n", SettingsPath().c_str());
+        // Only a failure counts here: the profiles may still fail where the settings saved.
+        NoteSaveResult(false);
+    }
     return saved;
 }
 

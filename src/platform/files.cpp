@@ -18,6 +18,7 @@
 
 namespace {
 std::string gSpecialOverride;
+int gInjectedSaveError = 0;  // FsSetSaveFailure
 // Infix of the temporary file an atomic save writes beside its target.
 const char* const kSaveTempMarker = ".tmp";
 
@@ -200,6 +201,10 @@ bool FsSaveBytes(const std::string& bytes, const std::string& path) {
     }
     fchmod(fd, mode);
     bool ok = WriteAll(fd, bytes) && fsync(fd) == 0;
+    if (gInjectedSaveError != 0) {
+        ok = false;
+        errno = gInjectedSaveError;
+    }
     const int err = errno;
     ok = (close(fd) == 0) && ok;
     if (ok && std::rename(temp.c_str(), target.c_str()) == 0) {
@@ -210,6 +215,8 @@ bool FsSaveBytes(const std::string& bytes, const std::string& path) {
     unlink(temp.c_str());
     return false;
 }
+
+void FsSetSaveFailure(int error) { gInjectedSaveError = error; }
 
 bool FsIsSaveTemporary(const std::string& name) {
     // mkstemp replaces the six X of the pattern by letters and digits.

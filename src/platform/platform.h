@@ -273,6 +273,9 @@ std::string FsLoadText(const std::string& path);  // byte-order mark aware
 bool FsSaveText(const std::string& text, const std::string& path);
 std::string FsLoadString(const std::string& path);                    // raw bytes
 bool FsSaveBytes(const std::string& bytes, const std::string& path);  // atomic: temp file, flush, rename
+// Tests: while set, every save fails with `error` (ENOSPC: a full disk) after writing its
+// temporary file, which is removed as after any failure; 0 saves again.
+void FsSetSaveFailure(int error);
 // True for the name of the temporary file FsSaveBytes writes beside its
 // target ("name.tmp" + six letters or digits).
 bool FsIsSaveTemporary(const std::string& name);

@@ -135,7 +135,7 @@ void TProfileManager::loadProfiles() {
 }
 
 bool TProfileManager::saveProfiles() {
-    if (loadedOnce != 1) return false;
+    if (loadedOnce != 1) return true;  // nothing read, nothing to save yet
     bool ok = true;
     auto f = NewRCM();
     int k = 0;
