@@ -2,6 +2,7 @@
 // folder listed twice, a name too long for a folder, ids the catalogues do
 // not know, a damaged profile file, a won level, leftovers of a killed save.
 #include <filesystem>
+#include <set>
 
 #include "frame/rcm.h"
 #include "match3/level.h"
@@ -95,9 +96,11 @@ TEST_F(ProfileKeep, TheSameFolderListedTwiceIsReadOnce) {
 
 TEST_F(ProfileKeep, TheListRecordsOnlyFoldersThatHoldTheProfile) {
     auto ann = SaveAnn(20);
-    // 90 letters: an id of 270 characters, longer than a folder name may be.
-    ann->name = std::string(90, 'W');
-    auto other = profileManager.CreateNewProfile(std::string(90, 'Q'));
+    // Files where the new names' folders would go: neither folder can be made.
+    WriteBytes(ProfilePath(ProfileIdOf("WILL")), "in the way");
+    WriteBytes(ProfilePath(ProfileIdOf("QUINN")), "in the way");
+    ann->name = "WILL";
+    auto other = profileManager.CreateNewProfile("QUINN");
     actProfile = ann;
     EXPECT_FALSE(profileManager.saveProfiles());
     auto list = LoadRCM(TProfileManager::ListPath());
@@ -108,6 +111,40 @@ TEST_F(ProfileKeep, TheListRecordsOnlyFoldersThatHoldTheProfile) {
     ASSERT_EQ(profileManager.profiles.size(), 1u);
     EXPECT_EQ(actProfile->cash, 20);
     (void)other;
+}
+
+TEST_F(ProfileKeep, NamesOfAnyLengthAreSavedAndReadBack) {
+    auto repeat = [](const std::string& letter, int n) {
+        std::string s;
+        for (int k = 0; k < n; k++) s += letter;
+        return s;
+    };
+    // 15 letters keep today's id; 86 letters and more, and 52 Cyrillic letters (five bytes a
+    // letter), would pass the 255 bytes of a folder name.
+    const std::vector<std::string> names = {repeat("W", 15),       repeat("W", 85), repeat("W", 86),
+                                            repeat("W", 200),      repeat("Ж", 52), repeat("Ж", 120),
+                                            repeat("W", 199) + "Q"};
+    EXPECT_EQ(ProfileIdOf(names[0]), repeat("87-", 15));
+    EXPECT_EQ(ProfileIdOf(names[1]), repeat("87-", 85));
+    profileManager.loadedOnce = 1;
+    std::set<std::string> ids;
+    for (size_t k = 0; k < names.size(); k++) {
+        const std::string id = ProfileIdOf(names[k]);
+        EXPECT_LE(id.size(), PROFILE_ID_MAX_BYTES) << names[k];
+        EXPECT_TRUE(IsValidProfileId(id)) << id;
+        ids.insert(id);
+        if (k >= 5) continue;  // the list holds five
+        auto profile = profileManager.CreateNewProfile(names[k]);
+        profile->cash = static_cast<int>(k) + 10;
+    }
+    EXPECT_EQ(ids.size(), names.size()) << "two names share a folder";
+    EXPECT_TRUE(profileManager.saveProfiles());
+    Reload();
+    ASSERT_EQ(profileManager.profiles.size(), 5u);
+    for (size_t k = 0; k < 5; k++) {
+        EXPECT_EQ(profileManager.profiles[k]->name, names[k]);
+        EXPECT_EQ(profileManager.profiles[k]->cash, static_cast<int>(k) + 10) << names[k];
+    }
 }
 
 TEST_F(ProfileKeep, IdsTheCataloguesDoNotKnowSurviveALoadAndASave) {
