@@ -111,7 +111,16 @@ private:
     Font font_;
 };
 
-Image GfxLoadImage(const std::string& path, int flags);  // PNG or JPEG; null when missing
+// PNG or JPEG; null when missing. A picture over 4096 x 4096 pixels (checked in its header
+// before decoding), or one that would take the pictures alive past IMAGE_PIXEL_BUDGET, is refused
+// with a message naming the file, and is null like a missing one.
+Image GfxLoadImage(const std::string& path, int flags);
+// Four times the pixels of every picture the game ships, all loaded at once.
+constexpr long long IMAGE_PIXEL_BUDGET = 256LL * 1024 * 1024;
+// Tests: another budget for the pixels of all pictures alive at once.
+void GfxSetImagePixelBudget(long long pixels);
+// The pixels of every picture alive now (read from a file or made).
+long long GfxImagePixelsAlive();
 // Decodes these files on one worker thread, in order, so that loading one of them later only
 // wraps its pixels; paths spelt as they will be loaded. Pictures never loaded stay decoded
 // until GfxStopPrefetch or PlatformShutdown.
