@@ -147,6 +147,21 @@ TEST_F(ProfileKeep, NamesOfAnyLengthAreSavedAndReadBack) {
     }
 }
 
+TEST_F(ProfileKeep, ANameWithQuotesBracesAndEqualsIsSavedAndReadBack) {
+    // The name entry refuses these characters; a list or a profile written by hand holds them.
+    const std::string name = "O\"NEIL {=}\\";
+    profileManager.loadedOnce = 1;
+    auto profile = profileManager.CreateNewProfile("ANN");
+    profile->name = name;
+    profile->cash = 33;
+    ASSERT_TRUE(profileManager.saveProfiles());
+    Reload();
+    ASSERT_EQ(profileManager.profiles.size(), 1u);
+    EXPECT_EQ(actProfile->name, name);
+    EXPECT_EQ(actProfile->cash, 33);
+    EXPECT_EQ(actProfile->GetMyId(), ProfileIdOf(name));
+}
+
 TEST_F(ProfileKeep, IdsTheCataloguesDoNotKnowSurviveALoadAndASave) {
     WriteBytes(ProfilePath(std::string(kAnnKeep) + "/profile.dat"),
                "profile {\n\tdata {\n\t\tname = \"ANN\"\n\t}\n\n"
