@@ -80,6 +80,8 @@ public:
     int valueCount(const std::string& path) const;  // number of values of an entry, 0 when missing
     // getFloat truncated toward zero and clamped to the int range.
     int getInt(const std::string& path, int index = 0) const;
+    // getInt kept within lo..hi: a number whose use would overflow (times 1000, summed) cannot.
+    int getIntIn(const std::string& path, int lo, int hi, int index = 0) const;
     void printAll() const;
     static void errorMsg(const std::string& message);
 };
