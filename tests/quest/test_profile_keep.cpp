@@ -1,6 +1,7 @@
 // A player's progress is never lost: a missing or damaged list, the same
 // folder listed twice, a name too long for a folder, ids the catalogues do
 // not know, a damaged profile file, a won level, leftovers of a killed save.
+#include <algorithm>
 #include <filesystem>
 #include <set>
 
@@ -160,6 +161,28 @@ TEST_F(ProfileKeep, ANameWithQuotesBracesAndEqualsIsSavedAndReadBack) {
     EXPECT_EQ(actProfile->name, name);
     EXPECT_EQ(actProfile->cash, 33);
     EXPECT_EQ(actProfile->GetMyId(), ProfileIdOf(name));
+}
+
+TEST_F(ProfileKeep, AListWithADamagedEntryIsCompletedFromTheFolders) {
+    SaveAnn(20);
+    const char* const damaged[] = {
+        "profiles {\n\tactProfile = 1\n\ti = 1\n\tprofile1 = \"../x\"\n}\n",
+        "profiles {\n\tactProfile = 1\n\ti = 0\n\tprofile1 = \"65-78-78-\"\n}\n",
+        "profiles {\n\tactProfile = 2\n\ti = 2\n\tprofile1 = \"66-79-66-\"\n\tprofile2 = \"\"\n}\n",
+    };
+    for (const char* list : damaged) {
+        WriteBytes(TProfileManager::ListPath(), list);
+        Reload();
+        ASSERT_FALSE(profileManager.profiles.empty()) << list;
+        const auto ann = std::find_if(profileManager.profiles.begin(), profileManager.profiles.end(),
+                                      [](const auto& p) { return p->name == "ANN"; });
+        ASSERT_NE(ann, profileManager.profiles.end()) << list;
+        EXPECT_EQ((*ann)->cash, 20) << list;
+        EXPECT_EQ(std::count_if(profileManager.profiles.begin(), profileManager.profiles.end(),
+                                [](const auto& p) { return p->name == "ANN"; }),
+                  1)
+            << list;
+    }
 }
 
 TEST_F(ProfileKeep, IdsTheCataloguesDoNotKnowSurviveALoadAndASave) {
