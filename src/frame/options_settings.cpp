@@ -61,6 +61,8 @@ std::string ValueInLines(const std::string& text, const std::string& key) {
 
 void TOptions::LoadSettings() {
     const std::string path = SettingsPath();
+    // Leftovers of a save killed half-way; the settings are read once, at start.
+    FsRemoveSaveTemporaries(userDir + "/Data");
     if (FsFileType(path) == 0) SaveSettings();
     if (FsFileType(path) != 1) {
         // Not even the defaults could be written: they stay, and the failed save was reported.

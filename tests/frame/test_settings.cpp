@@ -128,6 +128,16 @@ TEST_F(SettingsTest, OnlyTheDamagedSettingsAreDefaulted) {
     mouse.isCustom = 0;
 }
 
+TEST_F(SettingsTest, LeftoversOfAKilledSaveAreSweptAtStart) {
+    options.LoadSettings();
+    ASSERT_TRUE(FsSaveText("settings {\n", userDir + "/Data/settings.txt.tmpAb12Cd"));
+    ASSERT_TRUE(FsSaveText("kept", userDir + "/Data/settings.txt.tmp-notes"));
+    options.LoadSettings();
+    EXPECT_EQ(FsFileType(userDir + "/Data/settings.txt.tmpAb12Cd"), 0);
+    EXPECT_EQ(FsFileType(userDir + "/Data/settings.txt.tmp-notes"), 1);
+    EXPECT_EQ(FsFileType(userDir + "/Data/settings.txt"), 1);
+}
+
 TEST_F(SettingsTest, AFailedSaveIsReportedAndKeepsTheOldFile) {
     options.LoadSettings();
     const std::string before = SettingsText();
