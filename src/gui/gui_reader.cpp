@@ -3,6 +3,7 @@
 #include "gui/gui.h"
 #include "gui/gui_lua.h"
 #include "gui/gui_util.h"
+#include "platform/notify_batch.h"
 #include "platform/platform.h"
 
 namespace {
@@ -151,6 +152,8 @@ void TGui::LoadFromString(const std::string& text, const std::string& folder) {
 
 void TGui::LoadMe(const std::string& path) {
     myPath = ReplaceLang(path);
+    // One box for the pictures a script misses, not one a picture.
+    const SysNotifyBatch batch(myPath);
     if (FsFileType(myPath) != 1) PrintError("Couldn't find GUI script '" + myPath + "'!");
     LoadFromString(FsLoadString(myPath), ScriptDir(myPath));
 }
