@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <string>
 
+#include "fuzz_folder.h"
 #include "platform/image_codecs.h"
 #include "platform/platform.h"
 
@@ -15,20 +16,7 @@ void Check(bool ok) {
     if (!ok) std::abort();
 }
 
-const std::string& PicturePath() {
-    static const std::string* path = [] {
-        std::string tmpl = (std::filesystem::temp_directory_path() / "brambleton-fuzz-image-XXXXXX").string();
-        if (!mkdtemp(tmpl.data())) std::abort();
-        return new std::string(tmpl + "/picture");
-    }();
-    static const bool cleanup =
-        std::atexit([] {
-            std::error_code ec;
-            std::filesystem::remove_all(std::filesystem::path(*path).parent_path(), ec);
-        }) == 0;
-    (void)cleanup;
-    return *path;
-}
+const std::string PicturePath() { return FuzzFolder("fuzz-image") + "/picture"; }
 
 }  // namespace
 

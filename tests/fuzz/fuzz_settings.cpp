@@ -10,6 +10,7 @@
 #include "frame/mouse.h"
 #include "frame/options.h"
 #include "frame/user_dir.h"
+#include "fuzz_folder.h"
 #include "platform/platform.h"
 
 namespace {
@@ -18,26 +19,10 @@ void Check(bool ok) {
     if (!ok) std::abort();
 }
 
-// The user folder of the run, removed when the fuzzer ends.
-const std::string& Root() {
-    static const std::string* root = [] {
-        std::string tmpl =
-            (std::filesystem::temp_directory_path() / "brambleton-fuzz-settings-XXXXXX").string();
-        if (!mkdtemp(tmpl.data())) std::abort();
-        return new std::string(tmpl);
-    }();
-    static const bool cleanup = std::atexit([] {
-                                    std::error_code ec;
-                                    std::filesystem::remove_all(*root, ec);
-                                }) == 0;
-    (void)cleanup;
-    return *root;
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    SetUserDirOverride(Root());
+    SetUserDirOverride(FuzzFolder("fuzz-settings"));
     SetupUserDir();
     const std::string path = userDir + "/Data/settings.txt";
     FsSaveBytes(std::string(reinterpret_cast<const char*>(data), size), path);

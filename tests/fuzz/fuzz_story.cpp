@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <string>
 
+#include "fuzz_folder.h"
 #include "platform/platform.h"
 #include "story/story_text.h"
 
@@ -16,19 +17,7 @@ void Check(bool ok) {
     if (!ok) std::abort();
 }
 
-const std::string& Folder() {
-    static const std::string* folder = [] {
-        std::string tmpl = (std::filesystem::temp_directory_path() / "brambleton-fuzz-story-XXXXXX").string();
-        if (!mkdtemp(tmpl.data())) std::abort();
-        return new std::string(tmpl);
-    }();
-    static const bool cleanup = std::atexit([] {
-                                    std::error_code ec;
-                                    std::filesystem::remove_all(*folder, ec);
-                                }) == 0;
-    (void)cleanup;
-    return *folder;
-}
+const std::string& Folder() { return FuzzFolder("fuzz-story"); }
 
 }  // namespace
 

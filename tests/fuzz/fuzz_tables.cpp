@@ -8,6 +8,7 @@
 
 #include "audio/global_snd.h"
 #include "frame/globals.h"
+#include "fuzz_folder.h"
 #include "match3/chip.h"
 #include "match3/powerup.h"
 #include "platform/platform.h"
@@ -18,21 +19,13 @@ void Check(bool ok) {
     if (!ok) std::abort();
 }
 
-// A resource folder of the run (gameDir), removed when the fuzzer ends.
+// A resource folder of the run (gameDir).
 const std::string& Folder() {
-    static const std::string* folder = [] {
-        std::string tmpl =
-            (std::filesystem::temp_directory_path() / "brambleton-fuzz-tables-XXXXXX").string();
-        if (!mkdtemp(tmpl.data())) std::abort();
-        std::filesystem::create_directories(tmpl + "/data");
-        return new std::string(tmpl + "/");
+    static const std::string folder = [] {
+        std::filesystem::create_directories(FuzzFolder("fuzz-tables") + "/data");
+        return FuzzFolder("fuzz-tables") + "/";
     }();
-    static const bool cleanup = std::atexit([] {
-                                    std::error_code ec;
-                                    std::filesystem::remove_all(*folder, ec);
-                                }) == 0;
-    (void)cleanup;
-    return *folder;
+    return folder;
 }
 
 }  // namespace
