@@ -2,6 +2,7 @@
 
 #include "app/screen_flags.h"
 #include "frame/control.h"
+#include "frame/frame_loop.h"
 #include "frame/globals.h"
 #include "frame/loading_steps.h"
 #include "frame/names.h"
@@ -13,6 +14,7 @@
 #include "menus/options_dialog.h"
 #include "menus/pop_up.h"
 #include "menus/profile_manager_dialog.h"
+#include "menus/save_notice_dialog.h"
 #include "platform/platform.h"
 #include "quest/continue_quest.h"
 #include "quest/profile_list.h"
@@ -42,6 +44,7 @@ void RegisterSetUp() {
     AddLoadingStep(23, "pop-up", [] {
         popUp.setup();
         restartQuestion = TrimBlanks(TxtLine(LoadTxtFile(gameDir + "txt/#LANG#/mainMenu.txt"), 11));
+        saveNoticeDialog.setup();
     });
     AddLoadingStep(24, "credits", [] { credits.setup(); });
     AddLanguageStep("menus", [] {
@@ -51,6 +54,7 @@ void RegisterSetUp() {
         enterText.setup();
         popUp.setup();
         restartQuestion = TrimBlanks(TxtLine(LoadTxtFile(gameDir + "txt/#LANG#/mainMenu.txt"), 11));
+        saveNoticeDialog.setup();
         credits.setup();
     });
 }
@@ -70,6 +74,9 @@ void RegisterOpeners() {
         return answer;
     };
     continueQuest.askRestart = [] { return AskPopUp(&continueQuest, restartQuestion); };
+    FrameHooks().showSaveNotice = [](TEkran* screen, SaveNotice notice) {
+        return saveNoticeDialog.Show(screen, notice);
+    };
     TMainMenu::Hooks& menu = mainMenu.hooks;
     menu.askYesNo = [](const std::string& question) { return AskPopUp(&mainMenu, question) == 1; };
     menu.runOptions = [](TEkran* caller) {

@@ -5,6 +5,7 @@
 #include "audio/global_snd.h"
 #include "frame/globals.h"
 #include "frame/rcm.h"
+#include "platform/notify_batch.h"
 
 namespace {
 
@@ -33,6 +34,7 @@ void TGlobalSnd::setup() {
 void TGlobalSnd::_setupMusic() {
     musics.clear();
     auto file = LoadRCM(gameDir + "data/sounds.txt");
+    const SysNotifyBatch batch(gameDir + "data/sounds.txt");
     const int count = SoundListCount(*file, "musics");
     for (int n = 1; n <= count; ++n) {
         auto m = std::make_shared<TMusicData>();

@@ -75,12 +75,14 @@ std::string QuestSummaryLine(const TQuestLog& log, int allItems) {
         won += r.won ? 1 : 0;
         attempts += r.attempts;
     }
-    const int items = log.itemsBought();
-    const int completeAt = log.levelOfItem(allItems);
+    const int items = log.ownedBefore + log.itemsBought();
+    const bool completeBefore = log.ownedBefore >= allItems;
+    const int completeAt = completeBefore ? 0 : log.levelOfItem(allItems - log.ownedBefore);
     std::string line = "quest summary: levels won " + std::to_string(won) + " of " +
                        std::to_string(log.levels.size()) + ", attempts " + std::to_string(attempts) +
                        ", items owned " + std::to_string(items) + " of " + std::to_string(allItems) + ", ";
-    line +=
-        completeAt > 0 ? "village complete at level " + std::to_string(completeAt) : "village not complete";
+    if (completeBefore) line += "village complete before this run";
+    else if (completeAt > 0) line += "village complete at level " + std::to_string(completeAt);
+    else line += "village not complete";
     return line + ", researches " + std::to_string(log.researches());
 }

@@ -36,6 +36,7 @@ class TQuestLog {
 public:
     std::vector<TLevelRecord> levels;        // in the order they were first played
     std::vector<TPurchaseRecord> purchases;  // items and researches, in order
+    int ownedBefore = 0;                     // items the profile owned when the run began (a quest resumed)
 
     // A try of `level` was lost: returns the tries made on it so far.
     int lost(int level, int clockUsed, int clock);
@@ -60,7 +61,8 @@ std::string LevelLine(const TLevelRecord& r);
 // "researched power-up 2 (Hourglass) at level 12 for ...".
 std::string PurchaseLine(const TPurchaseRecord& p);
 // "quest summary: levels won 100 of 100, attempts 112, items owned 24 of 24, village complete at
-// level 94, researches 6"; "village not complete" when fewer than `allItems` were bought.
+// level 94, researches 6"; the items owned before the run count too ("village complete before
+// this run" when they were all); "village not complete" when fewer than `allItems` are owned.
 std::string QuestSummaryLine(const TQuestLog& log, int allItems);
 // "wood 90 food 75 gold 12 rock 30"
 std::string ResourceText(const ResourceCounts& res);

@@ -23,6 +23,11 @@ int QuestLevelId() { return actProfile ? actProfile->questLevelId : 0; }
 void TQuestRun::watchProfile(const TProfile& profile) {
     const bool first = watched != &profile;
     watched = &profile;
+    if (first) {
+        log.ownedBefore = 0;
+        for (auto& item : profile.items)
+            if (item) ++log.ownedBefore;
+    }
     // What a profile owned before the run watched it was not bought in this run.
     for (auto& item : profile.items) {
         if (!item || !itemsSeen.insert(item->id).second || first) continue;

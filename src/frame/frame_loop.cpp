@@ -89,7 +89,23 @@ void UpdateDelta() {
     SysPoll();
 }
 
+namespace {
+// A save notice waiting since the last frame, over the screen whose frame starts. The notice's
+// own frames start here too: it never shows over itself.
+void ShowPendingSaveNotice(TEkran* screen) {
+    static bool showing = false;
+    if (showing) return;
+    const SaveNotice notice = PendingSaveNotice();
+    auto& show = FrameHooks().showSaveNotice;
+    if (notice == SaveNotice::None || !show) return;
+    showing = true;
+    if (show(screen, notice)) TakeSaveNotice();
+    showing = false;
+}
+}  // namespace
+
 void CommonUpdate(TEkran* screen) {
+    ShowPendingSaveNotice(screen);
     // An Enter hit still counted here was left unread by the last frame: it
     // is no answer to what the screen shows now.
     InKeyHit(KEY_ENTER);
@@ -132,10 +148,12 @@ void FinishFrame() {
     RunAfterFrameHooks(false);
 }
 
-void SaveAll() {
-    options.SaveSettings();
+bool SaveAll() {
+    bool saved = options.SaveSettings();
     auto& hooks = FrameHooks();
-    if (hooks.saveProfiles) hooks.saveProfiles();
+    if (hooks.saveProfiles && !hooks.saveProfiles()) saved = false;
+    NoteSaveResult(saved);
+    return saved;
 }
 
 namespace {

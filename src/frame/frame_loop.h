@@ -5,6 +5,7 @@
 #include <functional>
 #include <string>
 
+#include "frame/save_notice.h"
 #include "platform/platform.h"
 
 class TEkran;
@@ -19,8 +20,9 @@ void UpdateDelta();
 void CommonUpdate(TEkran* screen);
 // Side frames, cursor, present, developer screenshot key, clear.
 void FinishFrame();
-// Saves the settings and the profile list.
-void SaveAll();
+// Saves the settings and the profile list, and reports the outcome to the save notices
+// (frame/save_notice.h); false when anything was not written.
+bool SaveAll();
 
 // Ends the program now: runs the exit hooks (screenshot, frame statistics,
 // recording) and shuts the platform down.
@@ -32,8 +34,11 @@ struct TFrameHooks {
     std::function<void()> soundUpdate;       // globalSnd.update
     std::function<void()> soundPause;        // globalSnd.Pause
     std::function<void()> soundResume;       // globalSnd.UnPause
-    std::function<void()> saveProfiles;      // profile manager's saveProfiles
+    std::function<bool()> saveProfiles;      // profile manager's saveProfiles: false when not all saved
     std::function<void(float)> setMusicVol;  // globalSnd.setMusicVol
+    // Shows a save notice over `screen` (a dialog of the menus); false while it cannot yet (its
+    // dialog is not set up), and the notice waits. Empty: only the log has it.
+    std::function<bool(TEkran* screen, SaveNotice notice)> showSaveNotice;
 };
 TFrameHooks& FrameHooks();
 

@@ -39,6 +39,9 @@ public:
     virtual void goWindowed();
 
     std::string SettingsPath() const;
+    // A settings file with damaged values (listed in `damaged`): kept beside as "<file>.bad",
+    // said once in the log.
+    void _keepDamagedSettings(const std::string& path, const std::string& damaged);
     int EffectiveFullscreen() const { return forcedFullscreen >= 0 ? forcedFullscreen : fullscreen; }
     const std::string& EffectiveLanguage() const {
         return forcedLanguage.empty() ? language : forcedLanguage;

@@ -4,6 +4,7 @@
 
 #include "frame/names.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <iostream>
@@ -210,6 +211,10 @@ float TRCMFile::getFloat(const std::string& path, int index, int show) const {
 }
 
 int TRCMFile::getInt(const std::string& path, int index) const { return RcmTruncate(getFloat(path, index)); }
+
+int TRCMFile::getIntIn(const std::string& path, int lo, int hi, int index) const {
+    return std::clamp(getInt(path, index), lo, hi);
+}
 
 int TRCMFile::valueCount(const std::string& path) const {
     auto pieces = SplitRcmPath(path);

@@ -80,6 +80,8 @@ public:
     int valueCount(const std::string& path) const;  // number of values of an entry, 0 when missing
     // getFloat truncated toward zero and clamped to the int range.
     int getInt(const std::string& path, int index = 0) const;
+    // getInt kept within lo..hi: a number whose use would overflow (times 1000, summed) cannot.
+    int getIntIn(const std::string& path, int lo, int hi, int index = 0) const;
     void printAll() const;
     static void errorMsg(const std::string& message);
 };
@@ -94,5 +96,11 @@ float RcmToNumber(const std::string& text);
 // The stored text of a number: nine significant digits, always with a decimal
 // point ("100.000000", "0.500000000", "-2.50000000").
 std::string RcmNumberText(float value);
+// A text value as written between its quotes: the characters the format cannot hold there are
+// written as a backslash and a letter (\q a double quote, \o "{", \c "}", \e "=", \n a line
+// feed) and a backslash as two, so that the file's braces and quotes still balance.
+std::string RcmEscapeString(const std::string& value);
+// The reading of a written text value: those pairs back; any other backslash stays as it is.
+std::string RcmUnescapeString(const std::string& text);
 // Float to int as the game reads numbers: toward zero, clamped to the int range.
 int RcmTruncate(float value);

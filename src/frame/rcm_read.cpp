@@ -116,7 +116,7 @@ std::shared_ptr<TRCMEntry> TRCMFile::readEntry(const std::string& line) {
         std::string piece = valueText.substr(start, i - start);
         if (!number) {
             // The written form is a blank, a quote, the text and a quote.
-            piece = piece.size() >= 3 ? piece.substr(2, piece.size() - 3) : std::string();
+            piece = piece.size() >= 3 ? RcmUnescapeString(piece.substr(2, piece.size() - 3)) : std::string();
         }
         entry->_value.push_back(std::move(piece));
         start = i + 1;

@@ -126,15 +126,6 @@ void AppendGroup(std::string& out, const TRCMGroup& group, const std::string& in
     }
 }
 
-// The format has no escapes: a double quote, a brace, "=" or a line feed in a
-// string would make the written file unreadable as a whole (its braces no
-// longer balance), so those characters are left out of what is written.
-void AppendWritableString(std::string& out, const std::string& value) {
-    for (char c : value) {
-        if (c != '"' && c != '{' && c != '}' && c != '=' && c != '\n') out += c;
-    }
-}
-
 }  // namespace
 
 float RcmToNumber(const std::string& text) {
@@ -167,6 +158,77 @@ std::string RcmNumberText(float value) {
     return text;
 }
 
+std::string RcmEscapeString(const std::string& value) {
+    std::string out;
+    out.reserve(value.size());
+    for (char c : value) {
+        switch (c) {
+            case '\\':
+                out += "\\\\";
+                break;
+            case '"':
+                out += "\\q";
+                break;
+            case '{':
+                out += "\\o";
+                break;
+            case '}':
+                out += "\\c";
+                break;
+            case '=':
+                out += "\\e";
+                break;
+            case '\n':
+                out += "\\n";
+                break;
+            default:
+                out += c;
+        }
+    }
+    return out;
+}
+
+std::string RcmUnescapeString(const std::string& text) {
+    if (text.find('\\') == std::string::npos) return text;
+    std::string out;
+    out.reserve(text.size());
+    for (size_t i = 0; i < text.size(); ++i) {
+        const char next = i + 1 < text.size() ? text[i + 1] : '\0';
+        const char* meant = nullptr;
+        if (text[i] == '\\') {
+            switch (next) {
+                case '\\':
+                    meant = "\\";
+                    break;
+                case 'q':
+                    meant = "\"";
+                    break;
+                case 'o':
+                    meant = "{";
+                    break;
+                case 'c':
+                    meant = "}";
+                    break;
+                case 'e':
+                    meant = "=";
+                    break;
+                case 'n':
+                    meant = "\n";
+                    break;
+                default:
+                    break;
+            }
+        }
+        if (meant) {
+            out += meant;
+            ++i;
+        } else {
+            out += text[i];  // any other backslash stands for itself
+        }
+    }
+    return out;
+}
+
 std::string TRCMEntry::toTxt() const {
     std::string out = _id;
     out += " = ";
@@ -178,7 +240,7 @@ std::string TRCMEntry::toTxt() const {
             out += NumberValueText(_value[i]);
         } else {
             out += '"';
-            AppendWritableString(out, _value[i]);
+            out += RcmEscapeString(_value[i]);
             out += '"';
         }
     }

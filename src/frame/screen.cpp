@@ -44,9 +44,12 @@ void LoadStripesImage() {
 }
 
 namespace {
+// Never destroyed: the screens are static objects too, and one shown at exit (the menu's
+// Exit, a window closed in a level) takes itself off this list from its destructor, which may
+// run after a function-local list's.
 std::vector<const TEkran*>& ShownScreens() {
-    static std::vector<const TEkran*> screens;
-    return screens;
+    static auto* screens = new std::vector<const TEkran*>();
+    return *screens;
 }
 
 bool HeldByAShownScreen(const Image& img) {

@@ -1,6 +1,8 @@
 // Localised text files: one text per line, picked by line number.
 #include "frame/text_file.h"
 
+#include <cstdio>
+
 #include "frame/globals.h"
 #include "frame/languages.h"
 #include "platform/platform.h"
@@ -37,15 +39,36 @@ std::string ReplaceLangWith(const std::string& path, const std::string& code) {
     return out;
 }
 
-std::shared_ptr<TTxtFile> TxtFileFromText(const std::string& text) {
+std::string CutTextAt(const std::string& text, size_t maxBytes) {
+    if (text.size() <= maxBytes) {
+        return text;
+    }
+    size_t end = maxBytes;
+    // Back to the start of the letter the cut would split (continuation bytes are 10xxxxxx).
+    while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) {
+        --end;
+    }
+    return text.substr(0, end);
+}
+
+std::shared_ptr<TTxtFile> TxtFileFromText(const std::string& text, const std::string& source) {
     auto file = std::make_shared<TTxtFile>();
+    auto add = [&](size_t start, size_t length) {
+        if (length <= TXT_MAX_LINE_BYTES) {
+            file->txt.push_back(text.substr(start, length));
+            return;
+        }
+        std::printf("Line %d of %s has %zu bytes: only its first %zu are kept\n", file->lines() + 1,
+                    source.c_str(), length, TXT_MAX_LINE_BYTES);
+        file->txt.push_back(CutTextAt(text.substr(start, TXT_MAX_LINE_BYTES + 4), TXT_MAX_LINE_BYTES));
+    };
     size_t start = 0;
     for (size_t pos = text.find('\n'); pos != std::string::npos; pos = text.find('\n', start)) {
-        file->txt.push_back(text.substr(start, pos - start));
+        add(start, pos - start);
         start = pos + 1;
     }
     if (start < text.size()) {
-        file->txt.push_back(text.substr(start));
+        add(start, text.size() - start);
     }
     return file;
 }
@@ -53,7 +76,7 @@ std::shared_ptr<TTxtFile> TxtFileFromText(const std::string& text) {
 std::shared_ptr<TTxtFile> LoadTxtFile(const std::string& path) {
     std::string real = ReplaceLang(path);
     // A missing file reads as an empty text.
-    return TxtFileFromText(FsFileType(real) == 1 ? FsLoadText(real) : std::string());
+    return TxtFileFromText(FsFileType(real) == 1 ? FsLoadText(real) : std::string(), real);
 }
 
 std::string TxtLine(const TTxtFile* file, int n) {

@@ -3,11 +3,23 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 
 #include "frame/names.h"
 #include "frame/rcm.h"
+#include "frame/text_file.h"
 
 namespace {
+
+// The part of `text` a box lays out: all of it, or its beginning when it is too long.
+std::string BoundedForLayout(const std::string& text) {
+    static bool said = false;
+    if (!said) {
+        said = true;
+        std::printf("A text of %zu bytes is laid out as its first %zu\n", text.size(), TEXT_LAYOUT_MAX_BYTES);
+    }
+    return CutTextAt(text, TEXT_LAYOUT_MAX_BYTES);
+}
 
 // Pieces between single spaces: two spaces in a row give an empty word, the
 // empty text gives one empty word.
@@ -50,6 +62,9 @@ Align ParseAlign(const std::string& align) {
 // height used; `widest`, when given, receives the widest line's width.
 float LayOutBox(const std::string& text, int x, int y, float width, const std::string& align,
                 const Font& font, int spacing, bool draw, int* widest = nullptr) {
+    if (text.size() > TEXT_LAYOUT_MAX_BYTES) {
+        return LayOutBox(BoundedForLayout(text), x, y, width, align, font, spacing, draw, widest);
+    }
     if (font) {
         GfxSetImageFont(font);
     }
@@ -132,6 +147,9 @@ int TFormatedText::CountHeight() {
 
 std::shared_ptr<TFormatedText> CreateFormatedText(const std::string& text, const Font& font, int width,
                                                   int spacing) {
+    if (text.size() > TEXT_LAYOUT_MAX_BYTES) {
+        return CreateFormatedText(BoundedForLayout(text), font, width, spacing);
+    }
     auto result = std::make_shared<TFormatedText>();
     result->Width = width;
     if (text.empty()) {

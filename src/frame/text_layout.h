@@ -8,6 +8,10 @@
 #include "frame/value_types.h"
 #include "platform/platform.h"
 
+// The most one text box lays out (twice the longest line a text file may hold): a longer text,
+// which no file of the game holds, is laid out as its beginning, said once a run.
+constexpr size_t TEXT_LAYOUT_MAX_BYTES = 8192;
+
 class TFormatedText {
 public:
     std::vector<std::string> texts;

@@ -4,6 +4,7 @@
 #include "gui/gui.h"
 #include "gui/gui_lua.h"
 #include "gui/gui_util.h"
+#include "platform/notify_batch.h"
 #include "platform/platform.h"
 
 namespace {
@@ -162,6 +163,8 @@ void TGui::LoadMe(const std::string& path) {
             textsStandIn = kBaseLanguage;
         }
     }
+    // One box for the pictures a script misses, not one a picture.
+    const SysNotifyBatch batch(myPath);
     if (FsFileType(myPath) != 1) PrintError("Couldn't find GUI script '" + myPath + "'!");
     LoadFromString(FsLoadString(myPath), ScriptDir(myPath));
 }

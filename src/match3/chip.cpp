@@ -347,7 +347,8 @@ void LoadChipCatalogue(const std::string& path) {
         auto chip = std::make_shared<TChip>();
         chip->id = rcm->getInt(key + "id");
         chip->res = rcm->getInt(key + "res");
-        chip->resQ = rcm->getInt(key + "resQuantity");
+        // Summed into panels and the profile's stock: a damaged number must not overflow them.
+        chip->resQ = rcm->getIntIn(key + "resQuantity", 0, CHIP_MAX_RES_QUANTITY);
         chip->rgb = NewRGB(rcm->getFloat(key + "rgb", 0), rcm->getFloat(key + "rgb", 1),
                            rcm->getFloat(key + "rgb", 2));
         std::string gfx = rcm->getString(key + "gfx");

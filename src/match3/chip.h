@@ -156,6 +156,8 @@ extern Image powerUpGlowImage;
 
 // Reads gameDir + "data/chips.txt" (or the given path) into a new catalogue,
 // with images, and loads the power-up glow image.
+// The most of its resource one chip brings (the shipped chips bring 0 to 6).
+constexpr int CHIP_MAX_RES_QUANTITY = 1000;
 void LoadChipCatalogue(const std::string& path = "");
 // The first prototype with that id, null when none.
 std::shared_ptr<TChip> FindChip(int id);

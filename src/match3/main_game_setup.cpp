@@ -11,6 +11,7 @@
 #include "frame/mouse.h"
 #include "frame/text_file.h"
 #include "gui/gui.h"
+#include "gui/gui_fallback.h"
 #include "match3/board_rules.h"
 #include "match3/chip.h"
 #include "match3/fantom.h"
@@ -21,6 +22,20 @@
 TMainGame mainGame;
 
 namespace {
+// The board's menu button as the shipped script places it, for a script that lost it.
+const char* const kBuiltInMainGameGui = R"(
+OBJECT origin {
+    POSITION = "0 0"
+}
+OBJECT menu {
+    GFX = ../../buttons.png|menu
+    TXT = [../../../../txt/#LANG#/mainGame.txt|1]
+    FONT = ../../../fonts/font1.ttf|26
+    TEXTRGB = "255 255 255"
+    POSITION = "824 698"
+    PINTO = origin
+}
+)";
 
 Image LoadGameImage(const std::string& name, bool centred = false) {
     Image img = GfxLoadImage(gameDir + name, GFX_IMAGE_DEFAULT);
@@ -56,7 +71,7 @@ TMainGame::~TMainGame() = default;
 
 void TMainGame::setupTexts() {
     txtTime = TxtLine(LoadTxtFile(gameDir + "txt/#LANG#/mainGame.txt"), 2);
-    gui = LoadGui(gameDir + "gfx/gui/mainGame/#LANG#/mainGame.gui");
+    gui = LoadGuiOrBuiltIn(gameDir + "gfx/gui/mainGame/#LANG#/mainGame.gui", {"menu"}, kBuiltInMainGameGui);
 }
 
 void TMainGame::setup() {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "frame/save_notice.h"
 #include "platform/platform.h"
 #include "quest/profile.h"
 #include "quest/profile_files.h"
@@ -67,7 +68,7 @@ std::string KeepDeletedProfileFolder(const std::string& id) {
 std::shared_ptr<TProfile> CreateProfileNamed(const std::string& name) {
     if (static_cast<int>(profileManager.profiles.size()) >= MAX_PROFILES) return nullptr;
     auto profile = profileManager.CreateNewProfile(name);
-    if (profile) profileManager.saveProfiles();
+    if (profile) NoteSaveResult(profileManager.saveProfiles());
     return profile;
 }
 
@@ -75,7 +76,7 @@ bool RenameCurrentProfile(const std::string& name) {
     if (!actProfile) return false;
     const std::string oldId = actProfile->ListId();
     profileManager.RenameActProfile(name);
-    profileManager.saveProfiles();
+    NoteSaveResult(profileManager.saveProfiles());
     const std::string newId = actProfile->GetMyId();
     // The new folder is not complete: the list still names the old one.
     if (actProfile->ListId() != newId) return false;
@@ -92,7 +93,7 @@ bool DeleteCurrentProfile() {
     profileManager.RemoveActProfile();
     // The list without it first: a crash before the folder is gone leaves
     // only an unlisted folder.
-    profileManager.saveProfiles();
+    NoteSaveResult(profileManager.saveProfiles());
     if (!id.empty() && !IdInUse(id)) KeepDeletedProfileFolder(id);
     return true;
 }

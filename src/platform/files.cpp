@@ -18,6 +18,7 @@
 
 namespace {
 std::string gSpecialOverride;
+int gInjectedSaveError = 0;  // FsSetSaveFailure
 // Infix of the temporary file an atomic save writes beside its target.
 const char* const kSaveTempMarker = ".tmp";
 
@@ -89,6 +90,20 @@ bool WriteAll(int fd, const std::string& bytes) {
         done += static_cast<std::size_t>(n);
     }
     return true;
+}
+
+// The permissions of a saved file: those of the regular file it replaces, else the user's
+// usual ones (0644 less the umask); never set-uid, set-gid or sticky. A symbolic link is not
+// followed: the rename replaces the link itself with a regular file, so a link to a program
+// neither lends it its mode nor lets the game overwrite it.
+mode_t SavedFileMode(const std::string& target) {
+    struct stat st;
+    if (lstat(target.c_str(), &st) == 0 && S_ISREG(st.st_mode)) {
+        return st.st_mode & 0777;
+    }
+    const mode_t mask = umask(0);
+    umask(mask);
+    return 0644 & ~mask;
 }
 
 // mkdir -p for the application-data folder.
@@ -188,18 +203,12 @@ bool FsSaveBytes(const std::string& bytes, const std::string& path) {
         std::printf("Cannot save %s: %s\n", path.c_str(), std::strerror(errno));
         return false;
     }
-    // The new file gets the old one's permissions, or the usual ones.
-    struct stat st;
-    mode_t mode = 0;
-    if (stat(target.c_str(), &st) == 0) {
-        mode = st.st_mode & 07777;
-    } else {
-        const mode_t mask = umask(0);
-        umask(mask);
-        mode = 0666 & ~mask;
-    }
-    fchmod(fd, mode);
+    fchmod(fd, SavedFileMode(target));
     bool ok = WriteAll(fd, bytes) && fsync(fd) == 0;
+    if (gInjectedSaveError != 0) {
+        ok = false;
+        errno = gInjectedSaveError;
+    }
     const int err = errno;
     ok = (close(fd) == 0) && ok;
     if (ok && std::rename(temp.c_str(), target.c_str()) == 0) {
@@ -210,6 +219,8 @@ bool FsSaveBytes(const std::string& bytes, const std::string& path) {
     unlink(temp.c_str());
     return false;
 }
+
+void FsSetSaveFailure(int error) { gInjectedSaveError = error; }
 
 bool FsIsSaveTemporary(const std::string& name) {
     // mkstemp replaces the six X of the pattern by letters and digits.

@@ -41,6 +41,21 @@ void NoteLiveImage(const Image& img) {
     images.push_back(img);
 }
 
+// The pixels all pictures alive may hold at once (GfxSetImagePixelBudget).
+long long gImagePixelBudget = IMAGE_PIXEL_BUDGET;
+
+}  // namespace
+
+long long GfxImagePixelsAlive() {
+    long long total = 0;
+    for (const auto& weak : LiveImages()) {
+        if (const auto img = weak.lock()) total += static_cast<long long>(img->w) * img->h;
+    }
+    return total;
+}
+
+namespace {
+
 bool HasTexture(const GfxImageData& img) {
     return img.tex != nullptr && img.texGeneration == GfxS().generation;
 }
@@ -184,10 +199,19 @@ Image GfxLoadImage(const std::string& path, int flags) {
     if (!ReadPixels(path, flags, decoded)) {
         return nullptr;
     }
+    const long long held = GfxImagePixelsAlive();
+    if (held + static_cast<long long>(decoded.w) * decoded.h > gImagePixelBudget) {
+        std::printf(
+            "Cannot load image %s: %d x %d pixels more than the %lld all pictures may hold, %lld held\n",
+            path.c_str(), decoded.w, decoded.h, gImagePixelBudget, held);
+        return nullptr;
+    }
     Image img = MakeImage(decoded.w, decoded.h, std::move(decoded.rgba), flags);
     img->source = path;
     return img;
 }
+
+void GfxSetImagePixelBudget(long long pixels) { gImagePixelBudget = pixels; }
 
 Image GfxCreateImage(int w, int h, const std::uint8_t* rgba, int flags) {
     if (w <= 0 || h <= 0 || w > kMaxSide || h > kMaxSide || rgba == nullptr) {

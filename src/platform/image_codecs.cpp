@@ -10,6 +10,20 @@
 namespace {
 constexpr int kMaxDecodedSide = 16384;
 
+// False, with the reason, for a picture of no pixels or more than the budget.
+bool SizeWithinBudget(unsigned long w, unsigned long h, char* why, size_t whySize) {
+    if (w == 0 || h == 0 || w > kMaxDecodedSide || h > kMaxDecodedSide) {
+        std::snprintf(why, whySize, "bad image size %lu x %lu", w, h);
+        return false;
+    }
+    if (static_cast<long long>(w) * static_cast<long long>(h) > IMAGE_MAX_PIXELS) {
+        std::snprintf(why, whySize, "%lu x %lu pixels, more than the %lld a picture may have", w, h,
+                      IMAGE_MAX_PIXELS);
+        return false;
+    }
+    return true;
+}
+
 struct JpegError {
     jpeg_error_mgr mgr;
     std::jmp_buf jump;
@@ -45,6 +59,9 @@ bool ReadJpeg(jpeg_decompress_struct* info, JpegError* err, const std::string& b
     jpeg_mem_src(info, reinterpret_cast<const unsigned char*>(bytes.data()),
                  static_cast<unsigned long>(bytes.size()));
     jpeg_read_header(info, TRUE);
+    if (!SizeWithinBudget(info->image_width, info->image_height, err->message, sizeof err->message)) {
+        return false;
+    }
     const bool cmyk = info->jpeg_color_space == JCS_CMYK || info->jpeg_color_space == JCS_YCCK;
     info->out_color_space = cmyk ? JCS_CMYK : JCS_EXT_RGBA;
     jpeg_start_decompress(info);
@@ -83,10 +100,10 @@ bool DecodePng(const std::string& bytes, DecodedImage& out, std::string& error) 
         error = image.message;
         return false;
     }
-    if (image.width == 0 || image.height == 0 || image.width > kMaxDecodedSide ||
-        image.height > kMaxDecodedSide) {
+    char why[128];
+    if (!SizeWithinBudget(image.width, image.height, why, sizeof why)) {
         png_image_free(&image);
-        error = "bad image size";
+        error = why;
         return false;
     }
     out.hasAlpha = (image.format & PNG_FORMAT_FLAG_ALPHA) != 0;

@@ -111,7 +111,16 @@ private:
     Font font_;
 };
 
-Image GfxLoadImage(const std::string& path, int flags);  // PNG or JPEG; null when missing
+// PNG or JPEG; null when missing. A picture over 4096 x 4096 pixels (checked in its header
+// before decoding), or one that would take the pictures alive past IMAGE_PIXEL_BUDGET, is refused
+// with a message naming the file, and is null like a missing one.
+Image GfxLoadImage(const std::string& path, int flags);
+// Four times the pixels of every picture the game ships, all loaded at once.
+constexpr long long IMAGE_PIXEL_BUDGET = 256LL * 1024 * 1024;
+// Tests: another budget for the pixels of all pictures alive at once.
+void GfxSetImagePixelBudget(long long pixels);
+// The pixels of every picture alive now (read from a file or made).
+long long GfxImagePixelsAlive();
 // Decodes these files on one worker thread, in order, so that loading one of them later only
 // wraps its pixels; paths spelt as they will be loaded. Pictures never loaded stay decoded
 // until GfxStopPrefetch or PlatformShutdown.
@@ -273,6 +282,9 @@ std::string FsLoadText(const std::string& path);  // byte-order mark aware
 bool FsSaveText(const std::string& text, const std::string& path);
 std::string FsLoadString(const std::string& path);                    // raw bytes
 bool FsSaveBytes(const std::string& bytes, const std::string& path);  // atomic: temp file, flush, rename
+// Tests: while set, every save fails with `error` (ENOSPC: a full disk) after writing its
+// temporary file, which is removed as after any failure; 0 saves again.
+void FsSetSaveFailure(int error);
 // True for the name of the temporary file FsSaveBytes writes beside its
 // target ("name.tmp" + six letters or digits).
 bool FsIsSaveTemporary(const std::string& name);

@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/notify_batch.h"
 #include "platform/platform_internal.h"
 #include "platform/process.h"
 
@@ -114,14 +115,56 @@ bool SysAppTerminate() {
     return requested;
 }
 
-void SysNotify(const std::string& text, bool serious) {
-    std::printf("%s\n", text.c_str());
-    std::fflush(stdout);
+namespace {
+struct NotifyBatchState {
+    int depth = 0;
+    std::string source;
+    std::string kept;  // the lines printed, for the one box
+    int count = 0;
+    bool serious = false;
+};
+NotifyBatchState gBatch;
+int gBoxesShown = 0;
+
+void ShowBox(const std::string& text, bool serious) {
+    ++gBoxesShown;
     const GfxState& g = GfxS();
     if (g.window != nullptr && !PlatformConfigRef().headless) {
         SDL_ShowSimpleMessageBox(serious ? SDL_MESSAGEBOX_ERROR : SDL_MESSAGEBOX_INFORMATION, g.title.c_str(),
                                  text.c_str(), g.window);
     }
+}
+}  // namespace
+
+void SysBeginNotifyBatch(const std::string& source) {
+    if (gBatch.depth++ == 0) gBatch = NotifyBatchState{1, source, "", 0, false};
+}
+
+void SysEndNotifyBatch() {
+    if (gBatch.depth == 0 || --gBatch.depth > 0) return;
+    if (gBatch.count == 0) return;
+    std::string text = gBatch.source + ":\n" + gBatch.kept;
+    if (gBatch.count > SYS_NOTIFY_BATCH_LINES) {
+        const std::string more =
+            "... and " + std::to_string(gBatch.count - SYS_NOTIFY_BATCH_LINES) + " more messages like these";
+        std::printf("%s\n", more.c_str());
+        std::fflush(stdout);
+        text += more;
+    }
+    ShowBox(text, gBatch.serious);
+}
+
+int SysNotifyBoxCount() { return gBoxesShown; }
+
+void SysNotify(const std::string& text, bool serious) {
+    if (gBatch.depth > 0) {
+        gBatch.serious = gBatch.serious || serious;
+        if (++gBatch.count > SYS_NOTIFY_BATCH_LINES) return;
+        gBatch.kept += text + "\n";
+    }
+    std::printf("%s\n", text.c_str());
+    std::fflush(stdout);
+    if (gBatch.depth == 0) ShowBox(text, serious);
 }
 
 void SysSetAppTitle(const std::string& text) {

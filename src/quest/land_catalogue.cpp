@@ -8,6 +8,7 @@
 #include "frame/rcm.h"
 #include "frame/text_file.h"
 #include "frame/text_layout.h"
+#include "platform/notify_batch.h"
 
 std::vector<std::shared_ptr<TBuilding>> landBuildings;
 std::vector<std::shared_ptr<TLandItem>> landItems;
@@ -109,8 +110,13 @@ void ComputeOpisStartY(std::vector<std::shared_ptr<TLandItem>>& items) {
 }
 
 void LoadLandCatalogues() {
-    const auto buildings = LoadRCM(gameDir + "data/buildings.txt");
-    landBuildings = ReadBuildings(*buildings, true);
+    // One message box for each file, however many of its entries are damaged.
+    {
+        const SysNotifyBatch batch(gameDir + "data/buildings.txt");
+        const auto buildings = LoadRCM(gameDir + "data/buildings.txt");
+        landBuildings = ReadBuildings(*buildings, true);
+    }
+    const SysNotifyBatch batch(gameDir + "data/items.txt");
     const auto items = LoadRCM(gameDir + "data/items.txt");
     const auto texts = LoadTxtFile(ReplaceLang(gameDir + "txt/#LANG#/items.txt"));
     landItems = ReadLandItems(*items, texts.get(), true);

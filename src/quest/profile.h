@@ -181,6 +181,9 @@ std::shared_ptr<TProfile> LoadProfile(const std::string& id);
 // Profile ids (profile_id.cpp). The id of a name: upper-cased, each UTF-16
 // code unit as its decimal number followed by "-" ("Ann" -> "65-78-78-").
 std::string ProfileIdOf(const std::string& name);
+// The longest id: a folder name holds 255 bytes. A name whose id would be longer gets its leading
+// letters, the unit 0 and a hash of the whole name instead.
+constexpr size_t PROFILE_ID_MAX_BYTES = 255;
 // The id of the profile, or of `name` when that is not empty.
 std::string GetMyId(const TProfile& profile, const std::string& name = "");
 // True for the empty id and for texts ProfileIdOf can produce (digits and

@@ -22,7 +22,7 @@ ScreenRunner QuestRunner(int (TProfile::*operation)()) {
 }  // namespace
 
 void InstallProfileHooks() {
-    FrameHooks().saveProfiles = [] { profileManager.saveProfiles(); };
+    FrameHooks().saveProfiles = [] { return profileManager.saveProfiles(); };
     RegisterScreen(QUEST_START_NEW, QuestRunner(&TProfile::QUEST_StartNew));
     RegisterScreen(QUEST_NEXT_LEVEL, QuestRunner(&TProfile::QUEST_NextLevel));
     RegisterScreen(QUEST_CONTINUE, QuestRunner(&TProfile::QUEST_Continue));

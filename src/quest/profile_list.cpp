@@ -82,12 +82,17 @@ bool TProfileManager::_readList(const TRCMFile& f) {
     }
     // The next save drops what was skipped: keep the list as it was.
     if (damaged) SetAsideUnreadable(heldFiles, ListPath());
+    // A list that skipped entries, or names none, may have lost players whose folders are all
+    // there: they come back as from a missing list.
+    if (damaged || profiles.empty()) _recoverFromFolders();
     return true;
 }
 
 void TProfileManager::_recoverFromFolders() {
     for (const std::string& id : FsListDir(ProfilesDir())) {
         if (id.empty() || !IsValidProfileId(id)) continue;
+        const auto listed = [&id](const auto& p) { return p->loadedId == id; };
+        if (std::any_of(profiles.begin(), profiles.end(), listed)) continue;
         if (FsFileType(ProfilesDir() + "/" + id + "/profile.dat") != 1 &&
             FsFileType(ProfilesDir() + "/" + id + "/profile.dat.bak") != 1)
             continue;
@@ -135,7 +140,7 @@ void TProfileManager::loadProfiles() {
 }
 
 bool TProfileManager::saveProfiles() {
-    if (loadedOnce != 1) return false;
+    if (loadedOnce != 1) return true;  // nothing read, nothing to save yet
     bool ok = true;
     auto f = NewRCM();
     int k = 0;

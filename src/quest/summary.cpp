@@ -9,6 +9,7 @@
 #include "frame/globals.h"
 #include "frame/text_file.h"
 #include "gui/gui.h"
+#include "gui/gui_fallback.h"
 #include "match3/level.h"
 #include "match3/main_game.h"
 #include "quest/level_end_dialog.h"
@@ -51,6 +52,31 @@ int SummaryTotal(int bonus, int count, float multiplier) {
     return TruncKept(Single(static_cast<float>(bonus) + gained));
 }
 
+namespace {
+// The summary's two answers as the shipped script places them, for a script that lost them.
+const char* const kBuiltInSummaryGui = R"(
+OBJECT origin {
+    POSITION = "0 0"
+}
+OBJECT replay {
+    GFX = ../../buttons.png|blue
+    TXT = [../../../../txt/#LANG#/summary.txt|2]
+    FONT = ../../../fonts/font1.ttf|30
+    TEXTRGB = "255 255 255"
+    POSITION = "282 580"
+    PINTO = origin
+}
+OBJECT continue {
+    GFX = ../../buttons.png|green
+    TXT = [../../../../txt/#LANG#/summary.txt|1]
+    FONT = ../../../fonts/font1.ttf|30
+    TEXTRGB = "255 255 255"
+    POSITION = "522 580"
+    PINTO = origin
+}
+)";
+}  // namespace
+
 void TLevelSummary::setup() {
     panel = shownOnly(LoadSummaryImage("panel.png"));
     GfxMidHandle(panel);
@@ -73,7 +99,8 @@ void TLevelSummary::setup() {
     bigNumberFont = GetFont(font1, 36);
     infoBigFont = GetFont(font1, 42);
 
-    gui = LoadGui(gameDir + "gfx/gui/levelSummary/#LANG#/summary.gui");
+    gui = LoadGuiOrBuiltIn(gameDir + "gfx/gui/levelSummary/#LANG#/summary.gui", {"continue", "replay"},
+                           kBuiltInSummaryGui);
 }
 
 int TLevelSummary::levelCount(int n) const {

@@ -96,9 +96,10 @@ void LoadStoryTexts(const std::string& rcmPath, const std::string& txtPath) {
         // A file saved with carriage returns would show them as boxes.
         if (!line.empty() && line.back() == '\r') line.pop_back();
         text->txt = SplitAt(line, "#ENTER#");
-        text->startTime = rcm->getInt(key + "startTime");
+        // Seconds, counted in milliseconds from the clock: kept where that cannot overflow.
+        text->startTime = rcm->getIntIn(key + "startTime", -STORY_MAX_SECONDS, STORY_MAX_SECONDS);
         text->spec = rcm->getInt(key + "spec");
-        text->waitTIme = rcm->getInt(key + "waitTime");
+        text->waitTIme = rcm->getIntIn(key + "waitTime", -STORY_MAX_SECONDS, STORY_MAX_SECONDS);
         text->CountMyText();
         StoryList().append(text);
     }

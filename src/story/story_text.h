@@ -41,6 +41,9 @@ std::string StoryDataPath(const std::string& sequence);
 std::string StoryTextPath(const std::string& sequence);
 
 // Replaces the story list with the subtitles of the two files.
+// The longest a subtitle may wait for its start or stay up, in seconds (the story's longest wait is
+// 107 s): larger numbers of a damaged file are cut to it.
+constexpr int STORY_MAX_SECONDS = 3600;
 void LoadStoryTexts(const std::string& rcmPath, const std::string& txtPath);
 // Starts every subtitle's clock now.
 void ResetStoryTexts();

@@ -86,6 +86,21 @@ TEST(QuestLog, SummaryNamesTheLevelThatCompletedTheVillage) {
         "researches 1");
 }
 
+TEST(QuestLog, ASummaryOfAResumedQuestCountsWhatTheProfileOwnedBefore) {
+    TQuestLog log = SmallQuest();  // one item bought in this run, at level 3
+    log.ownedBefore = 1;
+    EXPECT_EQ(
+        QuestSummaryLine(log, 2),
+        "quest summary: levels won 2 of 2, attempts 3, items owned 2 of 2, village complete at level 3, "
+        "researches 1");
+    TQuestLog complete;
+    complete.ownedBefore = 2;
+    EXPECT_EQ(
+        QuestSummaryLine(complete, 2),
+        "quest summary: levels won 0 of 0, attempts 0, items owned 2 of 2, village complete before this "
+        "run, researches 0");
+}
+
 TEST(BalanceReport, TablesHoldOneRowPerLevelAndPerPurchase) {
     const std::string md = BalanceTables(SmallQuest());
     EXPECT_EQ(md.rfind(BALANCE_TABLES_MARKER, 0), 0u);

@@ -89,6 +89,33 @@ TEST(RcmWrite, StringValuesKeepTheirCommasBetweenQuotes) {
     EXPECT_EQ(back.valueCount("g::empty"), 1);
 }
 
+TEST(RcmWrite, TextsWithQuotesBracesAndEqualsReadBackTheSame) {
+    const std::string texts[] = {"O\"NEIL", "{",  "}}", "a=b",   "line\nbreak", "back\\slash",
+                                 "\\q",     "\\", "\"", "x,\"y", "\"{=}\"\\"};
+    auto file = NewRCM();
+    for (size_t k = 0; k < std::size(texts); ++k) file->setString("g::s" + std::to_string(k), texts[k]);
+    file->setString("g::pair", "a\"b");
+    file->setString("g::pair", "c}d", 1);
+    file->setFloat("g::after", 7);
+    const std::string written = file->saveText();
+    EXPECT_NE(written.find("s0 = \"O\\qNEIL\"\n"), std::string::npos) << written;
+    EXPECT_NE(written.find("s3 = \"a\\eb\"\n"), std::string::npos) << written;
+    // Braces and quotes still balance: the whole file reads.
+    TRCMFile back = ReadWritten(written);
+    for (size_t k = 0; k < std::size(texts); ++k)
+        EXPECT_EQ(back.getString("g::s" + std::to_string(k)), texts[k]) << written;
+    EXPECT_EQ(back.getString("g::pair", 0), "a\"b");
+    EXPECT_EQ(back.getString("g::pair", 1), "c}d");
+    EXPECT_EQ(back.getInt("g::after"), 7);
+}
+
+TEST(RcmWrite, OldTextsWithoutEscapesReadAsBefore) {
+    // A backslash before any other letter is itself; files of the game never held one.
+    TRCMFile old = ReadWritten("g {\n\ts = \"C:\\data\\x\"\n\tt = \"PLAYER\"\n}\n");
+    EXPECT_EQ(old.getString("g::s"), "C:\\data\\x");
+    EXPECT_EQ(old.getString("g::t"), "PLAYER");
+}
+
 TEST(RcmWrite, GroupLayout) {
     auto file = NewRCM();
     file->setFloat("a::x", 1);
@@ -192,17 +219,17 @@ TEST(RcmWrite, EntryArrays) {
     EXPECT_TRUE(e._value.empty());
 }
 
-TEST(RcmWrite, StructuralCharactersInStringsAreLeftOutSoTheFileStaysReadable) {
+TEST(RcmWrite, StructuralCharactersInStringsAreEscapedSoTheFileStaysReadable) {
     TRCMFile file;
     file.setString("level::background", "\"gfx/{odd}=name\"");
     file.setString("level::name", "two\nlines");
     file.setFloat("level::time", 420);
     const std::string text = file.saveText();
-    EXPECT_NE(text.find("background = \"gfx/oddname\""), std::string::npos) << text;
-    // In memory the value is unchanged; on disk the whole file still reads.
+    EXPECT_NE(text.find("background = \"\\qgfx/\\oodd\\c\\ename\\q\""), std::string::npos) << text;
+    // In memory the value is unchanged; on disk the whole file still reads, and reads the same.
     EXPECT_EQ(file.getString("level::background"), "\"gfx/{odd}=name\"");
     TRCMFile back = ReadWritten(text);
-    EXPECT_EQ(back.getString("level::background"), "gfx/oddname");
-    EXPECT_EQ(back.getString("level::name"), "twolines");
+    EXPECT_EQ(back.getString("level::background"), "\"gfx/{odd}=name\"");
+    EXPECT_EQ(back.getString("level::name"), "two\nlines");
     EXPECT_FLOAT_EQ(back.getFloat("level::time"), 420);
 }

@@ -12,6 +12,7 @@
 #include "frame/options.h"
 #include "frame/rcm.h"
 #include "frame/user_dir.h"
+#include "platform/process.h"
 #include "support/headless_platform.h"
 
 namespace fs = std::filesystem;
@@ -94,11 +95,70 @@ TEST_F(SettingsTest, AVolumeOfSevenPointNineIsReadAsItIsAndWrittenAsSeven) {
     mouse.isCustom = 0;
 }
 
-TEST_F(SettingsTest, AGarbledFileGivesDefaultsOfZeroWithoutCrashing) {
-    ASSERT_TRUE(FsSaveText("settings {{{ fullscreen = yes\n", userDir + "/data/settings.txt"));
+TEST_F(SettingsTest, AGarbledFileGivesTheDefaultsAndIsKeptAside) {
+    const std::string garbled = "settings {{{ fullscreen = yes\n";
+    ASSERT_TRUE(FsSaveText(garbled, userDir + "/data/settings.txt"));
+    const std::string log = SysCaptureOutput([] { options.LoadSettings(); });
+    EXPECT_EQ(options.fullscreen, 1);
+    EXPECT_EQ(options.ratio, 1);
+    EXPECT_FLOAT_EQ(options.soundVol, 5);
+    EXPECT_FLOAT_EQ(options.musicVol, 5);
+    EXPECT_EQ(FsLoadString(userDir + "/data/settings.txt.bad"), garbled);
+    EXPECT_NE(log.find("settings.txt.bad"), std::string::npos) << log;
+}
+
+TEST_F(SettingsTest, OnlyTheDamagedSettingsAreDefaulted) {
+    // Each line as a hand edit or a torn write may leave it.
+    struct Case {
+        const char* text;
+        int fullscreen, customMouse, ratio;
+        float sound, music;
+        bool damaged;
+    };
+    const Case cases[] = {
+        {"settings {\n\tfullscreen = 0\n\tcustomMouse = 1\n\tratio = 0\n\tsoundVolume = 2\n"
+         "\tmusicVolume = 3\n}\n",
+         0, 1, 0, 2, 3, false},
+        {"settings {\n\tfullscreen = 0\n\tcustomMouse = 1\n\tratio = zero\n\tsoundVolume = 2\n"
+         "\tmusicVolume = 3\n}\n",
+         0, 1, 1, 2, 3, true},
+        {"settings {\n\tfullscreen = 0\n\tcustomMouse = 1\n\tsoundVolume = 2x\n\tmusicVolume = 3\n}\n", 0, 1,
+         1, 5, 3, true},
+        // Cut short inside the group: the braces no longer match, the lines still read.
+        {"settings {\n\tfullscreen = 0\n\tcustomMouse = 1\n\tratio = 0\n\tsoundVol", 0, 1, 0, 5, 5, true},
+        {"", 1, 0, 1, 5, 5, true},
+    };
+    for (const Case& c : cases) {
+        FsDeleteFile(userDir + "/data/settings.txt.bad");
+        ASSERT_TRUE(FsSaveText(c.text, userDir + "/data/settings.txt"));
+        const std::string log = SysCaptureOutput([] { options.LoadSettings(); });
+        EXPECT_EQ(options.fullscreen, c.fullscreen) << c.text;
+        EXPECT_EQ(mouse.isCustom, c.customMouse) << c.text;
+        EXPECT_EQ(options.ratio, c.ratio) << c.text;
+        EXPECT_FLOAT_EQ(options.soundVol, c.sound) << c.text;
+        EXPECT_FLOAT_EQ(options.musicVol, c.music) << c.text;
+        EXPECT_EQ(FsFileType(userDir + "/data/settings.txt.bad"), c.damaged ? 1 : 0) << c.text;
+        // Said once.
+        size_t said = 0;
+        for (size_t at = log.find("was damaged"); at != std::string::npos;
+             at = log.find("was damaged", at + 1))
+            ++said;
+        EXPECT_EQ(said, c.damaged ? 1u : 0u) << log;
+    }
+    // What was kept is written back whole.
+    ASSERT_TRUE(options.SaveSettings());
+    EXPECT_EQ(LoadRCM(userDir + "/data/settings.txt")->getInt("settings::ratio"), 1);
+    mouse.isCustom = 0;
+}
+
+TEST_F(SettingsTest, LeftoversOfAKilledSaveAreSweptAtStart) {
     options.LoadSettings();
-    EXPECT_EQ(options.fullscreen, 0);
-    EXPECT_FLOAT_EQ(options.soundVol, 0);
+    ASSERT_TRUE(FsSaveText("settings {\n", userDir + "/Data/settings.txt.tmpAb12Cd"));
+    ASSERT_TRUE(FsSaveText("kept", userDir + "/Data/settings.txt.tmp-notes"));
+    options.LoadSettings();
+    EXPECT_EQ(FsFileType(userDir + "/Data/settings.txt.tmpAb12Cd"), 0);
+    EXPECT_EQ(FsFileType(userDir + "/Data/settings.txt.tmp-notes"), 1);
+    EXPECT_EQ(FsFileType(userDir + "/Data/settings.txt"), 1);
 }
 
 TEST_F(SettingsTest, AFailedSaveIsReportedAndKeepsTheOldFile) {

@@ -7,6 +7,7 @@
 #include "frame/globals.h"
 #include "frame/text_file.h"
 #include "platform/platform.h"
+#include "platform/process.h"
 
 namespace {
 
@@ -127,4 +128,27 @@ TEST(ShippedTexts, ACodeReferenceStartsAtTheWorkingDirectory) {
     EXPECT_NE(TxtRef("[game/txt/#LANG#/lose.txt|2]"), TXT_BEYOND);
     EXPECT_EQ(TxtRef("[game/txt/#LANG#/lose.txt|2]"), TxtLine(LoadTxtFile("game/txt/en/lose.txt"), 2));
     EXPECT_EQ(TxtRef("[txt/#LANG#/lose.txt|2]"), TXT_BEYOND);
+}
+
+TEST_F(TextFiles, ALineOfTenMegabytesIsCutWithAMessage) {
+    // Two-byte letters, so that a cut inside one would show.
+    std::string huge;
+    while (huge.size() < 10u * 1024 * 1024) huge += "é";
+    const std::string path = Write("txt/en/huge.txt", "before\n" + huge + "\nafter\n");
+    std::shared_ptr<TTxtFile> file;
+    const std::string log = SysCaptureOutput([&] { file = LoadTxtFile(path); });
+    ASSERT_EQ(file->lines(), 3);
+    EXPECT_EQ(file->txt[0], "before");
+    EXPECT_EQ(file->txt[2], "after");
+    const std::string& cut = file->txt[1];
+    EXPECT_LE(cut.size(), TXT_MAX_LINE_BYTES);
+    EXPECT_GE(cut.size(), TXT_MAX_LINE_BYTES - 1);
+    EXPECT_EQ(cut, huge.substr(0, cut.size()));
+    EXPECT_EQ(cut.size() % 2, 0u) << "a letter was split";
+    EXPECT_NE(log.find("Line 2 of " + path), std::string::npos) << log;
+    // A line at the bound is kept whole, without a message.
+    const std::string full(TXT_MAX_LINE_BYTES, 'x');
+    const std::string quiet = SysCaptureOutput([&] { file = TxtFileFromText(full); });
+    EXPECT_EQ(file->txt[0], full);
+    EXPECT_TRUE(quiet.empty()) << quiet;
 }

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "frame/text_file.h"
 #include "frame/text_layout.h"
 #include "platform/platform.h"
 #include "support/headless_platform.h"
@@ -198,4 +199,15 @@ TEST_F(PixelTest, FormattedTextDrawsCentredAndOutlined) {
     }
     EXPECT_GT(red, 20);
     EXPECT_GT(black, 20);
+}
+
+TEST_F(MeasureTest, ATextOfTenMegabytesIsLaidOutAsItsBeginning) {
+    std::string huge;
+    while (huge.size() < 10u * 1024 * 1024) huge += "word ";
+    const std::string bounded = CutTextAt(huge, TEXT_LAYOUT_MAX_BYTES);
+    const float h = TextBoxHeight(huge, 0, 0, 300, "left", 0, font_, 1);
+    EXPECT_EQ(h, TextBoxHeight(bounded, 0, 0, 300, "left", 0, font_, 1));
+    EXPECT_GT(h, 0);
+    auto formatted = CreateFormatedText(huge, font_, 300, 1);
+    EXPECT_EQ(formatted->lines, CreateFormatedText(bounded, font_, 300, 1)->lines);
 }

@@ -12,6 +12,7 @@
 #include <string>
 
 #include "frame/globals.h"
+#include "fuzz_folder.h"
 #include "quest/profile_list.h"
 
 namespace {
@@ -21,22 +22,7 @@ void Write(const std::filesystem::path& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary) << bytes;
 }
 
-// A folder of the run, removed when the fuzzer ends (never freed, so the
-// exit handler can still use it).
-const std::filesystem::path& Root() {
-    static const std::filesystem::path* root = [] {
-        const auto base = std::filesystem::temp_directory_path() / "brambleton-fuzz-profile-XXXXXX";
-        std::string tmpl = base.string();
-        if (!mkdtemp(tmpl.data())) std::abort();
-        return new std::filesystem::path(tmpl);
-    }();
-    static const bool cleanup = std::atexit([] {
-                                    std::error_code ec;
-                                    std::filesystem::remove_all(*root, ec);
-                                }) == 0;
-    (void)cleanup;
-    return *root;
-}
+const std::filesystem::path Root() { return FuzzFolder("fuzz-profile"); }
 
 }  // namespace
 

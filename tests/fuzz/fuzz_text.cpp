@@ -38,16 +38,28 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string text(reinterpret_cast<const char*>(data), size);
 
-    // Lines joined by line feeds give the text back (the last line feed aside).
+    // Lines joined by line feeds give the text back (the last line feed aside), each line cut
+    // to its bound (a beginning of the line, never inside a letter's bytes).
     auto file = TxtFileFromText(text);
+    std::string bounded;
+    size_t start = 0;
+    while (start < text.size()) {
+        size_t end = text.find('\n', start);
+        const bool fed = end != std::string::npos;
+        if (!fed) end = text.size();
+        bounded += CutTextAt(text.substr(start, end - start), TXT_MAX_LINE_BYTES);
+        if (fed) bounded += '\n';
+        start = end + 1;
+    }
     std::string joined;
     for (int n = 1; n <= file->lines(); ++n) {
+        Check(TxtLine(file, n).size() <= TXT_MAX_LINE_BYTES);
         joined += TxtLine(file, n);
         if (n < file->lines() || (!text.empty() && text.back() == '\n')) {
             joined += '\n';
         }
     }
-    Check(joined == text);
+    Check(joined == bounded);
     Check(TxtLine(file, 0) == TXT_BEYOND && TxtLine(file, file->lines() + 1) == TXT_BEYOND);
     (void)ReplaceLang(text);
 

@@ -167,6 +167,24 @@ TEST_F(GameData, ChipCatalogueHasTheFourFamiliesAndSpecials) {
 }
 
 // The quest ends at the first missing file: every level up to the last is there.
+TEST_F(GameData, ResourceQuantitiesOfADamagedChipTableAreBounded) {
+    char name[] = "/tmp/brambleton-chips-XXXXXX";
+    ASSERT_NE(mkdtemp(name), nullptr);
+    const std::string path = std::string(name) + "/chips.txt";
+    ASSERT_TRUE(
+        FsSaveText("chips {\n\ti = 3\n\tchip1 {\n\t\tid = 1\n\t\tresQuantity = 2000000000\n\t}\n"
+                   "\tchip2 {\n\t\tid = 2\n\t\tresQuantity = -2000000000\n\t}\n"
+                   "\tchip3 {\n\t\tid = 3\n\t\tresQuantity = 6\n\t}\n}\n",
+                   path));
+    LoadChipCatalogue(path);
+    ASSERT_EQ(chipCatalogue.size(), 3u);
+    EXPECT_EQ(chipCatalogue[0]->resQ, CHIP_MAX_RES_QUANTITY);
+    EXPECT_EQ(chipCatalogue[1]->resQ, 0);
+    EXPECT_EQ(chipCatalogue[2]->resQ, 6);
+    FsDeleteFile(path);
+    FsDeleteDir(name);
+}
+
 TEST_F(GameData, TheQuestRunsWithoutGapsToItsLastLevel) {
     for (int n = 1; n <= QUEST_LEVELS; n++) EXPECT_TRUE(std::ifstream(LevelPath(n)).good()) << "level " << n;
     EXPECT_FALSE(std::ifstream(LevelPath(QUEST_LEVELS + 1)).good());

@@ -25,7 +25,7 @@ protected:
     void SetUp() override {
         MenusTest::SetUp();
         // The OK button saves through the frame, as the game wires it.
-        FrameHooks().saveProfiles = [] { profileManager.saveProfiles(); };
+        FrameHooks().saveProfiles = [] { return profileManager.saveProfiles(); };
         profileManagerDialog.setup();
         enterText.setup();
         popUp.setup();

@@ -159,6 +159,40 @@ TEST(Files, FailedSavesLeaveTheOldFileIntact) {
     EXPECT_EQ(ReadBytes(dir / "profile.dat"), "newer");
 }
 
+TEST(Files, SavedFilesNeverCarrySpecialBitsNorFollowALink) {
+    ScratchDir dir;
+    const mode_t oldMask = umask(022);
+    auto modeOf = [](const std::string& path) {
+        struct stat st {};
+        lstat(path.c_str(), &st);
+        return st.st_mode;
+    };
+    // A new file: 0644 less the umask.
+    ASSERT_TRUE(FsSaveBytes("new", dir / "fresh.txt"));
+    EXPECT_EQ(modeOf(dir / "fresh.txt") & 07777, 0644u);
+    umask(077);
+    ASSERT_TRUE(FsSaveBytes("new", dir / "private.txt"));
+    EXPECT_EQ(modeOf(dir / "private.txt") & 07777, 0600u);
+    umask(022);
+
+    // A set-uid program: the settings file linked to it.
+    WriteBytes(dir / "program", "#!/bin/sh\n");
+    chmod((dir / "program").c_str(), 04755);
+    ASSERT_EQ(symlink((dir / "program").c_str(), (dir / "settings.txt").c_str()), 0);
+    ASSERT_TRUE(FsSaveBytes("settings {\n}\n", dir / "settings.txt"));
+    EXPECT_TRUE(S_ISREG(modeOf(dir / "settings.txt"))) << "the link is replaced by a regular file";
+    EXPECT_EQ(modeOf(dir / "settings.txt") & 07777, 0644u);
+    EXPECT_EQ(ReadBytes(dir / "settings.txt"), "settings {\n}\n");
+    EXPECT_EQ(ReadBytes(dir / "program"), "#!/bin/sh\n");
+    EXPECT_EQ(modeOf(dir / "program") & 07777, 04755u);
+
+    // A regular file with special bits keeps its permissions without them.
+    chmod((dir / "settings.txt").c_str(), 06751);
+    ASSERT_TRUE(FsSaveBytes("again", dir / "settings.txt"));
+    EXPECT_EQ(modeOf(dir / "settings.txt") & 07777, 0751u);
+    umask(oldMask);
+}
+
 TEST(Files, SpecialFolderFollowsXdgAndTheOverride) {
     ScratchDir dir;
     const char* oldXdg = std::getenv("XDG_DATA_HOME");

@@ -34,7 +34,10 @@ protected:
         landItems = {item};
         actProfile = std::make_shared<TProfile>();
         actProfile->name = "Tester";
-        FrameHooks().saveProfiles = [this] { saves++; };
+        FrameHooks().saveProfiles = [this] {
+            saves++;
+            return true;
+        };
         puzzleGame.hooks = TPuzzleGameHooks();
         puzzleGame.wynik = 0;
         puzzleGame.setData(Make(1, 2, 2), 5);

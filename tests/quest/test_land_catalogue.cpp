@@ -5,6 +5,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -12,6 +13,7 @@
 #include "frame/globals.h"
 #include "frame/rcm.h"
 #include "frame/text_file.h"
+#include "platform/notify_batch.h"
 #include "quest/land_catalogue.h"
 #include "quest/profile.h"
 #include "quest/profile_lookups.h"
@@ -238,6 +240,20 @@ TEST_F(LandCatalogueFiles, MissingIconsAreReportedAndLoadingGoesOn) {
     EXPECT_NE(out.find("No icon file: \n"), std::string::npos) << out;
     EXPECT_NE(out.find("No building found: 99"), std::string::npos) << out;
     EXPECT_EQ(landItems[0]->name, "Hen House");
+}
+
+TEST_F(LandCatalogueFiles, AHugeCountOfDamagedEntriesAsksForOneBoxAFile) {
+    // Every entry is missing: each would report its icon and its building.
+    Write("data/items.txt", "items {\n\ti = 2000000000\n}\n");
+    Write("data/buildings.txt", "");
+    const int boxesBefore = SysNotifyBoxCount();
+    testing::internal::CaptureStdout();
+    LoadLandCatalogues();
+    const std::string out = testing::internal::GetCapturedStdout();
+    EXPECT_EQ(SysNotifyBoxCount() - boxesBefore, 1);  // the items' file; the empty buildings say nothing
+    const auto lines = std::count(out.begin(), out.end(), '\n');
+    EXPECT_LE(lines, SYS_NOTIFY_BATCH_LINES + 5) << out.substr(0, 2000);
+    EXPECT_NE(out.find("more messages like these"), std::string::npos) << out.substr(0, 2000);
 }
 
 TEST_F(LandCatalogueFiles, DescriptionStartCentresDescriptionAndAction) {

@@ -1,7 +1,9 @@
 // A player's progress is never lost: a missing or damaged list, the same
 // folder listed twice, a name too long for a folder, ids the catalogues do
 // not know, a damaged profile file, a won level, leftovers of a killed save.
+#include <algorithm>
 #include <filesystem>
+#include <set>
 
 #include "frame/rcm.h"
 #include "match3/level.h"
@@ -95,9 +97,11 @@ TEST_F(ProfileKeep, TheSameFolderListedTwiceIsReadOnce) {
 
 TEST_F(ProfileKeep, TheListRecordsOnlyFoldersThatHoldTheProfile) {
     auto ann = SaveAnn(20);
-    // 90 letters: an id of 270 characters, longer than a folder name may be.
-    ann->name = std::string(90, 'W');
-    auto other = profileManager.CreateNewProfile(std::string(90, 'Q'));
+    // Files where the new names' folders would go: neither folder can be made.
+    WriteBytes(ProfilePath(ProfileIdOf("WILL")), "in the way");
+    WriteBytes(ProfilePath(ProfileIdOf("QUINN")), "in the way");
+    ann->name = "WILL";
+    auto other = profileManager.CreateNewProfile("QUINN");
     actProfile = ann;
     EXPECT_FALSE(profileManager.saveProfiles());
     auto list = LoadRCM(TProfileManager::ListPath());
@@ -108,6 +112,77 @@ TEST_F(ProfileKeep, TheListRecordsOnlyFoldersThatHoldTheProfile) {
     ASSERT_EQ(profileManager.profiles.size(), 1u);
     EXPECT_EQ(actProfile->cash, 20);
     (void)other;
+}
+
+TEST_F(ProfileKeep, NamesOfAnyLengthAreSavedAndReadBack) {
+    auto repeat = [](const std::string& letter, int n) {
+        std::string s;
+        for (int k = 0; k < n; k++) s += letter;
+        return s;
+    };
+    // 15 letters keep today's id; 86 letters and more, and 52 Cyrillic letters (five bytes a
+    // letter), would pass the 255 bytes of a folder name.
+    const std::vector<std::string> names = {repeat("W", 15),       repeat("W", 85), repeat("W", 86),
+                                            repeat("W", 200),      repeat("Ж", 52), repeat("Ж", 120),
+                                            repeat("W", 199) + "Q"};
+    EXPECT_EQ(ProfileIdOf(names[0]), repeat("87-", 15));
+    EXPECT_EQ(ProfileIdOf(names[1]), repeat("87-", 85));
+    profileManager.loadedOnce = 1;
+    std::set<std::string> ids;
+    for (size_t k = 0; k < names.size(); k++) {
+        const std::string id = ProfileIdOf(names[k]);
+        EXPECT_LE(id.size(), PROFILE_ID_MAX_BYTES) << names[k];
+        EXPECT_TRUE(IsValidProfileId(id)) << id;
+        ids.insert(id);
+        if (k >= 5) continue;  // the list holds five
+        auto profile = profileManager.CreateNewProfile(names[k]);
+        profile->cash = static_cast<int>(k) + 10;
+    }
+    EXPECT_EQ(ids.size(), names.size()) << "two names share a folder";
+    EXPECT_TRUE(profileManager.saveProfiles());
+    Reload();
+    ASSERT_EQ(profileManager.profiles.size(), 5u);
+    for (size_t k = 0; k < 5; k++) {
+        EXPECT_EQ(profileManager.profiles[k]->name, names[k]);
+        EXPECT_EQ(profileManager.profiles[k]->cash, static_cast<int>(k) + 10) << names[k];
+    }
+}
+
+TEST_F(ProfileKeep, ANameWithQuotesBracesAndEqualsIsSavedAndReadBack) {
+    // The name entry refuses these characters; a list or a profile written by hand holds them.
+    const std::string name = "O\"NEIL {=}\\";
+    profileManager.loadedOnce = 1;
+    auto profile = profileManager.CreateNewProfile("ANN");
+    profile->name = name;
+    profile->cash = 33;
+    ASSERT_TRUE(profileManager.saveProfiles());
+    Reload();
+    ASSERT_EQ(profileManager.profiles.size(), 1u);
+    EXPECT_EQ(actProfile->name, name);
+    EXPECT_EQ(actProfile->cash, 33);
+    EXPECT_EQ(actProfile->GetMyId(), ProfileIdOf(name));
+}
+
+TEST_F(ProfileKeep, AListWithADamagedEntryIsCompletedFromTheFolders) {
+    SaveAnn(20);
+    const char* const damaged[] = {
+        "profiles {\n\tactProfile = 1\n\ti = 1\n\tprofile1 = \"../x\"\n}\n",
+        "profiles {\n\tactProfile = 1\n\ti = 0\n\tprofile1 = \"65-78-78-\"\n}\n",
+        "profiles {\n\tactProfile = 2\n\ti = 2\n\tprofile1 = \"66-79-66-\"\n\tprofile2 = \"\"\n}\n",
+    };
+    for (const char* list : damaged) {
+        WriteBytes(TProfileManager::ListPath(), list);
+        Reload();
+        ASSERT_FALSE(profileManager.profiles.empty()) << list;
+        const auto ann = std::find_if(profileManager.profiles.begin(), profileManager.profiles.end(),
+                                      [](const auto& p) { return p->name == "ANN"; });
+        ASSERT_NE(ann, profileManager.profiles.end()) << list;
+        EXPECT_EQ((*ann)->cash, 20) << list;
+        EXPECT_EQ(std::count_if(profileManager.profiles.begin(), profileManager.profiles.end(),
+                                [](const auto& p) { return p->name == "ANN"; }),
+                  1)
+            << list;
+    }
 }
 
 TEST_F(ProfileKeep, IdsTheCataloguesDoNotKnowSurviveALoadAndASave) {

@@ -180,6 +180,20 @@ TEST_F(Subtitles, BrokenFilesGiveWhatTheyCanAndNeverHang) {
     write("d.txt", "texts {\n i = 2000000000\n}\n");
     LoadStoryTexts((dir / "d.txt").string(), (dir / "t.txt").string());
     EXPECT_EQ(StoryList().size(), static_cast<size_t>(MAX_STORY_TEXTS));
+    // Times in seconds whose milliseconds would overflow are cut to an hour either way.
+    for (const auto& [given, kept] :
+         {std::pair{2147484, STORY_MAX_SECONDS}, std::pair{-2147484, -STORY_MAX_SECONDS},
+          std::pair{2000000000, STORY_MAX_SECONDS}, std::pair{107, 107}}) {
+        write("d.txt", "texts {\n i = 1\n txt1 {\n txt = 1\n startTime = " + std::to_string(given) +
+                           "\n waitTime = " + std::to_string(given) + "\n }\n}\n");
+        LoadStoryTexts((dir / "d.txt").string(), (dir / "t.txt").string());
+        auto t = only();
+        ASSERT_TRUE(t);
+        EXPECT_EQ(t->startTime, kept) << given;
+        EXPECT_EQ(t->waitTIme, kept) << given;
+        ResetStoryTexts();
+        UpdateStoryTexts();
+    }
 }
 
 // The story as shipped: every subtitle has its text, fits the screen and

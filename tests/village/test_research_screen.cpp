@@ -104,7 +104,7 @@ TEST_F(ResearchTest, OwningTheSmithyGivesTheHammerWithoutPaying) {
 
 TEST_F(ResearchTest, AResearchIsOnDiskAtOnceWithItsPrice) {
     // SaveAll as the game wires it: the profile list saves every profile.
-    FrameHooks().saveProfiles = [] { profileManager.saveProfiles(); };
+    FrameHooks().saveProfiles = [] { return profileManager.saveProfiles(); };
     profileManager.profiles = {actProfile};
     profileManager.loadedOnce = 1;
     Own(8);

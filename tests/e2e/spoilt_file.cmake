@@ -1,0 +1,25 @@
+# Makes DEST a copy of the game's resource folder SOURCE in which one file, FILE (relative to
+# SOURCE), is cut to its first KEEP bytes, as a torn write leaves it. Only the folders on the way
+# to FILE are real; every other entry is a link into SOURCE. USER_DIR, the test's user folder, is
+# removed so that it starts afresh.
+file(REMOVE_RECURSE "${DEST}" "${USER_DIR}")
+set(from "${SOURCE}")
+set(to "${DEST}")
+string(REPLACE "/" ";" steps "${FILE}")
+list(POP_BACK steps name)
+foreach(step IN LISTS steps ITEMS "")
+  file(MAKE_DIRECTORY "${to}")
+  file(GLOB entries RELATIVE "${from}" "${from}/*")
+  foreach(entry IN LISTS entries)
+    if(NOT entry STREQUAL step AND NOT entry STREQUAL name)
+      file(CREATE_LINK "${from}/${entry}" "${to}/${entry}" SYMBOLIC)
+    endif()
+  endforeach()
+  if(step STREQUAL "")
+    break()
+  endif()
+  set(from "${from}/${step}")
+  set(to "${to}/${step}")
+endforeach()
+file(READ "${from}/${name}" text LIMIT ${KEEP})
+file(WRITE "${to}/${name}" "${text}")
