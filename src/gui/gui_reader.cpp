@@ -1,4 +1,5 @@
 // Reading a GUI script: tokens, statements and entry lists.
+#include "frame/globals.h"
 #include "frame/languages.h"
 #include "frame/text_file.h"
 #include "gui/gui.h"

@@ -7,6 +7,7 @@
 #include "frame/frame_loop.h"
 #include "frame/globals.h"
 #include "frame/mouse.h"
+#include "gui/gui.h"
 #include "match3/powerup.h"
 #include "quest/profile.h"
 #include "village/land_screen.h"

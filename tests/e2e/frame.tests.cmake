@@ -100,14 +100,3 @@ set_tests_properties(e2e_unseeded_runs_deal_different_boards PROPERTIES WILL_FAI
 
 # The child that tries the accelerated renderer answers in three lines, whatever it finds.
 brambleton_e2e(renderer_probe_answers ARGS --probe-renderer EXPECT_OUTPUT "^created [01].name [^ ]*.gl ")
-
-# A run that ends with a dialog shown reads no freed memory at exit (the screens, static
-# objects, take themselves off the list of shown screens from their destructors). Valgrind
-# stands in for the sanitizers in the normal build.
-find_program(VALGRIND valgrind)
-if(VALGRIND)
-  brambleton_e2e(exit_in_a_dialog_reads_no_freed_memory
-    ARGS --headless --renderer null --fixed-step --seed 1 --frames 40 --screen options
-         --user-dir ${E2E_DIR}/exit-in-dialog
-    WRAPPER "${VALGRIND}|--error-exitcode=9|--leak-check=no|-q")
-endif()
