@@ -13,6 +13,7 @@
 
 namespace {
 constexpr int kSpeechSizes[4] = {28, 24, 20, 16};
+constexpr int kTipReach = 4096;  // pixels from the screen's corner a tip may be placed
 
 std::shared_ptr<TTutorialTip> ReadTip(const TRCMFile& file, int n, const TTxtFile* texts) {
     auto tip = std::make_shared<TTutorialTip>();
@@ -26,8 +27,9 @@ std::shared_ptr<TTutorialTip> ReadTip(const TRCMFile& file, int n, const TTxtFil
     tip->side = file.getInt(key + "::side");
     tip->fontN = std::clamp(file.getInt(key + "::font"), 0, 3);
     tip->isAlphaStart = file.getInt(key + "::isAlphaStart");
-    tip->x = file.getInt(key + "::position", 0);
-    tip->y = file.getInt(key + "::position", 1);
+    // A tip stands on the screen or near it; a far position would overflow the drawing's sums.
+    tip->x = file.getIntIn(key + "::position", -kTipReach, kTipReach, 0);
+    tip->y = file.getIntIn(key + "::position", -kTipReach, kTipReach, 1);
     tip->txtLine = file.getInt(key + "::txt");
     const std::string speech = TxtLine(texts, tip->txtLine);
     tip->txt = CreateFormatedText(speech, TipSpeechFont(tip->fontN), TIP_SPEECH_WIDTH, 0);

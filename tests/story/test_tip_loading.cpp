@@ -65,6 +65,12 @@ TEST(TipLoading, BadCountsAndValuesStayInBounds) {
     EXPECT_EQ(tips[0]->arrows.size(), static_cast<size_t>(MAX_TIP_ARROWS));
     EXPECT_EQ(tips[0]->fontN, 3);
     EXPECT_EQ(tips[0]->timeDelay, 0);
+    // A position far off the screen stays within reach of it: drawing adds to it in floats
+    // and turns the sum back into whole pixels.
+    tips = Read("tutorial {\n i = 1\n tip1 {\n  position = 2147483647, -2147483648\n }\n}\n", "");
+    ASSERT_EQ(tips.size(), 1u);
+    EXPECT_EQ(tips[0]->x, 4096);
+    EXPECT_EQ(tips[0]->y, -4096);
     EXPECT_TRUE(Read("", "").empty());
 }
 
