@@ -16,7 +16,6 @@
 
 namespace {
 
-constexpr int CELL = 48;
 constexpr int FRAME_REACH = 17;  // the board frame's reach beyond the outer cells
 constexpr int BOARD_AREA_TOP = 3;
 constexpr int BOARD_AREA_W = SHEET_CELL_W - 6;
