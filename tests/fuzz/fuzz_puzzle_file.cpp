@@ -9,6 +9,7 @@
 #include "frame/globals.h"
 #include "frame/mouse.h"
 #include "frame/rcm.h"
+#include "fuzz_platform.h"
 #include "platform/platform.h"
 #include "puzzles/puzzle_level.h"
 
@@ -17,13 +18,7 @@ void Setup() {
     static bool done = false;
     if (done) return;
     done = true;
-    PlatformConfig config;
-    config.headless = true;
-    config.renderer = RendererKind::Null;
-    config.fixedStep = true;
-    config.audio = false;
-    PlatformInit(config);
-    GfxOpen(1024, 768, 0, 60, 0);
+    OpenFuzzPlatform();
     // The pictures the corpus names: 120 x 60, which grids of 1..6 rows and of 1..6, 8, 10, 12
     // columns divide; any other grid up to 60 x 120 leaves a strip and is played too.
     char pattern[] = "/tmp/fuzz-puzzle-XXXXXX";

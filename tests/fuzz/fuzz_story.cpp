@@ -8,6 +8,7 @@
 #include <string>
 
 #include "fuzz_folder.h"
+#include "fuzz_platform.h"
 #include "platform/platform.h"
 #include "story/story_text.h"
 
@@ -22,12 +23,7 @@ const std::string& Folder() { return FuzzFolder("fuzz-story"); }
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    PlatformConfig config;
-    config.headless = true;
-    config.renderer = RendererKind::Null;
-    config.fixedStep = true;
-    config.audio = false;
-    if (!PlatformInit(config) || !GfxOpen(1024, 768, 0, 60, 0)) std::abort();
+    if (!OpenFuzzPlatform()) std::abort();
     return 0;
 }
 

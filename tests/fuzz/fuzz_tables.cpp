@@ -9,6 +9,7 @@
 #include "audio/global_snd.h"
 #include "frame/globals.h"
 #include "fuzz_folder.h"
+#include "fuzz_platform.h"
 #include "match3/chip.h"
 #include "match3/powerup.h"
 #include "platform/platform.h"
@@ -31,12 +32,7 @@ const std::string& Folder() {
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    PlatformConfig config;
-    config.headless = true;
-    config.renderer = RendererKind::Null;
-    config.fixedStep = true;
-    config.audio = false;
-    if (!PlatformInit(config) || !GfxOpen(1024, 768, 0, 60, 0)) std::abort();
+    if (!OpenFuzzPlatform()) std::abort();
     return 0;
 }
 

@@ -9,6 +9,7 @@
 
 #include "frame/text_file.h"
 #include "frame/text_layout.h"
+#include "fuzz_platform.h"
 #include "platform/platform.h"
 
 namespace {
@@ -24,12 +25,7 @@ void Check(bool ok) {
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    PlatformConfig config;
-    config.headless = true;
-    config.renderer = RendererKind::Null;
-    config.fixedStep = true;
-    config.audio = false;
-    if (PlatformInit(config) && GfxOpen(1024, 768, 0, 60, 0)) {
+    if (OpenFuzzPlatform()) {
         gFont = GfxLoadFont("/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf", 16, GFX_FONT_SMOOTH);
     }
     return 0;
