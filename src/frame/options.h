@@ -17,6 +17,8 @@ public:
     int ratio = 1;
     float soundVol = 5;
     float musicVol = 5;
+    // 1: the level's clock stands still (saved as "settings::relaxed"; a file without it: 0).
+    int relaxed = 0;
 
     // A display mode forced for this run by the command line (-1: none,
     // 0 window, 1 full screen); it is used but never written to the file.

@@ -20,13 +20,16 @@ std::string TOptions::SettingsPath() const { return userDir + "/data/settings.tx
 
 namespace {
 
-// The five settings in the file's order, with the value a damaged one falls back to.
+// The numeric settings in the file's order, with the value a damaged one falls back to. A
+// setting added later is `optional`: a file written before it is not damaged for lacking it.
 struct SettingSlot {
     const char* key;
     float fallback;
+    bool optional;
 };
 const SettingSlot kSettings[] = {
-    {"fullscreen", 1}, {"customMouse", 0}, {"ratio", 1}, {"soundVolume", 5}, {"musicVolume", 5},
+    {"fullscreen", 1, false},  {"customMouse", 0, false}, {"ratio", 1, false},
+    {"soundVolume", 5, false}, {"musicVolume", 5, false}, {"relaxed", 0, true},
 };
 
 // True when `text` is a decimal number and nothing else (blanks aside).
@@ -85,6 +88,8 @@ void TOptions::LoadSettings() {
         const std::string raw = grouped ? file->getString("settings::" + key) : ValueInLines(text, key);
         if (IsNumberText(raw)) {
             values[k] = RcmToNumber(raw);
+        } else if (kSettings[k].optional && TrimBlanks(raw).empty()) {
+            values[k] = kSettings[k].fallback;
         } else {
             values[k] = kSettings[k].fallback;
             damaged += (damaged.empty() ? "" : ", ") + key;
@@ -98,6 +103,7 @@ void TOptions::LoadSettings() {
     // Volumes keep their fraction (7.9 stays 7.9) but stay on the slider.
     soundVol = std::clamp(values[3], 0.0f, 10.0f);
     musicVol = std::clamp(values[4], 0.0f, 10.0f);
+    relaxed = RcmTruncate(values[5]) != 0 ? 1 : 0;
     // A file from before languages, or one naming a language the game no longer speaks: the
     // system's locale decides, as on a first start.
     std::string code =
@@ -126,6 +132,7 @@ bool TOptions::SaveSettings() {
     file->setFloat("settings::ratio", static_cast<float>(ratio));
     file->setFloat("settings::soundVolume", static_cast<float>(RcmTruncate(soundVol)));
     file->setFloat("settings::musicVolume", static_cast<float>(RcmTruncate(musicVol)));
+    file->setFloat("settings::relaxed", static_cast<float>(relaxed));
     if (!language.empty()) file->setString("settings::language", language);
     const bool saved = file->save(SettingsPath());
     if (!saved) {

@@ -3,6 +3,7 @@
 // tool, captions and the fade.
 #include "effects/effects.h"
 #include "frame/mouse.h"
+#include "frame/options.h"
 #include "match3/board_fx.h"
 #include "match3/fantom.h"
 #include "match3/flying.h"
@@ -96,13 +97,17 @@ float TMainGame::TimeBarFraction() const {
     return level() ? level()->CountTimePer() : 0.0f;
 }
 
-bool TMainGame::TimeBarBlinks() const { return blinkA != 0 && TimeBarFraction() < LOW_TIME_FRACTION; }
+// A clock that stands still (the relaxed mode) never hurries the player.
+bool TMainGame::TimeBarBlinks() const {
+    return blinkA != 0 && !options.relaxed && TimeBarFraction() < LOW_TIME_FRACTION;
+}
 
 void TMainGame::_drawTime() {
     GfxResetDrawState();
     GfxDrawImage(timeBack, 500, 12);
     const float fraction = TimeBarFraction();
-    DrawBarPart(state == M3_HOURGLASS ? timeBar2 : timeBar, 502, 14, fraction);
+    // The hourglass's picture is the clock standing still: the relaxed mode shows it too.
+    DrawBarPart(state == M3_HOURGLASS || options.relaxed ? timeBar2 : timeBar, 502, 14, fraction);
     if (TimeBarBlinks()) {
         GfxSetColor(255, 0, 0);
         GfxSetAlpha(blinkA);

@@ -5,6 +5,7 @@
 #include "frame/frame_loop.h"
 #include "frame/globals.h"
 #include "frame/mouse.h"
+#include "frame/options.h"
 #include "match3/board_rules.h"
 #include "match3/fantom.h"
 #include "match3/flying.h"
@@ -162,6 +163,11 @@ void TMainGame::_updateBlask() { board._updateBlask(); }
 void TMainGame::_updateTime() {
     TLevel* lv = level();
     const int now = SysMillisecs();
+    // In the relaxed mode the clock stands still; switched off, it goes on a whole second later.
+    if (options.relaxed) {
+        lv->secondTime = now + 1000;
+        return;
+    }
     if (now <= lv->secondTime) return;
     lv->secondTime = now + 1000;
     lv->time -= 1;

@@ -46,6 +46,7 @@ void TOptionsDialog::setup() {
     txtRatio1 = TxtLine(txt, 8);
     txtRatio2 = TxtLine(txt, 9);
     txtLanguage = TxtLine(txt, 15);
+    txtRelaxed = TxtLine(txt, 16);
     font1 = GetFont(gameDir + "gfx/fonts/font1.ttf", 36);
     panel = shownOnly(GfxLoadImage(gameDir + "gfx/gui/options/panel.png", GFX_IMAGE_DEFAULT));
     if (panel) GfxSetHandle(panel, static_cast<float>(GfxImageWidth(panel)) / 2, 680);
@@ -117,6 +118,8 @@ void TOptionsDialog::_showSwitches() {
     SetShown(g, "RATIO1_OFF", !wide);
     SetShown(g, "RATIO1_ON", wide);
     SetShown(g, "RATIO2_OFF", wide);
+    SetShown(g, "RELAXED_OFF", options.relaxed == 0);
+    SetShown(g, "RELAXED_ON", options.relaxed != 0);
 }
 
 void TOptionsDialog::update() {
@@ -194,6 +197,10 @@ void TOptionsDialog::_checkButtons() {
         changed();
     } else if (gui->clickedItem("custom_on")) {
         mouse.Normal();
+        changed();
+    } else if (gui->clickedItem("relaxed_off") || gui->clickedItem("relaxed_on")) {
+        // Offered over a level too: the clock stops, or goes on, where it stands.
+        options.relaxed = options.relaxed ? 0 : 1;
         changed();
     } else if (gui->clickedItem("FULLSCREEN_ON")) {
         options.goFullscreen();

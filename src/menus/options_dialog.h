@@ -27,6 +27,10 @@ constexpr float SLIDER_X = 445, SLIDER_W = 300, SLIDER_H = 22;
 constexpr float LANGUAGE_ROW_X = 226, LANGUAGE_ROW_Y = 555;
 constexpr float LANGUAGE_LABEL_X = 240, LANGUAGE_TEXT_Y = 558, LANGUAGE_NAME_CX = 616;
 constexpr float LANGUAGE_NAME_W = 196;  // the name's well, inside its rim
+// The relaxed mode's label, in its well right of the full screen switch; its check box (at x 730)
+// ends where the rule under the switches ends.
+constexpr float RELAXED_LABEL_X = 540, RELAXED_TEXT_Y = 488;
+constexpr float RELAXED_WELL_X = 526, RELAXED_WELL_W = 196;
 
 // The volume (0..10) a knob dragged with the mouse at `mouseX` gives.
 float SliderVolume(float mouseX, int minBarX, int maxBarX);
@@ -41,6 +45,7 @@ public:
     Font font1;
     std::string txtOptions, txtMusic, txtSound, txtDisplay, txtCustom, txtWindow, txtRatio1, txtRatio2;
     std::string txtLanguage;  // the language row's label (shown from the main menu)
+    std::string txtRelaxed;   // the relaxed mode's label: the level's clock stands still
     Image languageRow;        // the row's wells: the label's and the language name's
     int minBarX = 445;
     int maxBarX = 745;

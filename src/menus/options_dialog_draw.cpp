@@ -25,6 +25,7 @@ void TOptionsDialog::_drawPanel() {
     _drawMyText(txtDisplay, 240, 348 + cy);
     _drawMyText(txtCustom, 240, 418 + cy);
     _drawMyText(txtWindow, 240, 488 + cy);
+    _drawMyText(txtRelaxed, RELAXED_LABEL_X, RELAXED_TEXT_Y + cy);
     _drawMyText(txtRatio1, 465, 308 + cy);
     _drawMyText(txtRatio2, 570, 308 + cy);
     GfxResetDrawState();

@@ -393,10 +393,11 @@ TEST_P(TextsFit, TheOptionsLabelsFitTheirWells) {
     TOptionsDialog dialog;
     dialog.setup();
     const float wide = 464 - 6 - 240, narrow = 448 - 6 - 240, picture = 547 - 6 - 465;
+    const float relaxed = RELAXED_WELL_X + RELAXED_WELL_W - 6 - RELAXED_LABEL_X;
     const std::pair<const std::string*, float> labels[] = {
-        {&dialog.txtMusic, narrow},   {&dialog.txtSound, narrow},   {&dialog.txtDisplay, narrow},
-        {&dialog.txtCustom, wide},    {&dialog.txtWindow, wide},    {&dialog.txtRatio1, picture},
-        {&dialog.txtRatio2, picture}, {&dialog.txtLanguage, narrow}};
+        {&dialog.txtMusic, narrow},   {&dialog.txtSound, narrow},    {&dialog.txtDisplay, narrow},
+        {&dialog.txtCustom, wide},    {&dialog.txtWindow, wide},     {&dialog.txtRatio1, picture},
+        {&dialog.txtRatio2, picture}, {&dialog.txtLanguage, narrow}, {&dialog.txtRelaxed, relaxed}};
     for (const auto& [label, room] : labels) {
         ASSERT_FALSE(label->empty());
         Check("the options", "label's well", *label, TextLineOverflow(*label, room, 46, dialog.font1));

@@ -67,7 +67,8 @@ TEST_F(SettingsTest, FirstStartWritesTheDefaults) {
     options.LoadSettings();
     EXPECT_EQ(SettingsText(),
               "settings {\n\tfullscreen = 1\n\tcustomMouse = 0\n\tratio = 1\n\tsoundVolume = "
-              "5\n\tmusicVolume = 5\n\tlanguage = \"en\"\n}\n\n");
+              "5\n\tmusicVolume = 5\n\trelaxed = 0\n\tlanguage = \"en\"\n}\n\n");
+    EXPECT_EQ(options.relaxed, 0);
     EXPECT_EQ(options.language, "en");
     EXPECT_EQ(options.fullscreen, 1);
     EXPECT_EQ(options.ratio, 1);
@@ -113,20 +114,30 @@ TEST_F(SettingsTest, OnlyTheDamagedSettingsAreDefaulted) {
         const char* text;
         int fullscreen, customMouse, ratio;
         float sound, music;
+        int relaxed;
         bool damaged;
     };
     const Case cases[] = {
+        // Written before the relaxed mode: nothing is damaged, and the clock runs.
         {"settings {\n\tfullscreen = 0\n\tcustomMouse = 1\n\tratio = 0\n\tsoundVolume = 2\n"
          "\tmusicVolume = 3\n}\n",
-         0, 1, 0, 2, 3, false},
+         0, 1, 0, 2, 3, 0, false},
+        {"settings {\n\tfullscreen = 0\n\tcustomMouse = 1\n\tratio = 0\n\tsoundVolume = 2\n"
+         "\tmusicVolume = 3\n\trelaxed = 1\n}\n",
+         0, 1, 0, 2, 3, 1, false},
+        {"settings {\n\tfullscreen = 0\n\tcustomMouse = 1\n\tratio = 0\n\tsoundVolume = 2\n"
+         "\tmusicVolume = 3\n\trelaxed = yes\n}\n",
+         0, 1, 0, 2, 3, 0, true},
         {"settings {\n\tfullscreen = 0\n\tcustomMouse = 1\n\tratio = zero\n\tsoundVolume = 2\n"
          "\tmusicVolume = 3\n}\n",
-         0, 1, 1, 2, 3, true},
+         0, 1, 1, 2, 3, 0, true},
         {"settings {\n\tfullscreen = 0\n\tcustomMouse = 1\n\tsoundVolume = 2x\n\tmusicVolume = 3\n}\n", 0, 1,
-         1, 5, 3, true},
+         1, 5, 3, 0, true},
         // Cut short inside the group: the braces no longer match, the lines still read.
-        {"settings {\n\tfullscreen = 0\n\tcustomMouse = 1\n\tratio = 0\n\tsoundVol", 0, 1, 0, 5, 5, true},
-        {"", 1, 0, 1, 5, 5, true},
+        {"settings {\n\tfullscreen = 0\n\tcustomMouse = 1\n\tratio = 0\n\tsoundVol", 0, 1, 0, 5, 5, 0, true},
+        {"settings {\n\trelaxed = 1\n\tfullscreen = 0\n\tcustomMouse = 1\n\tratio = 0\n\tsoundVol", 0, 1, 0,
+         5, 5, 1, true},
+        {"", 1, 0, 1, 5, 5, 0, true},
     };
     for (const Case& c : cases) {
         FsDeleteFile(userDir + "/data/settings.txt.bad");
@@ -137,6 +148,7 @@ TEST_F(SettingsTest, OnlyTheDamagedSettingsAreDefaulted) {
         EXPECT_EQ(options.ratio, c.ratio) << c.text;
         EXPECT_FLOAT_EQ(options.soundVol, c.sound) << c.text;
         EXPECT_FLOAT_EQ(options.musicVol, c.music) << c.text;
+        EXPECT_EQ(options.relaxed, c.relaxed) << c.text;
         EXPECT_EQ(FsFileType(userDir + "/data/settings.txt.bad"), c.damaged ? 1 : 0) << c.text;
         // Said once.
         size_t said = 0;
@@ -149,6 +161,21 @@ TEST_F(SettingsTest, OnlyTheDamagedSettingsAreDefaulted) {
     ASSERT_TRUE(options.SaveSettings());
     EXPECT_EQ(LoadRCM(userDir + "/data/settings.txt")->getInt("settings::ratio"), 1);
     mouse.isCustom = 0;
+}
+
+TEST_F(SettingsTest, TheRelaxedModeIsSavedAndReadBack) {
+    options.LoadSettings();
+    EXPECT_EQ(options.relaxed, 0);
+    options.relaxed = 1;
+    ASSERT_TRUE(options.SaveSettings());
+    EXPECT_FLOAT_EQ(LoadRCM(userDir + "/data/settings.txt")->getFloat("settings::relaxed"), 1);
+    TOptions fresh;
+    fresh.LoadSettings();
+    EXPECT_EQ(fresh.relaxed, 1);
+    fresh.relaxed = 0;
+    ASSERT_TRUE(fresh.SaveSettings());
+    options.LoadSettings();
+    EXPECT_EQ(options.relaxed, 0);
 }
 
 TEST_F(SettingsTest, LeftoversOfAKilledSaveAreSweptAtStart) {

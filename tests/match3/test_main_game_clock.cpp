@@ -1,5 +1,6 @@
 // The match-3 screen's clock, time bar blink, win and loss.
 #include "frame/control.h"
+#include "frame/options.h"
 #include "main_game_fixture.h"
 #include "match3/fantom.h"
 
@@ -14,6 +15,10 @@ protected:
             losses++;
             return 0;  // stays on the screen, so the test can watch on
         };
+    }
+    void TearDown() override {
+        options.relaxed = 0;
+        MainGameTest::TearDown();
     }
 };
 
@@ -107,6 +112,30 @@ TEST_F(MainGameClock, TheLevelIsLostWhenTheClockReachesZero) {
     EXPECT_EQ(losses, 1);
     EXPECT_EQ(game.state, M3_PLAYING);  // the loss does not change the state
     Frame(120);
+    EXPECT_EQ(losses, 1);
+}
+
+TEST_F(MainGameClock, InTheRelaxedModeTheClockNeverRunsOutNorHurries) {
+    TLevel& level = StartPlaying(BoardWithGoal());
+    options.relaxed = 1;
+    level.time = 2;
+    game.blinkA = 0.5f;
+    Frame(300);
+    EXPECT_EQ(level.time, 2);
+    EXPECT_EQ(losses, 0);
+    EXPECT_FALSE(game.TimeBarBlinks()) << "2 s of 840 are no hurry when the clock stands still";
+    game.state = M3_HAMMER;  // an aimed tool's frame does not run the clock either
+    Frame(125);
+    EXPECT_EQ(level.time, 2);
+    game.state = M3_PLAYING;
+    // Switched off in the level, the clock goes on a whole second later, and runs out.
+    options.relaxed = 0;
+    Frame(55);
+    EXPECT_EQ(level.time, 2);
+    Frame(10);
+    EXPECT_EQ(level.time, 1);
+    Frame(62);
+    EXPECT_EQ(level.time, 0);
     EXPECT_EQ(losses, 1);
 }
 

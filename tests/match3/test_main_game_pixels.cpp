@@ -1,6 +1,7 @@
 // What the match-3 screen draws: the time bar's length and its red blink.
 #include <vector>
 
+#include "frame/options.h"
 #include "m3_fixture.h"
 #include "match3/main_game.h"
 #include "support/headless_platform.h"
@@ -29,9 +30,11 @@ protected:
         spec.chips = {"ABA"};
         game.SetData(LoadLevelFromText(LevelText(spec)));
         game.timeBar = Plain(496, 40, 100, 200, 100);
+        game.timeBar2 = Plain(496, 40, 60, 90, 220);
         game.state = M3_PLAYING;
     }
     void TearDown() override {
+        options.relaxed = 0;
         game.SetData(nullptr);
         chipCatalogue.clear();
         HeadlessPlatformTest::TearDown();
@@ -66,4 +69,15 @@ TEST_F(TimeBarPixels, BelowFifteenPercentTheBarBlinksRed) {
     EXPECT_NEAR(half.g, 100, 3);
     const Rgb off = BarAt(125, 0, 520);
     EXPECT_EQ(off.g, 200);
+}
+
+TEST_F(TimeBarPixels, TheRelaxedModeDrawsTheStillClockWithoutHurry) {
+    options.relaxed = 1;
+    // The hourglass's picture, as long as the time left, and never red.
+    const Rgb still = BarAt(125, 1, 520);
+    EXPECT_EQ(still.b, 220);
+    EXPECT_EQ(still.g, 90);
+    EXPECT_EQ(BarAt(420, 1, 751).b, 0);
+    options.relaxed = 0;
+    EXPECT_EQ(BarAt(420, 0, 520).g, 200);
 }

@@ -66,8 +66,9 @@ protected:
 
 TEST_F(OptionsDialog, EachSwitchIsAppliedAtOnceSavedAndReadBack) {
     ASSERT_TRUE(optionsDialog.gui);
-    EXPECT_EQ(Run(OptionsCaller::Game, {"FULLSCREEN_ON", "custom_off", "ratio1_off"}), 0);
+    EXPECT_EQ(Run(OptionsCaller::Game, {"FULLSCREEN_ON", "custom_off", "ratio1_off", "relaxed_off"}), 0);
     EXPECT_EQ(options.fullscreen, 1);
+    EXPECT_EQ(options.relaxed, 1);
     EXPECT_EQ(mouse.isCustom, 1);
     EXPECT_EQ(options.ratio, 1);
     EXPECT_EQ(sideOffset, 171);  // the wide picture is open
@@ -75,12 +76,15 @@ TEST_F(OptionsDialog, EachSwitchIsAppliedAtOnceSavedAndReadBack) {
     const TOptions back = ReadBack();
     EXPECT_EQ(back.fullscreen, 1);
     EXPECT_EQ(back.ratio, 1);
+    EXPECT_EQ(back.relaxed, 1);
     EXPECT_EQ(mouse.isCustom, 1);
 
     // And back again, each the other way.
-    EXPECT_EQ(Run(OptionsCaller::Game, {"FULLSCREEN_OFF", "custom_on", "ratio2_off"}), 0);
+    EXPECT_EQ(Run(OptionsCaller::Game, {"FULLSCREEN_OFF", "custom_on", "ratio2_off", "relaxed_on"}), 0);
     EXPECT_EQ(sideOffset, 0);
+    EXPECT_EQ(options.relaxed, 0);
     const TOptions again = ReadBack();
+    EXPECT_EQ(again.relaxed, 0);
     EXPECT_EQ(again.fullscreen, 0);
     EXPECT_EQ(again.ratio, 0);
     EXPECT_EQ(mouse.isCustom, 0);
@@ -96,6 +100,18 @@ TEST_F(OptionsDialog, EachSwitchShowsTheCurrentChoice) {
     EXPECT_TRUE(Shown("RATIO1_OFF"));
     EXPECT_FALSE(Shown("RATIO1_ON"));
     EXPECT_FALSE(Shown("RATIO2_OFF"));
+    EXPECT_TRUE(Shown("RELAXED_OFF"));
+    EXPECT_FALSE(Shown("RELAXED_ON"));
+}
+
+// The relaxed mode may be switched wherever the dialog opens, over a level too.
+TEST_F(OptionsDialog, TheRelaxedBoxIsOfferedOverEveryCaller) {
+    for (OptionsCaller from : {OptionsCaller::MainMenu, OptionsCaller::Village, OptionsCaller::Game}) {
+        options.relaxed = from == OptionsCaller::Village ? 1 : 0;
+        Run(from, {});
+        EXPECT_EQ(Shown("RELAXED_ON"), options.relaxed == 1);
+        EXPECT_EQ(Shown("RELAXED_OFF"), options.relaxed == 0);
+    }
 }
 
 TEST_F(OptionsDialog, SliderLimits) {

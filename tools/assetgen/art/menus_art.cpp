@@ -55,6 +55,8 @@ SurfacePtr OptionsPanel() {
     // "Custom cursor", the longest label.
     for (double y : {190.0, 255.0, 345.0}) Well(cr, 226 - left, y - top, 222, 46, 10, 9401);
     for (double y : {415.0, 485.0}) Well(cr, 226 - left, y - top, 238, 46, 10, 9401);
+    // The relaxed mode's label right of the full screen switch (its check box at x 730).
+    Well(cr, 526 - left, 485 - top, 196, 46, 10, 9408);
     // Small wells under the two picture labels ("wide" at x 465, "4:3" at 570).
     Well(cr, 455 - left, 305 - top, 92, 42, 10, 9404);
     Well(cr, 560 - left, 305 - top, 92, 42, 10, 9405);
