@@ -19,7 +19,7 @@ int NormaliseFlags(int flags) {
 }
 
 // Images without alpha use black as their transparent colour.
-void MaskBlack(std::vector<std::uint8_t>& rgba) {
+void MaskBlack(PixelBytes& rgba) {
     for (size_t i = 0; i + 3 < rgba.size(); i += 4) {
         if (rgba[i] == 0 && rgba[i + 1] == 0 && rgba[i + 2] == 0) {
             rgba[i + 3] = 0;
@@ -63,7 +63,8 @@ bool HasTexture(const GfxImageData& img) {
 // A released picture: read from a file, neither its pixels nor a texture held.
 bool Released(const GfxImageData& img) { return !img.source.empty() && img.rgba.empty() && !HasTexture(img); }
 
-bool AllOpaque(const std::vector<std::uint8_t>& rgba) {
+template <class Bytes>
+bool AllOpaque(const Bytes& rgba) {
     for (size_t i = 3; i < rgba.size(); i += 4) {
         if (rgba[i] != 255) {
             return false;
@@ -72,7 +73,7 @@ bool AllOpaque(const std::vector<std::uint8_t>& rgba) {
     return true;
 }
 
-Image MakeImage(int w, int h, std::vector<std::uint8_t>&& rgba, int flags) {
+Image MakeImage(int w, int h, PixelBytes&& rgba, int flags) {
     auto img = std::make_shared<GfxImageData>();
     NoteLiveImage(img);
     img->w = w;
@@ -88,9 +89,11 @@ Image MakeImage(int w, int h, std::vector<std::uint8_t>&& rgba, int flags) {
 
 // The file's pixels (decoded ahead when prefetched), black made transparent for masked
 // pictures without alpha; false when it cannot (and why, unless the file is missing).
-bool ReadPixels(const std::string& path, int flags, DecodedImage& decoded) {
+// With `sizeOnly`, the header's size alone and no pixels.
+bool ReadPixels(const std::string& path, int flags, DecodedImage& decoded, bool sizeOnly = false) {
     std::string error;
-    const ImageFileRead read = TakeImageFile(path, decoded, error);
+    const ImageFileRead read =
+        sizeOnly ? ReadImageFileSize(path, decoded, error) : TakeImageFile(path, decoded, error);
     if (read == ImageFileRead::Missing) {
         return false;  // a missing picture draws nothing; the caller decides whether to say so
     }
@@ -106,7 +109,7 @@ bool ReadPixels(const std::string& path, int flags, DecodedImage& decoded) {
 
 // The picture's pixels: its own, or its file's again once they were let go.
 // Empty when neither is there (or the file changed size meanwhile).
-const std::vector<std::uint8_t>& PixelsOf(const GfxImageData& img, DecodedImage& reread) {
+const PixelBytes& PixelsOf(const GfxImageData& img, DecodedImage& reread) {
     if (!img.rgba.empty() || img.source.empty()) {
         return img.rgba;
     }
@@ -124,7 +127,7 @@ SDL_Texture* TextureOf(GfxImageData& img) {
     }
     img.tex = nullptr;  // belonged to a renderer that is gone
     DecodedImage reread;
-    const std::vector<std::uint8_t>& pixels = PixelsOf(img, reread);
+    const PixelBytes& pixels = PixelsOf(img, reread);
     if (pixels.empty()) {
         return nullptr;
     }
@@ -132,7 +135,7 @@ SDL_Texture* TextureOf(GfxImageData& img) {
     img.texGeneration = g.generation;
     img.mods = GfxTexMods();
     if (img.tex != nullptr && !img.source.empty()) {
-        std::vector<std::uint8_t>().swap(img.rgba);  // the texture holds them now
+        PixelBytes().swap(img.rgba);  // the texture holds them now
     }
     return img.tex;
 }
@@ -196,7 +199,10 @@ SDL_Texture* GfxMakeTexture(int w, int h, const std::uint8_t* rgba, bool filtere
 Image GfxLoadImage(const std::string& path, int flags) {
     flags = NormaliseFlags(flags);
     DecodedImage decoded;
-    if (!ReadPixels(path, flags, decoded)) {
+    // The null renderer never draws: it keeps a picture's size, read from the file's header (its
+    // pixels are read again should something ask for them).
+    const bool sizeOnly = PlatformConfigRef().renderer == RendererKind::Null;
+    if (!ReadPixels(path, flags, decoded, sizeOnly)) {
         return nullptr;
     }
     const long long held = GfxImagePixelsAlive();
@@ -217,7 +223,7 @@ Image GfxCreateImage(int w, int h, const std::uint8_t* rgba, int flags) {
     if (w <= 0 || h <= 0 || w > kMaxSide || h > kMaxSide || rgba == nullptr) {
         return nullptr;
     }
-    std::vector<std::uint8_t> pixels(rgba, rgba + static_cast<size_t>(w) * h * 4);
+    PixelBytes pixels(rgba, rgba + static_cast<size_t>(w) * h * 4);
     return MakeImage(w, h, std::move(pixels), NormaliseFlags(flags));
 }
 
@@ -228,7 +234,7 @@ Image GfxGrabImage(int x, int y, int w, int h, const Image& reuse) {
     Image img = reuse;
     if (!reuse || !reuse->source.empty() || !reuse->rgba.empty() || reuse->w != w || reuse->h != h ||
         !HasTexture(*reuse)) {
-        img = MakeImage(w, h, std::vector<std::uint8_t>(), GFX_IMAGE_FILTERED);
+        img = MakeImage(w, h, PixelBytes(), GFX_IMAGE_FILTERED);
         img->tex = NewTexture(w, h, true);
         img->texGeneration = GfxS().generation;
         if (img->tex == nullptr) {
@@ -270,12 +276,12 @@ Image GfxMakeShadowImage(const Image& img, float alpha) {
         return nullptr;
     }
     DecodedImage reread;
-    const std::vector<std::uint8_t>& source = PixelsOf(*img, reread);
+    const PixelBytes& source = PixelsOf(*img, reread);
     if (source.empty()) {
         return nullptr;
     }
     const float a = std::clamp(alpha, 0.0f, 1.0f);
-    std::vector<std::uint8_t> pixels(source.size(), 0);
+    PixelBytes pixels(source.size(), 0);
     for (size_t i = 3; i < pixels.size(); i += 4) {
         pixels[i] = static_cast<std::uint8_t>(std::lround(source[i] * a));
     }
@@ -289,11 +295,11 @@ SDL_Texture* GfxTextureOf(GfxImageData& img) { return TextureOf(img); }
 
 bool GfxImagePixels(const GfxImageData& img, std::vector<std::uint8_t>& out) {
     DecodedImage reread;
-    const std::vector<std::uint8_t>& pixels = PixelsOf(img, reread);
+    const PixelBytes& pixels = PixelsOf(img, reread);
     if (pixels.empty()) {
         return false;
     }
-    out = pixels;
+    out.assign(pixels.begin(), pixels.end());
     return true;
 }
 
@@ -307,7 +313,7 @@ void GfxReleaseImage(const Image& img) {
     }
     img->tex = nullptr;
     img->mods = GfxTexMods();
-    std::vector<std::uint8_t>().swap(img->rgba);
+    PixelBytes().swap(img->rgba);
 }
 
 namespace {

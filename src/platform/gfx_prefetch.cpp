@@ -162,7 +162,8 @@ Prefetcher& ThePrefetcher() {
 }
 }  // namespace
 
-ImageFileRead DecodeImageFile(const std::string& path, DecodedImage& out, std::string& error) {
+namespace {
+ImageFileRead ReadImageFile(const std::string& path, DecodedImage& out, std::string& error, bool pixels) {
     std::string bytes;
     if (!FsReadAll(path, bytes)) {
         return ImageFileRead::Missing;
@@ -170,20 +171,33 @@ ImageFileRead DecodeImageFile(const std::string& path, DecodedImage& out, std::s
     bool ok = false;
     const auto* b = reinterpret_cast<const unsigned char*>(bytes.data());
     if (bytes.size() >= 8 && std::memcmp(b, "\x89PNG", 4) == 0) {
-        ok = DecodePng(bytes, out, error);
+        ok = pixels ? DecodePng(bytes, out, error) : ReadPngSize(bytes, out, error);
     } else if (bytes.size() >= 3 && b[0] == 0xFF && b[1] == 0xD8) {
-        ok = DecodeJpeg(bytes, out, error);
+        ok = pixels ? DecodeJpeg(bytes, out, error) : ReadJpegSize(bytes, out, error);
     } else {
         error = "neither PNG nor JPEG";
     }
     return ok ? ImageFileRead::Ok : ImageFileRead::Unreadable;
+}
+}  // namespace
+
+ImageFileRead DecodeImageFile(const std::string& path, DecodedImage& out, std::string& error) {
+    return ReadImageFile(path, out, error, true);
+}
+
+ImageFileRead ReadImageFileSize(const std::string& path, DecodedImage& out, std::string& error) {
+    return ReadImageFile(path, out, error, false);
 }
 
 ImageFileRead TakeImageFile(const std::string& path, DecodedImage& out, std::string& error) {
     return ThePrefetcher().Take(path, out, error);
 }
 
-void GfxPrefetchImages(const std::vector<std::string>& paths) { ThePrefetcher().Add(paths); }
+void GfxPrefetchImages(const std::vector<std::string>& paths) {
+    // The null renderer reads only sizes when a picture is loaded: nothing to decode ahead.
+    if (PlatformConfigRef().renderer == RendererKind::Null) return;
+    ThePrefetcher().Add(paths);
+}
 
 PrefetchState PrefetchStateOf(const std::string& path) { return ThePrefetcher().State(path); }
 

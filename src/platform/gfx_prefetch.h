@@ -12,6 +12,8 @@ enum class ImageFileRead { Ok, Missing, Unreadable };
 // Reads and decodes a PNG or JPEG file as it is (no masking); `error` says why when
 // Unreadable. Safe on any thread: touches neither SDL nor shared state.
 ImageFileRead DecodeImageFile(const std::string& path, DecodedImage& out, std::string& error);
+// The file's size alone (its header), no pixels: all the null renderer keeps of a picture.
+ImageFileRead ReadImageFileSize(const std::string& path, DecodedImage& out, std::string& error);
 
 // The decoded file: the worker's pixels when it has them (waiting while it decodes this
 // very file), else decoded here, the file then dropped from the worker's queue. The cache

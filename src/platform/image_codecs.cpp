@@ -85,6 +85,24 @@ bool ReadJpeg(jpeg_decompress_struct* info, JpegError* err, const std::string& b
     return true;
 }
 
+// The size and budget check of ReadJpeg, without decoding a pixel.
+bool ReadJpegHeader(jpeg_decompress_struct* info, JpegError* err, const std::string& bytes,
+                    DecodedImage& out) {
+    if (setjmp(err->jump)) {
+        return false;
+    }
+    jpeg_create_decompress(info);
+    jpeg_mem_src(info, reinterpret_cast<const unsigned char*>(bytes.data()),
+                 static_cast<unsigned long>(bytes.size()));
+    jpeg_read_header(info, TRUE);
+    if (!SizeWithinBudget(info->image_width, info->image_height, err->message, sizeof err->message)) {
+        return false;
+    }
+    out.w = static_cast<int>(info->image_width);
+    out.h = static_cast<int>(info->image_height);
+    return true;
+}
+
 void PngWriteToString(png_structp png, png_bytep data, png_size_t length) {
     auto* out = static_cast<std::string*>(png_get_io_ptr(png));
     out->append(reinterpret_cast<const char*>(data), length);
@@ -117,6 +135,41 @@ bool DecodePng(const std::string& bytes, DecodedImage& out, std::string& error) 
         return false;
     }
     return true;
+}
+
+bool ReadPngSize(const std::string& bytes, DecodedImage& out, std::string& error) {
+    png_image image{};
+    image.version = PNG_IMAGE_VERSION;
+    if (!png_image_begin_read_from_memory(&image, bytes.data(), bytes.size())) {
+        error = image.message;
+        return false;
+    }
+    char why[128];
+    const bool fits = SizeWithinBudget(image.width, image.height, why, sizeof why);
+    if (fits) {
+        out.w = static_cast<int>(image.width);
+        out.h = static_cast<int>(image.height);
+        out.hasAlpha = (image.format & PNG_FORMAT_FLAG_ALPHA) != 0;
+    } else {
+        error = why;
+    }
+    png_image_free(&image);
+    return fits;
+}
+
+bool ReadJpegSize(const std::string& bytes, DecodedImage& out, std::string& error) {
+    jpeg_decompress_struct info{};
+    JpegError err{};
+    info.err = jpeg_std_error(&err.mgr);
+    err.mgr.error_exit = OnJpegError;
+    err.mgr.emit_message = OnJpegMessage;
+    const bool ok = ReadJpegHeader(&info, &err, bytes, out);
+    jpeg_destroy_decompress(&info);
+    if (!ok) {
+        error = err.message;
+        out = DecodedImage();
+    }
+    return ok;
 }
 
 bool DecodeJpeg(const std::string& bytes, DecodedImage& out, std::string& error) {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/gfx_damage.h"
+#include "platform/image_codecs.h"
 #include "platform/platform.h"
 
 // Texture colour, alpha and blend as last given to SDL, so that draw calls only
@@ -27,7 +28,7 @@ struct GfxImageData {
     bool opaque = false;  // every pixel fully opaque: drawn without blending when it can be
     // Pixels until the texture exists. A picture read from a file lets them go then and reads
     // the file again should a renderer change need them; a made one keeps them.
-    std::vector<std::uint8_t> rgba;
+    PixelBytes rgba;
     std::string source;  // the file it was read from; empty for a made picture
     SDL_Texture* tex = nullptr;
     unsigned texGeneration = 0;  // renderer generation the texture belongs to

@@ -6,6 +6,8 @@
 
 #include <vector>
 
+#include "platform/gfx_prefetch.h"
+#include "platform/gfx_turned.h"
 #include "platform/image_codecs.h"
 #include "platform/platform_internal.h"
 #include "platform/process.h"
@@ -96,4 +98,61 @@ TEST_F(ImageBudget, PicturesAliveAtOnceHaveABudget) {
     // A picture let go frees its share.
     first.reset();
     EXPECT_TRUE(GfxLoadImage(dir / "a.png", GFX_IMAGE_DEFAULT));
+}
+
+namespace {
+
+// The null renderer draws nothing: a picture loaded there keeps its size, read from the header.
+class NullRendererImages : public ::testing::Test {
+protected:
+    ScratchDir dir;
+    void SetUp() override { ASSERT_TRUE(StartHeadlessPlatform(RendererKind::Null)); }
+    void TearDown() override { StopHeadlessPlatform(); }
+};
+
+}  // namespace
+
+TEST_F(NullRendererImages, APictureKeepsItsSizeAndGivesItsPixelsWhenAsked) {
+    std::vector<std::uint8_t> rgb(6 * 3 * 3, 0);
+    rgb[0] = 200;  // the first pixel red
+    ASSERT_TRUE(WriteRgbPng(dir / "p.png", 6, 3, rgb));
+    ASSERT_TRUE(WriteJpeg(dir / "p.jpg", 16, 8, std::vector<std::uint8_t>(16 * 8 * 3, 90)));
+    const Image png = GfxLoadImage(dir / "p.png", GFX_IMAGE_DEFAULT);
+    const Image jpg = GfxLoadImage(dir / "p.jpg", GFX_IMAGE_DEFAULT);
+    ASSERT_TRUE(png);
+    ASSERT_TRUE(jpg);
+    EXPECT_EQ(GfxImageWidth(png), 6);
+    EXPECT_EQ(GfxImageHeight(png), 3);
+    EXPECT_EQ(GfxImageWidth(jpg), 16);
+    EXPECT_EQ(GfxImageHeight(jpg), 8);
+    // No pixels held, none decoded ahead, even when asked...
+    EXPECT_TRUE(png->rgba.empty());
+    PrefetchHoldForTest(true);
+    GfxPrefetchImages({dir / "p.jpg"});
+    const PrefetchSnapshot ahead = PrefetchSnapshotForTest();
+    PrefetchHoldForTest(false);
+    EXPECT_EQ(ahead.queued, 0);
+    EXPECT_EQ(ahead.decoding, "");
+    // ...yet whoever asks for them gets them from the file.
+    std::vector<std::uint8_t> pixels;
+    ASSERT_TRUE(GfxImagePixels(*png, pixels));
+    ASSERT_EQ(pixels.size(), 6u * 3 * 4);
+    EXPECT_EQ(pixels[0], 200);
+    EXPECT_EQ(pixels[3], 255);
+}
+
+TEST_F(NullRendererImages, HeadersOverTheBudgetOrNotPicturesAreRefusedAsWhenDrawing) {
+    for (const std::string& path : {PngClaiming(dir, 16384, 16384), JpegClaiming(dir, 4096, 4097)}) {
+        Image img;
+        const std::string log = SysCaptureOutput([&] { img = GfxLoadImage(path, GFX_IMAGE_DEFAULT); });
+        EXPECT_FALSE(img) << path;
+        EXPECT_NE(log.find("more than the"), std::string::npos) << log;
+    }
+    WriteBytes(dir / "text.png", "not a picture at all");
+    Image img;
+    const std::string log =
+        SysCaptureOutput([&] { img = GfxLoadImage(dir / "text.png", GFX_IMAGE_DEFAULT); });
+    EXPECT_FALSE(img);
+    EXPECT_NE(log.find("Cannot read image"), std::string::npos) << log;
+    EXPECT_FALSE(GfxLoadImage(dir / "missing.png", GFX_IMAGE_DEFAULT));
 }

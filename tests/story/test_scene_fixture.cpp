@@ -4,7 +4,7 @@
 #include "frame/globals.h"
 
 void StoryClockTest::SetUp() {
-    ASSERT_TRUE(StartHeadlessPlatform(RendererKind::Null));
+    ASSERT_TRUE(StartHeadlessPlatform(renderer));
     frameDelta = 1;
     SoundHooks().play = [this](const std::string& name) { heard.push_back({name, now()}); };
 }

@@ -19,6 +19,8 @@ class StoryClockTest : public ::testing::Test {
 protected:
     std::vector<HeardSound> heard;
     int startMs = 0;
+    // No pixels by default; pictures decoded ahead need a renderer that draws.
+    RendererKind renderer = RendererKind::Null;
 
     void SetUp() override;
     void TearDown() override;
