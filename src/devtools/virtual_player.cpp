@@ -137,25 +137,23 @@ void TVirtualPlayer::frame() {
         if (buttonDown) release();
         return;
     }
-    if (++calmFrames < lookFrames) return;
+    if (framesToThink == 0)
+        framesToThink = lookFramesMax > lookFrames ? RandInt(lookFrames, lookFramesMax) : lookFrames;
+    if (++calmFrames < framesToThink) return;
     calmFrames = 0;
-    if (powerUps.plan(game, gesture)) return;
-    const std::vector<TMove> found = untriedMoves();
-    TMove best;
-    int top = -1;
-    int ties = 0;
-    for (auto& m : found) {
-        const int w = MoveWorth(game.board, m);
-        if (w > top) {
-            top = w;
-            best = m;
-            ties = 1;
-        } else if (w == top && RandInt(1, ++ties) == 1) {
-            best = m;  // an even choice among equally good moves
+    framesToThink = 0;
+    if (mayUsePowerUps() && powerUps.plan(game, gesture)) return;
+    if (model.bounceOneIn > 0 && RandInt(1, model.bounceOneIn) == 1) {
+        if (const TMove bounce = PickBouncingSwap(game.board)) {
+            plan(bounce);
+            return;
         }
     }
+    const std::vector<TMove> found = untriedMoves();
+    const TMove best = PickMove(model, game.board, found);
     // A bomb chip that clears more than the best swap: pick it, click again.
-    if (TTile* bomb = FindBombWorthFiring(game.board, std::max(top, 0))) {
+    const int top = best && model.choice == TMoveChoice::Best ? MoveWorth(game.board, best) : 0;
+    if (TTile* bomb = model.firesBombChips ? FindBombWorthFiring(game.board, top) : nullptr) {
         planClicks(bomb, bomb);
         return;
     }
@@ -163,6 +161,24 @@ void TVirtualPlayer::frame() {
     boardAtLastMove = BoardPicture(game.board);
     triedOnThisBoard.push_back(best);
     plan(best);
+}
+
+void TVirtualPlayer::playAs(const TPlayerModel& played) {
+    model = played;
+    lookFrames = FramesOf(played.thinkMinMs);
+    lookFramesMax = FramesOf(played.thinkMaxMs);
+}
+
+bool TVirtualPlayer::mayUsePowerUps() const {
+    switch (model.powerUps) {
+        case TPowerUpHabit::Never:
+            return false;
+        case TPowerUpHabit::WhenHinted:
+            return game.hint != nullptr;
+        case TPowerUpHabit::Saving:
+            return true;
+    }
+    return false;
 }
 
 void TVirtualPlayer::plan(const TMove& move) {
