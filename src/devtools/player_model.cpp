@@ -1,5 +1,6 @@
 #include "devtools/player_model.h"
 
+#include "devtools/cascade_look.h"
 #include "devtools/virtual_player.h"
 #include "frame/globals.h"
 #include "match3/board_rules.h"
@@ -12,7 +13,7 @@ const TPlayerModel kModels[] = {
     {"novice", 3000, 5000, TMoveChoice::Random, 6, TPowerUpHabit::Never, false},
     {"casual", 2000, 3000, TMoveChoice::Likely, 0, TPowerUpHabit::WhenHinted, false},
     {"steady", 750, 750, TMoveChoice::Best, 0, TPowerUpHabit::Saving, true},
-    {"expert", 400, 400, TMoveChoice::Best, 0, TPowerUpHabit::Saving, true},
+    {"expert", 400, 400, TMoveChoice::BestWithCascades, 0, TPowerUpHabit::Saving, true},
 };
 
 // A cell whose chip a hand can pull: a plain chip, free of chain and chest.
@@ -37,12 +38,8 @@ int LineLength(const TBoard& board, const TMove& move) {
 TMove PickMove(const TPlayerModel& model, const TBoard& board, const std::vector<TMove>& moves) {
     if (moves.empty()) return {};
     if (model.choice == TMoveChoice::Random) return moves[RandInt(0, static_cast<int>(moves.size()) - 1)];
-    // A longer line first, then the lower row (people look at the bottom of
-    // the board, where the falling chips settle); an even choice among equals.
-    auto worth = [&](const TMove& m) {
-        if (model.choice == TMoveChoice::Best) return MoveWorth(board, m);
-        return LineLength(board, m) * 100 + std::max(m.tile1->r, m.tile2->r);
-    };
+    auto worth = [&](const TMove& m) { return MoveWorthFor(model, board, m); };
+    // An even choice among equally good moves.
     TMove best;
     int top = -1, ties = 0;
     for (auto& m : moves) {
@@ -56,6 +53,22 @@ TMove PickMove(const TPlayerModel& model, const TBoard& board, const std::vector
         }
     }
     return best;
+}
+
+int MoveWorthFor(const TPlayerModel& model, const TBoard& board, const TMove& move) {
+    switch (model.choice) {
+        case TMoveChoice::Random:
+            return 0;
+        case TMoveChoice::Likely:
+            // A longer line first, then the lower row (people look at the
+            // bottom of the board, where the falling chips settle).
+            return LineLength(board, move) * 100 + std::max(move.tile1->r, move.tile2->r);
+        case TMoveChoice::Best:
+            return MoveWorth(board, move);
+        case TMoveChoice::BestWithCascades:
+            return MoveWorth(board, move) + CascadeWorth(board, move);
+    }
+    return 0;
 }
 
 TMove PickBouncingSwap(const TBoard& board) {

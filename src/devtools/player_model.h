@@ -10,14 +10,15 @@
 #include "match3/board.h"
 
 enum class TMoveChoice {
-    Random,  // any legal move, as it catches the eye
-    Likely,  // the longest line, the lower the better
-    Best     // the move worth the most toward the goals (MoveWorth)
+    Random,           // any legal move, as it catches the eye
+    Likely,           // the longest line, the lower the better
+    Best,             // the move worth the most toward the goals (MoveWorth)
+    BestWithCascades  // the same, counting the lines the falling chips make (CascadeWorth)
 };
 
 enum class TPowerUpHabit {
     Never,       // does not look at the bar
-    WhenHinted,  // spends a full power-up only while the hint is up
+    WhenHinted,  // spends a full power-up only once the hint would have shown since its last move
     Saving       // saves until the bar is full or the clock runs low, then spends well
 };
 
@@ -36,6 +37,8 @@ const TPlayerModel* FindPlayerModel(const std::string& name);
 
 // The model's choice among the legal moves (none when there are none).
 TMove PickMove(const TPlayerModel& model, const TBoard& board, const std::vector<TMove>& moves);
+// What a move is worth to the model: the higher, the likelier it is picked.
+int MoveWorthFor(const TPlayerModel& model, const TBoard& board, const TMove& move);
 // A swap of two neighbouring chips that makes no line (it bounces), or none.
 TMove PickBouncingSwap(const TBoard& board);
 // The chips of the lines a swap makes.

@@ -116,6 +116,7 @@ void TVirtualPlayer::frame() {
         gesture.clear();
         calmFrames = 0;
         buttonDown = false;
+        lastActionMs = SysMillisecs();
         return;
     }
     powerUps.watch(game);
@@ -124,6 +125,7 @@ void TVirtualPlayer::frame() {
         gesture.clear();
         calmFrames = 0;
         buttonDown = false;
+        lastActionMs = SysMillisecs();
         return;
     }
     if (!gesture.empty()) {
@@ -142,7 +144,10 @@ void TVirtualPlayer::frame() {
     if (++calmFrames < framesToThink) return;
     calmFrames = 0;
     framesToThink = 0;
-    if (mayUsePowerUps() && powerUps.plan(game, gesture)) return;
+    if (usePowerUp()) {
+        lastActionMs = SysMillisecs();
+        return;
+    }
     if (model.bounceOneIn > 0 && RandInt(1, model.bounceOneIn) == 1) {
         if (const TMove bounce = PickBouncingSwap(game.board)) {
             plan(bounce);
@@ -152,7 +157,7 @@ void TVirtualPlayer::frame() {
     const std::vector<TMove> found = untriedMoves();
     const TMove best = PickMove(model, game.board, found);
     // A bomb chip that clears more than the best swap: pick it, click again.
-    const int top = best && model.choice == TMoveChoice::Best ? MoveWorth(game.board, best) : 0;
+    const int top = best && model.firesBombChips ? MoveWorthFor(model, game.board, best) : 0;
     if (TTile* bomb = model.firesBombChips ? FindBombWorthFiring(game.board, top) : nullptr) {
         planClicks(bomb, bomb);
         return;
@@ -169,19 +174,23 @@ void TVirtualPlayer::playAs(const TPlayerModel& played) {
     lookFramesMax = FramesOf(played.thinkMaxMs);
 }
 
-bool TVirtualPlayer::mayUsePowerUps() const {
+bool TVirtualPlayer::usePowerUp() {
     switch (model.powerUps) {
         case TPowerUpHabit::Never:
             return false;
         case TPowerUpHabit::WhenHinted:
-            return game.hint != nullptr;
+            // Its look at the board never lasts as long as the hint waits, so
+            // the hint's own timer would never remind it: it counts from its
+            // last move, cascades included.
+            return SysMillisecs() - lastActionMs >= Hints::HINT_DELAY_MS && powerUps.spendOne(game, gesture);
         case TPowerUpHabit::Saving:
-            return true;
+            return powerUps.plan(game, gesture);
     }
     return false;
 }
 
 void TVirtualPlayer::plan(const TMove& move) {
+    lastActionMs = SysMillisecs();
     TTile* a = move.tile1;
     TTile* b = move.tile2;
     // A cell left selected would swap with a neighbour pressed next: start

@@ -66,6 +66,7 @@ private:
     Gesture gesture;
     int calmFrames = 0;
     int framesToThink = 0;
+    int lastActionMs = 0;  // its last move or power-up, or the end of the last dialog or screen
     int moves = 0;
     bool buttonDown = false;
     // The board as it was at the last move, and the moves made on it since:
@@ -78,7 +79,8 @@ private:
 
     static int FramesOf(long ms) { return std::max(1, static_cast<int>(ms * 60 / 1000)); }
     bool mayMove() const;
-    bool mayUsePowerUps() const;
+    // Spends a power-up as the model would now (queues its clicks).
+    bool usePowerUp();
     void plan(const TMove& move);
     void planDrag(const TTile* from, const TTile* to);
     void planClicks(const TTile* first, const TTile* second);
