@@ -41,8 +41,10 @@ std::string CommandLineHelp() {
            "  --levels DIR               the level files --level-sheet draws (default: the game's)\n"
            "  --autoplay                 let the virtual player play\n"
            "  --skip-story               the virtual player clicks the intro away\n"
+           "  --player MODEL             the virtual player plays as novice, casual, steady or\n"
+           "                             expert (docs/balance.md); without it: best moves, 200 ms\n"
            "  --move-every MS            the virtual player thinks MS ms before each move on the\n"
-           "                             board (default 200; a steady person takes about 750)\n"
+           "                             board (default 200, or the model's; steady takes 750)\n"
            "  --unlock-powerups          start a --level run with all six power-ups unlocked\n"
            "  --frame-stats FILE         write frame time statistics at exit\n"
            "  --balance-report DIR       with --autoplay from the main menu: write DIR/balance.md\n"
@@ -134,7 +136,15 @@ bool ParseCommandLine(const std::vector<std::string>& args, CommandLine& out, st
             out.autoplay = true;
         } else if (a == "--skip-story") {
             out.skipStory = true;
+        } else if (a == "--player") {
+            if (!value(out.player)) return false;
+            if (out.player != "novice" && out.player != "casual" && out.player != "steady" &&
+                out.player != "expert") {
+                error = "--player takes novice, casual, steady or expert";
+                return false;
+            }
         } else if (a == "--move-every") {
+            out.moveEveryGiven = true;
             if (!number(out.moveEveryMs)) return false;
             if (out.moveEveryMs < 0 || out.moveEveryMs > 10000) {
                 error = "--move-every takes 0 to 10000 ms";

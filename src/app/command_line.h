@@ -30,6 +30,8 @@ struct CommandLine {
     std::string levelsDir;   // the level files of the sheet; "" the game's own
     bool autoplay = false;
     bool skipStory = false;  // the virtual player skips the intro
+    std::string player;      // --player: the virtual player's model (empty: today's quick player)
+    bool moveEveryGiven = false;
     long moveEveryMs = 200;  // the virtual player's thinking time before each move on the board
     std::string frameStats;
     std::string balanceReport;  // folder of a whole-game run's balance.md and balance.png

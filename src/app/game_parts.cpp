@@ -8,6 +8,7 @@
 #include "app/level_tools_parts.h"
 #include "app/menu_parts.h"
 #include "app/puzzle_parts.h"
+#include "app/quest_run_parts.h"
 #include "app/sound_parts.h"
 #include "app/story_parts.h"
 #include "app/story_screens_parts.h"
@@ -204,6 +205,6 @@ int PrepareLevelRun(const CommandLine& cl) {
         handOver(nullptr);
         return SCREEN_MATCH3;
     });
-    if (cl.autoplay) StartVirtualPlayer(mainGame)->thinkBeforeEachMove(cl.moveEveryMs);
+    if (cl.autoplay) StartCommandLinePlayer(cl);
     return SCREEN_MATCH3;
 }

@@ -6,9 +6,16 @@
 #include "frame/control.h"
 #include "match3/main_game.h"
 
-void StartWholeGameRun(const CommandLine& cl) {
+std::shared_ptr<TVirtualPlayer> StartCommandLinePlayer(const CommandLine& cl) {
     auto player = StartVirtualPlayer(mainGame);
-    player->thinkBeforeEachMove(cl.moveEveryMs);
+    const TPlayerModel* model = cl.player.empty() ? nullptr : FindPlayerModel(cl.player);
+    if (model) player->playAs(*model);
+    if (!model || cl.moveEveryGiven) player->thinkBeforeEachMove(cl.moveEveryMs);
+    return player;
+}
+
+void StartWholeGameRun(const CommandLine& cl) {
+    auto player = StartCommandLinePlayer(cl);
     auto run = StartQuestRun(cl.balanceReport);
     player->frontEnd.leaveNow = [run] { return run->questOver(); };
     // The level-end dialogs tell the referee how each try ended.

@@ -99,6 +99,13 @@ bool TPowerUpPlayer::plan(const TMainGame& game, Gesture& gesture) {
     // Further charges would be lost, or the clock is running out: spend.
     if (allFull || level->CountTimePer() < 0.3f) spending = true;
     if (!spending) return false;
+    if (spendOne(game, gesture)) return true;
+    spending = false;  // nothing left worth spending: save up again
+    return false;
+}
+
+bool TPowerUpPlayer::spendOne(const TMainGame& game, Gesture& gesture) const {
+    if (game.state != M3_PLAYING || !game.level()) return false;
     for (int slot : kSpendOrder) {
         auto p = PowerUps::GetPowerUp(slot);
         if (!p->unlocked || p->justUnlocked != 0 || !p->isFull()) continue;
@@ -112,7 +119,6 @@ bool TPowerUpPlayer::plan(const TMainGame& game, Gesture& gesture) {
                        static_cast<float>(use.cell->drawY + RandInt(-10, 10)));
         return true;
     }
-    spending = false;  // nothing left worth spending: save up again
     return false;
 }
 

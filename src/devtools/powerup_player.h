@@ -38,6 +38,9 @@ public:
     // On a calm board in plain play: queues the clicks of a power-up use
     // and returns true, or returns false when saving is wiser.
     bool plan(const TMainGame& game, Gesture& gesture);
+    // Queues the clicks of the first full power-up, in charging order, that
+    // helps on this board, without saving up; false when none does.
+    bool spendOne(const TMainGame& game, Gesture& gesture) const;
     // After every frame: prints "board shuffled" when the game starts a
     // shuffle and, once the level is won, the counts of the power-ups used
     // ("power-ups used: hammer 2, hourglass 1, ...").

@@ -116,6 +116,7 @@ void TVirtualPlayer::frame() {
         gesture.clear();
         calmFrames = 0;
         buttonDown = false;
+        lastActionMs = SysMillisecs();
         return;
     }
     powerUps.watch(game);
@@ -124,6 +125,7 @@ void TVirtualPlayer::frame() {
         gesture.clear();
         calmFrames = 0;
         buttonDown = false;
+        lastActionMs = SysMillisecs();
         return;
     }
     if (!gesture.empty()) {
@@ -137,25 +139,26 @@ void TVirtualPlayer::frame() {
         if (buttonDown) release();
         return;
     }
-    if (++calmFrames < lookFrames) return;
+    if (framesToThink == 0)
+        framesToThink = lookFramesMax > lookFrames ? RandInt(lookFrames, lookFramesMax) : lookFrames;
+    if (++calmFrames < framesToThink) return;
     calmFrames = 0;
-    if (powerUps.plan(game, gesture)) return;
-    const std::vector<TMove> found = untriedMoves();
-    TMove best;
-    int top = -1;
-    int ties = 0;
-    for (auto& m : found) {
-        const int w = MoveWorth(game.board, m);
-        if (w > top) {
-            top = w;
-            best = m;
-            ties = 1;
-        } else if (w == top && RandInt(1, ++ties) == 1) {
-            best = m;  // an even choice among equally good moves
+    framesToThink = 0;
+    if (usePowerUp()) {
+        lastActionMs = SysMillisecs();
+        return;
+    }
+    if (model.bounceOneIn > 0 && RandInt(1, model.bounceOneIn) == 1) {
+        if (const TMove bounce = PickBouncingSwap(game.board)) {
+            plan(bounce);
+            return;
         }
     }
+    const std::vector<TMove> found = untriedMoves();
+    const TMove best = PickMove(model, game.board, found);
     // A bomb chip that clears more than the best swap: pick it, click again.
-    if (TTile* bomb = FindBombWorthFiring(game.board, std::max(top, 0))) {
+    const int top = best && model.firesBombChips ? MoveWorthFor(model, game.board, best) : 0;
+    if (TTile* bomb = model.firesBombChips ? FindBombWorthFiring(game.board, top) : nullptr) {
         planClicks(bomb, bomb);
         return;
     }
@@ -165,7 +168,29 @@ void TVirtualPlayer::frame() {
     plan(best);
 }
 
+void TVirtualPlayer::playAs(const TPlayerModel& played) {
+    model = played;
+    lookFrames = FramesOf(played.thinkMinMs);
+    lookFramesMax = FramesOf(played.thinkMaxMs);
+}
+
+bool TVirtualPlayer::usePowerUp() {
+    switch (model.powerUps) {
+        case TPowerUpHabit::Never:
+            return false;
+        case TPowerUpHabit::WhenHinted:
+            // Its look at the board never lasts as long as the hint waits, so
+            // the hint's own timer would never remind it: it counts from its
+            // last move, cascades included.
+            return SysMillisecs() - lastActionMs >= Hints::HINT_DELAY_MS && powerUps.spendOne(game, gesture);
+        case TPowerUpHabit::Saving:
+            return powerUps.plan(game, gesture);
+    }
+    return false;
+}
+
 void TVirtualPlayer::plan(const TMove& move) {
+    lastActionMs = SysMillisecs();
     TTile* a = move.tile1;
     TTile* b = move.tile2;
     // A cell left selected would swap with a neighbour pressed next: start

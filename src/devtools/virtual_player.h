@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "devtools/gesture.h"
+#include "devtools/player_model.h"
 #include "devtools/powerup_player.h"
 #include "devtools/virtual_player_dialogs.h"
 #include "devtools/virtual_player_front_end.h"
@@ -34,10 +35,16 @@ public:
 
     // One decision after a presented frame.
     void frame();
-    // Frames of a calm board the player looks at before moving.
+    // Frames of a calm board the player looks at before moving: drawn for
+    // each move between the two (the same: no draw).
     int lookFrames = 12;
+    int lookFramesMax = 12;
     // The same given as a thinking time (60 frames a second, at least one frame).
-    void thinkBeforeEachMove(long ms) { lookFrames = std::max(1, static_cast<int>(ms * 60 / 1000)); }
+    void thinkBeforeEachMove(long ms) { lookFrames = lookFramesMax = FramesOf(ms); }
+    // Plays as that model: its thinking time, its choice of move, its bounced
+    // swaps and its use of the power-up bar. Without a model it plays as the
+    // steady player, thinking 200 ms.
+    void playAs(const TPlayerModel& played);
 
     // Its use of the power-up bar.
     TPowerUpPlayer powerUps;
@@ -55,8 +62,11 @@ public:
 
 private:
     TMainGame& game;
+    TPlayerModel model = *FindPlayerModel("steady");
     Gesture gesture;
     int calmFrames = 0;
+    int framesToThink = 0;
+    int lastActionMs = 0;  // its last move or power-up, or the end of the last dialog or screen
     int moves = 0;
     bool buttonDown = false;
     // The board as it was at the last move, and the moves made on it since:
@@ -67,7 +77,10 @@ private:
     // The moves not yet tried on the board as it is now.
     std::vector<TMove> untriedMoves();
 
+    static int FramesOf(long ms) { return std::max(1, static_cast<int>(ms * 60 / 1000)); }
     bool mayMove() const;
+    // Spends a power-up as the model would now (queues its clicks).
+    bool usePowerUp();
     void plan(const TMove& move);
     void planDrag(const TTile* from, const TTile* to);
     void planClicks(const TTile* first, const TTile* second);

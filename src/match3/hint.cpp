@@ -12,7 +12,6 @@
 #include "match3/main_game.h"
 
 namespace {
-constexpr int HINT_DELAY_MS = 5000;
 constexpr int SHUFFLE_PAUSE_MS = 2000;
 }  // namespace
 
@@ -57,7 +56,7 @@ std::shared_ptr<THint> FindHint(const TBoard& board) {
 // ---------------------------------------------------------------------------
 // Showing and hiding
 // ---------------------------------------------------------------------------
-void ResetHint(TMainGame& game) { game.hintTime = SysMillisecs() + HINT_DELAY_MS; }
+void ResetHint(TMainGame& game) { game.hintTime = SysMillisecs() + Hints::HINT_DELAY_MS; }
 
 void _updateHint(TMainGame& game) {
     if (game.hint || SysMillisecs() < game.hintTime) return;

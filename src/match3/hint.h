@@ -37,6 +37,9 @@ public:
 
 namespace Hints {
 
+// How long a calm board waits untouched before the hint shows.
+constexpr int HINT_DELAY_MS = 5000;
+
 // The swap (r1, c1) <-> (r2, c2) as a hint when it would form a line; null
 // off the board, with a chest or chain on either cell, or without a line.
 std::shared_ptr<THint> FindHint_Move(const TBoard& board, int r1, int c1, int r2, int c2);

@@ -31,6 +31,8 @@ TEST(CommandLine, ReadsEveryFlag) {
                                   "--windowed",
                                   "--move-every",
                                   "750",
+                                  "--player",
+                                  "casual",
                                   "--unlock-powerups"},
                                  cl, error))
         << error;
@@ -50,6 +52,8 @@ TEST(CommandLine, ReadsEveryFlag) {
     EXPECT_EQ(cl.displayMode, 0);
     EXPECT_TRUE(cl.unlockPowerups);
     EXPECT_EQ(cl.moveEveryMs, 750);
+    EXPECT_TRUE(cl.moveEveryGiven);
+    EXPECT_EQ(cl.player, "casual");
 }
 
 TEST(CommandLine, RejectsBadInputWithAReason) {
@@ -60,7 +64,9 @@ TEST(CommandLine, RejectsBadInputWithAReason) {
                                                        {"--bogus"},
                                                        {"--record", "a", "--replay", "a"},
                                                        {"--move-every", "-1"},
-                                                       {"--move-every", "10001"}};
+                                                       {"--move-every", "10001"},
+                                                       {"--player"},
+                                                       {"--player", "beginner"}};
     for (const auto& args : bad) {
         CommandLine cl;
         std::string error;
@@ -75,9 +81,10 @@ TEST(CommandLine, RejectsBadInputWithAReason) {
 
 TEST(CommandLine, HelpNamesEveryFlag) {
     const std::string help = CommandLineHelp();
-    for (const char* flag : {"--windowed", "--fullscreen", "--headless", "--renderer", "--fixed-step",
-                             "--seed", "--frames", "--screenshot", "--record", "--replay", "--user-dir",
-                             "--level", "--autoplay", "--move-every", "--frame-stats", "--gui", "--help"})
+    for (const char* flag :
+         {"--windowed", "--fullscreen", "--headless", "--renderer", "--fixed-step", "--seed", "--frames",
+          "--screenshot", "--record", "--replay", "--user-dir", "--level", "--autoplay", "--player",
+          "--move-every", "--frame-stats", "--gui", "--help"})
         EXPECT_NE(help.find(flag), std::string::npos) << flag;
 }
 

@@ -92,3 +92,17 @@ TEST_F(PowerUpPlayerTest, ToolsAimAtTheCellsThatHelpMost) {
     ASSERT_TRUE(colour.cell);
     EXPECT_EQ(colour.cell, board.level->At(3, 3));
 }
+
+TEST_F(PowerUpPlayerTest, WithoutSavingUpItSpendsTheOneFullPowerUpThatHelpsAtOnce) {
+    // The casual player's way: one full slot while the others still charge.
+    LevelSpec spec = FullBoard8();
+    spec.tiles[0] = "33333333";
+    StartPlaying(spec);
+    UnlockAll();
+    EXPECT_FALSE(player.spendOne(game, gesture)) << "nothing is full";
+    Slot(2).FullMe();
+    EXPECT_FALSE(player.plan(game, gesture)) << "saving up, the bar is not full";
+    ASSERT_TRUE(player.spendOne(game, gesture));
+    Play();
+    EXPECT_EQ(used, std::vector<int>{POWERUP_PICKAXE});
+}
