@@ -42,7 +42,8 @@ std::string CommandLineHelp() {
            "  --autoplay                 let the virtual player play\n"
            "  --skip-story               the virtual player clicks the intro away\n"
            "  --player MODEL             the virtual player plays as novice, casual, steady or\n"
-           "                             expert (docs/balance.md); without it: best moves, 200 ms\n"
+           "                             expert (docs/balance.md; implies --autoplay); without it:\n"
+           "                             best moves, 200 ms\n"
            "  --move-every MS            the virtual player thinks MS ms before each move on the\n"
            "                             board (default 200, or the model's; steady takes 750)\n"
            "  --unlock-powerups          start a --level run with all six power-ups unlocked\n"
@@ -143,6 +144,7 @@ bool ParseCommandLine(const std::vector<std::string>& args, CommandLine& out, st
                 error = "--player takes novice, casual, steady or expert";
                 return false;
             }
+            out.autoplay = true;  // a model is a way for the virtual player to play
         } else if (a == "--move-every") {
             out.moveEveryGiven = true;
             if (!number(out.moveEveryMs)) return false;

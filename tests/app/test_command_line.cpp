@@ -56,6 +56,14 @@ TEST(CommandLine, ReadsEveryFlag) {
     EXPECT_EQ(cl.player, "casual");
 }
 
+TEST(CommandLine, APlayerModelLetsTheVirtualPlayerPlay) {
+    CommandLine cl;
+    std::string error;
+    ASSERT_TRUE(ParseCommandLine({"--player", "novice"}, cl, error)) << error;
+    EXPECT_TRUE(cl.autoplay);
+    EXPECT_EQ(cl.player, "novice");
+}
+
 TEST(CommandLine, RejectsBadInputWithAReason) {
     const std::vector<std::vector<std::string>> bad = {{"--seed"},
                                                        {"--seed", "x7"},

@@ -44,15 +44,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         Check(jpeg.rgba.size() == static_cast<size_t>(jpeg.w) * jpeg.h * 4);
     }
     // The header alone (all the null renderer reads) agrees with the decoded picture.
-    DecodedImage size;
-    if (ReadPngSize(bytes, size, error)) {
-        Check(size.rgba.empty() && static_cast<long long>(size.w) * size.h <= IMAGE_MAX_PIXELS);
-        Check(png.w == 0 || (png.w == size.w && png.h == size.h));
+    DecodedImage header;
+    if (ReadPngSize(bytes, header, error)) {
+        Check(header.rgba.empty() && static_cast<long long>(header.w) * header.h <= IMAGE_MAX_PIXELS);
+        Check(png.w == 0 || (png.w == header.w && png.h == header.h));
     }
-    size = DecodedImage();
-    if (ReadJpegSize(bytes, size, error)) {
-        Check(size.rgba.empty() && static_cast<long long>(size.w) * size.h <= IMAGE_MAX_PIXELS);
-        Check(jpeg.w == 0 || (jpeg.w == size.w && jpeg.h == size.h));
+    header = DecodedImage();
+    if (ReadJpegSize(bytes, header, error)) {
+        Check(header.rgba.empty() && static_cast<long long>(header.w) * header.h <= IMAGE_MAX_PIXELS);
+        Check(jpeg.w == 0 || (jpeg.w == header.w && jpeg.h == header.h));
     }
     // Through the loader and onto the screen, as the game uses a picture.
     FsSaveBytes(bytes, PicturePath());
