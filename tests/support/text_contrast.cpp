@@ -45,6 +45,30 @@ constexpr int MARGIN = 3;
 
 Pixmap GrabScreen() { return GfxGrabPixmap(0, 0, GfxVirtualWidth(), GfxVirtualHeight()); }
 
+// How far around a text's box its pixels are looked for: a line's height, at least 8.
+int SearchReach(int h) { return std::max(h, 8); }
+
+// The screen drawn again without one text, read back only where MeasureTextContrast looks for
+// it (its box, the reach, the margin); elsewhere it is `with`. Reading back the whole screen for
+// each text took most of a contrast check's time.
+Pixmap GrabAroundText(const Pixmap& with, int x, int y, int w, int h) {
+    Pixmap without = with;
+    if (with.w <= 0) return without;
+    const int height = static_cast<int>(with.rgba.size() / 4) / with.w;
+    const int reach = SearchReach(h) + MARGIN;
+    const int x0 = std::max(0, x - reach), y0 = std::max(0, y - reach);
+    const int x1 = std::min(with.w, x + w + reach), y1 = std::min(height, y + h + reach);
+    if (x1 <= x0 || y1 <= y0) return without;
+    const Pixmap part = GfxGrabPixmap(x0, y0, x1 - x0, y1 - y0);
+    if (part.w != x1 - x0 || part.h != y1 - y0) return GrabScreen();
+    for (int row = 0; row < part.h; ++row) {
+        std::copy_n(&part.rgba[static_cast<std::size_t>(row) * part.w * 4],
+                    static_cast<std::size_t>(part.w) * 4,
+                    &without.rgba[(static_cast<std::size_t>(y0 + row) * with.w + x0) * 4]);
+    }
+    return without;
+}
+
 // Each frame drawn whole: a still layer kept from the last would show a text left out again.
 void DrawWhole(const std::function<void()>& draw) {
     ReleaseStillDrawing();
@@ -70,7 +94,7 @@ TextContrast MeasureTextContrast(const Pixmap& with, const Pixmap& without, int 
     const int width = with.w, height = static_cast<int>(with.rgba.size() / 4) / width;
     // The text's pixels are looked for within a line's height around its box (a scaled or turned
     // text leaves its line); the box then grows to hold every pixel it changed.
-    const int reach = std::max(h, 8);
+    const int reach = SearchReach(h);
     const int sx0 = std::max(0, x - reach), sy0 = std::max(0, y - reach);
     const int sx1 = std::min(width, x + w + reach), sy1 = std::min(height, y + h + reach);
     int x0 = std::max(0, x), y0 = std::max(0, y), x1 = std::min(width, x + w), y1 = std::min(height, y + h);
@@ -122,9 +146,9 @@ std::vector<DrawnTextContrast> MeasureScreenTexts(const std::function<void()>& d
         hidden = i;
         call = 0;
         DrawWhole(draw);
-        const TextContrast c =
-            MeasureTextContrast(with, GrabScreen(), static_cast<int>(t.x), static_cast<int>(t.y),
-                                static_cast<int>(std::ceil(t.w)), static_cast<int>(std::ceil(t.h)));
+        const int x = static_cast<int>(t.x), y = static_cast<int>(t.y);
+        const int w = static_cast<int>(std::ceil(t.w)), h = static_cast<int>(std::ceil(t.h));
+        const TextContrast c = MeasureTextContrast(with, GrabAroundText(with, x, y, w, h), x, y, w, h);
         if (c.glyphPixels > 0) out.push_back({t, c});
     }
     GfxSetTextWatcher(nullptr);
