@@ -14,11 +14,6 @@ TLevel::~TLevel() {
     }
 }
 
-TTile* TLevel::At(int r, int c) const {
-    if (r < 0 || c < 0 || r >= rows || c >= cols) return nullptr;
-    return tile[static_cast<size_t>(r * cols + c)].get();
-}
-
 void TLevel::_InitDims() {
     width = cols * CELL;
     height = rows * CELL;

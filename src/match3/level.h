@@ -78,8 +78,11 @@ public:
     int NoTile(int r, int c) const;
     int ColumnFreeUp(int r, int c) const;
 
-    // The cell (r, c), null off the board.
-    TTile* At(int r, int c) const;
+    // The cell (r, c), null off the board (asked many times a frame, so inline).
+    TTile* At(int r, int c) const {
+        if (r < 0 || c < 0 || r >= rows || c >= cols) return nullptr;
+        return tile[static_cast<size_t>(r * cols + c)].get();
+    }
     // Number of tiles with id 2 or 3 (cyan) and of scroll chips on the board.
     int CountCyanTiles() const;
     int CountScrollChips() const;

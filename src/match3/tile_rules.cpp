@@ -27,13 +27,15 @@ int TTile::CheckFall(int flag) {
         return 0;
     }
     if (r == level->rows - 1 || !below) return 0;
-    return chip->CanMove() && below->isFree();
+    return below->isFree() && chip->CanMove();
 }
 
+// Checked every frame for every cell: the cell below the side, most often taken, is looked at
+// before the chip's own (virtual) test.
 int TTile::_checkFallSide(int dc) const {
-    if (!chip || chip->state != CHIP_RESTING || !chip->CanMove() || !level) return 0;
+    if (!chip || chip->state != CHIP_RESTING || !level) return 0;
     TTile* target = Neighbor(1, dc);
-    if (!target || target->id == 0 || !target->isFree()) return 0;
+    if (!target || target->id == 0 || !target->isFree() || !chip->CanMove()) return 0;
     return level->ColumnFreeUp(r, c + dc);
 }
 
