@@ -2,6 +2,7 @@
 
 #include <charconv>
 
+#include "devtools/player_model.h"
 #include "frame/languages.h"
 
 namespace {
@@ -139,8 +140,7 @@ bool ParseCommandLine(const std::vector<std::string>& args, CommandLine& out, st
             out.skipStory = true;
         } else if (a == "--player") {
             if (!value(out.player)) return false;
-            if (out.player != "novice" && out.player != "casual" && out.player != "steady" &&
-                out.player != "expert") {
+            if (FindPlayerModel(out.player) == nullptr) {
                 error = "--player takes novice, casual, steady or expert";
                 return false;
             }
