@@ -12,6 +12,7 @@
 #include "frame/language_switch.h"
 #include "frame/languages.h"
 #include "frame/mouse.h"
+#include "frame/names.h"
 #include "frame/options.h"
 #include "frame/text_file.h"
 #include "gui/gui.h"
@@ -55,6 +56,14 @@ void TOptionsDialog::setup() {
     languageRow = shownOnly(GfxLoadImage(gameDir + "gfx/gui/options/language.png", GFX_IMAGE_DEFAULT));
     GfxMidHandle(bar);
     gui = LoadGui(gameDir + "gfx/gui/options/#LANG#/options.gui");
+    if (gui) {
+        // Left and right step the languages, as they always have, unless the focus stands on
+        // another control: there they move it.
+        gui->EnableFocus("OK").keepsSideKeys = [this](const TGuiObject* focused) {
+            return showsLanguageRow() && (!focused || EqualNoCase(focused->id, "lang_prev") ||
+                                          EqualNoCase(focused->id, "lang_next"));
+        };
+    }
     maxBarX = 745 - GfxImageWidth(bar) / 2;
 }
 
