@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "frame/mouse.h"
+#include "frame/names.h"
 #include "gui/gui.h"
 #include "platform/platform.h"
 
@@ -80,46 +81,52 @@ bool IsFocusable(const TGuiObject& o) {
 
 }  // namespace
 
-std::vector<TGuiObject*> TGuiFocus::_controls(const TGui& gui) const {
-    std::vector<TGuiObject*> controls;
+std::vector<TGuiFocus::Control> TGuiFocus::_controls(const TGui& gui) const {
+    std::vector<Control> controls;
     for (const auto& o : gui.objects) {
-        if (IsFocusable(*o)) controls.push_back(o.get());
+        if (IsFocusable(*o)) controls.push_back({o->id, o.get(), DrawnRect(*o), o->dim, o->alpha});
     }
+    const float alpha = controls.empty() ? 1 : controls.front().alpha;
+    for (const TFocusPlace& place : places)
+        controls.push_back({place.name, nullptr, place.rect, place.rect, alpha});
     return controls;
 }
 
-void TGuiFocus::_settle(const TGui& gui, const std::vector<TGuiObject*>& controls) {
+void TGuiFocus::_settle(const std::vector<Control>& controls) {
     if (controls.empty()) {
-        current = nullptr;
+        current.clear();
         return;
     }
-    if (std::find(controls.begin(), controls.end(), current) != controls.end()) return;
-    if (current) {
+    auto named = [&controls](const std::string& name) {
+        return std::find_if(controls.begin(), controls.end(),
+                            [&name](const Control& c) { return EqualNoCase(c.name, name); });
+    };
+    if (named(current) != controls.end()) return;
+    if (!current.empty()) {
         // The control went (a check box swapped for its other half): the one now
         // nearest to where it stood takes the focus.
         float best = std::numeric_limits<float>::max();
-        for (TGuiObject* o : controls) {
-            const float d = std::hypot(o->dim.cx - lastCX, o->dim.cy - lastCY);
-            if (d < best) best = d, current = o;
+        for (const Control& c : controls) {
+            const float d = std::hypot(c.drawn.cx - lastCX, c.drawn.cy - lastCY);
+            if (d < best) best = d, current = c.name;
         }
         return;
     }
-    const auto named = gui.GetObject(defaultName);
-    if (named && std::find(controls.begin(), controls.end(), named.get()) != controls.end()) {
-        current = named.get();
+    if (named(defaultName) != controls.end()) {
+        current = named(defaultName)->name;
         return;
     }
     std::vector<TDim> rects;
-    for (TGuiObject* o : controls) rects.push_back(DrawnRect(*o));
-    current = controls[static_cast<size_t>(FocusReadingOrder(rects).front())];
+    for (const Control& c : controls) rects.push_back(c.drawn);
+    current = controls[static_cast<size_t>(FocusReadingOrder(rects).front())].name;
 }
 
-void TGuiFocus::_move(const std::vector<TGuiObject*>& controls, int key, bool backwards) {
+void TGuiFocus::_move(const std::vector<Control>& controls, int key, bool backwards) {
     std::vector<TDim> rects;
     int at = 0;
     for (size_t i = 0; i < controls.size(); ++i) {
-        rects.push_back(DrawnRect(*controls[i]));
-        if (controls[i] == current) at = static_cast<int>(i);
+        rects.push_back(controls[i].drawn);
+        if (controls[i].name == current) at = static_cast<int>(i);
     }
     int next = at;
     if (key == KEY_TAB) {
@@ -134,12 +141,12 @@ void TGuiFocus::_move(const std::vector<TGuiObject*>& controls, int key, bool ba
                                                     : FocusDirection::Down;
         next = FocusNearestInDirection(rects, at, d);
     }
-    current = controls[static_cast<size_t>(next)];
+    current = controls[static_cast<size_t>(next)].name;
 }
 
 void TGuiFocus::beforeObjects(TGui& gui) {
     pressedNow = nullptr;
-    const std::vector<TGuiObject*> controls = _controls(gui);
+    const std::vector<Control> controls = _controls(gui);
     // The mouse in use hides the focus and hands it the control under it.
     const bool mouseUsed = mouseSeen && (mouse.x != lastMouseX || mouse.y != lastMouseY ||
                                          mouse.leftPressed || mouse.leftHolded);
@@ -148,13 +155,13 @@ void TGuiFocus::beforeObjects(TGui& gui) {
     lastMouseY = mouse.y;
     if (mouseUsed) {
         isShown = false;
-        for (TGuiObject* o : controls) {
-            if (mouse.inDim(o->dim)) current = o;
+        for (const Control& c : controls) {
+            if (mouse.inDim(c.hit)) current = c.name;
         }
     }
-    _settle(gui, controls);
+    _settle(controls);
 
-    const bool sidesKept = keepsSideKeys && keepsSideKeys(isShown ? current : nullptr);
+    const bool sidesKept = keepsSideKeys && keepsSideKeys(isShown ? current : std::string());
     int moveKey = 0;
     for (int key : {KEY_TAB, KEY_UP, KEY_DOWN, KEY_LEFT, KEY_RIGHT}) {
         if ((key == KEY_LEFT || key == KEY_RIGHT) && sidesKept) continue;
@@ -163,27 +170,25 @@ void TGuiFocus::beforeObjects(TGui& gui) {
     const bool enter = InKeyHit(KEY_ENTER) > 0;
     const bool space = InKeyHit(KEY_SPACE) > 0;
     const bool press = enter || space;
-    if (current && (moveKey != 0 || press)) {
+    if (!current.empty() && (moveKey != 0 || press)) {
         // A hidden focus is first shown where it stands; the next key acts.
         if (!isShown) isShown = true;
         else if (moveKey != 0) _move(controls, moveKey, InKeyDown(KEY_SHIFT) > 0);
-        else pressedNow = current;
+        else pressedNow = gui.GetObject(current).get();
     }
-    if (current) {
-        lastCX = current->dim.cx;
-        lastCY = current->dim.cy;
+    for (const Control& c : controls) {
+        if (c.name != current) continue;
+        lastCX = c.drawn.cx;
+        lastCY = c.drawn.cy;
+        currentDrawn = c.drawn;
+        currentAlpha = c.alpha;
     }
-    for (const auto& o : gui.objects) o->pointedByFocus = isShown ? (o.get() == current ? 1 : 0) : -1;
-}
-
-void TGuiFocus::focusOn(TGui& gui, const std::string& name) {
-    const auto o = gui.GetObject(name);
-    if (o) current = o.get();
+    for (const auto& o : gui.objects) o->pointedByFocus = isShown ? (o->id == current ? 1 : 0) : -1;
 }
 
 void TGuiFocus::draw() const {
-    if (!isShown || !current || !current->visible) return;
-    DrawFocusRing(DrawnRect(*current), current->alpha);
+    if (!isShown || current.empty()) return;
+    DrawFocusRing(currentDrawn, currentAlpha);
 }
 
 void DrawFocusRing(const TDim& around, float alpha) {

@@ -17,6 +17,13 @@ class TGuiObject;
 
 enum class FocusDirection { Left, Right, Up, Down };
 
+// A control the screen draws itself, outside its GUI script (a slider): its
+// name and where it is drawn, given again each frame as it moves.
+struct TFocusPlace {
+    std::string name;
+    TDim rect;
+};
+
 // The rectangles' indices in reading order: rows from the top (a rectangle
 // whose centre lies within half the row's first height of it joins that row),
 // each row from the left. Centres are read from cx and cy.
@@ -33,32 +40,45 @@ public:
     // reading order when the layout has none of that name.
     std::string defaultName;
     // Left and Right are left to the screen while this answers true for the
-    // focused control (nullptr: the focus is hidden): a slider or a row that
+    // focused control's name ("": the focus is hidden): a slider or a row that
     // steps with them. Empty: the arrows always move the focus.
-    std::function<bool(const TGuiObject* focused)> keepsSideKeys;
+    std::function<bool(const std::string& focused)> keepsSideKeys;
+    // The screen's own controls, beside the script's objects.
+    std::vector<TFocusPlace> places;
 
     explicit TGuiFocus(std::string defaultControl) : defaultName(std::move(defaultControl)) {}
 
     // Before the layout's objects update: follows the mouse, reads the keys,
     // and tells each object whether it is pointed at by the focus.
     void beforeObjects(TGui& gui);
-    // After: the control Enter or Space pressed this frame, or nullptr.
+    // After: the script's object Enter or Space pressed this frame, or nullptr
+    // (a place is not pressed: its screen reads the keys it wants).
     TGuiObject* pressed() const { return pressedNow; }
     bool shown() const { return isShown; }
-    const TGuiObject* focused() const { return current; }
-    // Puts the focus on the named control (hidden or not as it was).
-    void focusOn(TGui& gui, const std::string& name);
+    // The focused object's id or place's name; "" when there is no control.
+    const std::string& focused() const { return current; }
     // The layout forgot its objects: the focus starts again from the default.
-    void forgetControls() { current = pressedNow = nullptr; }
+    void forgetControls() {
+        current.clear();
+        pressedNow = nullptr;
+    }
     // The ring around the focused control, when shown.
     void draw() const;
 
 private:
-    std::vector<TGuiObject*> _controls(const TGui& gui) const;
-    void _settle(const TGui& gui, const std::vector<TGuiObject*>& controls);
-    void _move(const std::vector<TGuiObject*>& controls, int key, bool backwards);
+    struct Control {
+        std::string name;
+        TGuiObject* object;  // nullptr: a place
+        TDim drawn, hit;
+        float alpha;
+    };
+    std::vector<Control> _controls(const TGui& gui) const;
+    void _settle(const std::vector<Control>& controls);
+    void _move(const std::vector<Control>& controls, int key, bool backwards);
 
-    TGuiObject* current = nullptr;
+    std::string current;
+    TDim currentDrawn;
+    float currentAlpha = 1;
     TGuiObject* pressedNow = nullptr;
     float lastCX = 0, lastCY = 0;  // where the focused control was, to find its stand-in
     float lastMouseX = 0, lastMouseY = 0;

@@ -119,10 +119,7 @@ protected:
         if (shift) InPushEvent(KeyEvent(false, KEY_SHIFT));
         guitest::Frame(*gui, mouse.x, mouse.y);
     }
-    std::string Focused() const {
-        const TGuiObject* f = gui->focus->focused();
-        return f ? f->id : "";
-    }
+    std::string Focused() const { return gui->focus->focused(); }
     guitest::ScratchDir dir;
     std::shared_ptr<TGui> gui;
 };

@@ -24,10 +24,7 @@ protected:
         options = TOptions();
         MenusTest::TearDown();
     }
-    static std::string Focused() {
-        const TGuiObject* f = optionsDialog.gui->focus->focused();
-        return f ? f->id : "";
-    }
+    static std::string Focused() { return optionsDialog.gui->focus->focused(); }
 };
 
 }  // namespace
@@ -62,4 +59,33 @@ TEST_F(OptionsKeyboard, EnterTicksTheFocusedCheckBoxAsAClickDoesAndSavesIt) {
     EXPECT_EQ(savedRelaxed, 1);   // ticked and saved at once
     EXPECT_EQ(savedAgain, 0);     // the second Enter, on the ticked box, unticks it
     EXPECT_EQ(lang, langBefore);  // Right moved the focus, not the language
+}
+
+// Tab reaches every control of the dialog over the main menu, the sliders too, and comes round;
+// Left and Right on a focused slider move it a tenth, saved at once.
+TEST_F(OptionsKeyboard, TabReachesEveryControlAndTheArrowsMoveAFocusedSlider) {
+    options.musicVol = 5;
+    options.soundVol = 5;
+    options.SaveSettings();
+    std::vector<std::string> tabbed;
+    Script([&](int frame) {
+        // One Tab shows the focus on OK, eleven go round the eleven controls, one more to the music.
+        if (frame >= 30 && frame <= 30 + 5 * 12 && (frame - 30) % 5 == 0) {
+            if (frame > 30) tabbed.push_back(Focused());
+            Press(KEY_TAB);
+        }
+        const std::vector<int> keys = {KEY_RIGHT, KEY_RIGHT, KEY_DOWN, KEY_LEFT};
+        const int step = (frame - 100) / 5;
+        if (frame >= 100 && (frame - 100) % 5 == 0 && step < static_cast<int>(keys.size()))
+            Press(keys[static_cast<size_t>(step)]);
+        if (frame == 130) Press(KEY_ESCAPE);
+    });
+    EXPECT_EQ(optionsDialog.mainloop(nullptr, OptionsCaller::MainMenu), 0);
+    EXPECT_EQ(tabbed, (std::vector<std::string>{"OK", "music_slider", "sound_slider", "RATIO1_ON",
+                                                "RATIO2_OFF", "CUSTOM_OFF", "FULLSCREEN_ON", "RELAXED_OFF",
+                                                "LANG_PREV", "LANG_NEXT", "CREDITS", "OK"}));
+    TOptions fresh;
+    fresh.LoadSettings();
+    EXPECT_EQ(fresh.musicVol, 7);
+    EXPECT_EQ(fresh.soundVol, 4);
 }
