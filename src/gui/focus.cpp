@@ -146,6 +146,7 @@ void TGuiFocus::_move(const std::vector<Control>& controls, int key, bool backwa
 
 void TGuiFocus::beforeObjects(TGui& gui) {
     pressedNow = nullptr;
+    pressedPlaceName.clear();
     const std::vector<Control> controls = _controls(gui);
     // The mouse in use hides the focus and hands it the control under it.
     const bool mouseUsed = mouseSeen && (mouse.x != lastMouseX || mouse.y != lastMouseY ||
@@ -172,9 +173,14 @@ void TGuiFocus::beforeObjects(TGui& gui) {
     const bool press = enter || space;
     if (!current.empty() && (moveKey != 0 || press)) {
         // A hidden focus is first shown where it stands; the next key acts.
-        if (!isShown) isShown = true;
-        else if (moveKey != 0) _move(controls, moveKey, InKeyDown(KEY_SHIFT) > 0);
-        else pressedNow = gui.GetObject(current).get();
+        if (!isShown) {
+            isShown = true;
+        } else if (moveKey != 0) {
+            _move(controls, moveKey, InKeyDown(KEY_SHIFT) > 0);
+        } else {
+            pressedNow = gui.GetObject(current).get();
+            if (!pressedNow) pressedPlaceName = current;  // a place: its screen answers
+        }
     }
     for (const Control& c : controls) {
         if (c.name != current) continue;

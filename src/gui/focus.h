@@ -54,6 +54,8 @@ public:
     // After: the script's object Enter or Space pressed this frame, or nullptr
     // (a place is not pressed: its screen reads the keys it wants).
     TGuiObject* pressed() const { return pressedNow; }
+    // The place Enter or Space pressed this frame, or "".
+    const std::string& pressedPlace() const { return pressedPlaceName; }
     bool shown() const { return isShown; }
     // The focused object's id or place's name; "" when there is no control.
     const std::string& focused() const { return current; }
@@ -61,6 +63,7 @@ public:
     void forgetControls() {
         current.clear();
         pressedNow = nullptr;
+        pressedPlaceName.clear();
     }
     // The ring around the focused control, when shown.
     void draw() const;
@@ -80,6 +83,7 @@ private:
     TDim currentDrawn;
     float currentAlpha = 1;
     TGuiObject* pressedNow = nullptr;
+    std::string pressedPlaceName;
     float lastCX = 0, lastCY = 0;  // where the focused control was, to find its stand-in
     float lastMouseX = 0, lastMouseY = 0;
     bool mouseSeen = false;
