@@ -59,8 +59,9 @@ public:
     bool shown() const { return isShown; }
     // The focused object's id or place's name; "" when there is no control.
     const std::string& focused() const { return current; }
-    // The layout forgot its objects: the focus starts again from the default.
-    void forgetControls() {
+    // The screen opens again, or the layout forgot its objects: the focus starts
+    // again from the default (shown or hidden as it was).
+    void startAgain() {
         current.clear();
         pressedNow = nullptr;
         pressedPlaceName.clear();

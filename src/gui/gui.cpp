@@ -118,5 +118,5 @@ void TGui::clear() {
     propClasses.clear();
     tokens.clear();
     luaObject.reset();
-    if (focus) focus->forgetControls();
+    if (focus) focus->startAgain();
 }

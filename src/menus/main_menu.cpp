@@ -59,6 +59,7 @@ void TMainMenu::_prepareSelf() {
 void TMainMenu::prepare() {
     _prepareSelf();
     globalSnd.playMyMusic("title");
+    if (gui && gui->focus) gui->focus->startAgain();
     _prepareDelta();
 }
 

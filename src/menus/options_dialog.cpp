@@ -98,6 +98,7 @@ void TOptionsDialog::prepare() {
     callerPicture.forget();
     SaveAll();
     _showByCaller();
+    if (gui && gui->focus) gui->focus->startAgain();
 }
 
 void TOptionsDialog::_updateShow() { ApproachInPlace(showPer, dShowPer, 0.05f); }

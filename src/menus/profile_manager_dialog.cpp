@@ -72,6 +72,7 @@ void TProfileManagerDialog::prepare() {
     dStripeA = 1;
     over = nullptr;
     callerPicture.forget();
+    if (gui && gui->focus) gui->focus->startAgain();
 }
 
 void TProfileManagerDialog::_updateShow() { ApproachInPlace(showPer, dShowPer, 0.05f); }
