@@ -67,14 +67,25 @@ void TGui::CheckObjectsPins() {
     }
 }
 
+TGuiFocus& TGui::EnableFocus(const std::string& defaultControl) {
+    focus = std::make_unique<TGuiFocus>(defaultControl);
+    return *focus;
+}
+
 void TGui::update() {
     if (!visible) return;
     over = nullptr;
     click = nullptr;
+    if (focus) focus->beforeObjects(*this);
     for (auto& o : objects) {
         o->update();
         if (o->over) over = o.get();
         if (o->clicked) click = o.get();
+    }
+    if (focus && focus->pressed()) {
+        // Enter or Space: the very click the mouse would make.
+        click = focus->pressed();
+        click->clicked = 1;
     }
     if (click && GuiHooks().clickSound) GuiHooks().clickSound();
     if (luaUpdate && luaObject) luaObject->callMethod("update");
@@ -97,6 +108,7 @@ int TGui::overItem(const std::string& name) const { return over && EqualNoCase(o
 void TGui::draw() {
     if (!visible) return;
     for (auto& o : objects) o->draw();
+    if (focus) focus->draw();
 }
 
 void TGui::clear() {
@@ -106,4 +118,5 @@ void TGui::clear() {
     propClasses.clear();
     tokens.clear();
     luaObject.reset();
+    if (focus) focus->startAgain();
 }

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "gui/focus.h"
 #include "gui/gui_object.h"
 
 class TGuiLua;
@@ -53,6 +54,8 @@ public:
     int quote = 0;
     std::string myPath;
     std::unique_ptr<TGuiLua> luaObject;
+    // The keyboard focus, on screens that take one (`EnableFocus`); none: the mouse alone.
+    std::unique_ptr<TGuiFocus> focus;
     // The script's folder: every file the script names is taken from here.
     std::string remPath;
     // Set when the base language's script stands in for a language that has none of its own:
@@ -103,6 +106,8 @@ public:
     virtual void CheckObjectsDims();
     virtual void CheckObjectsPins();
 
+    // Gives the layout a keyboard focus that starts on the named control.
+    TGuiFocus& EnableFocus(const std::string& defaultControl);
     virtual void update();
     virtual void VectorMe(float dx, float dy, float per);
     virtual int clickedItem(const std::string& name) const;

@@ -125,12 +125,13 @@ void TGuiObject::_updateOver() {
     over = clicked = holded = 0;
     // Leaving the disabled state starts again from the standard set.
     actProps = standardProps;
-    if (!mouse.inDim(dim)) {
+    const bool byFocus = pointedByFocus >= 0;
+    if (byFocus ? pointedByFocus == 0 : !mouse.inDim(dim)) {
         dPer = 0;
     } else {
         over = 1;
         if (docProps) lastAction = docProps->action;
-        if (mouse.leftHolded || mouse.leftPressed) {
+        if (!byFocus && (mouse.leftHolded || mouse.leftPressed)) {
             docProps = GetPropertiesByAction(TProperties::CLICK);
             holded = 1;
         } else {

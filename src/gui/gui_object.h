@@ -27,6 +27,8 @@ public:
     std::vector<TGuiObject*> objects;  // the objects pinned to this one
     TGuiObject* pinTo = nullptr;
     int over = 0, clicked = 0, holded = 0;
+    // -1: the mouse says whether the object is pointed at; 0 or 1: the keyboard focus, shown, says.
+    int pointedByFocus = -1;
     int lastAction = 0;
     int wasRemembered = 0;
     float startCX = 0, startCY = 0;

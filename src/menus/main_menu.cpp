@@ -29,6 +29,7 @@ void TMainMenu::setup() {
     logo = shownOnly(
         GfxLoadImage(LocalisedFile(gameDir + "gfx/gui/mainMenu/#LANG#/logo.png"), GFX_IMAGE_DEFAULT));
     gui = LoadGui(gameDir + "gfx/gui/mainMenu/#LANG#/mainMenu.gui");
+    if (gui) gui->EnableFocus("play");
     profileFont = GetFont(gameDir + "gfx/fonts/font1.ttf", 36);
     smokePart.fill(0);
 }
@@ -58,6 +59,7 @@ void TMainMenu::_prepareSelf() {
 void TMainMenu::prepare() {
     _prepareSelf();
     globalSnd.playMyMusic("title");
+    if (gui && gui->focus) gui->focus->startAgain();
     _prepareDelta();
 }
 

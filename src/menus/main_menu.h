@@ -67,6 +67,8 @@ public:
     void _drawPanel();
     void _drawLogo();
     void _drawAnims();
+    // The welcome line is a control of the keyboard focus too: Enter on it opens the manager.
+    void _placeWelcomeLine();
     void _updateManagerOver();
     void _updatePer();
     void _updateSmoke();

@@ -13,6 +13,8 @@ constexpr int KEY_D = 68;
 
 // With the developer key D held the village is shown alone.
 bool VillageOnly() { return cheats && InKeyDown(KEY_D); }
+// The welcome line as the keyboard focus names it.
+const std::string kWelcomeLine = "welcome_line";
 }  // namespace
 
 void TMainMenu::update() {
@@ -20,6 +22,7 @@ void TMainMenu::update() {
     if (fade == 0) dAlpha = 1;
     CommonUpdate(this);
     _updateAlpha();
+    _placeWelcomeLine();
     _updateGui();
     _updateManagerOver();
     _updateFade();
@@ -43,10 +46,32 @@ void TMainMenu::_updateONLYWorld() {
     _updateWater();
 }
 
+void TMainMenu::_placeWelcomeLine() {
+    if (!gui || !gui->focus) return;
+    gui->focus->places.clear();
+    const std::string line = WelcomeLine();
+    if (line.empty() || !profileFont) return;
+    GfxSetImageFont(profileFont);
+    TDim drawn;
+    drawn.w = static_cast<float>(GfxTextWidth(line));
+    drawn.h = static_cast<float>(GfxTextHeight("AB0"));
+    drawn.x = 512 - drawn.w / 2;
+    drawn.y = WelcomeY();
+    drawn.cx = drawn.x + drawn.w / 2;
+    drawn.cy = drawn.y + drawn.h / 2;
+    gui->focus->places.push_back({kWelcomeLine, drawn});
+}
+
 void TMainMenu::_updateManagerOver() {
     managerOver = 0;
     const std::string line = WelcomeLine();
     if (line.empty() || !profileFont) return;
+    if (gui && gui->focus && gui->focus->shown()) {
+        // The keyboard's focus lights the line, and Enter on it opens the manager.
+        managerOver = gui->focus->focused() == kWelcomeLine ? 1 : 0;
+        if (gui->focus->pressedPlace() == kWelcomeLine) goManager();
+        return;
+    }
     GfxSetImageFont(profileFont);
     const float tw = static_cast<float>(GfxTextWidth(line));
     const float th = static_cast<float>(GfxTextHeight("AB0"));

@@ -3,6 +3,7 @@
 #include "menus/options_dialog.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 
 #include "frame/control.h"
@@ -12,6 +13,7 @@
 #include "frame/language_switch.h"
 #include "frame/languages.h"
 #include "frame/mouse.h"
+#include "frame/names.h"
 #include "frame/options.h"
 #include "frame/text_file.h"
 #include "gui/gui.h"
@@ -25,6 +27,10 @@ void SetShown(TGui* gui, const std::string& name, bool shown) {
     if (!gui) return;
     if (auto obj = gui->GetObject(name)) obj->SetState(shown ? 1 : 0, shown ? 1 : 0);
 }
+
+// The volume sliders as the keyboard focus names them.
+const std::string kMusicSlider = "music_slider";
+const std::string kSoundSlider = "sound_slider";
 
 }  // namespace
 
@@ -55,6 +61,15 @@ void TOptionsDialog::setup() {
     languageRow = shownOnly(GfxLoadImage(gameDir + "gfx/gui/options/language.png", GFX_IMAGE_DEFAULT));
     GfxMidHandle(bar);
     gui = LoadGui(gameDir + "gfx/gui/options/#LANG#/options.gui");
+    if (gui) {
+        // Left and right move a focused slider, and step the languages as they always have
+        // unless the focus stands on another control: there they move it.
+        gui->EnableFocus("OK").keepsSideKeys = [this](const std::string& focused) {
+            if (focused == kMusicSlider || focused == kSoundSlider) return true;
+            return showsLanguageRow() && (focused.empty() || EqualNoCase(focused, "lang_prev") ||
+                                          EqualNoCase(focused, "lang_next"));
+        };
+    }
     maxBarX = 745 - GfxImageWidth(bar) / 2;
 }
 
@@ -83,6 +98,7 @@ void TOptionsDialog::prepare() {
     callerPicture.forget();
     SaveAll();
     _showByCaller();
+    if (gui && gui->focus) gui->focus->startAgain();
 }
 
 void TOptionsDialog::_updateShow() { ApproachInPlace(showPer, dShowPer, 0.05f); }
@@ -122,10 +138,40 @@ void TOptionsDialog::_showSwitches() {
     SetShown(g, "RELAXED_ON", options.relaxed != 0);
 }
 
+void TOptionsDialog::_placeSliders() {
+    if (!gui || !gui->focus) return;
+    // Where the tracks are drawn, with the panel's slide.
+    const float cy = CountY();
+    const float w = static_cast<float>(GfxImageWidth(pasek)), h = static_cast<float>(GfxImageHeight(pasek));
+    auto track = [&](float y) {
+        TDim d;
+        d.x = 420;
+        d.y = y + cy;
+        d.w = w;
+        d.h = h;
+        d.cx = d.x + w / 2;
+        d.cy = d.y + h / 2;
+        return d;
+    };
+    gui->focus->places = {{kMusicSlider, track(210)}, {kSoundSlider, track(275)}};
+}
+
+void TOptionsDialog::_stepSliderByKeys() {
+    if (!gui || !gui->focus || !gui->focus->shown()) return;
+    const std::string& focused = gui->focus->focused();
+    if (focused != kMusicSlider && focused != kSoundSlider) return;
+    const int step = (InKeyHit(KEY_RIGHT) > 0 ? 1 : 0) - (InKeyHit(KEY_LEFT) > 0 ? 1 : 0);
+    if (step == 0) return;
+    float& volume = focused == kMusicSlider ? options.musicVol : options.soundVol;
+    volume = std::clamp(std::round(volume) + static_cast<float>(step), 0.0f, 10.0f);
+    options.SaveSettings();
+}
+
 void TOptionsDialog::update() {
     CommonUpdate(this);
     _updateFade();
     _updateAlpha();
+    _placeSliders();
     _updateGui();
     _updateShow();
     _updateSoundsSettings();
@@ -159,6 +205,7 @@ void TOptionsDialog::_checkButtons() {
         return;
     }
     if (!gui) return;
+    _stepSliderByKeys();
     // A switch takes effect at once and is saved at once, so that a crash
     // or a close request later does not lose it.
     auto changed = [] {

@@ -78,6 +78,10 @@ public:
     void update() override;
     // The buttons and Escape after one frame.
     void _checkButtons();
+    // The volume sliders as keyboard controls: their places for the focus, and Left and Right
+    // stepping the focused one by a tenth (saved at once).
+    void _placeSliders();
+    void _stepSliderByKeys();
     // The loop is over.
     bool finished() const;
     // Speaks the language `step` places after the one in use (-1: before), saves the choice

@@ -36,6 +36,7 @@ void TProfileManagerDialog::setup() {
     font2 = GetFont(font, NAME_SIZE);
     if (profileManager.txtPlayers.empty()) profileManager._setupTexts();
     gui = LoadGui(gameDir + "gfx/gui/profileManager/#LANG#/profileManager.gui");
+    if (gui) gui->EnableFocus("OK");
 }
 
 float TProfileManagerDialog::CountY() const {
@@ -71,6 +72,7 @@ void TProfileManagerDialog::prepare() {
     dStripeA = 1;
     over = nullptr;
     callerPicture.forget();
+    if (gui && gui->focus) gui->focus->startAgain();
 }
 
 void TProfileManagerDialog::_updateShow() { ApproachInPlace(showPer, dShowPer, 0.05f); }
@@ -87,12 +89,41 @@ void TProfileManagerDialog::_updateProfiles() {
         if (mouse.inRect(PROFILE_ROW_LEFT, RowTop(r), PROFILE_ROW_WIDTH, h))
             over = list[static_cast<size_t>(r)];
     if (mouse.leftPressed && over) actProfile = over;
+    if (!gui || !gui->focus || !gui->focus->shown()) return;
+    // The keyboard's focus lights its row as the mouse does, and Enter chooses it.
+    over = ProfileOfRow(gui->focus->focused());
+    if (auto chosen = ProfileOfRow(gui->focus->pressedPlace())) actProfile = chosen;
+}
+
+std::shared_ptr<TProfile> TProfileManagerDialog::ProfileOfRow(const std::string& placeName) const {
+    const std::string prefix = "profile_row_";
+    if (placeName.rfind(prefix, 0) != 0) return nullptr;
+    const size_t r = std::stoul(placeName.substr(prefix.size()));
+    const auto& list = profileManager.profiles;
+    return r < list.size() ? list[r] : nullptr;
+}
+
+void TProfileManagerDialog::_placeRows() {
+    if (!gui || !gui->focus) return;
+    gui->focus->places.clear();
+    const float h = RowHeight();
+    for (size_t r = 0; r < profileManager.profiles.size(); ++r) {
+        TDim row;
+        row.x = PROFILE_ROW_LEFT;
+        row.y = RowTop(static_cast<int>(r));
+        row.w = PROFILE_ROW_WIDTH;
+        row.h = h;
+        row.cx = row.x + row.w / 2;
+        row.cy = row.y + row.h / 2;
+        gui->focus->places.push_back({"profile_row_" + std::to_string(r), row});
+    }
 }
 
 void TProfileManagerDialog::update() {
     CommonUpdate(this);
     _updateAlpha();
     _updateShow();
+    _placeRows();
     _updateGui();
     _updateProfiles();
     if (gui) gui->VectorMe(0, PanelHeight(panel, MANAGER_PANEL_H), SlideIn(showPer));

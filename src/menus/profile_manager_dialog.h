@@ -42,6 +42,9 @@ public:
     virtual float CountY() const;
     virtual void _updateShow();
     virtual void _updateProfiles();
+    // The rows are controls of the keyboard focus too, named "profile_row_<index>".
+    void _placeRows();
+    std::shared_ptr<TProfile> ProfileOfRow(const std::string& placeName) const;
     void update() override;
     virtual void prepare();
     virtual void mainloop(TEkran* caller);

@@ -182,6 +182,34 @@ TEST_F(MainMenuTest, TheWelcomeLineTurnsYellowUnderTheMouseAndOpensTheManager) {
     EXPECT_EQ(mainMenu.managerOver, 0);
 }
 
+// The keyboard alone: the first key shows the focus on "Play", Up reaches the welcome line (lit
+// as under the mouse) and Enter opens the manager; Down walks the buttons and Enter on "Exit"
+// asks as its click does.
+TEST_F(MainMenuTest, TheKeyboardFocusReachesTheWelcomeLineAndTheButtons) {
+    Frames(110);
+    auto key = [this](int code) {
+        PressKey(code);
+        Frames(1);
+    };
+    key(KEY_DOWN);
+    ASSERT_TRUE(mainMenu.gui->focus->shown());
+    EXPECT_EQ(mainMenu.gui->focus->focused(), "PLAY");
+    EXPECT_EQ(mainMenu.managerOver, 0);
+    key(KEY_UP);
+    EXPECT_EQ(mainMenu.managerOver, 1);
+    key(KEY_ENTER);
+    EXPECT_EQ(managerRuns, 1);
+    key(KEY_DOWN);
+    EXPECT_EQ(mainMenu.managerOver, 0);
+    key(KEY_DOWN);
+    key(KEY_DOWN);
+    key(KEY_DOWN);  // nothing below "Exit": it stays
+    EXPECT_EQ(mainMenu.gui->focus->focused(), "EXIT");
+    EXPECT_TRUE(questions.empty());
+    key(KEY_SPACE);
+    EXPECT_EQ(questions, std::vector<std::string>{mainMenu.txtAreYouSureYouWantToExit});
+}
+
 TEST_F(MainMenuTest, AllSixChimneysSmokeWhateverTheProfileOwns) {
     actProfile->items.clear();
     Frames(30);  // half a second: every chimney has puffed

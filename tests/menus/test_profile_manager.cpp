@@ -201,3 +201,25 @@ TEST_F(ProfileManager, AnInterruptedDeletionIsFinishedNextTime) {
     EXPECT_FALSE(Exists(Folder("BOB")));
     EXPECT_FALSE(DeleteProfileFolder("../escape"));  // not a profile id
 }
+
+// The keyboard alone: the focus starts on OK, Tab round the reading order reaches the rows, Enter
+// on a row chooses its profile as a click does, and Escape closes the manager.
+TEST_F(ProfileManager, TheKeyboardReachesTheRowsAndEnterChoosesAProfile) {
+    MakeProfiles({"ANN", "BOB", "CAT"});
+    actProfile = profileManager.profiles[0];
+    std::vector<std::string> seen;
+    Script([&seen](int frame) {
+        // Shown on OK, then round: the three rows come first in reading order.
+        const std::vector<int> keys = {KEY_TAB, KEY_TAB, KEY_DOWN, KEY_DOWN, KEY_ENTER};
+        const int step = (frame - 30) / 5;
+        if (frame >= 30 && (frame - 30) % 5 == 0 && step < static_cast<int>(keys.size())) {
+            if (step > 0) seen.push_back(profileManagerDialog.gui->focus->focused());
+            Press(keys[static_cast<size_t>(step)]);
+        }
+        if (frame == 60) Press(KEY_ESCAPE);
+    });
+    profileManagerDialog.mainloop(nullptr);
+    EXPECT_EQ(seen, (std::vector<std::string>{"OK", "profile_row_0", "profile_row_1", "profile_row_2"}));
+    ASSERT_TRUE(actProfile);
+    EXPECT_EQ(actProfile->name, "CAT");
+}
