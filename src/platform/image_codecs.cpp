@@ -49,9 +49,10 @@ void CmykToRgba(const std::uint8_t* in, std::uint8_t* out, int w) {
     }
 }
 
-// Kept free of C++ objects with destructors: longjmp skips them.
+// Kept free of C++ objects with destructors: longjmp skips them. Without `pixels`, the size
+// from the header alone.
 bool ReadJpeg(jpeg_decompress_struct* info, JpegError* err, const std::string& bytes, DecodedImage& out,
-              std::vector<std::uint8_t>& row) {
+              std::vector<std::uint8_t>& row, bool pixels) {
     if (setjmp(err->jump)) {
         return false;
     }
@@ -61,6 +62,11 @@ bool ReadJpeg(jpeg_decompress_struct* info, JpegError* err, const std::string& b
     jpeg_read_header(info, TRUE);
     if (!SizeWithinBudget(info->image_width, info->image_height, err->message, sizeof err->message)) {
         return false;
+    }
+    if (!pixels) {
+        out.w = static_cast<int>(info->image_width);
+        out.h = static_cast<int>(info->image_height);
+        return true;
     }
     const bool cmyk = info->jpeg_color_space == JCS_CMYK || info->jpeg_color_space == JCS_YCCK;
     info->out_color_space = cmyk ? JCS_CMYK : JCS_EXT_RGBA;
@@ -85,24 +91,6 @@ bool ReadJpeg(jpeg_decompress_struct* info, JpegError* err, const std::string& b
     return true;
 }
 
-// The size and budget check of ReadJpeg, without decoding a pixel.
-bool ReadJpegHeader(jpeg_decompress_struct* info, JpegError* err, const std::string& bytes,
-                    DecodedImage& out) {
-    if (setjmp(err->jump)) {
-        return false;
-    }
-    jpeg_create_decompress(info);
-    jpeg_mem_src(info, reinterpret_cast<const unsigned char*>(bytes.data()),
-                 static_cast<unsigned long>(bytes.size()));
-    jpeg_read_header(info, TRUE);
-    if (!SizeWithinBudget(info->image_width, info->image_height, err->message, sizeof err->message)) {
-        return false;
-    }
-    out.w = static_cast<int>(info->image_width);
-    out.h = static_cast<int>(info->image_height);
-    return true;
-}
-
 void PngWriteToString(png_structp png, png_bytep data, png_size_t length) {
     auto* out = static_cast<std::string*>(png_get_io_ptr(png));
     out->append(reinterpret_cast<const char*>(data), length);
@@ -111,7 +99,9 @@ void PngWriteToString(png_structp png, png_bytep data, png_size_t length) {
 void PngFlush(png_structp) {}
 }  // namespace
 
-bool DecodePng(const std::string& bytes, DecodedImage& out, std::string& error) {
+namespace {
+// Without `pixels`, the size (and whether it has alpha) from the header alone.
+bool ReadPng(const std::string& bytes, DecodedImage& out, std::string& error, bool pixels) {
     png_image image{};
     image.version = PNG_IMAGE_VERSION;
     if (!png_image_begin_read_from_memory(&image, bytes.data(), bytes.size())) {
@@ -125,9 +115,13 @@ bool DecodePng(const std::string& bytes, DecodedImage& out, std::string& error) 
         return false;
     }
     out.hasAlpha = (image.format & PNG_FORMAT_FLAG_ALPHA) != 0;
-    image.format = PNG_FORMAT_RGBA;
     out.w = static_cast<int>(image.width);
     out.h = static_cast<int>(image.height);
+    if (!pixels) {
+        png_image_free(&image);
+        return true;
+    }
+    image.format = PNG_FORMAT_RGBA;
     out.rgba.resize(PNG_IMAGE_SIZE(image));
     if (!png_image_finish_read(&image, nullptr, out.rgba.data(), 0, nullptr)) {
         error = image.message;
@@ -137,49 +131,14 @@ bool DecodePng(const std::string& bytes, DecodedImage& out, std::string& error) 
     return true;
 }
 
-bool ReadPngSize(const std::string& bytes, DecodedImage& out, std::string& error) {
-    png_image image{};
-    image.version = PNG_IMAGE_VERSION;
-    if (!png_image_begin_read_from_memory(&image, bytes.data(), bytes.size())) {
-        error = image.message;
-        return false;
-    }
-    char why[128];
-    const bool fits = SizeWithinBudget(image.width, image.height, why, sizeof why);
-    if (fits) {
-        out.w = static_cast<int>(image.width);
-        out.h = static_cast<int>(image.height);
-        out.hasAlpha = (image.format & PNG_FORMAT_FLAG_ALPHA) != 0;
-    } else {
-        error = why;
-    }
-    png_image_free(&image);
-    return fits;
-}
-
-bool ReadJpegSize(const std::string& bytes, DecodedImage& out, std::string& error) {
-    jpeg_decompress_struct info{};
-    JpegError err{};
-    info.err = jpeg_std_error(&err.mgr);
-    err.mgr.error_exit = OnJpegError;
-    err.mgr.emit_message = OnJpegMessage;
-    const bool ok = ReadJpegHeader(&info, &err, bytes, out);
-    jpeg_destroy_decompress(&info);
-    if (!ok) {
-        error = err.message;
-        out = DecodedImage();
-    }
-    return ok;
-}
-
-bool DecodeJpeg(const std::string& bytes, DecodedImage& out, std::string& error) {
+bool JpegRead(const std::string& bytes, DecodedImage& out, std::string& error, bool pixels) {
     jpeg_decompress_struct info{};
     JpegError err{};
     info.err = jpeg_std_error(&err.mgr);
     err.mgr.error_exit = OnJpegError;
     err.mgr.emit_message = OnJpegMessage;
     std::vector<std::uint8_t> row;
-    const bool ok = ReadJpeg(&info, &err, bytes, out, row);
+    const bool ok = ReadJpeg(&info, &err, bytes, out, row, pixels);
     jpeg_destroy_decompress(&info);
     if (!ok) {
         error = err.message;
@@ -188,6 +147,23 @@ bool DecodeJpeg(const std::string& bytes, DecodedImage& out, std::string& error)
     }
     out.hasAlpha = false;
     return true;
+}
+}  // namespace
+
+bool DecodePng(const std::string& bytes, DecodedImage& out, std::string& error) {
+    return ReadPng(bytes, out, error, true);
+}
+
+bool ReadPngSize(const std::string& bytes, DecodedImage& out, std::string& error) {
+    return ReadPng(bytes, out, error, false);
+}
+
+bool DecodeJpeg(const std::string& bytes, DecodedImage& out, std::string& error) {
+    return JpegRead(bytes, out, error, true);
+}
+
+bool ReadJpegSize(const std::string& bytes, DecodedImage& out, std::string& error) {
+    return JpegRead(bytes, out, error, false);
 }
 
 bool EncodePng(const Pixmap& pix, int level, std::string& out) {

@@ -15,18 +15,6 @@
 
 namespace {
 
-// Three equal letters in a row or a column of a grid of letters ('.' is no chip).
-bool GridHasLine(const std::vector<std::string>& g) {
-    const int rows = static_cast<int>(g.size()), cols = static_cast<int>(g[0].size());
-    for (int r = 0; r < rows; r++)
-        for (int c = 0; c + 2 < cols; c++)
-            if (g[r][c] != '.' && g[r][c] == g[r][c + 1] && g[r][c] == g[r][c + 2]) return true;
-    for (int c = 0; c < cols; c++)
-        for (int r = 0; r + 2 < rows; r++)
-            if (g[r][c] != '.' && g[r][c] == g[r + 1][c] && g[r][c] == g[r + 2][c]) return true;
-    return false;
-}
-
 bool GridSwapMakesLine(std::vector<std::string> g, const TMove& m) {
     std::swap(g[m.tile1->r][m.tile1->c], g[m.tile2->r][m.tile2->c]);
     return GridHasLine(g);

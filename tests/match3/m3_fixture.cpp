@@ -149,3 +149,14 @@ std::vector<std::string> Match3Test::ChipRows() const {
     }
     return rows;
 }
+
+bool GridHasLine(const std::vector<std::string>& g) {
+    const int rows = static_cast<int>(g.size()), cols = static_cast<int>(g[0].size());
+    for (int r = 0; r < rows; r++)
+        for (int c = 0; c + 2 < cols; c++)
+            if (g[r][c] != '.' && g[r][c] == g[r][c + 1] && g[r][c] == g[r][c + 2]) return true;
+    for (int c = 0; c < cols; c++)
+        for (int r = 0; r + 2 < rows; r++)
+            if (g[r][c] != '.' && g[r][c] == g[r + 1][c] && g[r][c] == g[r + 2][c]) return true;
+    return false;
+}

@@ -29,6 +29,10 @@ struct LevelSpec {
 };
 std::string LevelText(const LevelSpec& spec);
 
+// True when three equal letters stand in a row or a column of a grid of letters ('.' is no chip):
+// a move search of its own, to check the game's against.
+bool GridHasLine(const std::vector<std::string>& grid);
+
 class Match3Test : public ::testing::Test {
 protected:
     TBoard board;

@@ -12,18 +12,7 @@
 namespace {
 
 // An independent move search over a grid of letters: the swap forms three
-// equal letters in a row or a column.
-bool HasLine(const std::vector<std::string>& g) {
-    const int rows = static_cast<int>(g.size()), cols = static_cast<int>(g[0].size());
-    for (int r = 0; r < rows; r++)
-        for (int c = 0; c + 2 < cols; c++)
-            if (g[r][c] != '.' && g[r][c] == g[r][c + 1] && g[r][c] == g[r][c + 2]) return true;
-    for (int c = 0; c < cols; c++)
-        for (int r = 0; r + 2 < rows; r++)
-            if (g[r][c] != '.' && g[r][c] == g[r + 1][c] && g[r][c] == g[r + 2][c]) return true;
-    return false;
-}
-
+// equal letters in a row or a column (GridHasLine).
 struct Swap {
     int r1 = -1, c1 = -1, r2 = -1, c2 = -1;
 };
@@ -38,7 +27,7 @@ Swap FirstMove(const std::vector<std::string>& g) {
                 if (r2 < 0 || c2 < 0 || r2 >= rows || c2 >= cols) continue;
                 std::vector<std::string> h = g;
                 std::swap(h[r][c], h[r2][c2]);
-                if (HasLine(h)) return {r, c, r2, c2};
+                if (GridHasLine(h)) return {r, c, r2, c2};
             }
     return {};
 }
@@ -49,7 +38,7 @@ std::vector<std::string> RandomBoard(int rows, int cols) {
     for (int r = 0; r < rows; r++)
         for (int c = 0; c < cols; c++) do
                 g[r][c] = static_cast<char>('A' + RandInt(0, 4));
-            while (HasLine(g));
+            while (GridHasLine(g));
     return g;
 }
 
